@@ -1,0 +1,171 @@
+#include "core/util/nx_DateiText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace rinolux {
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; undefined bytes map to themselves.
+constexpr char16_t kCp1252Mitte[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString ausCp1252(const QByteArray &bytes)
+{
+    QString s(bytes.size(), Qt::Uninitialized);
+    QChar *ziel = s.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        ziel[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252Mitte[b - 0x80]) : QChar(b);
+    }
+    return s;
+}
+
+Ergebnis verzeichnisFuer(const QString &pfad)
+{
+    const QString dir = QFileInfo(pfad).absolutePath();
+    if (QDir().mkpath(dir))
+        return Ergebnis::Ok();
+    return Ergebnis::Fehler(0, QStringLiteral("Das Verzeichnis \"%1\" kann nicht hergestellt werden.").arg(dir));
+}
+
+} // namespace
+
+QString nxTextAusDatei(const QByteArray &bytes)
+{
+    QByteArrayView daten(bytes);
+    if (daten.startsWith("\xEF\xBB\xBF"))
+        daten = daten.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(daten);
+    if (!utf8.hasError())
+        return text;
+    return ausCp1252(daten.toByteArray());
+}
+
+QStringList nxTextZeilenTeilen(const QString &text)
+{
+    QStringList zeilen;
+    if (text.isEmpty())
+        return zeilen;
+    qsizetype anfang = 0;
+    while (anfang < text.size()) {
+        qsizetype lf = text.indexOf(u'\n', anfang);
+        if (lf < 0) {
+            zeilen.append(text.mid(anfang));
+            break;
+        }
+        qsizetype ende = lf;
+        if (ende > anfang && text[ende - 1] == u'\r')
+            --ende;
+        zeilen.append(text.mid(anfang, ende - anfang));
+        anfang = lf + 1;
+    }
+    return zeilen;
+}
+
+Ergebnis nxDateiBytesSchreiben(const QString &pfad, const QByteArray &bytes)
+{
+    if (Ergebnis e = verzeichnisFuer(pfad); !e)
+        return e;
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly))
+        return Ergebnis::Fehler(0, datei.errorString());
+    if (datei.write(bytes) != bytes.size()) {
+        const QString grund = datei.errorString();
+        datei.cancelWriting();
+        return Ergebnis::Fehler(0, grund);
+    }
+    if (!datei.commit())
+        return Ergebnis::Fehler(0, datei.errorString());
+    return Ergebnis::Ok();
+}
+
+Ergebnis nxDateiTextSchreiben(const QString &pfad, const TextFeld &zeilen, int *geschrieben)
+{
+    QByteArray bytes;
+    for (qsizetype i = 1; i < zeilen.size(); ++i) {
+        bytes += zeilen[i].toUtf8();
+        bytes += "\r\n";
+    }
+    Ergebnis e = nxDateiBytesSchreiben(pfad, bytes);
+    if (geschrieben)
+        *geschrieben = e ? static_cast<int>(std::max<qsizetype>(0, zeilen.size() - 1)) : 0;
+    return e;
+}
+
+Ergebnis nxDateiTextListeSchreiben(const QString &pfad, const QStringList &zeilen)
+{
+    TextFeld feld{QString()};
+    feld += zeilen;
+    return nxDateiTextSchreiben(pfad, feld);
+}
+
+Ergebnis nxDateiTextZeileSchreiben(const QString &pfad, const QString &text, bool leerSchreiben)
+{
+    if (text.isEmpty() && !leerSchreiben)
+        return nxDateiBytesSchreiben(pfad, QByteArray());
+    return nxDateiBytesSchreiben(pfad, text.toUtf8() + "\r\n");
+}
+
+std::optional<TextFeld> nxDateiTextLesen(const QString &pfad, QString *fehler)
+{
+    if (fehler)
+        fehler->clear();
+    QFile datei(pfad);
+    if (!datei.exists())
+        return std::nullopt;
+    if (!datei.open(QIODevice::ReadOnly)) {
+        if (fehler)
+            *fehler = datei.errorString();
+        return std::nullopt;
+    }
+    const QByteArray bytes = datei.readAll();
+    if (datei.error() != QFileDevice::NoError) {
+        if (fehler)
+            *fehler = datei.errorString();
+        return std::nullopt;
+    }
+    TextFeld feld{QString()};
+    feld += nxTextZeilenTeilen(nxTextAusDatei(bytes));
+    return feld;
+}
+
+QString nxDateiTextZeileLesen(const QString &pfad, int n)
+{
+    if (n < 1)
+        return QString();
+    const std::optional<TextFeld> feld = nxDateiTextLesen(pfad);
+    if (!feld || n >= feld->size())
+        return QString();
+    return feld->at(n);
+}
+
+QByteArray nxDateiGanzLesen(const QString &pfad)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return datei.readAll();
+}
+
+QByteArray nxDateiBytesLesen(const QString &pfad, qint64 start, qint64 anzahl)
+{
+    start = std::max<qint64>(start, 1);
+    anzahl = std::max<qint64>(anzahl, 1);
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly) || !datei.seek(start - 1))
+        return QByteArray();
+    return datei.read(anzahl);
+}
+
+} // namespace rinolux

@@ -1,0 +1,6 @@
+#include "gui/app/Start.h"
+
+int main(int argc, char **argv)
+{
+    return rinolux::RinoluxStarten(argc, argv);
+}

@@ -1,0 +1,80 @@
+#include "support/TestUmgebung.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+struct Lauf
+{
+    QString konfig;
+    QString log() const { return konfig + QStringLiteral("/rinolux/rinolux_Ablauf.txt"); }
+};
+
+// Starts the program offscreen, waits until its event loop runs, then sends the signal.
+bool startenUndBeenden(const QString &konfig, int signal, bool mitLog)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), konfig);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(RINOLUX_PROGRAMM), {});
+    if (!p.waitForStarted(10000))
+        return false;
+    const QString log = konfig + QStringLiteral("/rinolux/rinolux_Ablauf.txt");
+    // Without a log there is nothing to watch: give the window a moment to come up.
+    for (int i = 0; i < 300; ++i) {
+        QThread::msleep(50);
+        if (mitLog) {
+            QFile f(log);
+            if (f.open(QIODevice::ReadOnly) && f.readAll().contains("Application.Run"))
+                break;
+        } else if (i >= 20) {
+            break;
+        }
+    }
+    ::kill(static_cast<pid_t>(p.processId()), signal);
+    return p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit;
+}
+
+TEST(StartStopTest, SigtermBeendetGeordnetMitLog)
+{
+    rinolux::test::TestVerzeichnis dir;
+    const QString konfig = dir.pfad(QStringLiteral("konfig"));
+    QDir().mkpath(konfig + QStringLiteral("/rinolux"));
+    const QString log = konfig + QStringLiteral("/rinolux/rinolux_Ablauf.txt");
+    {
+        QFile f(log);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(startenUndBeenden(konfig, SIGTERM, true));
+
+    QFile f(log);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QStringList zeilen = QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_GE(zeilen.size(), 4);
+    EXPECT_EQ(zeilen.first().mid(17), QStringLiteral("Programm-Anfang, ProgVersion = 2023b"));
+    EXPECT_EQ(zeilen.filter(QStringLiteral("¯¯¯AnzeigeForm: aa")).size(), 1);
+    EXPECT_EQ(zeilen.filter(QStringLiteral("\\___AnzeigeForm: aa")).size(), 1);
+    EXPECT_TRUE(zeilen.last().mid(17).startsWith(QStringLiteral("Programm-Ende (Laufzeit = "))) << zeilen.last().toStdString();
+    // The start archived the empty log of before.
+    EXPECT_TRUE(QFile::exists(log + QStringLiteral("_00000001.txt")));
+}
+
+TEST(StartStopTest, OhneLogDateiKeinLogUndKeinArchiv)
+{
+    rinolux::test::TestVerzeichnis dir;
+    const QString konfig = dir.pfad(QStringLiteral("konfig"));
+    ASSERT_TRUE(startenUndBeenden(konfig, SIGINT, false));
+    const QStringList inhalt = QDir(konfig + QStringLiteral("/rinolux")).entryList({QStringLiteral("rinolux_Ablauf*")});
+    EXPECT_TRUE(inhalt.isEmpty()) << inhalt.join(u',').toStdString();
+}
+
+} // namespace

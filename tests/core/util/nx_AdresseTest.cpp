@@ -1,11 +1,14 @@
 #include "core/util/nx_Adresse.h"
 #include "support/TestUmgebung.h"
+#include "../platform/FremderNutzer.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace rinolux;
@@ -271,6 +274,131 @@ TEST_F(SuchenTest, StartInAndererSchreibweiseUndUnlesbar)
 
     EXPECT_FALSE(nxAdresseSuchen(u'd', p(u"fehlt"_s), {}, {}, true, KeineGrenze, false, nullptr, &pfade));
     EXPECT_EQ(pfade, QStringList{QString()});
+}
+
+// ---------------------------------------------------------------------------------------
+// Changes
+
+TEST_F(AdresseDateiTest, VerzeichnisHerstellenRaeumtBeiFehlerAuf)
+{
+    tv.dateienAnlegen({u"da/"_s, u"datei"_s});
+
+    EXPECT_TRUE(nxAdresseVerzeichnisHerstellen(p(u"da/e1/e2/e3"_s)).ok());
+    EXPECT_TRUE(nxAdresseIstVerzeichnis(p(u"da/e1/e2/e3/"_s)));
+    EXPECT_TRUE(nxAdresseVerzeichnisHerstellen(p(u"da/e1/e2/e3/"_s)).ok()); // already there
+
+    // The third level cannot be made (its name is too long): the two new levels go again.
+    const QString zuLang(300, u'x');
+    const Ergebnis r = nxAdresseVerzeichnisHerstellen(p(u"da/n1/n2/"_s) + zuLang + u'/');
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.fehlerNummer(), ENAMETOOLONG);
+    EXPECT_FALSE(nxAdresseIstVorhanden(p(u"da/n1"_s)));
+    EXPECT_TRUE(nxAdresseIstVerzeichnis(p(u"da/"_s)));
+
+    // A file in the way, and a relative path: nothing is made.
+    EXPECT_EQ(nxAdresseVerzeichnisHerstellen(p(u"datei/unter/"_s)).fehlerNummer(), ENOTDIR);
+    EXPECT_FALSE(nxAdresseVerzeichnisHerstellen(u"relativ/ordner/"_s).ok());
+    EXPECT_FALSE(QFileInfo::exists(u"relativ"_s));
+}
+
+TEST_F(AdresseDateiTest, LeereDateiUeberschreibtNichts)
+{
+    EXPECT_TRUE(nxAdresseLeereDateiHerstellen(p(u"neu/tief/leer.txt"_s)).ok());
+    EXPECT_TRUE(nxAdresseIstDatei(p(u"neu/tief/leer.txt"_s)));
+    EXPECT_EQ(nxAdresseDateiGroesse(p(u"neu/tief/leer.txt"_s)), 0);
+
+    tv.dateiSchreiben(u"voll.txt"_s, "Inhalt");
+    EXPECT_EQ(nxAdresseLeereDateiHerstellen(p(u"voll.txt"_s)).fehlerNummer(), EEXIST);
+    EXPECT_EQ(tv.dateiLesen(u"voll.txt"_s), QByteArray("Inhalt"));
+}
+
+TEST_F(AdresseDateiTest, ZeitSetzenAufSchreibgeschuetzterDatei)
+{
+    tv.dateiSchreiben(u"nur.txt"_s, "x");
+    const QByteArray n = QFile::encodeName(p(u"nur.txt"_s));
+    ASSERT_EQ(::chmod(n.constData(), 0444), 0);
+
+    const plattform::DateiZeit zeit{1'500'000'000, 123'456'789, true};
+    EXPECT_TRUE(nxAdresseAenderungsZeitSetzen(p(u"nur.txt"_s), zeit).ok());
+    struct stat st;
+    ASSERT_EQ(::stat(n.constData(), &st), 0);
+    EXPECT_EQ(st.st_mtim.tv_sec, 1'500'000'000);
+    EXPECT_EQ(st.st_mtim.tv_nsec, 123'456'789);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+
+    const plattform::DateiZeit zugriff{1'400'000'000, 0, true};
+    EXPECT_TRUE(nxAdresseZugriffsZeitSetzen(p(u"nur.txt"_s), zugriff).ok());
+    ASSERT_EQ(::stat(n.constData(), &st), 0);
+    EXPECT_EQ(st.st_atim.tv_sec, 1'400'000'000);
+    EXPECT_EQ(st.st_mtim.tv_sec, 1'500'000'000); // the other time stays
+
+    EXPECT_TRUE(nxAdresseHerstellungsZeitSetzen(p(u"nur.txt"_s), zeit).nichtMoeglich());
+    EXPECT_FALSE(nxAdresseAenderungsZeitSetzen(p(u"fehlt"_s), zeit).ok());
+}
+
+class LeereVTest : public AdresseDateiTest
+{
+protected:
+    test::TestVerzeichnis aussen; // holds the target of a link from inside the tree
+
+    void SetUp() override
+    {
+        tv.dateienAnlegen({u"start/a/b/c/"_s, u"start/s/datei"_s, u"start/leer/"_s, u"start/zu/innen/"_s,
+                           u"start/fest/innen/"_s});
+        aussen.dateienAnlegen({u"ziel/"_s});
+        ASSERT_EQ(::symlink(QFile::encodeName(aussen.pfad(u"ziel"_s)).constData(),
+                            QFile::encodeName(p(u"start/link"_s)).constData()),
+                  0);
+    }
+    void TearDown() override
+    {
+        ::chmod(QFile::encodeName(p(u"start/zu"_s)).constData(), 0755);
+        ::chmod(QFile::encodeName(p(u"start/fest"_s)).constData(), 0755);
+    }
+};
+
+TEST_F(LeereVTest, LoeschtNurLeereVonInnenNachAussen)
+{
+    // "zu" cannot be listed; "fest" can be listed, but its empty child cannot be removed.
+    ASSERT_EQ(::chmod(QFile::encodeName(p(u"start/zu"_s)).constData(), 0), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(p(u"start/fest"_s)).constData(), 0555), 0);
+    LeereVErgebnis r;
+    {
+        test::FremderNutzer nutzer({tv.pfad(), aussen.pfad()});
+        r = nxAdresseLoeschenLeereV(p(u"start/"_s));
+    }
+    EXPECT_EQ(r.geloescht, 4); // c, b, a, leer
+    EXPECT_EQ(r.nichtGeloescht, 1);
+    EXPECT_FALSE(r.ok());
+    for (const QString &weg : {u"start/a"_s, u"start/leer"_s})
+        EXPECT_FALSE(nxAdresseIstVorhanden(p(weg))) << weg.toStdString();
+    ::chmod(QFile::encodeName(p(u"start/zu"_s)).constData(), 0755);
+    for (const QString &bleibt : {u"start/"_s, u"start/s/datei"_s, u"start/zu/innen/"_s, u"start/fest/innen/"_s})
+        EXPECT_TRUE(nxAdresseIstVorhanden(p(bleibt))) << bleibt.toStdString();
+    EXPECT_TRUE(nxAdresseIstDatei(p(u"start/link"_s)));
+    EXPECT_TRUE(nxAdresseIstVerzeichnis(aussen.pfad(u"ziel/"_s)));
+}
+
+TEST_F(LeereVTest, AbbruchLoeschtNichts)
+{
+    const bool abbruch = true;
+    const LeereVErgebnis r = nxAdresseLoeschenLeereV(p(u"start/"_s), &abbruch);
+    EXPECT_EQ(r.geloescht, 0);
+    EXPECT_TRUE(nxAdresseIstVerzeichnis(p(u"start/a/b/c/"_s)));
+    EXPECT_TRUE(nxAdresseIstVerzeichnis(p(u"start/leer/"_s)));
+}
+
+TEST_F(AdresseDateiTest, KopierenLegtZielverzeichnisAnUndUeberschreibtNurAufWunsch)
+{
+    tv.dateiSchreiben(u"q.txt"_s, "neu");
+    EXPECT_TRUE(nxAdresseKopieren(p(u"q.txt"_s), p(u"z1/z2/k.txt"_s)).ok());
+    EXPECT_EQ(tv.dateiLesen(u"z1/z2/k.txt"_s), QByteArray("neu"));
+
+    tv.dateiSchreiben(u"alt.txt"_s, "alt");
+    EXPECT_EQ(nxAdresseKopieren(p(u"q.txt"_s), p(u"alt.txt"_s)).fehlerNummer(), EEXIST);
+    EXPECT_EQ(tv.dateiLesen(u"alt.txt"_s), QByteArray("alt"));
+    EXPECT_TRUE(nxAdresseKopieren(p(u"q.txt"_s), p(u"alt.txt"_s), true).ok());
+    EXPECT_EQ(tv.dateiLesen(u"alt.txt"_s), QByteArray("neu"));
 }
 
 } // namespace

@@ -44,6 +44,11 @@ struct VergleichFall
     int erwartet;
 };
 
+void PrintTo(const VergleichFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
 class TextVergleichTest : public ::testing::TestWithParam<VergleichFall>
 {};
 

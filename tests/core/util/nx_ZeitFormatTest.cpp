@@ -59,6 +59,11 @@ struct LesenFall
     const char *text;
 };
 
+void PrintTo(const LesenFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
 class ZeitTextUngueltigTest : public ::testing::TestWithParam<LesenFall>
 {};
 
@@ -137,6 +142,11 @@ struct AbstandFall
     double tageVorher; // now - value in days
     const char *text;
 };
+
+void PrintTo(const AbstandFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class ZeitAbstandTest : public ::testing::TestWithParam<AbstandFall>
 {};

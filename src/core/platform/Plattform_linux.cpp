@@ -475,6 +475,10 @@ int baumLoeschen(int elternFd, const char *name)
         return errno;
     if (!S_ISDIR(st.st_mode))
         return ::unlinkat(elternFd, name, 0) == 0 ? 0 : errno;
+    // A read-only directory of our own is deleted like any other, as a read-only
+    // file is: it only needs its owner's rights back first.
+    if (st.st_uid == ::geteuid() && (st.st_mode & S_IRWXU) != S_IRWXU)
+        ::fchmodat(elternFd, name, (st.st_mode | S_IRWXU) & 07777, 0);
     const int fd = ::openat(elternFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return errno;
@@ -816,6 +820,32 @@ Ergebnis vergleichen(const QByteArray &q, const QByteArray &z)
     return r;
 }
 
+// Whether every directory of the tree could be emptied by us, so a move never starts
+// on a source that it could copy but not remove.
+Ergebnis loeschbarPruefen(const QByteArray &q)
+{
+    struct stat st;
+    if (::lstat(q.constData(), &st) != 0)
+        return ErgebnisAusErrno(errno, QFile::decodeName(q));
+    if (!S_ISDIR(st.st_mode))
+        return Ergebnis::Ok();
+    if (st.st_uid != ::geteuid() && ::faccessat(AT_FDCWD, q.constData(), R_OK | W_OK | X_OK, AT_EACCESS) != 0)
+        return ErgebnisAusErrno(errno, QFile::decodeName(q));
+    DIR *d = ::opendir(q.constData());
+    if (!d)
+        return ErgebnisAusErrno(errno, QFile::decodeName(q));
+    Ergebnis r = Ergebnis::Ok();
+    while (const dirent *de = ::readdir(d)) {
+        if (istPunktName(de->d_name) || (de->d_type != DT_DIR && de->d_type != DT_UNKNOWN))
+            continue;
+        r = loeschbarPruefen(verbinden(q, de->d_name));
+        if (!r.ok())
+            break;
+    }
+    ::closedir(d);
+    return r;
+}
+
 bool liegtIn(const QString &innen, const QString &aussen)
 {
     return innen == aussen || innen.startsWith(aussen == u"/" ? aussen : aussen + u'/');
@@ -846,6 +876,11 @@ Ergebnis verschieben(const QString &quelle, const QString &ziel)
     if (liegtIn(QDir::cleanPath(z), QDir::cleanPath(q)))
         return Ergebnis::Fehler(EINVAL, ziel + QStringLiteral(": Ziel liegt in der Quelle"));
     const QByteArray nq = QFile::encodeName(q), nz = QFile::encodeName(z);
+    if (blockiert(q))
+        return ErgebnisAusErrno(EACCES, quelle);
+    r = loeschbarPruefen(nq);
+    if (!r.ok())
+        return r;
     Kopierer k(false, true);
     r = k.objekt(nq, nz);
     if (r.ok())

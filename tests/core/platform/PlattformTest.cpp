@@ -266,9 +266,13 @@ TEST_F(PlattformTest, FuerImmerLoeschenFolgtKeinemLink)
     ASSERT_EQ(::symlink(nativ(aussen.pfad(u"ziel"_s)).constData(), nativ(p(u"baum/a/link"_s)).constData()), 0);
     ASSERT_EQ(::symlink(nativ(aussen.pfad(u"ziel"_s)).constData(), nativ(p(u"link2"_s)).constData()), 0);
 
-    EXPECT_TRUE(nxAdresseLoeschen(p(u"baum/"_s), false).ok());
-    EXPECT_TRUE(nxAdresseLoeschen(p(u"link2"_s), false).ok());
-    EXPECT_TRUE(nxAdresseLoeschen(p(u"einzeln"_s), false).ok());
+    ASSERT_EQ(::chmod(nativ(p(u"baum/a"_s)).constData(), 0555), 0); // read-only goes too
+    {
+        test::FremderNutzer nutzer({tv.pfad(), aussen.pfad()});
+        EXPECT_TRUE(nxAdresseLoeschen(p(u"baum/"_s), false).ok());
+        EXPECT_TRUE(nxAdresseLoeschen(p(u"link2"_s), false).ok());
+        EXPECT_TRUE(nxAdresseLoeschen(p(u"einzeln"_s), false).ok());
+    }
     EXPECT_FALSE(nxAdresseIstVorhanden(p(u"*"_s)));
     EXPECT_EQ(aussen.dateiLesen(u"ziel/wichtig"_s), QByteArray("bleibt"));
     EXPECT_EQ(nxAdresseLoeschen(p(u"fehlt"_s), false).fehlerNummer(), ENOENT);
@@ -383,8 +387,12 @@ TEST_F(VerschiebenTest, UeberDateisystemeGleicherBaumQuelleWeg)
 {
     baumAnlegen(tv, u"quelle"_s);
     ASSERT_TRUE(pf::attributeSetzen(p(u"quelle"_s), pf::AttrVersteckt).ok());
+    ASSERT_TRUE(pf::attributeSetzen(p(u"quelle/unter/tiefer"_s), pf::AttrNurLesen).ok());
     const auto vorher = baumBild(p(u"quelle"_s));
-    ASSERT_TRUE(pf::verschieben(p(u"quelle/"_s), ziel(u"quelle"_s)).ok());
+    {
+        test::FremderNutzer nutzer({tv.pfad(), m_anderes->path()});
+        ASSERT_TRUE(pf::verschieben(p(u"quelle/"_s), ziel(u"quelle"_s)).ok());
+    }
     EXPECT_EQ(baumBild(ziel(u"quelle"_s)), vorher);
     EXPECT_FALSE(QFileInfo::exists(p(u"quelle"_s)));
     EXPECT_FALSE(QFileInfo::exists(p(u".hidden"_s)));

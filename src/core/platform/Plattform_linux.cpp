@@ -333,6 +333,18 @@ bool gleichesObjekt(const QString &a, const QString &b)
 
 namespace {
 
+// Two spellings of one name in one directory: on a case-insensitive mount they reach the
+// same object, and only then may a plain rename run (it cannot replace anything else).
+// Two hard links of one file are two names, and renaming one onto the other would do
+// nothing while reporting success.
+bool nurSchreibweise(const QByteArray &a, const QByteArray &n, const struct stat &sa, const struct stat &sn)
+{
+    if (sa.st_dev != sn.st_dev || sa.st_ino != sn.st_ino)
+        return false;
+    const QString qa = QFile::decodeName(a), qn = QFile::decodeName(n);
+    return elternVon(qa) == elternVon(qn) && nameVon(qa).compare(nameVon(qn), Qt::CaseInsensitive) == 0;
+}
+
 // The rename itself, without the ".hidden" bookkeeping.
 Ergebnis umbenennenRoh(const QByteArray &a, const QByteArray &n, const QString &alt)
 {
@@ -343,8 +355,9 @@ Ergebnis umbenennenRoh(const QByteArray &a, const QByteArray &n, const QString &
     if (fehler == EEXIST) {
         // One object under two spellings (case-insensitive mount): a plain rename
         // cannot replace anything else.
-        if (::lstat(a.constData(), &sa) == 0 && ::lstat(n.constData(), &sn) == 0 && sa.st_dev == sn.st_dev
-            && sa.st_ino == sn.st_ino) {
+        if (::lstat(a.constData(), &sa) == 0 && ::lstat(n.constData(), &sn) == 0 && nurSchreibweise(a, n, sa, sn)) {
+            if (a == n)
+                return Ergebnis::Ok();
             if (::rename(a.constData(), n.constData()) == 0)
                 return Ergebnis::Ok();
             fehler = errno;
@@ -372,8 +385,10 @@ Ergebnis umbenennenRoh(const QByteArray &a, const QByteArray &n, const QString &
         // No hard links on this file system: fall through to the checked rename.
     }
     if (::lstat(n.constData(), &sn) == 0) {
-        if (sa.st_dev != sn.st_dev || sa.st_ino != sn.st_ino)
+        if (!nurSchreibweise(a, n, sa, sn))
             return ErgebnisAusErrno(EEXIST, alt);
+        if (a == n)
+            return Ergebnis::Ok();
     } else if (errno != ENOENT) {
         return ErgebnisAusErrno(errno, alt);
     }

@@ -81,6 +81,12 @@ TEST_F(PlattformTest, UmbenennenErsetztNie)
     EXPECT_TRUE(nxAdresseIstDatei(p(u"D1/inhalt"_s)));
 
     EXPECT_EQ(pf::umbenennen(p(u"fehlt"_s), p(u"neu"_s)).fehlerNummer(), ENOENT);
+
+    // Two hard links of one file are two names: neither may swallow the other.
+    ASSERT_EQ(::link(nativ(p(u"b.txt"_s)).constData(), nativ(p(u"b2.txt"_s)).constData()), 0);
+    EXPECT_EQ(pf::umbenennen(p(u"b.txt"_s), p(u"b2.txt"_s)).fehlerNummer(), EEXIST);
+    EXPECT_TRUE(QFileInfo::exists(p(u"b.txt"_s)));
+    EXPECT_TRUE(QFileInfo::exists(p(u"b2.txt"_s)));
 }
 
 TEST_F(PlattformTest, UmbenennenNimmtVersteckteMitUndLinksBleibenLinks)

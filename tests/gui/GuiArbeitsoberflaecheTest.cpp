@@ -26,7 +26,7 @@ private Q_SLOTS:
         f.write(QByteArray(1234, 'x'));
         f.close();
         QVERIFY(plattform::zeitSetzen(pfad(u"<b>fett &amp; co.txt"_s), u'a',
-                                      DateiZeit{QDateTime(QDate(2021, 3, 4), QTime(5, 6, 7)).toSecsSinceEpoch(), 0})
+                                      plattform::DateiZeit::aus(QDateTime(QDate(2021, 3, 4), QTime(5, 6, 7))))
                     .ok());
     }
 

@@ -25,8 +25,8 @@
 // followed by walks, copied as links, and deleting one never touches its target.
 
 #include "core/util/Ergebnis.h"
-#include "core/util/nx_Zeit.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -44,16 +44,28 @@ inline constexpr quint32 AttrKomprimiert = 2048;
 
 enum class ObjektArt : quint8 { Datei, Verzeichnis, Link, Sonstiges };
 
+// A file time with nanoseconds since 1970-01-01 UTC. gueltig is false where the file
+// system keeps no such time (birth time on some file systems).
+struct DateiZeit
+{
+    qint64 sekunden = 0;
+    qint32 nanosekunden = 0;
+    bool gueltig = false;
+
+    QDateTime alsDateTime() const; // local time, milliseconds; invalid when !gueltig
+    static DateiZeit aus(const QDateTime &zeit);
+    friend bool operator==(const DateiZeit &, const DateiZeit &) = default;
+};
+
 struct Eintrag
 {
     QString name;             // as the file system spells it
     ObjektArt art = ObjektArt::Sonstiges;
     qint64 groesse = 0;       // bytes (a directory: what the file system reports)
     quint32 attribute = 0;    // AttrNurLesen | AttrVersteckt | AttrVerzeichnis
-    DateiZeit herstellung;    // birth time; only meaningful with herstellungBekannt
-    DateiZeit aenderung;      // times as nx_Zeit.h turns them into time texts
+    DateiZeit herstellung;    // birth time, may be invalid
+    DateiZeit aenderung;
     DateiZeit zugriff;
-    bool herstellungBekannt = false; // false where the file system keeps no birth time
 
     bool istVerzeichnis() const { return art == ObjektArt::Verzeichnis; }
 };

@@ -69,7 +69,7 @@ bool istPunktName(const char *n) { return n[0] == '.' && (n[1] == 0 || (n[1] == 
 
 DateiZeit zeitAus(const struct statx_timestamp &t)
 {
-    return DateiZeit{static_cast<qint64>(t.tv_sec), static_cast<qint64>(t.tv_nsec)};
+    return DateiZeit{static_cast<qint64>(t.tv_sec), static_cast<qint32>(t.tv_nsec), true};
 }
 
 constexpr unsigned kStatxMaske = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME | STATX_MTIME | STATX_BTIME;
@@ -199,8 +199,7 @@ void eintragFuellen(const struct statx &sx, Eintrag &e, bool versteckt)
     e.attribute = a;
     e.aenderung = zeitAus(sx.stx_mtime);
     e.zugriff = zeitAus(sx.stx_atime);
-    e.herstellungBekannt = (sx.stx_mask & STATX_BTIME) != 0;
-    e.herstellung = e.herstellungBekannt ? zeitAus(sx.stx_btime) : DateiZeit{};
+    e.herstellung = (sx.stx_mask & STATX_BTIME) ? zeitAus(sx.stx_btime) : DateiZeit{};
 }
 
 bool istVersteckt(const QString &pfadOhneEnde)
@@ -212,6 +211,30 @@ bool istVersteckt(const QString &pfadOhneEnde)
 }
 
 } // namespace
+
+// ---------------------------------------------------------------------------------------
+// Times
+
+QDateTime DateiZeit::alsDateTime() const
+{
+    if (!gueltig)
+        return QDateTime();
+    return QDateTime::fromMSecsSinceEpoch(sekunden * 1000 + nanosekunden / 1000000);
+}
+
+DateiZeit DateiZeit::aus(const QDateTime &zeit)
+{
+    if (!zeit.isValid())
+        return DateiZeit{};
+    const qint64 ms = zeit.toMSecsSinceEpoch();
+    qint64 s = ms / 1000;
+    qint64 rest = ms % 1000;
+    if (rest < 0) {
+        rest += 1000;
+        --s;
+    }
+    return DateiZeit{s, static_cast<qint32>(rest * 1000000), true};
+}
 
 // ---------------------------------------------------------------------------------------
 // Reading
@@ -444,11 +467,11 @@ Ergebnis zeitSetzen(const QString &pfad, QChar buchstabe, const DateiZeit &zeit)
 {
     if (buchstabe == u'h')
         return Ergebnis::NichtMoeglich();
-    if ((buchstabe != u'a' && buchstabe != u'z') || zeit.nanosekunden < 0
+    if ((buchstabe != u'a' && buchstabe != u'z') || !zeit.gueltig || zeit.nanosekunden < 0
         || zeit.nanosekunden > 999999999)
         return ErgebnisAusErrno(EINVAL, pfad);
     struct timespec ts[2] = {{0, UTIME_OMIT}, {0, UTIME_OMIT}};
-    ts[buchstabe == u'z' ? 0 : 1] = {static_cast<time_t>(zeit.sekunden), static_cast<long>(zeit.nanosekunden)};
+    ts[buchstabe == u'z' ? 0 : 1] = {static_cast<time_t>(zeit.sekunden), zeit.nanosekunden};
     if (::utimensat(AT_FDCWD, nativ(pfad).constData(), ts, AT_SYMLINK_NOFOLLOW) != 0)
         return ErgebnisAusErrno(errno, pfad);
     return Ergebnis::Ok();

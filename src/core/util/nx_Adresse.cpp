@@ -364,22 +364,22 @@ Ergebnis nxAdresseKopieren(const QString &quelle, const QString &ziel, bool uebe
     return plattform::kopieren(nxAdresseOhneEndStrich(quelle), z, ueberschreiben);
 }
 
-Ergebnis nxAdresseZeitSetzen(const QString &pfad, QChar buchstabe, const DateiZeit &zeit)
+Ergebnis nxAdresseZeitSetzen(const QString &pfad, QChar buchstabe, const plattform::DateiZeit &zeit)
 {
     return plattform::zeitSetzen(pfad, buchstabe, zeit);
 }
 
-Ergebnis nxAdresseAenderungsZeitSetzen(const QString &pfad, const DateiZeit &zeit)
+Ergebnis nxAdresseAenderungsZeitSetzen(const QString &pfad, const plattform::DateiZeit &zeit)
 {
     return nxAdresseZeitSetzen(pfad, u'a', zeit);
 }
 
-Ergebnis nxAdresseHerstellungsZeitSetzen(const QString &pfad, const DateiZeit &zeit)
+Ergebnis nxAdresseHerstellungsZeitSetzen(const QString &pfad, const plattform::DateiZeit &zeit)
 {
     return nxAdresseZeitSetzen(pfad, u'h', zeit);
 }
 
-Ergebnis nxAdresseZugriffsZeitSetzen(const QString &pfad, const DateiZeit &zeit)
+Ergebnis nxAdresseZugriffsZeitSetzen(const QString &pfad, const plattform::DateiZeit &zeit)
 {
     return nxAdresseZeitSetzen(pfad, u'z', zeit);
 }

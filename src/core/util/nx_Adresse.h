@@ -95,10 +95,10 @@ LeereVErgebnis nxAdresseLoeschenLeereV(const QString &start, const bool *abbruch
 Ergebnis nxAdresseKopieren(const QString &quelle, const QString &ziel, bool ueberschreiben = false);
 
 // Time letters: u'a' last write, u'h' creation (not possible on Linux), u'z' last access.
-Ergebnis nxAdresseZeitSetzen(const QString &pfad, QChar buchstabe, const DateiZeit &zeit);
-Ergebnis nxAdresseAenderungsZeitSetzen(const QString &pfad, const DateiZeit &zeit);
-Ergebnis nxAdresseHerstellungsZeitSetzen(const QString &pfad, const DateiZeit &zeit);
-Ergebnis nxAdresseZugriffsZeitSetzen(const QString &pfad, const DateiZeit &zeit);
+Ergebnis nxAdresseZeitSetzen(const QString &pfad, QChar buchstabe, const plattform::DateiZeit &zeit);
+Ergebnis nxAdresseAenderungsZeitSetzen(const QString &pfad, const plattform::DateiZeit &zeit);
+Ergebnis nxAdresseHerstellungsZeitSetzen(const QString &pfad, const plattform::DateiZeit &zeit);
+Ergebnis nxAdresseZugriffsZeitSetzen(const QString &pfad, const plattform::DateiZeit &zeit);
 
 inline constexpr qint64 KeineGrenze = std::numeric_limits<qint64>::max();
 

@@ -19,12 +19,11 @@ namespace rinolux {
 
 namespace {
 
-QString zeitText(const DateiZeit &z, bool bekannt = true)
+QString zeitText(const plattform::DateiZeit &z)
 {
-    if (!bekannt)
+    if (!z.gueltig)
         return QString();
-    const QDateTime t = QDateTime::fromMSecsSinceEpoch(z.sekunden * 1000 + z.nanosekunden / 1000000);
-    return QLocale(QLocale::German, QLocale::Germany).toString(t, QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    return QLocale(QLocale::German, QLocale::Germany).toString(z.alsDateTime(), QStringLiteral("dd.MM.yyyy HH:mm:ss"));
 }
 
 QString artText(plattform::ObjektArt art)
@@ -115,7 +114,7 @@ EigenschaftenDialog::EigenschaftenDialog(const QString &pfad, QWidget *parent) :
         }
         zeile(QStringLiteral("Bytes"), QLocale(QLocale::German, QLocale::Germany).toString(e.groesse));
         zeile(QStringLiteral("Attribute"), attributText(e.attribute));
-        zeile(QStringLiteral("Herstellungs-Zeit"), zeitText(e.herstellung, e.herstellungBekannt));
+        zeile(QStringLiteral("Herstellungs-Zeit"), zeitText(e.herstellung));
         zeile(QStringLiteral("Änderungs-Zeit"), zeitText(e.aenderung));
         zeile(QStringLiteral("Zugriffs-Zeit"), zeitText(e.zugriff));
     } else {

@@ -318,7 +318,7 @@ TEST_F(AdresseDateiTest, ZeitSetzenAufSchreibgeschuetzterDatei)
     const QByteArray n = QFile::encodeName(p(u"nur.txt"_s));
     ASSERT_EQ(::chmod(n.constData(), 0444), 0);
 
-    const DateiZeit zeit{1'500'000'000, 123'456'789};
+    const plattform::DateiZeit zeit{1'500'000'000, 123'456'789, true};
     EXPECT_TRUE(nxAdresseAenderungsZeitSetzen(p(u"nur.txt"_s), zeit).ok());
     struct stat st;
     ASSERT_EQ(::stat(n.constData(), &st), 0);
@@ -326,7 +326,7 @@ TEST_F(AdresseDateiTest, ZeitSetzenAufSchreibgeschuetzterDatei)
     EXPECT_EQ(st.st_mtim.tv_nsec, 123'456'789);
     EXPECT_EQ(st.st_mode & 07777, 0444u);
 
-    const DateiZeit zugriff{1'400'000'000, 0};
+    const plattform::DateiZeit zugriff{1'400'000'000, 0, true};
     EXPECT_TRUE(nxAdresseZugriffsZeitSetzen(p(u"nur.txt"_s), zugriff).ok());
     ASSERT_EQ(::stat(n.constData(), &st), 0);
     EXPECT_EQ(st.st_atim.tv_sec, 1'400'000'000);

@@ -194,7 +194,7 @@ public:
     void text(const QString &s) { felder.append(RegelFeldText(s)); }
     void zahl(qint64 wert) { felder.append(QString::number(wert)); }
     void zahl(int wert, int, int) { felder.append(QString::number(wert)); }
-    void buchstabe(QChar c, QStringView) { felder.append(RegelFeldText(QString(c))); }
+    void buchstabe(QChar c, QStringView) { felder.append(c.isNull() ? QString() : RegelFeldText(QString(c))); }
     void jn(bool b) { felder.append(b ? QStringLiteral("J") : QStringLiteral("N")); }
     template <typename E> void wahl(E e, QStringView) { felder.append(QString(QChar(char16_t(e)))); }
     void grossFlag(const QString &s) { text(s); }

@@ -5,6 +5,7 @@
 // All positions are 1-based; pieces and cells that reach outside the work part are clamped
 // to it (an empty remainder is dropped), so a stale position can never index outside it.
 
+#include "core/engine/Stellen.h"
 #include "core/util/nx_ZeichenKomplex.h"
 
 #include <QString>
@@ -45,14 +46,7 @@ std::optional<std::u32string> StueckeErsetzen(std::u32string_view w, const Stuec
 // inside each piece, 3 first 1 then 2.
 std::u32string Umdrehen(std::u32string_view w, const StueckListe &stuecke, int art);
 
-// A range [von, bis] of the work part, 1-based and inclusive; (0, 0) is empty.
-struct Bereich
-{
-    qint64 von = 0;
-    qint64 bis = 0;
-};
-
-// 234: the texts of two ranges exchanged. Empty or overlapping ranges leave the work part
+// 234: the texts of two ranges [von, bis] exchanged. Empty or overlapping ranges leave the work part
 // unchanged.
 std::u32string Tauschen(std::u32string_view w, Bereich bereich1, Bereich bereich2);
 

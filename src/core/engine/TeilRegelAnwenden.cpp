@@ -179,6 +179,31 @@ ZeilenErgebnis TeilRegelLauf::teileNeu(std::u32string_view vorn, std::u32string_
     return ZeilenErgebnis{nxTextAusU32(name), {}};
 }
 
+ZeilenErgebnis TeilRegelLauf::name(const ZeilenWerte &werte)
+{
+    const TeilRegelStellen s = StellenFuerTeilRegel(nxU32AusText(werte.neuerName), m_regel);
+    NamensPositionen p;
+    p.bereich = s.bereich;
+    p.stuecke = s.stuecke;
+    p.einfuegeStellen = s.einfuegen;
+    const bool links = m_regel.richtung == 0;
+    if (m_regel.code == 232 || m_regel.code == 233) {
+        // Targets are found before anything moves; "das nächste"/"das vorige" count from the
+        // range, whose end reaches over the whole bis cell.
+        std::optional<Bezug> bezug;
+        if (!s.bereich.leer())
+            bezug = Bezug{s.bereich.von, s.bereich.bis + (s.bereich.bisZelle ? s.bereich.bisZelle->laenge - 1 : 0)};
+        p.ziele = StelleAufloesen(s.teile.arbeit, m_regel.nachStelle, links, bezug);
+    }
+    if (m_regel.code == 234)
+        p.bereich2 = BereichFinden(s.teile.arbeit, m_regel.tauschVon, m_regel.tauschBis, m_regel.tauschenLR == 0);
+
+    ZeilenErgebnis e = teileNeu(s.teile.vorne, s.teile.arbeit, s.teile.hinten, p, werte);
+    if (e.ok())
+        e.wert = nxTextAusU32(ErgebnisBereinigen(nxU32AusText(e.wert)));
+    return e;
+}
+
 ZeilenErgebnis TeilRegelLauf::attribute(const ZeilenWerte &werte) const
 {
     const auto buchstabe = [this](int i) { return QChar(char16_t(m_regel.attribute[std::size_t(i)])); };

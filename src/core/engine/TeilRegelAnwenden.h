@@ -5,7 +5,7 @@
 // How to use it (per preview run and sub-rule):
 //   TeilRegelLauf lauf(teilRegel, suchErgebnis);          // counters start at 1 here
 //   if (auto f = lauf.regelFehler()) -> every row gets *f (a faulty nested formula)
-//   for each row:  ZeilenErgebnis e = lauf.name(werte);   // name and format rules
+//   for each row:  ZeilenErgebnis e = lauf.name(werte);   // name and format rules (column 8)
 //                                  lauf.attribute(werte);  // 205
 //                                  lauf.zeit(werte);       // 111-134
 //   e.wert is the new value for its column; a non-empty e.fehler is the row's check
@@ -17,6 +17,7 @@
 #include "core/engine/Nummern.h"
 #include "core/engine/Operationen.h"
 #include "core/engine/RegelCode.h"
+#include "core/engine/Stellen.h"
 #include "core/engine/Wortlisten.h"
 
 #include <QString>
@@ -78,6 +79,10 @@ public:
     // found in the work part: the uncleaned new name prefix + new work part + suffix.
     ZeilenErgebnis teileNeu(std::u32string_view vorn, std::u32string_view teil, std::u32string_view hinten,
                             const NamensPositionen &positionen, const ZeilenWerte &werte);
+
+    // Name and format rules on the row's present new name: cut, find the positions, change,
+    // clean. The value is the new name with format.
+    ZeilenErgebnis name(const ZeilenWerte &werte);
 
     // 205.
     ZeilenErgebnis attribute(const ZeilenWerte &werte) const;

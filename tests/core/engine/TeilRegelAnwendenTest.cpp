@@ -156,3 +156,214 @@ TEST(TeilRegelLauf, AttributeUndZeiten)
     EXPECT_EQ(herstellung.fehler, QStringLiteral("auf diesem System nicht möglich"));
 #endif
 }
+
+// ---- whole name rules: positions, operation and cleaning in one call ----------------------
+
+namespace {
+
+Stellenangabe Stelle(int art, qint64 anzahl, int gruppe, const char *wort = "")
+{
+    Stellenangabe s;
+    s.art = art;
+    s.anzahl = anzahl;
+    s.gruppe = gruppe;
+    s.wort = QString::fromUtf8(wort);
+    if (gruppe == 1 || gruppe == 10)
+        s.gross = QStringLiteral("N");
+    return s;
+}
+
+constexpr int GruppeZeichen = 0, GruppeWort = 1, GruppeZahl = 9;
+
+// A rule over the whole work part: von the first character to the last.
+TeilRegel GanzerTeil(AktionsCode code, int namensTeil = 0, int richtung = 0)
+{
+    TeilRegel r = MitCode(code);
+    r.namensTeil = namensTeil;
+    r.richtung = richtung;
+    r.von = Stelle(1, 1, GruppeZeichen);
+    r.bis = Stelle(1, -1, GruppeZeichen);
+    r.teilstueck = Stelle(6, 1, GruppeZeichen);
+    return r;
+}
+
+TeilRegel Einfuegen(const char *text, int hinVH, int richtung, Stellenangabe stelle, int namensTeil = 0)
+{
+    TeilRegel r = MitCode(215);
+    r.namensTeil = namensTeil;
+    r.richtung = richtung;
+    r.hinVH = hinVH;
+    r.hinStelle = stelle;
+    r.buchstabe = QLatin1Char('w');
+    r.wert = QString::fromUtf8(text);
+    return r;
+}
+
+struct NamensFall
+{
+    const char *name;
+    TeilRegel regel;
+    const char *alt;
+    const char *neu;
+};
+
+void PrintTo(const NamensFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
+TeilRegel Mit(TeilRegel r, const std::function<void(TeilRegel &)> &aendern)
+{
+    aendern(r);
+    return r;
+}
+
+} // namespace
+
+class NamensRegel : public ::testing::TestWithParam<NamensFall>
+{
+};
+
+TEST_P(NamensRegel, NeuerName)
+{
+    const NamensFall &f = GetParam();
+    TeilRegelLauf lauf(f.regel);
+    const ZeilenErgebnis e = lauf.name(Werte(QString::fromUtf8(f.alt), 1));
+    EXPECT_TRUE(e.ok()) << e.fehler.toStdString();
+    EXPECT_EQ(e.wert, QString::fromUtf8(f.neu));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, NamensRegel,
+    ::testing::Values(
+        NamensFall{"VorDemErsten", Einfuegen("x", 0, 0, Stelle(1, 1, GruppeZeichen)), "abc", "xabc"},
+        NamensFall{"HinterDemErsten", Einfuegen("x", 1, 0, Stelle(1, 1, GruppeZeichen)), "abc", "axbc"},
+        NamensFall{"VorDemErstenVonRechts", Einfuegen("x", 0, 1, Stelle(1, 1, GruppeZeichen)), "abc", "abcx"},
+        NamensFall{"HinterDemErstenVonRechts", Einfuegen("x", 1, 1, Stelle(1, 1, GruppeZeichen)), "abc", "abxc"},
+        NamensFall{"HinterJedem", Einfuegen("x", 1, 0, Stelle(6, 1, GruppeZeichen)), "abc", "axbxcx"},
+        NamensFall{"DavorLoeschen",
+                   Mit(Einfuegen("x", 1, 0, Stelle(1, 2, GruppeZeichen)), [](TeilRegel &r) { r.davorLoeschen = true; }),
+                   "abc", "xc"},
+        NamensFall{"FormatInLeerenTeil", Einfuegen("txt", 0, 0, Stelle(1, 1, GruppeZeichen), 2), "README",
+                   "README.txt"},
+        NamensFall{"WertPlusNeun",
+                   Mit(GanzerTeil(221, 1),
+                       [](TeilRegel &r) {
+                           r.teilstueck = Stelle(1, 1, GruppeZahl);
+                           r.buchstabe = QLatin1Char('+');
+                           r.wert = QStringLiteral("5");
+                       }),
+                   "Bild 9.jpg", "Bild 14.jpg"},
+        NamensFall{"WertPlusNullNeun",
+                   Mit(GanzerTeil(221, 1),
+                       [](TeilRegel &r) {
+                           r.teilstueck = Stelle(1, 1, GruppeZahl);
+                           r.buchstabe = QLatin1Char('+');
+                           r.wert = QStringLiteral("5");
+                       }),
+                   "Bild 09.jpg", "Bild 14.jpg"},
+        NamensFall{"WertPlusNullNeunNeun",
+                   Mit(GanzerTeil(221, 1),
+                       [](TeilRegel &r) {
+                           r.teilstueck = Stelle(1, 1, GruppeZahl);
+                           r.buchstabe = QLatin1Char('+');
+                           r.wert = QStringLiteral("5");
+                       }),
+                   "Bild 099.jpg", "Bild 104.jpg"},
+        NamensFall{"ZahlBehaltenOhneZahl",
+                   Mit(GanzerTeil(207), [](TeilRegel &r) { r.teilstueck = Stelle(6, 1, GruppeZahl); }), "abc", ""},
+        NamensFall{"GruppenUmdrehen",
+                   Mit(GanzerTeil(231),
+                       [](TeilRegel &r) {
+                           r.teilstueck = Stelle(6, 1, GruppeZahl);
+                           r.reihenfolge = 1;
+                       }),
+                   "12_3456", "3456_12"},
+        NamensFall{"ZeichenUmdrehen",
+                   Mit(GanzerTeil(231),
+                       [](TeilRegel &r) {
+                           r.teilstueck = Stelle(6, 1, GruppeZahl);
+                           r.reihenfolge = 0;
+                       }),
+                   "12_3456", "65_4321"},
+        NamensFall{"NachAussenAuffuellen",
+                   Mit(GanzerTeil(219, 1),
+                       [](TeilRegel &r) {
+                           r.verbinden = true;
+                           r.auffuellText = QStringLiteral("abcde");
+                           r.auffuellRichtung = 2;
+                       }),
+                   "xy.txt", "abxye.txt"},
+        NamensFall{"ZeichenListe",
+                   Mit(GanzerTeil(229),
+                       [](TeilRegel &r) {
+                           r.filterAlt = QStringLiteral("ä|x");
+                           r.filterNeu = QStringLiteral("|y");
+                       }),
+                   "äxä", "y"},
+        NamensFall{"ErsetzenUndBereinigen",
+                   Mit(GanzerTeil(225, 1),
+                       [](TeilRegel &r) {
+                           r.teilstueck = Stelle(6, 1, GruppeWort, "-");
+                           r.buchstabe = QLatin1Char('w');
+                           r.wert = QStringLiteral(" ");
+                       }),
+                   "a-b-.txt", "a b .txt"},
+        NamensFall{"FormatEntfernenBereinigt",
+                   Mit(GanzerTeil(208, 2), [](TeilRegel &r) { r.teilstueck = Stelle(6, 1, GruppeZeichen); }),
+                   "x .txt", "x"},
+        NamensFall{"TauschenErstesUndLetztes",
+                   Mit(GanzerTeil(234),
+                       [](TeilRegel &r) {
+                           r.bis = Stelle(1, 1, GruppeZeichen);
+                           r.tauschVon = Stelle(1, -1, GruppeZeichen);
+                           r.tauschBis = Stelle(1, -1, GruppeZeichen);
+                       }),
+                   "abc", "cba"},
+        NamensFall{"TauschenUeberlappend",
+                   Mit(GanzerTeil(234),
+                       [](TeilRegel &r) {
+                           r.tauschVon = Stelle(1, 2, GruppeZeichen);
+                           r.tauschBis = Stelle(1, -1, GruppeZeichen);
+                       }),
+                   "abc", "abc"},
+        NamensFall{"ZahlNachHintenVerschieben",
+                   Mit(GanzerTeil(232, 1),
+                       [](TeilRegel &r) {
+                           r.teilstueck = Stelle(1, 1, GruppeZahl);
+                           r.nachVH = 1;
+                           r.nachStelle = Stelle(1, -1, GruppeZeichen);
+                       }),
+                   "12 Bild.jpg", " Bild12.jpg"},
+        NamensFall{"ZahlKopierenVorDasNaechsteLeerzeichen",
+                   Mit(GanzerTeil(233),
+                       [](TeilRegel &r) {
+                           r.bis = Stelle(1, 1, GruppeZahl);
+                           r.teilstueck = Stelle(1, 1, GruppeZahl);
+                           r.nachVH = 0;
+                           r.nachStelle = Stelle(2, 1, GruppeWort, " ");
+                       }),
+                   "a 12 b c", "a 12 b12 c"}),
+    [](const ::testing::TestParamInfo<NamensFall> &info) { return std::string(info.param.name); });
+
+TEST(NamensRegel, VerzeichnisAusDemPfad)
+{
+    TeilRegel r = MitCode(211);
+    r.hinStelle = Stelle(1, 1, GruppeZeichen);
+    r.buchstabe = QLatin1Char('v');
+    r.wert = QStringLiteral("2");
+    TeilRegelLauf lauf(r);
+    // Werte() puts the entry into /daten/bilder/
+    EXPECT_EQ(lauf.name(Werte(QStringLiteral("x"), 1)).wert, QStringLiteral("bilderx"));
+}
+
+TEST(NamensRegel, StandardRegelAusDemDatensatz)
+{
+    // "Ändern: alle Leerzeichen durch _ ersetzen"
+    const RegelLeseErgebnis gelesen = RegelLesen(QStringLiteral(
+        "1\t221\t700\t1\t0\tg\t1\t1\t0\t\t\tg\t1\t-1\t0\t\t\t6\t2\t1\t \tN\tN\tw\t_\tENDE"));
+    ASSERT_TRUE(gelesen.gueltig()) << gelesen.grund.toStdString();
+    ASSERT_EQ(gelesen.regel.teile.size(), 1);
+    TeilRegelLauf lauf(gelesen.regel.teile.front());
+    EXPECT_EQ(lauf.name(Werte(QStringLiteral("ein  Bild 1.jpg"), 1)).wert, QStringLiteral("ein__Bild_1.jpg"));
+}

@@ -62,20 +62,24 @@ QString NummerZuGrossText()
     return QStringLiteral("Nummer zu groß");
 }
 
-std::optional<std::u32string> LaufendeNummer(std::u32string_view vorText, std::u32string_view ersterWert,
-                                             std::u32string_view erhoehung, std::u32string_view nachText,
-                                             qint64 zaehler)
+std::optional<std::u32string> LaufendeNummer(std::u32string_view vorText, const WertMitAlphabeten &wert,
+                                             const Erhoehung &erhoehung, std::u32string_view nachText, qint64 zaehler)
 {
-    const WertMitAlphabeten wert = WertZerlegen(ersterWert);
-    const Erhoehung e = ErhoehungLesen(erhoehung);
-    const qint64 n = (zaehler - 1) / e.wiederholung;
+    const qint64 n = (zaehler - 1) / erhoehung.wiederholung;
     qint64 betrag = 0;
-    if (__builtin_mul_overflow(n, e.schritt, &betrag))
+    if (__builtin_mul_overflow(n, erhoehung.schritt, &betrag))
         return std::nullopt;
     std::u32string text(vorText);
     text += n == 0 ? wert.start : WertWeiterzaehlen(wert, betrag);
     text += nachText;
     return text;
+}
+
+std::optional<std::u32string> LaufendeNummer(std::u32string_view vorText, std::u32string_view ersterWert,
+                                             std::u32string_view erhoehung, std::u32string_view nachText,
+                                             qint64 zaehler)
+{
+    return LaufendeNummer(vorText, WertZerlegen(ersterWert), ErhoehungLesen(erhoehung), nachText, zaehler);
 }
 
 QString FormelFehler::text() const

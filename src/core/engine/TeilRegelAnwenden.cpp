@@ -43,6 +43,15 @@ TeilRegelLauf::TeilRegelLauf(const TeilRegel &regel, bool suchErgebnis, ZufallsQ
     case 212:
     case 222:
         m_zeilen = U32Zeilen(regel.liste.zeilen);
+        m_vorText = nxU32AusText(regel.liste.vor);
+        m_nachText = nxU32AusText(regel.liste.nach);
+        break;
+    case 213:
+    case 223:
+        m_startWert = WertZerlegen(nxU32AusText(regel.nummer.start));
+        m_erhoehung = ErhoehungLesen(nxU32AusText(regel.nummer.diff));
+        m_vorText = nxU32AusText(regel.nummer.vor);
+        m_nachText = nxU32AusText(regel.nummer.nach);
         break;
     case 209:
         m_zeilen = U32Zeilen(regel.freiZeilen);
@@ -76,12 +85,10 @@ std::optional<std::u32string> TeilRegelLauf::eintragsText(const ZeilenWerte &wer
     switch (m_regel.code) {
     case 212:
     case 222:
-        return ListenText(nxU32AusText(m_regel.liste.vor), m_zeilen, werte.zeile, m_regel.wiederholen,
-                          nxU32AusText(m_regel.liste.nach));
+        return ListenText(m_vorText, m_zeilen, werte.zeile, m_regel.wiederholen, m_nachText);
     case 213:
     case 223:
-        return LaufendeNummer(nxU32AusText(m_regel.nummer.vor), nxU32AusText(m_regel.nummer.start),
-                              nxU32AusText(m_regel.nummer.diff), nxU32AusText(m_regel.nummer.nach),
+        return LaufendeNummer(m_vorText, m_startWert, m_erhoehung, m_nachText,
                               m_zaehler.weiter(m_jeVerzeichnis, werte.verzeichnisNummer));
     case 214:
     case 224:

@@ -99,6 +99,9 @@ private:
     ZufallsQuelle *m_zufall;
     NummernZaehler m_zaehler;
     FormelErgebnis m_formel;
+    WertMitAlphabeten m_startWert;        // running numbers
+    Erhoehung m_erhoehung;
+    std::u32string m_vorText, m_nachText; // around list words and running numbers
     std::vector<std::u32string> m_zeilen; // word list or free list
     ZeichenListen m_zeichenListen;
 };

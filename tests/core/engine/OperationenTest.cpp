@@ -31,6 +31,14 @@ private:
     std::deque<qint64> m_zahlen;
 };
 
+Bereich B(int von, int bis)
+{
+    Bereich b;
+    b.von = von;
+    b.bis = bis;
+    return b;
+}
+
 } // namespace
 
 struct EinfuegeFall
@@ -110,12 +118,12 @@ TEST(Umdrehen, DreiStueckeBehaltenDieZwischenraeume)
 
 TEST(Tauschen, BereicheUndIhreGrenzen)
 {
-    EXPECT_EQ(Tauschen(U"abcdef", {1, 2}, {5, 6}), U"efcdab");
-    EXPECT_EQ(Tauschen(U"abcdef", {5, 6}, {1, 2}), U"efcdab");
-    EXPECT_EQ(Tauschen(U"abcdef", {1, 1}, {2, 6}), U"bcdefa");
-    EXPECT_EQ(Tauschen(U"abcdef", {1, 3}, {3, 5}), U"abcdef");
-    EXPECT_EQ(Tauschen(U"abcdef", {0, 0}, {3, 5}), U"abcdef");
-    EXPECT_EQ(Tauschen(U"abcdef", {1, 2}, {5, 9}), U"abcdef");
+    EXPECT_EQ(Tauschen(U"abcdef", B(1, 2), B(5, 6)), U"efcdab");
+    EXPECT_EQ(Tauschen(U"abcdef", B(5, 6), B(1, 2)), U"efcdab");
+    EXPECT_EQ(Tauschen(U"abcdef", B(1, 1), B(2, 6)), U"bcdefa");
+    EXPECT_EQ(Tauschen(U"abcdef", B(1, 3), B(3, 5)), U"abcdef");
+    EXPECT_EQ(Tauschen(U"abcdef", B(0, 0), B(3, 5)), U"abcdef");
+    EXPECT_EQ(Tauschen(U"abcdef", B(1, 2), B(5, 9)), U"abcdef");
 }
 
 TEST(VerschiebenKopieren, ZieleVorUndHinter)

@@ -126,7 +126,8 @@ TEST(TeilRegelLauf, ZeichenListenUeberschussUndBereich)
     TeilRegelLauf lauf(r);
     EXPECT_EQ(lauf.ueberschuss(10), -1);
     NamensPositionen p;
-    p.bereich = Bereich{1, 6};
+    p.bereich.von = 1;
+    p.bereich.bis = 6;
     EXPECT_EQ(lauf.teileNeu(U"", U"Bücher", U".txt", p, Werte(QStringLiteral("Bücher.txt"), 1)).wert,
               QStringLiteral("Bcher.txt"));
 }

@@ -31,14 +31,16 @@ qint64 AttributWertNeu(qint64 wert, const AttributBuchstaben &wahl)
     return wert;
 }
 
-AttributErgebnis AttributNeu(const QString &wertText, const QString &nameMitFormat, const AttributBuchstaben &wahl)
+AttributErgebnis AttributNeu(const QString &wertText, const QString &nameMitFormat,
+                             const AttributBuchstaben &wahl)
 {
     AttributErgebnis e;
     const std::u32string text = wertText.toStdU32String();
     e.wert = AttributWertNeu(ZahlGeprueft(text, false).value_or(0), wahl);
 #ifndef Q_OS_WIN
     const bool setztUnmoegliches = wahl.system == QLatin1Char('J') || wahl.archiv == QLatin1Char('J');
-    const bool punktNameSichtbar = wahl.versteckt == QLatin1Char('N') && nameMitFormat.startsWith(QLatin1Char('.'));
+    const bool punktNameSichtbar =
+        wahl.versteckt == QLatin1Char('N') && nameMitFormat.startsWith(QLatin1Char('.'));
     if (setztUnmoegliches || punktNameSichtbar)
         e.fehler = NichtMoeglichText();
 #else
@@ -140,10 +142,10 @@ std::optional<ZeitPunkt> ZeitAddieren(const ZeitPunkt &zeit, int einheit, qint64
     qint64 delta = 0;
     qint64 gesamt = 0;
     // Milliseconds since day 0 of the Julian count: exact, no floating day fractions.
-    if (__builtin_mul_overflow(betrag, einheitMs[einheit], &delta)
-        || __builtin_mul_overflow(zeit.datum.toJulianDay(), MsJeTag, &gesamt)
-        || __builtin_add_overflow(gesamt, qint64(zeit.uhrzeit.msecsSinceStartOfDay()), &gesamt)
-        || __builtin_add_overflow(gesamt, delta, &gesamt))
+    if (__builtin_mul_overflow(betrag, einheitMs[einheit], &delta) ||
+        __builtin_mul_overflow(zeit.datum.toJulianDay(), MsJeTag, &gesamt) ||
+        __builtin_add_overflow(gesamt, qint64(zeit.uhrzeit.msecsSinceStartOfDay()), &gesamt) ||
+        __builtin_add_overflow(gesamt, delta, &gesamt))
         return std::nullopt;
     if (gesamt < 0)
         return std::nullopt;
@@ -157,8 +159,8 @@ QString ZeitErgaenzen(const QString &vorgabe, const QString &jetzt)
 {
     QString zeit = vorgabe;
     const QLatin1Char leer(' ');
-    if (zeit.size() >= 15 && zeit.at(13) == leer && zeit.at(14) == leer && jetzt.size() >= 19
-        && zeit.size() >= 19)
+    if (zeit.size() >= 15 && zeit.at(13) == leer && zeit.at(14) == leer && jetzt.size() >= 19 &&
+        zeit.size() >= 19)
         zeit.replace(16, 3, jetzt.mid(16, 3));
     for (int i = 0; i < 15 && i < zeit.size(); ++i)
         if (zeit.at(i) == leer && i < jetzt.size())

@@ -32,8 +32,8 @@ struct AttributBuchstaben
 
 struct AttributErgebnis
 {
-    qint64 wert = 0;  // the new value (computed also when the row fails)
-    QString fehler;   // empty, or why this row cannot be changed on this system
+    qint64 wert = 0; // the new value (computed also when the row fails)
+    QString fehler;  // empty, or why this row cannot be changed on this system
 };
 
 // The plain bit arithmetic: J sets, N clears, X leaves.
@@ -42,7 +42,8 @@ qint64 AttributWertNeu(qint64 wert, const AttributBuchstaben &wahl);
 // The new value of one row on this system. On Linux system and archive cannot be set, and a
 // name beginning with "." is hidden by its name and cannot lose that: such rows fail with
 // "auf diesem System nicht möglich" instead of being dropped silently.
-AttributErgebnis AttributNeu(const QString &wertText, const QString &nameMitFormat, const AttributBuchstaben &wahl);
+AttributErgebnis AttributNeu(const QString &wertText, const QString &nameMitFormat,
+                             const AttributBuchstaben &wahl);
 
 // ---- times ------------------------------------------------------------------------------
 
@@ -54,8 +55,8 @@ struct ZeitPunkt
 };
 
 // The two invalid forms of a time text.
-QString ZeitUngueltigText();     // "????????_??????.000_?": no valid time resulted
-QString ZeitVor1900Text();       // "????????_??????_???_?": the year is before 1900
+QString ZeitUngueltigText(); // "????????_??????.000_?": no valid time resulted
+QString ZeitVor1900Text();   // "????????_??????_???_?": the year is before 1900
 
 // Reads characters 1-4 year, 5-6 month, 7-8 day, 10-11 hour, 12-13 minute, 14-15 second,
 // 17-19 milliseconds. Empty when a part is missing, negative, not a number or the parts
@@ -92,9 +93,9 @@ struct EintragZeiten
 // of the code; the tens digit names the target time).
 struct ZeitRegelFelder
 {
-    QString zeitWert;  // x11, x12: YYYYMMDD_hhmmss_000, "-001"/"-1" or blanks for parts
-    int einheit = 6;   // x11, x13: 1 years ... 6 seconds
-    QString betrag;    // x11, x13: signed whole number
+    QString zeitWert;                // x11, x12: YYYYMMDD_hhmmss_000, "-001"/"-1" or blanks for parts
+    int einheit = 6;                 // x11, x13: 1 years ... 6 seconds
+    QString betrag;                  // x11, x13: signed whole number
     QChar quelle = QLatin1Char('Z'); // x14: "A", "H" or "Z"
 };
 

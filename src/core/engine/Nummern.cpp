@@ -8,7 +8,8 @@ namespace rinolux {
 std::optional<qint64> ZahlGeprueft(std::u32string_view text, bool mitVorzeichen)
 {
     bool ueberlauf = false;
-    const qint64 wert = mitVorzeichen ? nxZeichenZuZahl(text, &ueberlauf) : nxZeichenZiffernZuZahl(text, &ueberlauf);
+    const qint64 wert =
+        mitVorzeichen ? nxZeichenZuZahl(text, &ueberlauf) : nxZeichenZiffernZuZahl(text, &ueberlauf);
     if (ueberlauf)
         return std::nullopt;
     return wert;
@@ -53,7 +54,8 @@ Erhoehung ErhoehungLesen(std::u32string_view feld)
 
 qint64 NummernZaehler::weiter(bool jeVerzeichnis, qint64 verzeichnisNummer)
 {
-    qint64 &zaehler = jeVerzeichnis ? m_jeVerzeichnis.try_emplace(verzeichnisNummer, 1).first->second : m_einzeln;
+    qint64 &zaehler =
+        jeVerzeichnis ? m_jeVerzeichnis.try_emplace(verzeichnisNummer, 1).first->second : m_einzeln;
     return zaehler++;
 }
 
@@ -63,7 +65,8 @@ QString NummerZuGrossText()
 }
 
 std::optional<std::u32string> LaufendeNummer(std::u32string_view vorText, const WertMitAlphabeten &wert,
-                                             const Erhoehung &erhoehung, std::u32string_view nachText, qint64 zaehler)
+                                             const Erhoehung &erhoehung, std::u32string_view nachText,
+                                             qint64 zaehler)
 {
     const qint64 n = (zaehler - 1) / erhoehung.wiederholung;
     qint64 betrag = 0;
@@ -162,8 +165,8 @@ FormelErgebnis FormelLesen(std::u32string_view text)
             if (j == anzahl)
                 break;
             const Formel &andere = formeln.formeln[j];
-            if (__builtin_mul_overflow(teiler, andere.wiederholung, &teiler)
-                || __builtin_mul_overflow(teiler, andere.anzahl, &teiler)) {
+            if (__builtin_mul_overflow(teiler, andere.wiederholung, &teiler) ||
+                __builtin_mul_overflow(teiler, andere.anzahl, &teiler)) {
                 ergebnis.fehler.nummer = int(m + 1);
                 return ergebnis;
             }

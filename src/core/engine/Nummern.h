@@ -65,7 +65,8 @@ std::optional<std::u32string> LaufendeNummer(std::u32string_view vorText, std::u
                                              qint64 zaehler);
 // The same with the fields read once per preview run.
 std::optional<std::u32string> LaufendeNummer(std::u32string_view vorText, const WertMitAlphabeten &wert,
-                                             const Erhoehung &erhoehung, std::u32string_view nachText, qint64 zaehler);
+                                             const Erhoehung &erhoehung, std::u32string_view nachText,
+                                             qint64 zaehler);
 
 // One formula "/erster Wert*Erhöhung*Anzahl*Name*anderer Name\" with its text after it.
 struct Formel

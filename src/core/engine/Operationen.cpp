@@ -27,10 +27,12 @@ StueckListe Begrenzt(const StueckListe &stuecke, std::size_t textLaenge)
         s.laenge = int(ende - anfang);
         ergebnis.push_back(s);
     }
-    std::stable_sort(ergebnis.begin(), ergebnis.end(), [](const Zelle &a, const Zelle &b) { return a.start < b.start; });
+    std::stable_sort(ergebnis.begin(), ergebnis.end(),
+                     [](const Zelle &a, const Zelle &b) { return a.start < b.start; });
     StueckListe ohneUeberlappung;
     for (const Zelle &s : ergebnis)
-        if (ohneUeberlappung.empty() || ohneUeberlappung.back().start + ohneUeberlappung.back().laenge <= s.start)
+        if (ohneUeberlappung.empty() ||
+            ohneUeberlappung.back().start + ohneUeberlappung.back().laenge <= s.start)
             ohneUeberlappung.push_back(s);
     return ohneUeberlappung;
 }
@@ -59,8 +61,8 @@ std::u32string StueckeBehalten(std::u32string_view w, const StueckListe &stuecke
     return text;
 }
 
-std::u32string TextEinfuegen(std::u32string_view w, const StueckListe &zellen, std::u32string_view text, int hinVH,
-                             int richtung, bool davorLoeschen, bool dahinterLoeschen)
+std::u32string TextEinfuegen(std::u32string_view w, const StueckListe &zellen, std::u32string_view text,
+                             int hinVH, int richtung, bool davorLoeschen, bool dahinterLoeschen)
 {
     if (w.empty())
         return std::u32string(text);
@@ -145,7 +147,9 @@ std::u32string Tauschen(std::u32string_view w, Bereich bereich1, Bereich bereich
         std::swap(bereich1, bereich2);
     if (bereich2.von <= bereich1.bis)
         return std::u32string(w);
-    const auto teil = [w](qint64 von, qint64 bis) { return w.substr(std::size_t(von - 1), std::size_t(bis - von + 1)); };
+    const auto teil = [w](qint64 von, qint64 bis) {
+        return w.substr(std::size_t(von - 1), std::size_t(bis - von + 1));
+    };
     std::u32string text(w.substr(0, std::size_t(bereich1.von - 1)));
     text += teil(bereich2.von, bereich2.bis);
     text += w.substr(std::size_t(bereich1.bis), std::size_t(bereich2.von - 1 - bereich1.bis));
@@ -154,8 +158,8 @@ std::u32string Tauschen(std::u32string_view w, Bereich bereich1, Bereich bereich
     return text;
 }
 
-std::u32string VerschiebenKopieren(std::u32string_view w, const StueckListe &stuecke, StueckListe ziele, int nachVH,
-                                   int richtung, bool verschieben)
+std::u32string VerschiebenKopieren(std::u32string_view w, const StueckListe &stuecke, StueckListe ziele,
+                                   int nachVH, int richtung, bool verschieben)
 {
     const StueckListe s = Begrenzt(stuecke, w.size());
     ziele = Begrenzt(ziele, w.size());
@@ -193,10 +197,7 @@ namespace {
 class SystemZufallsQuelle final : public ZufallsQuelle
 {
 public:
-    qint64 zahl(qint64 von, qint64 bis) override
-    {
-        return QRandomGenerator::global()->bounded(von, bis + 1);
-    }
+    qint64 zahl(qint64 von, qint64 bis) override { return QRandomGenerator::global()->bounded(von, bis + 1); }
 };
 
 std::u32string ZeitTeile(const QString &zeit, std::initializer_list<std::pair<int, int>> teile)
@@ -259,8 +260,9 @@ std::u32string VerzeichnisTeil(const QString &pfad, qint64 x, bool vonVorne)
     return teile[std::size_t(vonVorne ? x - 1 : anzahl - x)];
 }
 
-std::optional<std::u32string> WasAnderesText(QChar buchstabe, std::u32string_view wert, std::u32string_view stueck,
-                                             const EintragTexte &eintrag, int richtung, ZufallsQuelle &zufall)
+std::optional<std::u32string> WasAnderesText(QChar buchstabe, std::u32string_view wert,
+                                             std::u32string_view stueck, const EintragTexte &eintrag,
+                                             int richtung, ZufallsQuelle &zufall)
 {
     switch (buchstabe.unicode()) {
     case u'w': {

@@ -30,8 +30,8 @@ std::u32string StueckeBehalten(std::u32string_view w, const StueckListe &stuecke
 // 211-215: text inserted at every cell. hinVH 0 "vor", 1 "hinter"; richtung 0 "von Links",
 // 1 "von Rechts". davorLoeschen removes what lies before the first insert point,
 // dahinterLoeschen what lies behind the last. An empty work part becomes the text.
-std::u32string TextEinfuegen(std::u32string_view w, const StueckListe &zellen, std::u32string_view text, int hinVH,
-                             int richtung, bool davorLoeschen, bool dahinterLoeschen);
+std::u32string TextEinfuegen(std::u32string_view w, const StueckListe &zellen, std::u32string_view text,
+                             int hinVH, int richtung, bool davorLoeschen, bool dahinterLoeschen);
 
 // The replacement of one piece, computed from the piece's own text; empty optional when the
 // row fails (the caller knows why).
@@ -52,8 +52,8 @@ std::u32string Tauschen(std::u32string_view w, Bereich bereich1, Bereich bereich
 
 // 232 (verschieben) and 233: the joined pieces put at every target cell, found in the work part
 // before any change. nachVH 0 "vor", 1 "hinter".
-std::u32string VerschiebenKopieren(std::u32string_view w, const StueckListe &stuecke, StueckListe ziele, int nachVH,
-                                   int richtung, bool verschieben);
+std::u32string VerschiebenKopieren(std::u32string_view w, const StueckListe &stuecke, StueckListe ziele,
+                                   int nachVH, int richtung, bool verschieben);
 
 // ---- "was anderes" -----------------------------------------------------------------------
 
@@ -72,18 +72,19 @@ ZufallsQuelle &SystemZufall();
 // What a row offers to the texts of "was anderes".
 struct EintragTexte
 {
-    QString pfad;           // the entry's present directory, with its trailing separator
-    QString nameMitFormat;  // the present name with format
-    QString groesse;        // the size text of the selection entry
-    QString herstellung;    // creation time text
-    QString aenderung;      // last-write time text
+    QString pfad;          // the entry's present directory, with its trailing separator
+    QString nameMitFormat; // the present name with format
+    QString groesse;       // the size text of the selection entry
+    QString herstellung;   // creation time text
+    QString aenderung;     // last-write time text
 };
 
 // The text T of a letter with its value. stueck is the piece being replaced (221) and is empty
 // for inserts; richtung is the rule's counting direction (for "v" and "h"). Empty optional
 // when the value's number does not fit into 64 bits.
-std::optional<std::u32string> WasAnderesText(QChar buchstabe, std::u32string_view wert, std::u32string_view stueck,
-                                             const EintragTexte &eintrag, int richtung, ZufallsQuelle &zufall);
+std::optional<std::u32string> WasAnderesText(QChar buchstabe, std::u32string_view wert,
+                                             std::u32string_view stueck, const EintragTexte &eintrag,
+                                             int richtung, ZufallsQuelle &zufall);
 
 // The X-th directory of a path, counted from the front or from the back; empty when X lies
 // outside the path.

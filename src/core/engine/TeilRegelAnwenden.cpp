@@ -17,7 +17,8 @@ std::vector<std::u32string> U32Zeilen(const QStringList &zeilen)
 
 EintragTexte Texte(const ZeilenWerte &werte)
 {
-    return EintragTexte{werte.pfad, werte.name, werte.groesse, werte.zeiten.herstellung, werte.zeiten.aenderung};
+    return EintragTexte{werte.pfad, werte.name, werte.groesse, werte.zeiten.herstellung,
+                        werte.zeiten.aenderung};
 }
 
 ZeilenErgebnis Fehler(const QString &name, const QString &text)
@@ -94,14 +95,16 @@ std::optional<std::u32string> TeilRegelLauf::eintragsText(const ZeilenWerte &wer
     case 224:
         if (!m_formel.formeln)
             return std::nullopt;
-        return VerschachtelteNummer(*m_formel.formeln, m_zaehler.weiter(m_jeVerzeichnis, werte.verzeichnisNummer));
+        return VerschachtelteNummer(*m_formel.formeln,
+                                    m_zaehler.weiter(m_jeVerzeichnis, werte.verzeichnisNummer));
     default:
         return std::u32string();
     }
 }
 
-ZeilenErgebnis TeilRegelLauf::teileNeu(std::u32string_view vorn, std::u32string_view teil, std::u32string_view hinten,
-                                       const NamensPositionen &positionen, const ZeilenWerte &werte)
+ZeilenErgebnis TeilRegelLauf::teileNeu(std::u32string_view vorn, std::u32string_view teil,
+                                       std::u32string_view hinten, const NamensPositionen &positionen,
+                                       const ZeilenWerte &werte)
 {
     const int code = m_regel.code;
     if (const auto fehler = regelFehler())
@@ -127,9 +130,9 @@ ZeilenErgebnis TeilRegelLauf::teileNeu(std::u32string_view vorn, std::u32string_
     case 213:
     case 214: {
         const std::optional<std::u32string> t =
-            code == 211 || code == 215
-                ? WasAnderesText(m_regel.buchstabe, wert, std::u32string_view(), texte, m_regel.richtung, *m_zufall)
-                : eintragsText(werte);
+            code == 211 || code == 215 ? WasAnderesText(m_regel.buchstabe, wert, std::u32string_view(), texte,
+                                                        m_regel.richtung, *m_zufall)
+                                       : eintragsText(werte);
         if (t)
             neu = TextEinfuegen(teil, positionen.einfuegeStellen, *t, m_regel.hinVH, m_regel.richtung,
                                 m_regel.davorLoeschen, m_regel.dahinterLoeschen);
@@ -137,9 +140,10 @@ ZeilenErgebnis TeilRegelLauf::teileNeu(std::u32string_view vorn, std::u32string_
     }
     case 219: {
         const std::u32string fuell = nxU32AusText(m_regel.auffuellText);
-        neu = StueckeErsetzen(teil, positionen.stuecke, [&](std::u32string_view stueck) -> std::optional<std::u32string> {
-            return StueckAuffuellen(stueck, fuell, m_regel.auffuellRichtung);
-        });
+        neu = StueckeErsetzen(teil, positionen.stuecke,
+                              [&](std::u32string_view stueck) -> std::optional<std::u32string> {
+                                  return StueckAuffuellen(stueck, fuell, m_regel.auffuellRichtung);
+                              });
         break;
     }
     case 221:
@@ -168,14 +172,15 @@ ZeilenErgebnis TeilRegelLauf::teileNeu(std::u32string_view vorn, std::u32string_
         break;
     case 232:
     case 233:
-        neu = VerschiebenKopieren(teil, positionen.stuecke, positionen.ziele, m_regel.nachVH, m_regel.richtung,
-                                  code == 232);
+        neu = VerschiebenKopieren(teil, positionen.stuecke, positionen.ziele, m_regel.nachVH,
+                                  m_regel.richtung, code == 232);
         break;
     case 234:
         neu = Tauschen(teil, positionen.bereich, positionen.bereich2);
         break;
     default:
-        return Fehler(werte.neuerName, QStringLiteral("Die Regel ist veraltet und kann nicht mehr verwendet werden."));
+        return Fehler(werte.neuerName,
+                      QStringLiteral("Die Regel ist veraltet und kann nicht mehr verwendet werden."));
     }
     if (!neu)
         return Fehler(werte.neuerName, NummerZuGrossText());
@@ -199,11 +204,13 @@ ZeilenErgebnis TeilRegelLauf::name(const ZeilenWerte &werte)
         // range, whose end reaches over the whole bis cell.
         std::optional<Bezug> bezug;
         if (!s.bereich.leer())
-            bezug = Bezug{s.bereich.von, s.bereich.bis + (s.bereich.bisZelle ? s.bereich.bisZelle->laenge - 1 : 0)};
+            bezug = Bezug{s.bereich.von,
+                          s.bereich.bis + (s.bereich.bisZelle ? s.bereich.bisZelle->laenge - 1 : 0)};
         p.ziele = StelleAufloesen(s.teile.arbeit, m_regel.nachStelle, links, bezug);
     }
     if (m_regel.code == 234)
-        p.bereich2 = BereichFinden(s.teile.arbeit, m_regel.tauschVon, m_regel.tauschBis, m_regel.tauschenLR == 0);
+        p.bereich2 =
+            BereichFinden(s.teile.arbeit, m_regel.tauschVon, m_regel.tauschBis, m_regel.tauschenLR == 0);
 
     ZeilenErgebnis e = teileNeu(s.teile.vorne, s.teile.arbeit, s.teile.hinten, p, werte);
     if (e.ok())

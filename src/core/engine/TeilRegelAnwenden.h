@@ -31,13 +31,13 @@ namespace rinolux {
 // The present values of one preview row.
 struct ZeilenWerte
 {
-    QString pfad;            // present directory (column 1), with its trailing separator
-    QString name;            // present name with format (column 2)
-    QString neuerName;       // the new name as the previous sub-rules left it (column 8)
-    QString groesse;         // size text of the selection entry
-    QString attribute;       // attribute number as decimal text
-    EintragZeiten zeiten;    // the entry's three time texts
-    qint64 zeile = 1;        // row number r, 1-based, in display order
+    QString pfad;                 // present directory (column 1), with its trailing separator
+    QString name;                 // present name with format (column 2)
+    QString neuerName;            // the new name as the previous sub-rules left it (column 8)
+    QString groesse;              // size text of the selection entry
+    QString attribute;            // attribute number as decimal text
+    EintragZeiten zeiten;         // the entry's three time texts
+    qint64 zeile = 1;             // row number r, 1-based, in display order
     qint64 verzeichnisNummer = 0; // directory number of the entry (restart per directory)
 };
 
@@ -52,11 +52,11 @@ struct ZeilenErgebnis
 // What the position language found in the work part for one row.
 struct NamensPositionen
 {
-    Bereich bereich;           // from "von" to "bis"
-    Zellen stuecke;            // the Teilstück pieces, joined where the code asks for it
-    Zellen einfuegeStellen;    // 211-215
-    Zellen ziele;              // 232, 233: targets found before any change
-    Bereich bereich2;          // 234: the second range
+    Bereich bereich;        // from "von" to "bis"
+    Zellen stuecke;         // the Teilstück pieces, joined where the code asks for it
+    Zellen einfuegeStellen; // 211-215
+    Zellen ziele;           // 232, 233: targets found before any change
+    Bereich bereich2;       // 234: the second range
 };
 
 class TeilRegelLauf final
@@ -99,7 +99,7 @@ private:
     ZufallsQuelle *m_zufall;
     NummernZaehler m_zaehler;
     FormelErgebnis m_formel;
-    WertMitAlphabeten m_startWert;        // running numbers
+    WertMitAlphabeten m_startWert; // running numbers
     Erhoehung m_erhoehung;
     std::u32string m_vorText, m_nachText; // around list words and running numbers
     std::vector<std::u32string> m_zeilen; // word list or free list

@@ -4,7 +4,8 @@
 
 namespace rinolux {
 
-std::vector<std::u32string> TextTeilen(std::u32string_view text, std::u32string_view trenner, bool leereBehalten)
+std::vector<std::u32string> TextTeilen(std::u32string_view text, std::u32string_view trenner,
+                                       bool leereBehalten)
 {
     MusterListe muster;
     for (const char32_t z : trenner)

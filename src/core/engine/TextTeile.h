@@ -11,6 +11,7 @@ namespace rinolux {
 // The pieces of text between the separator characters (any character of trenner).
 // With leereBehalten empty pieces are kept (the empty text gives one empty piece),
 // otherwise they are dropped.
-std::vector<std::u32string> TextTeilen(std::u32string_view text, std::u32string_view trenner, bool leereBehalten);
+std::vector<std::u32string> TextTeilen(std::u32string_view text, std::u32string_view trenner,
+                                       bool leereBehalten);
 
 } // namespace rinolux

@@ -81,8 +81,8 @@ qint64 ZeichenListenUeberschuss(const ZeichenListen &listen)
     return qint64(listen.neu.size()) - qint64(listen.alt.size());
 }
 
-std::u32string ZeichenListenAnwenden(std::u32string_view text, qint64 von, qint64 bis, const ZeichenListen &listen,
-                                     bool vonRechts)
+std::u32string ZeichenListenAnwenden(std::u32string_view text, qint64 von, qint64 bis,
+                                     const ZeichenListen &listen, bool vonRechts)
 {
     const qint64 laenge = qint64(text.size());
     if (von < 1 || bis < von || bis > laenge)

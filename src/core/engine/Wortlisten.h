@@ -42,7 +42,7 @@ qint64 ZeichenListenUeberschuss(const ZeichenListen &listen);
 
 // Replaces the old entries by the new ones inside the range [von, bis] (1-based, inclusive)
 // of text, counted from the left or from the right; an empty range (0, 0) leaves the text.
-std::u32string ZeichenListenAnwenden(std::u32string_view text, qint64 von, qint64 bis, const ZeichenListen &listen,
-                                     bool vonRechts);
+std::u32string ZeichenListenAnwenden(std::u32string_view text, qint64 von, qint64 bis,
+                                     const ZeichenListen &listen, bool vonRechts);
 
 } // namespace rinolux

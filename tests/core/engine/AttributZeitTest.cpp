@@ -8,10 +8,12 @@ namespace {
 
 AttributBuchstaben Wahl(const char *hrsa)
 {
-    return AttributBuchstaben{QLatin1Char(hrsa[0]), QLatin1Char(hrsa[1]), QLatin1Char(hrsa[2]), QLatin1Char(hrsa[3])};
+    return AttributBuchstaben{QLatin1Char(hrsa[0]), QLatin1Char(hrsa[1]), QLatin1Char(hrsa[2]),
+                              QLatin1Char(hrsa[3])};
 }
 
-EintragZeiten Zeiten(const QString &aenderung, const QString &herstellung = QString(), const QString &zugriff = QString())
+EintragZeiten Zeiten(const QString &aenderung, const QString &herstellung = QString(),
+                     const QString &zugriff = QString())
 {
     return EintragZeiten{aenderung, herstellung, zugriff};
 }
@@ -69,28 +71,37 @@ TEST_P(ZeitRegel, NeueZeit)
     felder.zeitWert = QString::fromUtf8(f.wert);
     felder.einheit = f.einheit;
     felder.betrag = QString::fromUtf8(f.betrag);
-    EXPECT_EQ(ZeitNeu(f.code, felder, Zeiten(QString::fromUtf8(f.jetzt)), f.zeile), QString::fromUtf8(f.erwartet));
+    EXPECT_EQ(ZeitNeu(f.code, felder, Zeiten(QString::fromUtf8(f.jetzt)), f.zeile),
+              QString::fromUtf8(f.erwartet));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, ZeitRegel,
     ::testing::Values(
         // Only the year is given: everything else comes from the entry, milliseconds included.
-        ZeitFall{"NurJahr", 112, "2001    _      _000", 6, "", "20050307_093015_123_1", 1, "20010307_093015_123_3"},
+        ZeitFall{"NurJahr", 112, "2001    _      _000", 6, "", "20050307_093015_123_1", 1,
+                 "20010307_093015_123_3"},
         // Seconds given: the milliseconds of the given time count.
-        ZeitFall{"MitSekunde", 112, "2001    _  0000_000", 6, "", "20050307_093015_123_1", 1, "20010307_090000_000_3"},
-        ZeitFall{"Tag31ImFebruar", 112, "      31_      _000", 6, "", "20230215_120000_000_3", 1, "????????_??????.000_?"},
+        ZeitFall{"MitSekunde", 112, "2001    _  0000_000", 6, "", "20050307_093015_123_1", 1,
+                 "20010307_090000_000_3"},
+        ZeitFall{"Tag31ImFebruar", 112, "      31_      _000", 6, "", "20230215_120000_000_3", 1,
+                 "????????_??????.000_?"},
         ZeitFall{"Nummeriert1", 111, "20200131_000000_000", 2, "1", "", 1, "20200131_000000_000_5"},
         ZeitFall{"Nummeriert2Schaltjahr", 111, "20200131_000000_000", 2, "1", "", 2, "20200229_000000_000_6"},
         ZeitFall{"Nummeriert3", 111, "20200131_000000_000", 2, "1", "", 3, "20200331_000000_000_2"},
         ZeitFall{"Nummeriert4", 111, "20200131_000000_000", 2, "1", "", 4, "20200430_000000_000_4"},
         ZeitFall{"LeeresFeldMinusEins", 111, "20200131_00-100_000", 6, "1", "", 1, "????????_??????.000_?"},
         ZeitFall{"JahrMinus", 111, "-0010131_000000_000", 6, "1", "", 1, "????????_??????.000_?"},
-        ZeitFall{"UnterschiedVor1980", 113, "", 1, "-30", "20050601_101010_000_3", 1, "????0601_101010_000_7"},
-        ZeitFall{"UnterschiedVor1900", 113, "", 1, "-300", "20050601_101010_000_3", 1, "????????_??????_???_?"},
-        ZeitFall{"UnterschiedNach2200", 113, "", 1, "200", "20050601_101010_000_3", 1, "????0601_101010_000_6"},
-        ZeitFall{"StundenUeberMitternacht", 113, "", 4, "3", "20231231_223000_500_7", 1, "20240101_013000_500_1"},
-        ZeitFall{"SekundenRueckwaerts", 113, "", 6, "-1", "20240301_000000_000_5", 1, "20240229_235959_000_4"},
+        ZeitFall{"UnterschiedVor1980", 113, "", 1, "-30", "20050601_101010_000_3", 1,
+                 "????0601_101010_000_7"},
+        ZeitFall{"UnterschiedVor1900", 113, "", 1, "-300", "20050601_101010_000_3", 1,
+                 "????????_??????_???_?"},
+        ZeitFall{"UnterschiedNach2200", 113, "", 1, "200", "20050601_101010_000_3", 1,
+                 "????0601_101010_000_6"},
+        ZeitFall{"StundenUeberMitternacht", 113, "", 4, "3", "20231231_223000_500_7", 1,
+                 "20240101_013000_500_1"},
+        ZeitFall{"SekundenRueckwaerts", 113, "", 6, "-1", "20240301_000000_000_5", 1,
+                 "20240229_235959_000_4"},
         // The clocks go forward in Central Europe that night; a plain date has no such gap.
         ZeitFall{"SommerzeitLuecke", 113, "", 5, "30", "20240331_020000_000_7", 1, "20240331_023000_000_7"},
         ZeitFall{"TageNummeriert", 131, "20240101_120000_000", 3, "7", "", 3, "20240115_120000_000_1"},
@@ -105,7 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ZeitRegel, KopieNimmtDieQuellzeitUndZielSpalte)
 {
-    const EintragZeiten zeiten{QStringLiteral("20200101_010101_001_3"), QStringLiteral("20190101_020202_002_2"),
+    const EintragZeiten zeiten{QStringLiteral("20200101_010101_001_3"),
+                               QStringLiteral("20190101_020202_002_2"),
                                QStringLiteral("20180101_030303_003_1")};
     ZeitRegelFelder felder;
     felder.quelle = QLatin1Char('H');

@@ -161,19 +161,19 @@ TEST_P(FormelFehlerTest, Text)
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, FormelFehlerTest,
-    ::testing::Values(FehlerFall{"OhneSchraegstrich", "nur Text", "Formel falsch"},
-                      FehlerFall{"AnzahlNull", "= /1*4*0*zahl\\ =", "1. Formel falsch"},
-                      FehlerFall{"SchrittNull", "/1*0*3\\", "1. Formel falsch"},
-                      FehlerFall{"WiederholungNull", "/1*1|0*3\\", "1. Formel falsch"},
-                      FehlerFall{"ZuWenigeFelder", "/1*1\\", "1. Formel falsch"},
-                      FehlerFall{"OhneRueckstrich", "/1*1*2", "1. Formel falsch"},
-                      FehlerFall{"ZweiRueckstriche", "/1*1*2\\a\\", "1. Formel falsch"},
-                      FehlerFall{"ZweiteFormel", "/1*1*2\\-/1*1*-2\\", "2. Formel falsch"},
-                      FehlerFall{"AnzahlUeber64Bit", "/1*1*99999999999999999999\\", "1. Formel falsch"},
-                      FehlerFall{"SchrittUeber64Bit", "/1*99999999999999999999*2\\", "1. Formel falsch"},
-                      FehlerFall{"SchrittMalAnzahlUeber64Bit", "/1*4611686018427387904*3\\", "1. Formel falsch"},
-                      FehlerFall{"TeilerUeber64Bit", "/1*1*2*a*b\\/1*1|4294967296*4294967296*b\\",
-                                 "1. Formel falsch"}),
+    ::testing::Values(
+        FehlerFall{"OhneSchraegstrich", "nur Text", "Formel falsch"},
+        FehlerFall{"AnzahlNull", "= /1*4*0*zahl\\ =", "1. Formel falsch"},
+        FehlerFall{"SchrittNull", "/1*0*3\\", "1. Formel falsch"},
+        FehlerFall{"WiederholungNull", "/1*1|0*3\\", "1. Formel falsch"},
+        FehlerFall{"ZuWenigeFelder", "/1*1\\", "1. Formel falsch"},
+        FehlerFall{"OhneRueckstrich", "/1*1*2", "1. Formel falsch"},
+        FehlerFall{"ZweiRueckstriche", "/1*1*2\\a\\", "1. Formel falsch"},
+        FehlerFall{"ZweiteFormel", "/1*1*2\\-/1*1*-2\\", "2. Formel falsch"},
+        FehlerFall{"AnzahlUeber64Bit", "/1*1*99999999999999999999\\", "1. Formel falsch"},
+        FehlerFall{"SchrittUeber64Bit", "/1*99999999999999999999*2\\", "1. Formel falsch"},
+        FehlerFall{"SchrittMalAnzahlUeber64Bit", "/1*4611686018427387904*3\\", "1. Formel falsch"},
+        FehlerFall{"TeilerUeber64Bit", "/1*1*2*a*b\\/1*1|4294967296*4294967296*b\\", "1. Formel falsch"}),
     [](const ::testing::TestParamInfo<FehlerFall> &info) { return std::string(info.param.name); });
 
 TEST(VerschachtelteNummern, GrosseZahlenOhneUeberlauf)

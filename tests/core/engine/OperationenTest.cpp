@@ -65,19 +65,19 @@ TEST_P(Einfuegen, Text)
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Einfuegen,
-    ::testing::Values(EinfuegeFall{"VorVonLinks", "abc", {{1, 1}}, 0, 0, false, false, "xabc"},
-                      EinfuegeFall{"HinterVonLinks", "abc", {{1, 1}}, 1, 0, false, false, "axbc"},
-                      // counted from the right the first character is the rightmost
-                      EinfuegeFall{"VorVonRechts", "abc", {{3, 1}}, 0, 1, false, false, "abcx"},
-                      EinfuegeFall{"HinterVonRechts", "abc", {{3, 1}}, 1, 1, false, false, "abxc"},
-                      EinfuegeFall{"JedesHinter", "abc", {{1, 1}, {2, 1}, {3, 1}}, 1, 0, false, false, "axbxcx"},
-                      EinfuegeFall{"DavorLoeschen", "abc", {{2, 1}}, 1, 0, true, false, "xc"},
-                      EinfuegeFall{"DahinterLoeschen", "abc", {{2, 1}}, 0, 0, false, true, "ax"},
-                      EinfuegeFall{"BeideLoeschenMehrereZellen", "abcde", {{2, 1}, {4, 1}}, 0, 0, true, true,
-                                   "xbcx"},
-                      EinfuegeFall{"LeererTeil", "", {}, 0, 0, false, false, "x"},
-                      EinfuegeFall{"OhneZellen", "abc", {}, 0, 0, true, true, "abc"},
-                      EinfuegeFall{"ZelleAusserhalb", "abc", {{7, 2}}, 1, 0, false, false, "abc"}),
+    ::testing::Values(
+        EinfuegeFall{"VorVonLinks", "abc", {{1, 1}}, 0, 0, false, false, "xabc"},
+        EinfuegeFall{"HinterVonLinks", "abc", {{1, 1}}, 1, 0, false, false, "axbc"},
+        // counted from the right the first character is the rightmost
+        EinfuegeFall{"VorVonRechts", "abc", {{3, 1}}, 0, 1, false, false, "abcx"},
+        EinfuegeFall{"HinterVonRechts", "abc", {{3, 1}}, 1, 1, false, false, "abxc"},
+        EinfuegeFall{"JedesHinter", "abc", {{1, 1}, {2, 1}, {3, 1}}, 1, 0, false, false, "axbxcx"},
+        EinfuegeFall{"DavorLoeschen", "abc", {{2, 1}}, 1, 0, true, false, "xc"},
+        EinfuegeFall{"DahinterLoeschen", "abc", {{2, 1}}, 0, 0, false, true, "ax"},
+        EinfuegeFall{"BeideLoeschenMehrereZellen", "abcde", {{2, 1}, {4, 1}}, 0, 0, true, true, "xbcx"},
+        EinfuegeFall{"LeererTeil", "", {}, 0, 0, false, false, "x"},
+        EinfuegeFall{"OhneZellen", "abc", {}, 0, 0, true, true, "abc"},
+        EinfuegeFall{"ZelleAusserhalb", "abc", {{7, 2}}, 1, 0, false, false, "abc"}),
     [](const ::testing::TestParamInfo<EinfuegeFall> &info) { return std::string(info.param.name); });
 
 TEST(EntfernenBehalten, StueckeUndKeineStuecke)
@@ -107,8 +107,8 @@ TEST_P(Umdrehen12_3456, Art)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faelle, Umdrehen12_3456,
-                         ::testing::Values(UmdrehFall{0, "65_4321"}, UmdrehFall{1, "3456_12"}, UmdrehFall{2, "21_6543"},
-                                           UmdrehFall{3, "6543_21"}));
+                         ::testing::Values(UmdrehFall{0, "65_4321"}, UmdrehFall{1, "3456_12"},
+                                           UmdrehFall{2, "21_6543"}, UmdrehFall{3, "6543_21"}));
 
 TEST(Umdrehen, DreiStueckeBehaltenDieZwischenraeume)
 {
@@ -154,8 +154,11 @@ TEST(Ersetzen, ErsatzJeStueckAusDemStueckSelbst)
     const ErsatzFunktion gross = [](std::u32string_view s) -> std::optional<std::u32string> {
         return U"<" + std::u32string(s) + U">";
     };
-    EXPECT_EQ(StueckeErsetzen(U"a1b22", {{2, 1}, {4, 2}}, gross), std::optional<std::u32string>(U"a<1>b<22>"));
-    const ErsatzFunktion fehler = [](std::u32string_view) -> std::optional<std::u32string> { return std::nullopt; };
+    EXPECT_EQ(StueckeErsetzen(U"a1b22", {{2, 1}, {4, 2}}, gross),
+              std::optional<std::u32string>(U"a<1>b<22>"));
+    const ErsatzFunktion fehler = [](std::u32string_view) -> std::optional<std::u32string> {
+        return std::nullopt;
+    };
     EXPECT_FALSE(StueckeErsetzen(U"a1", {{2, 1}}, fehler));
     EXPECT_EQ(StueckeErsetzen(U"a1", {}, fehler), std::optional<std::u32string>(U"a1"));
 }
@@ -181,55 +184,54 @@ TEST_P(WasAnderes, Text)
                                QStringLiteral("12345"), QStringLiteral("20050307_093015_000_1"),
                                QStringLiteral("20231224_180005_000_7")};
     SkriptZufall zufall({});
-    const auto text = WasAnderesText(QChar(char16_t(f.buchstabe)), U(f.wert), U(f.stueck), eintrag, f.richtung, zufall);
+    const auto text =
+        WasAnderesText(QChar(char16_t(f.buchstabe)), U(f.wert), U(f.stueck), eintrag, f.richtung, zufall);
     ASSERT_TRUE(text);
     EXPECT_EQ(*text, U(f.erwartet));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, WasAnderes,
-    ::testing::Values(TextFall{"WortErsteAlternative", U'w', "|eins|zwei", "", 0, "eins"},
-                      TextFall{"WortLeer", U'w', "||", "", 0, ""},
-                      TextFall{"PlusNeun", U'+', "5", "9", 0, "14"},
-                      TextFall{"PlusNullNeun", U'+', "5", "09", 0, "14"},
-                      TextFall{"PlusNullNeunNeun", U'+', "5", "099", 0, "104"},
-                      TextFall{"PlusGemischt", U'+', "1", "a9", 0, "b0"},
-                      TextFall{"MinusZehn", U'-', "1", "10", 0, "09"},
-                      TextFall{"PlusNurZiffernDesWerts", U'+', "x-2", "5", 0, "7"},
-                      TextFall{"VonVorneErstes", U'v', "1", "", 0, "home"},
-                      TextFall{"VonVorneZweites", U'v', "2", "", 0, "anna"},
-                      TextFall{"VonHintenErstes", U'h', "1", "", 0, "Bilder"},
-                      TextFall{"VonHintenZuWeit", U'h', "4", "", 0, ""},
-                      TextFall{"VonVorneNull", U'v', "0", "", 0, ""},
-                      TextFall{"VonVorneGezaehltVonRechts", U'v', "1", "", 1, "Bilder"},
-                      TextFall{"VonHintenGezaehltVonRechts", U'h', "1", "", 1, "home"},
-                      TextFall{"NameUndFormat", U'&', "", "", 0, "Foto.2024.jpg"},
-                      TextFall{"Name", U'n', "", "", 0, "Foto.2024"},
-                      TextFall{"Format", U'f', "", "", 0, "jpg"},
-                      TextFall{"Groesse", U'b', "", "", 0, "12345"},
-                      TextFall{"HerstellungTMJ", U'Ö', "", "", 0, "07'03'2005"},
-                      TextFall{"HerstellungJMT", U'ö', "", "", 0, "2005'03'07"},
-                      TextFall{"HerstellungUhr", U'o', "", "", 0, "09'30'15"},
-                      TextFall{"AenderungTMJ", U'Ä', "", "", 0, "24'12'2023"},
-                      TextFall{"AenderungJMT", U'ä', "", "", 0, "2023'12'24"},
-                      TextFall{"AenderungUhr", U'a', "", "", 0, "18'00'05"},
-                      TextFall{"Gross", U'g', "", "Straße ä1", 0, "STRAßE Ä1"},
-                      TextFall{"Klein", U'k', "", "ÄRGER", 0, "ärger"},
-                      TextFall{"Umgekehrt", U'u', "", "aB1ü", 0, "Ab1Ü"},
-                      TextFall{"Leerzeichen", U' ', "", "abc", 0, " "}),
+    ::testing::Values(
+        TextFall{"WortErsteAlternative", U'w', "|eins|zwei", "", 0, "eins"},
+        TextFall{"WortLeer", U'w', "||", "", 0, ""}, TextFall{"PlusNeun", U'+', "5", "9", 0, "14"},
+        TextFall{"PlusNullNeun", U'+', "5", "09", 0, "14"},
+        TextFall{"PlusNullNeunNeun", U'+', "5", "099", 0, "104"},
+        TextFall{"PlusGemischt", U'+', "1", "a9", 0, "b0"}, TextFall{"MinusZehn", U'-', "1", "10", 0, "09"},
+        TextFall{"PlusNurZiffernDesWerts", U'+', "x-2", "5", 0, "7"},
+        TextFall{"VonVorneErstes", U'v', "1", "", 0, "home"},
+        TextFall{"VonVorneZweites", U'v', "2", "", 0, "anna"},
+        TextFall{"VonHintenErstes", U'h', "1", "", 0, "Bilder"},
+        TextFall{"VonHintenZuWeit", U'h', "4", "", 0, ""}, TextFall{"VonVorneNull", U'v', "0", "", 0, ""},
+        TextFall{"VonVorneGezaehltVonRechts", U'v', "1", "", 1, "Bilder"},
+        TextFall{"VonHintenGezaehltVonRechts", U'h', "1", "", 1, "home"},
+        TextFall{"NameUndFormat", U'&', "", "", 0, "Foto.2024.jpg"},
+        TextFall{"Name", U'n', "", "", 0, "Foto.2024"}, TextFall{"Format", U'f', "", "", 0, "jpg"},
+        TextFall{"Groesse", U'b', "", "", 0, "12345"},
+        TextFall{"HerstellungTMJ", U'Ö', "", "", 0, "07'03'2005"},
+        TextFall{"HerstellungJMT", U'ö', "", "", 0, "2005'03'07"},
+        TextFall{"HerstellungUhr", U'o', "", "", 0, "09'30'15"},
+        TextFall{"AenderungTMJ", U'Ä', "", "", 0, "24'12'2023"},
+        TextFall{"AenderungJMT", U'ä', "", "", 0, "2023'12'24"},
+        TextFall{"AenderungUhr", U'a', "", "", 0, "18'00'05"},
+        TextFall{"Gross", U'g', "", "Straße ä1", 0, "STRAßE Ä1"},
+        TextFall{"Klein", U'k', "", "ÄRGER", 0, "ärger"}, TextFall{"Umgekehrt", U'u', "", "aB1ü", 0, "Ab1Ü"},
+        TextFall{"Leerzeichen", U' ', "", "abc", 0, " "}),
     [](const ::testing::TestParamInfo<TextFall> &info) { return std::string(info.param.name); });
 
 TEST(WasAnderes, ZufallAusDerQuelle)
 {
     const EintragTexte eintrag;
     SkriptZufall zahl({2147483645});
-    EXPECT_EQ(WasAnderesText(QLatin1Char('%'), U"", U"", eintrag, 0, zahl), std::optional<std::u32string>(U"2147483645"));
+    EXPECT_EQ(WasAnderesText(QLatin1Char('%'), U"", U"", eintrag, 0, zahl),
+              std::optional<std::u32string>(U"2147483645"));
     ASSERT_EQ(zahl.bereiche.size(), 1u);
     EXPECT_EQ(zahl.bereiche[0], std::make_pair(qint64(0), qint64(2147483645)));
 
     // length 5, then per character: case draw (1 = upper) and letter
     SkriptZufall wort({5, 1, 0, 0, 25, 2, 1, 1, 25, 0, 2});
-    EXPECT_EQ(WasAnderesText(QLatin1Char('$'), U"", U"", eintrag, 0, wort), std::optional<std::u32string>(U"AzbZc"));
+    EXPECT_EQ(WasAnderesText(QLatin1Char('$'), U"", U"", eintrag, 0, wort),
+              std::optional<std::u32string>(U"AzbZc"));
     EXPECT_EQ(wort.bereiche[0], std::make_pair(qint64(5), qint64(24)));
     EXPECT_EQ(wort.bereiche[1], std::make_pair(qint64(0), qint64(2)));
     EXPECT_EQ(wort.bereiche[2], std::make_pair(qint64(0), qint64(25)));
@@ -241,7 +243,8 @@ TEST(WasAnderes, ZeitFehltOderZahlZuGross)
     ohneZeit.nameMitFormat = QStringLiteral("README");
     SkriptZufall zufall({});
     EXPECT_EQ(WasAnderesText(QChar(u'Ö'), U"", U"", ohneZeit, 0, zufall), std::optional<std::u32string>(U""));
-    EXPECT_EQ(WasAnderesText(QLatin1Char('f'), U"", U"", ohneZeit, 0, zufall), std::optional<std::u32string>(U""));
+    EXPECT_EQ(WasAnderesText(QLatin1Char('f'), U"", U"", ohneZeit, 0, zufall),
+              std::optional<std::u32string>(U""));
     EXPECT_FALSE(WasAnderesText(QLatin1Char('+'), U"99999999999999999999", U"1", ohneZeit, 0, zufall));
     EXPECT_EQ(WasAnderesText(QLatin1Char('v'), U"99999999999999999999", U"", ohneZeit, 0, zufall),
               std::optional<std::u32string>(U""));

@@ -48,8 +48,8 @@ TEST(TeilRegelLauf, LaufendeNummernBeginnenJeVerzeichnisNeuNurImSuchErgebnis)
         QStringList namen;
         for (qint64 i = 0; i < 4; ++i)
             namen << VorneEinfuegen(lauf, Werte(QStringLiteral("a"), i + 1, verzeichnisse[i]));
-        const QStringList erwartet = suchErgebnis ? QStringList{"1_a", "2_a", "1_a", "3_a"}
-                                                  : QStringList{"1_a", "2_a", "3_a", "4_a"};
+        const QStringList erwartet =
+            suchErgebnis ? QStringList{"1_a", "2_a", "1_a", "3_a"} : QStringList{"1_a", "2_a", "3_a", "4_a"};
         EXPECT_EQ(namen, erwartet) << suchErgebnis;
     }
 }
@@ -96,7 +96,8 @@ TEST(TeilRegelLauf, WertPlusUeber64BitIstEinZeilenFehler)
 
     r.wert = QStringLiteral("5");
     TeilRegelLauf fuenf(r);
-    EXPECT_EQ(fuenf.teileNeu(U"", U"Bild 9", U"", p, Werte(QStringLiteral("Bild 9"), 1)).wert, QStringLiteral("Bild 14"));
+    EXPECT_EQ(fuenf.teileNeu(U"", U"Bild 9", U"", p, Werte(QStringLiteral("Bild 9"), 1)).wert,
+              QStringLiteral("Bild 14"));
 }
 
 TEST(TeilRegelLauf, WasAnderesNimmtDieWerteDerZeile)
@@ -114,7 +115,8 @@ TEST(TeilRegelLauf, FreieNamenUndUeberschuss)
     r.freiZeilen = {QStringLiteral("Anna"), QStringLiteral("Bert")};
     TeilRegelLauf lauf(r);
     EXPECT_EQ(lauf.ueberschuss(3), -1);
-    EXPECT_EQ(lauf.teileNeu(U"", U"alt", U".txt", {}, Werte(QStringLiteral("alt.txt"), 2)).wert, QStringLiteral("Bert.txt"));
+    EXPECT_EQ(lauf.teileNeu(U"", U"alt", U".txt", {}, Werte(QStringLiteral("alt.txt"), 2)).wert,
+              QStringLiteral("Bert.txt"));
     EXPECT_EQ(lauf.teileNeu(U"", U"alt", U".txt", {}, Werte(QStringLiteral("alt.txt"), 3)).wert, QString());
 }
 
@@ -240,10 +242,12 @@ INSTANTIATE_TEST_SUITE_P(
         NamensFall{"VorDemErsten", Einfuegen("x", 0, 0, Stelle(1, 1, GruppeZeichen)), "abc", "xabc"},
         NamensFall{"HinterDemErsten", Einfuegen("x", 1, 0, Stelle(1, 1, GruppeZeichen)), "abc", "axbc"},
         NamensFall{"VorDemErstenVonRechts", Einfuegen("x", 0, 1, Stelle(1, 1, GruppeZeichen)), "abc", "abcx"},
-        NamensFall{"HinterDemErstenVonRechts", Einfuegen("x", 1, 1, Stelle(1, 1, GruppeZeichen)), "abc", "abxc"},
+        NamensFall{"HinterDemErstenVonRechts", Einfuegen("x", 1, 1, Stelle(1, 1, GruppeZeichen)), "abc",
+                   "abxc"},
         NamensFall{"HinterJedem", Einfuegen("x", 1, 0, Stelle(6, 1, GruppeZeichen)), "abc", "axbxcx"},
         NamensFall{"DavorLoeschen",
-                   Mit(Einfuegen("x", 1, 0, Stelle(1, 2, GruppeZeichen)), [](TeilRegel &r) { r.davorLoeschen = true; }),
+                   Mit(Einfuegen("x", 1, 0, Stelle(1, 2, GruppeZeichen)),
+                       [](TeilRegel &r) { r.davorLoeschen = true; }),
                    "abc", "xc"},
         NamensFall{"FormatInLeerenTeil", Einfuegen("txt", 0, 0, Stelle(1, 1, GruppeZeichen), 2), "README",
                    "README.txt"},
@@ -272,7 +276,8 @@ INSTANTIATE_TEST_SUITE_P(
                        }),
                    "Bild 099.jpg", "Bild 104.jpg"},
         NamensFall{"ZahlBehaltenOhneZahl",
-                   Mit(GanzerTeil(207), [](TeilRegel &r) { r.teilstueck = Stelle(6, 1, GruppeZahl); }), "abc", ""},
+                   Mit(GanzerTeil(207), [](TeilRegel &r) { r.teilstueck = Stelle(6, 1, GruppeZahl); }), "abc",
+                   ""},
         NamensFall{"GruppenUmdrehen",
                    Mit(GanzerTeil(231),
                        [](TeilRegel &r) {
@@ -361,8 +366,8 @@ TEST(NamensRegel, VerzeichnisAusDemPfad)
 TEST(NamensRegel, StandardRegelAusDemDatensatz)
 {
     // "Ändern: alle Leerzeichen durch _ ersetzen"
-    const RegelLeseErgebnis gelesen = RegelLesen(QStringLiteral(
-        "1\t221\t700\t1\t0\tg\t1\t1\t0\t\t\tg\t1\t-1\t0\t\t\t6\t2\t1\t \tN\tN\tw\t_\tENDE"));
+    const RegelLeseErgebnis gelesen = RegelLesen(
+        QStringLiteral("1\t221\t700\t1\t0\tg\t1\t1\t0\t\t\tg\t1\t-1\t0\t\t\t6\t2\t1\t \tN\tN\tw\t_\tENDE"));
     ASSERT_TRUE(gelesen.gueltig()) << gelesen.grund.toStdString();
     ASSERT_EQ(gelesen.regel.teile.size(), 1);
     TeilRegelLauf lauf(gelesen.regel.teile.front());

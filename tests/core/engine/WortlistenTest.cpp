@@ -70,8 +70,10 @@ TEST_P(Auffuellen, Richtung)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faelle, Auffuellen,
-                         ::testing::Values(FuellFall{"7", "0000", 0, "0007"}, FuellFall{"abcde", "0000", 0, "abcde"},
-                                           FuellFall{"7", "abcd", 1, "7bcd"}, FuellFall{"xy", "abcdef", 2, "abxyef"},
+                         ::testing::Values(FuellFall{"7", "0000", 0, "0007"},
+                                           FuellFall{"abcde", "0000", 0, "abcde"},
+                                           FuellFall{"7", "abcd", 1, "7bcd"},
+                                           FuellFall{"xy", "abcdef", 2, "abxyef"},
                                            FuellFall{"xy", "abcde", 2, "abxye"}, FuellFall{"", "ab", 2, "ab"},
                                            FuellFall{"abcd", "abcd", 2, "abcd"}));
 

@@ -7,11 +7,23 @@ namespace rinolux {
 
 namespace {
 
-bool zwischen(AktionsCode c, AktionsCode von, AktionsCode bis) { return c >= von && c <= bis; }
+bool zwischen(AktionsCode c, AktionsCode von, AktionsCode bis)
+{
+    return c >= von && c <= bis;
+}
 
-bool istListenCode(AktionsCode c) { return c == 212 || c == 222; }
-bool istNummerCode(AktionsCode c) { return c == 213 || c == 223; }
-bool istMatrixCode(AktionsCode c) { return c == 214 || c == 224; }
+bool istListenCode(AktionsCode c)
+{
+    return c == 212 || c == 222;
+}
+bool istNummerCode(AktionsCode c)
+{
+    return c == 213 || c == 223;
+}
+bool istMatrixCode(AktionsCode c)
+{
+    return c == 214 || c == 224;
+}
 
 // Letters of "was anderes" (211 offers fewer than 221).
 const QString kHinzuBuchstaben = QStringLiteral("wvh&nfb\u00D6\u00F6o\u00C4\u00E4a%$ ");
@@ -165,7 +177,8 @@ public:
             return;
         // Blanks, "-1" and "-001" are allowed as parts; the layout itself must hold.
         if (s->size() != 19 || s->at(8) != u'_' || s->at(15) != u'_') {
-            fehler(QStringLiteral("Zeitwert hat nicht die Form JJJJMMTT_hhmmss_000: \"%1\"").arg(*s), m_i - 1);
+            fehler(QStringLiteral("Zeitwert hat nicht die Form JJJJMMTT_hhmmss_000: \"%1\"").arg(*s),
+                   m_i - 1);
             return;
         }
         ziel = *s;
@@ -194,7 +207,10 @@ public:
     void text(const QString &s) { felder.append(RegelFeldText(s)); }
     void zahl(qint64 wert) { felder.append(QString::number(wert)); }
     void zahl(int wert, int, int) { felder.append(QString::number(wert)); }
-    void buchstabe(QChar c, QStringView) { felder.append(c.isNull() ? QString() : RegelFeldText(QString(c))); }
+    void buchstabe(QChar c, QStringView)
+    {
+        felder.append(c.isNull() ? QString() : RegelFeldText(QString(c)));
+    }
     void jn(bool b) { felder.append(b ? QStringLiteral("J") : QStringLiteral("N")); }
     template <typename E> void wahl(E e, QStringView) { felder.append(QString(QChar(char16_t(e)))); }
     void grossFlag(const QString &s) { text(s); }
@@ -353,7 +369,10 @@ bool IstNamenCode(AktionsCode c)
            c == 229 || zwischen(c, 231, 234);
 }
 
-bool IstAttributCode(AktionsCode c) { return c == 205; }
+bool IstAttributCode(AktionsCode c)
+{
+    return c == 205;
+}
 
 bool IstZeitCode(AktionsCode c)
 {
@@ -371,15 +390,30 @@ bool IstBekannterCode(AktionsCode c)
     return IstNamenCode(c) || IstAttributCode(c) || IstZeitCode(c) || IstHerstellCode(c);
 }
 
-bool HatBereich(AktionsCode c) { return IstNamenCode(c) && c != 209; }
+bool HatBereich(AktionsCode c)
+{
+    return IstNamenCode(c) && c != 209;
+}
 
-bool HatVonBis(AktionsCode c) { return HatBereich(c) && !zwischen(c, 211, 215); }
+bool HatVonBis(AktionsCode c)
+{
+    return HatBereich(c) && !zwischen(c, 211, 215);
+}
 
-bool HatTeilstueck(AktionsCode c) { return HatVonBis(c) && c != 229 && c != 234; }
+bool HatTeilstueck(AktionsCode c)
+{
+    return HatVonBis(c) && c != 229 && c != 234;
+}
 
-bool HatVerbindenFeld(AktionsCode c) { return c == 219 || zwischen(c, 221, 225); }
+bool HatVerbindenFeld(AktionsCode c)
+{
+    return c == 219 || zwischen(c, 221, 225);
+}
 
-bool HatEinfuegeStelle(AktionsCode c) { return zwischen(c, 211, 215); }
+bool HatEinfuegeStelle(AktionsCode c)
+{
+    return zwischen(c, 211, 215);
+}
 
 QString RegelFeldText(const QString &text)
 {

@@ -33,11 +33,11 @@ namespace rinolux {
 using AktionsCode = int;
 
 // The code sets every "is this a name rule" test goes through.
-bool IstNamenCode(AktionsCode code);      // 207, 208, 209, 211–215, 219, 221–225, 229, 231–234
-bool IstAttributCode(AktionsCode code);   // 205
-bool IstZeitCode(AktionsCode code);       // 111–114, 121–124, 131–134
-bool IstHerstellCode(AktionsCode code);   // 249–254, 261–264, 271–274, 281–284, 291–294
-bool IstBekannterCode(AktionsCode code);  // any of the above
+bool IstNamenCode(AktionsCode code);     // 207, 208, 209, 211–215, 219, 221–225, 229, 231–234
+bool IstAttributCode(AktionsCode code);  // 205
+bool IstZeitCode(AktionsCode code);      // 111–114, 121–124, 131–134
+bool IstHerstellCode(AktionsCode code);  // 249–254, 261–264, 271–274, 281–284, 291–294
+bool IstBekannterCode(AktionsCode code); // any of the above
 
 // Which blocks of an Ändern rule a code carries.
 bool HatBereich(AktionsCode code);        // name part and counting direction
@@ -54,11 +54,11 @@ enum class Anker : char16_t { Genau = u'g', Vor = u'v', Hinter = u'h' };
 struct Stellenangabe
 {
     Anker anker = Anker::Genau;
-    int art = 1;          // kind 0..7; other values select no cell
-    qint64 anzahl = 1;    // signed count, negative for the "letzte"/"vorige" wordings
-    int gruppe = 0;       // group index 0..18
-    QString wort;         // groups 1 and 10: the user word, alternatives separated by "|"
-    QString gross;        // groups 1 and 10: "J" (tell case apart) or "N"; otherwise empty
+    int art = 1;       // kind 0..7; other values select no cell
+    qint64 anzahl = 1; // signed count, negative for the "letzte"/"vorige" wordings
+    int gruppe = 0;    // group index 0..18
+    QString wort;      // groups 1 and 10: the user word, alternatives separated by "|"
+    QString gross;     // groups 1 and 10: "J" (tell case apart) or "N"; otherwise empty
 
     bool grossKleinBeachten() const { return gross == u"J"; }
     friend bool operator==(const Stellenangabe &, const Stellenangabe &) = default;
@@ -94,9 +94,9 @@ struct NummerFelder
 // Time rules.
 struct ZeitFelder
 {
-    QString wert;      // 19 characters YYYYMMDD_hhmmss_000 (x11, x12); parts may be "-001"/"-1"/blanks
-    int einheit = 6;   // 1 Jahre .. 6 Sekunden (x11, x13)
-    QString diff;      // text of the amount (x11, x13)
+    QString wert;    // 19 characters YYYYMMDD_hhmmss_000 (x11, x12); parts may be "-001"/"-1"/blanks
+    int einheit = 6; // 1 Jahre .. 6 Sekunden (x11, x13)
+    QString diff;    // text of the amount (x11, x13)
     ZeitQuelle quelle = ZeitQuelle::Zugriff; // x14
     friend bool operator==(const ZeitFelder &, const ZeitFelder &) = default;
 };
@@ -105,11 +105,11 @@ struct ZeitFelder
 struct HerstFelder
 {
     HerstOrt ort = HerstOrt::Keiner;
-    QString ortPfad;        // only with HerstOrt::Pfad
-    QString quelleDatei;    // 251–254, 261–264
-    QString verbinden;      // 250: EdHerstZuEinerVerb, 249: EdHerstZuVielenVerb
-    QString anzahl;         // "Wieviele herstellen?" (x3, x4 of 25x, 26x, 28x, 29x)
-    int auswahl = 0;        // CoHerstAuswahl index (x1)
+    QString ortPfad;     // only with HerstOrt::Pfad
+    QString quelleDatei; // 251–254, 261–264
+    QString verbinden;   // 250: EdHerstZuEinerVerb, 249: EdHerstZuVielenVerb
+    QString anzahl;      // "Wieviele herstellen?" (x3, x4 of 25x, 26x, 28x, 29x)
+    int auswahl = 0;     // CoHerstAuswahl index (x1)
     QString auswahlVor;
     QString auswahlNach;
     friend bool operator==(const HerstFelder &, const HerstFelder &) = default;
@@ -122,17 +122,17 @@ struct TeilRegel
     QString version = QStringLiteral("700"); // read and kept, never checked
 
     // Range block (HatBereich)
-    int namensTeil = 0;       // 0 name and format, 1 name only, 2 format only
-    int richtung = 0;         // 0 von Links, 1 von Rechts
+    int namensTeil = 0; // 0 name and format, 1 name only, 2 format only
+    int richtung = 0;   // 0 von Links, 1 von Rechts
     // Von and Bis (HatVonBis)
     Stellenangabe von;
     Stellenangabe bis;
     // Teilstück (HatTeilstueck), without anchor
     Stellenangabe teilstueck;
-    bool verbinden = false;   // HatVerbindenFeld: CheTeilstueckVerbinden
+    bool verbinden = false; // HatVerbindenFeld: CheTeilstueckVerbinden
     // Insert position (HatEinfuegeStelle)
-    int hinVH = 0;            // 0 vor, 1 hinter
-    Stellenangabe hinStelle;  // without anchor
+    int hinVH = 0;           // 0 vor, 1 hinter
+    Stellenangabe hinStelle; // without anchor
     bool davorLoeschen = false;
     bool dahinterLoeschen = false;
 
@@ -155,16 +155,16 @@ struct TeilRegel
     QString filterAlt;
     QString filterNeu;
     // 231
-    int reihenfolge = 0;      // 0..3
+    int reihenfolge = 0; // 0..3
     // 232, 233 (target without anchor)
-    int nachVH = 0;           // 0 vor, 1 hinter
+    int nachVH = 0; // 0 vor, 1 hinter
     Stellenangabe nachStelle;
     // 234
-    int tauschenLR = 0;       // 0 von Links, 1 von Rechts
-    Stellenangabe tauschVon;  // start of the second part, with anchor
-    Stellenangabe tauschBis;  // its end, with anchor
+    int tauschenLR = 0;      // 0 von Links, 1 von Rechts
+    Stellenangabe tauschVon; // start of the second part, with anchor
+    Stellenangabe tauschBis; // its end, with anchor
     // 209
-    int freiNamensTeil = 0;   // CoAendernNameFormat index
+    int freiNamensTeil = 0; // CoAendernNameFormat index
     QStringList freiZeilen;
     // 205: hidden, read-only, system, archive
     std::array<AttributWahl, 4> attribute{AttributWahl::Lassen, AttributWahl::Lassen, AttributWahl::Lassen,
@@ -189,9 +189,9 @@ enum class RegelZustand { Gueltig, Veraltet, Kaputt };
 struct RegelLeseErgebnis
 {
     RegelZustand zustand = RegelZustand::Kaputt;
-    Regel regel;       // complete only when gueltig
-    QString grund;     // empty when gueltig
-    int feld = 0;      // 1-based field where reading stopped (0 when gueltig)
+    Regel regel;   // complete only when gueltig
+    QString grund; // empty when gueltig
+    int feld = 0;  // 1-based field where reading stopped (0 when gueltig)
 
     bool gueltig() const { return zustand == RegelZustand::Gueltig; }
 };

@@ -13,7 +13,10 @@
 
 namespace rinolux {
 
-void RegelListe::waehlen(int i) { m_gewaehlt = (i >= 0 && i < anzahl()) ? i : -1; }
+void RegelListe::waehlen(int i)
+{
+    m_gewaehlt = (i >= 0 && i < anzahl()) ? i : -1;
+}
 
 void RegelListe::leeren()
 {
@@ -78,7 +81,10 @@ bool RegelListe::istKombiniert(int i) const
     return IniZahl(QStringView(c).left(std::max<qsizetype>(0, c.indexOf(u'\t')))) > 1;
 }
 
-QString RegelDateiPfad() { return ProgPfad + QStringLiteral("Rinol_Regel839.cfg"); }
+QString RegelDateiPfad()
+{
+    return ProgPfad + QStringLiteral("Rinol_Regel839.cfg");
+}
 
 RegelListe StandardRegeln()
 {
@@ -119,8 +125,8 @@ RegelListe StandardRegeln()
         t.richtung = 0;
         t.von = Stellenangabe{Anker::Genau, 1, 1, 0, QString(), QString()};
         t.bis = Stellenangabe{Anker::Genau, 1, -1, 0, QString(), QString()};
-        t.teilstueck = Stellenangabe{Anker::Genau, 6, v.anzahl, v.gruppe, QString::fromUtf8(v.wort),
-                                     QString::fromUtf8(v.gross)};
+        t.teilstueck = Stellenangabe{
+            Anker::Genau, 6, v.anzahl, v.gruppe, QString::fromUtf8(v.wort), QString::fromUtf8(v.gross)};
         t.verbinden = v.verbinden;
         t.buchstabe = QChar(v.buchstabe);
         t.wert = QString::fromUtf8(v.wert);
@@ -183,7 +189,8 @@ QString ohneZeilenende(QString s)
 QString AlterZeitCodeUmrechnen(const QString &code)
 {
     // Field 1 is one character and field 2 a three-character number beginning with "20".
-    if (code.size() < 6 || code.at(1) != u'\t' || code.at(2) != u'2' || code.at(3) != u'0' || code.at(5) != u'\t')
+    if (code.size() < 6 || code.at(1) != u'\t' || code.at(2) != u'2' || code.at(3) != u'0' ||
+        code.at(5) != u'\t')
         return code;
     const qint64 alt = ziffernZahl(QStringView(code).mid(1, 5));
     if (alt < 201 || alt > 203)
@@ -196,15 +203,21 @@ QString AlterZeitCodeUmrechnen(const QString &code)
     const QString zeit = jahr + alterZeitTeil(f.value(4)) + alterZeitTeil(f.value(5)) + u'_' +
                          alterZeitTeil(f.value(6)) + alterZeitTeil(f.value(7)) + alterZeitTeil(f.value(8)) +
                          QStringLiteral("_000");
-    QStringList neu{f.value(0), QString::number(alt == 201 ? 111 : alt == 202 ? 121 : 131), QStringLiteral("700"),
-                    zeit};
+    QStringList neu{f.value(0),
+                    QString::number(alt == 201   ? 111
+                                    : alt == 202 ? 121
+                                                 : 131),
+                    QStringLiteral("700"), zeit};
     neu += f.mid(9);
     const QString ergebnis = neu.join(u'\t');
     nxDebugZeile(ergebnis);
     return ergebnis;
 }
 
-Ergebnis RegelStandardDateiSchreiben(const QString &pfad) { return RegelListeSchreiben(pfad, StandardRegeln()); }
+Ergebnis RegelStandardDateiSchreiben(const QString &pfad)
+{
+    return RegelListeSchreiben(pfad, StandardRegeln());
+}
 
 Ergebnis RegelListeLesen(const QString &pfad, RegelListe &liste)
 {
@@ -226,8 +239,8 @@ Ergebnis RegelListeLesen(const QString &pfad, RegelListe &liste)
     if (!zeilen) {
         liste.dateiUnlesbar = true;
         nxDebugZeile(QStringLiteral("Regel-Datei nicht lesbar: ") + fehler);
-        return Ergebnis::Fehler(0, QStringLiteral("Die Regel-Datei \"%1\" kann nicht gelesen werden. %2")
-                                       .arg(pfad, fehler));
+        return Ergebnis::Fehler(
+            0, QStringLiteral("Die Regel-Datei \"%1\" kann nicht gelesen werden. %2").arg(pfad, fehler));
     }
 
     // Lines 1 and 2 are the header; then description, count, pieces for every rule. A file
@@ -251,9 +264,10 @@ Ergebnis RegelListeSchreiben(const QString &pfad, const RegelListe &liste)
 {
     DebugSchritt schritt(QStringLiteral("IniListeRegel_Schreiben"));
     if (liste.dateiUnlesbar && liste.leer() && QFileInfo(pfad).exists())
-        return Ergebnis::Fehler(0, QStringLiteral("Die Regel-Datei \"%1\" wurde nicht gelesen und wird deshalb "
-                                                  "nicht mit einer leeren Liste überschrieben.")
-                                       .arg(pfad));
+        return Ergebnis::Fehler(0,
+                                QStringLiteral("Die Regel-Datei \"%1\" wurde nicht gelesen und wird deshalb "
+                                               "nicht mit einer leeren Liste überschrieben.")
+                                    .arg(pfad));
     TextFeld zeilen{QString(), IniWarnung, IniListenMarke};
     for (int i = 0; i < liste.anzahl(); ++i) {
         const QStringList stuecke = RegelCodeStuecke(ohneZeilenende(liste.code(i)));
@@ -270,8 +284,8 @@ bool RegelHinzufuegen(RegelListe &liste, Dialog &dialog, const QString &seite, c
     const QString beschreibung = seite + QStringLiteral(": ") + auswahlText;
     const QString anker = seite == u"Herstellen" ? QStringLiteral("BuPlusH") : QStringLiteral("BuPlusA");
     if (!dialog.Dialog_Frage(
-            QStringLiteral("Soll die Liste erweitert werden mit den Einstellungen der Seite\r\n[") + beschreibung +
-                QStringLiteral("]?"),
+            QStringLiteral("Soll die Liste erweitert werden mit den Einstellungen der Seite\r\n[") +
+                beschreibung + QStringLiteral("]?"),
             anker, false))
         return false;
     liste.einfuegen(0, QStringLiteral("NEU: ") + beschreibung, code);
@@ -308,8 +322,14 @@ bool RegelLoeschen(RegelListe &liste, Dialog &dialog)
     return true;
 }
 
-bool RegelHoch(RegelListe &liste) { return liste.verschieben(liste.gewaehlt(), -1); }
+bool RegelHoch(RegelListe &liste)
+{
+    return liste.verschieben(liste.gewaehlt(), -1);
+}
 
-bool RegelRunter(RegelListe &liste) { return liste.verschieben(liste.gewaehlt(), +1); }
+bool RegelRunter(RegelListe &liste)
+{
+    return liste.verschieben(liste.gewaehlt(), +1);
+}
 
 } // namespace rinolux

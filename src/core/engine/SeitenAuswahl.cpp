@@ -34,15 +34,18 @@ struct Wortlaut
 
 const Wortlaut kVon[] = {{u"dem", true, 1, 1}, {u"dem letzten", true, 1, -1}};
 const Wortlaut kBis[] = {{u"dem", true, 1, 1}, {u"dem letzten", true, 1, -1}, {u"dem nächsten", true, 2, 1}};
-const Wortlaut kEinfuegen[] = {{u"das", true, 1, 1},    {u"das letzte", true, 1, -1},  {u"jedes", false, 6, 0},
-                               {u"jedes", true, 7, 1},  {u"jedes letzte", true, 7, -1}};
-const Wortlaut kTeilstueck[] = {{u"das", true, 1, 1},           {u"das letzte", true, 1, -1},
-                                {u"die ersten", true, 3, 1},    {u"die letzten", true, 3, -1},
-                                {u"alles vor dem", true, 4, 0}, {u"alles hinter dem", true, 5, 0},
-                                {u"jedes", false, 6, 0},        {u"jedes", true, 7, 1},
-                                {u"jedes letzte", true, 7, -1}};
-const Wortlaut kZiel[] = {{u"das", true, 1, 1},         {u"das letzte", true, 1, -1}, {u"das nächste", true, 2, 1},
-                          {u"das vorige", true, 2, -1}, {u"jedes", false, 6, 0},      {u"jedes", true, 7, 1},
+const Wortlaut kEinfuegen[] = {{u"das", true, 1, 1},
+                               {u"das letzte", true, 1, -1},
+                               {u"jedes", false, 6, 0},
+                               {u"jedes", true, 7, 1},
+                               {u"jedes letzte", true, 7, -1}};
+const Wortlaut kTeilstueck[] = {
+    {u"das", true, 1, 1},          {u"das letzte", true, 1, -1},   {u"die ersten", true, 3, 1},
+    {u"die letzten", true, 3, -1}, {u"alles vor dem", true, 4, 0}, {u"alles hinter dem", true, 5, 0},
+    {u"jedes", false, 6, 0},       {u"jedes", true, 7, 1},         {u"jedes letzte", true, 7, -1}};
+const Wortlaut kZiel[] = {{u"das", true, 1, 1},          {u"das letzte", true, 1, -1},
+                          {u"das nächste", true, 2, 1},  {u"das vorige", true, 2, -1},
+                          {u"jedes", false, 6, 0},       {u"jedes", true, 7, 1},
                           {u"jedes letzte", true, 7, -1}};
 
 template <std::size_t N> const Wortlaut *suchen(const Wortlaut (&tabelle)[N], const WortlautZeile &z)
@@ -168,7 +171,8 @@ TeilRegel aendernTeilRegel(const AendernSeite &s, const std::array<BenutzerWort,
                          : s.attributNein[i] ? AttributWahl::Loeschen
                                              : AttributWahl::Lassen;
 
-    t.zeit.wert = ZeitWertAusFeldern(s.zeitJ, s.zeitM, s.zeitT, s.zeitU, s.zeitI, s.zeitE, IstZeitCode(c) && c % 10 == 2);
+    t.zeit.wert = ZeitWertAusFeldern(s.zeitJ, s.zeitM, s.zeitT, s.zeitU, s.zeitI, s.zeitE,
+                                     IstZeitCode(c) && c % 10 == 2);
     t.zeit.einheit = 6;
     for (std::size_t i = 0; i < s.zeitEinheit.size(); ++i) {
         if (s.zeitEinheit[i]) {
@@ -177,7 +181,9 @@ TeilRegel aendernTeilRegel(const AendernSeite &s, const std::array<BenutzerWort,
         }
     }
     t.zeit.diff = s.zeitDiff;
-    t.zeit.quelle = s.zeitQuelleH ? ZeitQuelle::Herstellung : s.zeitQuelleA ? ZeitQuelle::Aenderung : ZeitQuelle::Zugriff;
+    t.zeit.quelle = s.zeitQuelleH   ? ZeitQuelle::Herstellung
+                    : s.zeitQuelleA ? ZeitQuelle::Aenderung
+                                    : ZeitQuelle::Zugriff;
     return t;
 }
 
@@ -220,13 +226,15 @@ TeilRegel herstellenTeilRegel(const HerstellenSeite &s)
 
 QList<WortlautZeile> PositionsTabelle(int nummer)
 {
-    const QList<WortlautZeile> von{{QStringLiteral("dem"), true, true}, {QStringLiteral("dem letzten"), true, true}};
+    const QList<WortlautZeile> von{{QStringLiteral("dem"), true, true},
+                                   {QStringLiteral("dem letzten"), true, true}};
     QList<WortlautZeile> bis = von;
     bis.append({QStringLiteral("dem nächsten"), true, true});
     const QList<WortlautZeile> jedes{{QStringLiteral("jedes"), false, false},
                                      {QStringLiteral("jedes"), true, true},
                                      {QStringLiteral("jedes letzte"), true, true}};
-    const QList<WortlautZeile> das{{QStringLiteral("das"), true, true}, {QStringLiteral("das letzte"), true, true}};
+    const QList<WortlautZeile> das{{QStringLiteral("das"), true, true},
+                                   {QStringLiteral("das letzte"), true, true}};
     switch (nummer) {
     case 1:
     case 6:
@@ -272,8 +280,9 @@ Stellenangabe StellenangabeAusWahl(const StellenWahl &w, StellenBlock block,
     return s;
 }
 
-QString ZeitWertAusFeldern(const QString &jahr, const QString &monat, const QString &tag, const QString &stunde,
-                           const QString &minute, const QString &sekunde, bool leerErlaubt)
+QString ZeitWertAusFeldern(const QString &jahr, const QString &monat, const QString &tag,
+                           const QString &stunde, const QString &minute, const QString &sekunde,
+                           bool leerErlaubt)
 {
     return zeitTeil(jahr, 4, 1980, 2200, leerErlaubt) + zeitTeil(monat, 2, 1, 12, leerErlaubt) +
            zeitTeil(tag, 2, 1, 31, leerErlaubt) + u'_' + zeitTeil(stunde, 2, 0, 23, leerErlaubt) +
@@ -303,7 +312,8 @@ AktionsCode AendernAktionsCode(const AendernSeite &s)
                                    {u"Aufzählungs-Zeichen", 229},
                                    {u"was anderes", 221}});
     if (o == u"Zeichen umordnen")
-        return nachText(s.unten4, {{u"umdrehen", 231}, {u"tauschen", 234}, {u"verschieben", 232}, {u"kopieren", 233}});
+        return nachText(s.unten4,
+                        {{u"umdrehen", 231}, {u"tauschen", 234}, {u"verschieben", 232}, {u"kopieren", 233}});
     if (o == u"die Attibute ändern")
         return 205;
     if (o == u"die Zeiten ändern") {

@@ -64,10 +64,10 @@ enum class StellenBlock { Von, Bis, Einfuegen, Teilstueck, Ziel };
 struct AendernSeite
 {
     // List boxes by the caption of their selected item (empty: nothing selected).
-    QString oben;      // LiAendOben
-    QString unten6;    // LiAendUnten6
-    QString unten4;    // LiAendUnten4
-    QString untenZeit; // LiAendUntenZeit
+    QString oben;           // LiAendOben
+    QString unten6;         // LiAendUnten6
+    QString unten4;         // LiAendUnten4
+    QString untenZeit;      // LiAendUntenZeit
     bool zeitZielH = false; // RaZeitZielH
     bool zeitZielZ = false; // RaZeitZielZ
 
@@ -96,19 +96,19 @@ struct AendernSeite
     int coErsetzen = 0;    // CoErsetzen item
     int ersetzenPlatz = 1; // its user word slot
 
-    QString listeVor;        // EdListeVorAendern
-    QStringList listeZeilen; // lines of RiListeAendern
-    QString listeNach;       // EdListeNachAendern
+    QString listeVor;                                       // EdListeVorAendern
+    QStringList listeZeilen;                                // lines of RiListeAendern
+    QString listeNach;                                      // EdListeNachAendern
     QString nummerVor, nummerStart, nummerDiff, nummerNach; // EdNummer...
-    QString matrixFormel;    // EdMatrixFormel
-    QString auffuellen;      // EdAuffuellen
-    int coAuffuellen = 0;    // CoAuffuellen
-    QString filterAlt;       // EdFilterAlt
-    QString filterNeu;       // EdFilterNeu
-    int reihenfolge = 0;     // CoReihenfolge
-    int nachVH = 0;          // CoNachVH
-    int tauschenLR = 0;      // CoTauschenLR
-    QStringList freiZeilen;  // lines of RiFrei
+    QString matrixFormel;                                   // EdMatrixFormel
+    QString auffuellen;                                     // EdAuffuellen
+    int coAuffuellen = 0;                                   // CoAuffuellen
+    QString filterAlt;                                      // EdFilterAlt
+    QString filterNeu;                                      // EdFilterNeu
+    int reihenfolge = 0;                                    // CoReihenfolge
+    int nachVH = 0;                                         // CoNachVH
+    int tauschenLR = 0;                                     // CoTauschenLR
+    QStringList freiZeilen;                                 // lines of RiFrei
 
     // RaAtt?J / RaAtt?N for H, R, S, A; neither checked means "leave".
     std::array<bool, 4> attributJa{};
@@ -136,19 +136,19 @@ struct HerstellenSeite
     QString pfadKurz;     // its drive root (LaHerstWoKurz)
     QString herstWo;      // EdHerstWo
 
-    QString vonEiner;       // EdHerstVonEiner
-    QString zuEinerVerb;    // EdHerstZuEinerVerb
-    QString zuVielenVerb;   // EdHerstZuVielenVerb
-    QString listeVor;       // EdListeVorHerst
+    QString vonEiner;        // EdHerstVonEiner
+    QString zuEinerVerb;     // EdHerstZuEinerVerb
+    QString zuVielenVerb;    // EdHerstZuVielenVerb
+    QString listeVor;        // EdListeVorHerst
     QStringList listeZeilen; // lines of RiListeHerst
-    QString listeNach;      // EdListeNachHerst
+    QString listeNach;       // EdListeNachHerst
     QString nummerVor, nummerStart, nummerDiff, nummerNach;
     QString matrixFormel;
     Schalter zusatzNrUnterverz;
-    QString anzahl;         // EdHerstAnzahl
-    int herstAuswahl = 0;   // CoHerstAuswahl
-    QString auswahlVor;     // EdHerstAuswahlVor
-    QString auswahlNach;    // EdHerstAuswahlNach
+    QString anzahl;       // EdHerstAnzahl
+    int herstAuswahl = 0; // CoHerstAuswahl
+    QString auswahlVor;   // EdHerstAuswahlVor
+    QString auswahlNach;  // EdHerstAuswahlNach
 };
 
 // The page Regeln: the selected entry of the rule list (-1: none).
@@ -188,7 +188,8 @@ Stellenangabe StellenangabeAusWahl(const StellenWahl &w, StellenBlock block,
 
 // The 19-character time value from the six time edits; blanks for empty parts only where
 // the code takes them from the entry's own time ("einer bestimmten Zeit").
-QString ZeitWertAusFeldern(const QString &jahr, const QString &monat, const QString &tag, const QString &stunde,
-                           const QString &minute, const QString &sekunde, bool leerErlaubt);
+QString ZeitWertAusFeldern(const QString &jahr, const QString &monat, const QString &tag,
+                           const QString &stunde, const QString &minute, const QString &sekunde,
+                           bool leerErlaubt);
 
 } // namespace rinolux

@@ -8,7 +8,10 @@ namespace rinolux {
 
 namespace {
 
-int textLaenge(std::u32string_view text) { return int(std::min<std::size_t>(text.size(), std::numeric_limits<int>::max())); }
+int textLaenge(std::u32string_view text)
+{
+    return int(std::min<std::size_t>(text.size(), std::numeric_limits<int>::max()));
+}
 
 qint64 betrag(qint64 n)
 {
@@ -28,7 +31,10 @@ ZellenSuche sucheFuer(const Stellenangabe &stelle, bool vonLinks)
     return s;
 }
 
-Zelle stueck(int start, int laenge) { return Zelle{start, laenge, true}; }
+Zelle stueck(int start, int laenge)
+{
+    return Zelle{start, laenge, true};
+}
 
 // Kind 2: the n-th matching cell beyond the reference, seen in the counting direction.
 Zellen naechsteZelle(std::u32string_view text, const Stellenangabe &stelle, bool vonLinks, const Bezug &bezug)
@@ -188,7 +194,8 @@ Zellen StelleAufloesen(std::u32string_view text, const Stellenangabe &stelle, bo
     return nxZellenPositionen(text, s);
 }
 
-Bereich BereichFinden(std::u32string_view arbeit, const Stellenangabe &von, const Stellenangabe &bis, bool vonLinks)
+Bereich BereichFinden(std::u32string_view arbeit, const Stellenangabe &von, const Stellenangabe &bis,
+                      bool vonLinks)
 {
     Bereich b;
     const Zellen v = StelleAufloesen(arbeit, von, vonLinks);
@@ -251,7 +258,8 @@ Zellen TeilstueckeFinden(std::u32string_view arbeit, const Bereich &bereich, con
 {
     if (bereich.leer())
         return {};
-    const std::u32string_view innen = arbeit.substr(std::size_t(bereich.von - 1), std::size_t(bereich.laenge()));
+    const std::u32string_view innen =
+        arbeit.substr(std::size_t(bereich.von - 1), std::size_t(bereich.laenge()));
     Zellen stuecke = StelleAufloesen(innen, teilstueck, vonLinks);
     for (Zelle &z : stuecke)
         z.start += bereich.von - 1;

@@ -96,9 +96,9 @@ Zellen EinfuegeStellen(std::u32string_view arbeit, const Stellenangabe &stelle, 
 struct TeilRegelStellen
 {
     ArbeitsTeile teile;
-    Bereich bereich;     // codes with von and bis
-    Zellen stuecke;      // codes with a Teilstück
-    Zellen einfuegen;    // 211–215
+    Bereich bereich;  // codes with von and bis
+    Zellen stuecke;   // codes with a Teilstück
+    Zellen einfuegen; // 211–215
 };
 TeilRegelStellen StellenFuerTeilRegel(std::u32string_view name, const TeilRegel &regel);
 

@@ -26,7 +26,10 @@ struct RundFall
     QString code;
 };
 
-void PrintTo(const RundFall &f, std::ostream *os) { *os << f.name; }
+void PrintTo(const RundFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class RegelRundTest : public ::testing::TestWithParam<RundFall>
 {
@@ -52,22 +55,26 @@ INSTANTIATE_TEST_SUITE_P(
         RundFall{"c205", felder({"1", "205", "700", "J", "N", "X", "X", "ENDE"})},
         RundFall{"c211", felder({"1", "211", "700", "1", "0", "1", kHin, "J", "N", "Ö", "", "ENDE"})},
         RundFall{"c211v", felder({"1", "211", "700", "0", "0", "0", kHin, "N", "N", "v", "2", "ENDE"})},
-        RundFall{"c212", felder({"1", "212", "700", "0", "0", "0", kHin, "N", "J", "vor", "2", "x", "ENDE", "nach",
-                                 "J", "ENDE"})},
-        RundFall{"c213", felder({"1", "213", "700", "0", "1", "1", kHin, "N", "N", "Nr", "1", "1", "", "N", "ENDE"})},
+        RundFall{"c212", felder({"1", "212", "700", "0", "0", "0", kHin, "N", "J", "vor", "2", "x", "ENDE",
+                                 "nach", "J", "ENDE"})},
+        RundFall{"c213",
+                 felder({"1", "213", "700", "0", "1", "1", kHin, "N", "N", "Nr", "1", "1", "", "N", "ENDE"})},
         RundFall{"c214", felder({"1", "214", "700", "0", "1", "1", kHin, "N", "N", "[1]", "J", "ENDE"})},
         RundFall{"c215", felder({"1", "215", "700", "2", "0", "0", kHin, "N", "N", "w", "ENDE", "ENDE"})},
         RundFall{"c219", felder({"1", "219", "700", "1", "1", kVon, kBis, kTeil, "J", "0", "2", "ENDE"})},
         RundFall{"c221", felder({"1", "221", "700", "1", "0", kVon, kBis, kTeil, "N", "u", "", "ENDE"})},
         RundFall{"c221plus", felder({"1", "221", "700", "1", "0", kVon, kBis, kTeil, "N", "+", "5", "ENDE"})},
-        RundFall{"c222", felder({"1", "222", "700", "1", "0", kVon, kBis, kTeil, "N", "v", "0", "n", "N", "ENDE"})},
-        RundFall{"c223", felder({"1", "223", "700", "1", "0", kVon, kBis, kTeil, "J", "a", "b", "c", "d", "J", "ENDE"})},
+        RundFall{"c222",
+                 felder({"1", "222", "700", "1", "0", kVon, kBis, kTeil, "N", "v", "0", "n", "N", "ENDE"})},
+        RundFall{"c223", felder({"1", "223", "700", "1", "0", kVon, kBis, kTeil, "J", "a", "b", "c", "d", "J",
+                                 "ENDE"})},
         RundFall{"c224", felder({"1", "224", "700", "1", "0", kVon, kBis, kTeil, "N", "f", "N", "ENDE"})},
         RundFall{"c225", felder({"1", "225", "700", "1", "0", kVon, kBis, kTeil, "N", "w", "_", "ENDE"})},
         RundFall{"c229", felder({"1", "229", "700", "0", "0", kVon, kBis, "äöü", "aou", "ENDE"})},
         RundFall{"c231", felder({"1", "231", "700", "0", "0", kVon, kBis, kTeil, "3", "ENDE"})},
         RundFall{"c232", felder({"1", "232", "700", "0", "0", kVon, kBis, kTeil, "1", kHin, "ENDE"})},
-        RundFall{"c233", felder({"1", "233", "700", "0", "0", kVon, kBis, kTeil, "0", "2", "-1", "0", "", "", "ENDE"})},
+        RundFall{"c233", felder({"1", "233", "700", "0", "0", kVon, kBis, kTeil, "0", "2", "-1", "0", "", "",
+                                 "ENDE"})},
         RundFall{"c234", felder({"1", "234", "700", "0", "1", kVon, kBis, "1", kBis, kVon, "ENDE"})},
         RundFall{"c111", felder({"1", "111", "700", "20050307_093000_000", "1", "5", "ENDE"})},
         RundFall{"c112", felder({"1", "112", "700", "2001    _      _000", "ENDE"})},
@@ -90,15 +97,15 @@ INSTANTIATE_TEST_SUITE_P(
         RundFall{"c274", felder({"1", "274", "700", "X", "f", "N", "ENDE"})},
         RundFall{"c283", felder({"1", "283", "700", "P", "", "a", "b", "c", "d", "7", "ENDE"})},
         RundFall{"c294", felder({"1", "294", "700", "X", "f", "3", "ENDE"})},
-        RundFall{"kombiniert", felder({"2", "221", "700", "1", "0", kVon, kBis, kTeil, "N", "g", "", "ENDE", "208",
-                                       "700", "0", "0", kVon, kBis, kTeil, "ENDE"})},
+        RundFall{"kombiniert", felder({"2", "221",  "700", "1",   "0", kVon, kBis, kTeil, "N",   "g",
+                                       "",  "ENDE", "208", "700", "0", "0",  kVon, kBis,  kTeil, "ENDE"})},
         RundFall{"andereVersion", felder({"1", "205", "600", "X", "X", "X", "J", "ENDE"})}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(RegelCodeTest, FelderLandenAmRichtigenPlatz)
 {
-    const auto r = RegelLesen(
-        felder({"1", "234", "700", "0", "1", kVon, kBis, "1", "h", "7", "-2", "10", "x|y", "N", kVon, "ENDE"}));
+    const auto r = RegelLesen(felder(
+        {"1", "234", "700", "0", "1", kVon, kBis, "1", "h", "7", "-2", "10", "x|y", "N", kVon, "ENDE"}));
     ASSERT_TRUE(r.gueltig()) << r.grund.toStdString();
     ASSERT_EQ(r.regel.teile.size(), 1);
     const TeilRegel &t = r.regel.teile.first();
@@ -120,8 +127,9 @@ TEST(RegelCodeTest, FelderLandenAmRichtigenPlatz)
 TEST(RegelCodeTest, TextFeldENDEBeendetKeineTeilRegel)
 {
     // A word list whose lines read "ENDE", followed by a second sub-rule.
-    const QString code = felder({"2", "212", "700", "0", "0", "0", kHin, "N", "N", "ENDE", "2", "ENDE", "ENDE",
-                                 "ENDE", "N", "ENDE", "205", "700", "J", "J", "J", "J", "ENDE"});
+    const QString code =
+        felder({"2",    "212",  "700", "0",    "0",   "0",   kHin, "N", "N", "ENDE", "2",   "ENDE",
+                "ENDE", "ENDE", "N",   "ENDE", "205", "700", "J",  "J", "J", "J",    "ENDE"});
     const auto r = RegelLesen(code);
     ASSERT_TRUE(r.gueltig()) << r.grund.toStdString();
     ASSERT_EQ(r.regel.teile.size(), 2);
@@ -139,7 +147,10 @@ struct SchlechtFall
     int feld;
 };
 
-void PrintTo(const SchlechtFall &f, std::ostream *os) { *os << f.name; }
+void PrintTo(const SchlechtFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class RegelSchlechtTest : public ::testing::TestWithParam<SchlechtFall>
 {
@@ -173,40 +184,44 @@ INSTANTIATE_TEST_SUITE_P(
         SchlechtFall{"AnzahlKeineZahl", felder({"x", "114", "700", "H", "ENDE"}), RegelZustand::Kaputt, 1},
         SchlechtFall{"AnzahlNull", felder({"0", "114", "700", "H", "ENDE"}), RegelZustand::Kaputt, 1},
         SchlechtFall{"AnzahlPasstNicht", felder({"2", "114", "700", "H", "ENDE"}), RegelZustand::Kaputt, 1},
-        SchlechtFall{"fuehrendeNull", felder({"1", "221", "700", "01", "0", kVon, kBis, kTeil, "N", "g", "", "ENDE"}),
+        SchlechtFall{"fuehrendeNull",
+                     felder({"1", "221", "700", "01", "0", kVon, kBis, kTeil, "N", "g", "", "ENDE"}),
                      RegelZustand::Kaputt, 4},
         SchlechtFall{"minusNull",
-                     felder({"1", "221", "700", "1", "0", "g", "1", "-0", "0", "", "", kBis, kTeil, "N", "g", "",
-                             "ENDE"}),
+                     felder({"1", "221", "700", "1", "0", "g", "1", "-0", "0", "", "", kBis, kTeil, "N", "g",
+                             "", "ENDE"}),
                      RegelZustand::Kaputt, 8},
         SchlechtFall{"NamensTeilZuGross",
                      felder({"1", "221", "700", "3", "0", kVon, kBis, kTeil, "N", "g", "", "ENDE"}),
                      RegelZustand::Kaputt, 4},
         SchlechtFall{"falscherAnker",
-                     felder({"1", "221", "700", "1", "0", "x", "1", "1", "0", "", "", kBis, kTeil, "N", "g", "",
-                             "ENDE"}),
+                     felder({"1", "221", "700", "1", "0", "x", "1", "1", "0", "", "", kBis, kTeil, "N", "g",
+                             "", "ENDE"}),
                      RegelZustand::Kaputt, 6},
         SchlechtFall{"GruppeZuGross",
-                     felder({"1", "221", "700", "1", "0", "g", "1", "1", "19", "", "", kBis, kTeil, "N", "g", "",
-                             "ENDE"}),
+                     felder({"1", "221", "700", "1", "0", "g", "1", "1", "19", "", "", kBis, kTeil, "N", "g",
+                             "", "ENDE"}),
                      RegelZustand::Kaputt, 9},
         SchlechtFall{"falschesGrossFlag",
-                     felder({"1", "221", "700", "1", "0", "g", "1", "1", "1", "a", "j", kBis, kTeil, "N", "g", "",
-                             "ENDE"}),
+                     felder({"1", "221", "700", "1", "0", "g", "1", "1", "1", "a", "j", kBis, kTeil, "N", "g",
+                             "", "ENDE"}),
                      RegelZustand::Kaputt, 11},
-        SchlechtFall{"JNKlein", felder({"1", "221", "700", "1", "0", kVon, kBis, kTeil, "n", "g", "", "ENDE"}),
+        SchlechtFall{"JNKlein",
+                     felder({"1", "221", "700", "1", "0", kVon, kBis, kTeil, "n", "g", "", "ENDE"}),
                      RegelZustand::Kaputt, 23},
         SchlechtFall{"BuchstabeNurBeimErsetzen",
                      felder({"1", "211", "700", "1", "0", "1", kHin, "J", "N", "g", "", "ENDE"}),
                      RegelZustand::Kaputt, 14},
-        SchlechtFall{"WortOhneW", felder({"1", "225", "700", "1", "0", kVon, kBis, kTeil, "N", "x", "_", "ENDE"}),
+        SchlechtFall{"WortOhneW",
+                     felder({"1", "225", "700", "1", "0", kVon, kBis, kTeil, "N", "x", "_", "ENDE"}),
                      RegelZustand::Kaputt, 24},
         SchlechtFall{"zuVieleZeilen", felder({"1", "209", "700", "0", "5", "a", "b", "ENDE"}),
                      RegelZustand::Kaputt, 5},
         SchlechtFall{"ZeitwertZuKurz", felder({"1", "112", "700", "2005030_093000_000", "ENDE"}),
                      RegelZustand::Kaputt, 4},
         SchlechtFall{"EinheitSieben", felder({"1", "113", "700", "7", "1", "ENDE"}), RegelZustand::Kaputt, 4},
-        SchlechtFall{"OrtUnbekannt", felder({"1", "274", "700", "Z", "f", "N", "ENDE"}), RegelZustand::Kaputt, 4},
+        SchlechtFall{"OrtUnbekannt", felder({"1", "274", "700", "Z", "f", "N", "ENDE"}), RegelZustand::Kaputt,
+                     4},
         SchlechtFall{"CodeKeineZahl", felder({"1", "2x1", "700", "ENDE"}), RegelZustand::Kaputt, 2}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -222,8 +237,8 @@ TEST(RegelCodeTest, SchreiberEntferntTabUndZeilenenden)
     Regel regel;
     regel.teile.append(t);
     const QString code = RegelSchreiben(regel);
-    EXPECT_EQ(code, felder({"1", "225", "700", "1", "0", "g", "1", "1", "1", "ab", "N", "g", "1", "1", "0", "", "",
-                            "1", "1", "0", "", "", "N", "w", "xy", "ENDE"}));
+    EXPECT_EQ(code, felder({"1", "225", "700", "1", "0", "g", "1", "1", "1", "ab", "N", "g",  "1",
+                            "1", "0",   "",    "",  "1", "1", "0", "",  "",  "N",  "w", "xy", "ENDE"}));
     EXPECT_TRUE(RegelLesen(code).gueltig());
 }
 
@@ -236,14 +251,18 @@ struct CodeMengeFall
 TEST(RegelCodeTest, CodeMengen)
 {
     const CodeMengeFall faelle[] = {
-        {205, false, true, false, false}, {206, false, false, false, false}, {207, true, false, false, false},
-        {209, true, false, false, false}, {210, false, false, false, false}, {216, false, false, false, false},
-        {219, true, false, false, false}, {229, true, false, false, false}, {230, false, false, false, false},
-        {234, true, false, false, false}, {235, false, false, false, false}, {110, false, false, false, false},
-        {111, false, false, true, false}, {124, false, false, true, false}, {135, false, false, false, false},
-        {248, false, false, false, false}, {249, false, false, false, true}, {255, false, false, false, false},
-        {260, false, false, false, false}, {270, false, false, false, false}, {294, false, false, false, true},
-        {201, false, false, false, false}, {0, false, false, false, false},
+        {205, false, true, false, false},  {206, false, false, false, false},
+        {207, true, false, false, false},  {209, true, false, false, false},
+        {210, false, false, false, false}, {216, false, false, false, false},
+        {219, true, false, false, false},  {229, true, false, false, false},
+        {230, false, false, false, false}, {234, true, false, false, false},
+        {235, false, false, false, false}, {110, false, false, false, false},
+        {111, false, false, true, false},  {124, false, false, true, false},
+        {135, false, false, false, false}, {248, false, false, false, false},
+        {249, false, false, false, true},  {255, false, false, false, false},
+        {260, false, false, false, false}, {270, false, false, false, false},
+        {294, false, false, false, true},  {201, false, false, false, false},
+        {0, false, false, false, false},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.code);

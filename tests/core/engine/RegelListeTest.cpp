@@ -1,5 +1,5 @@
-#include "core/engine/RegelCode.h"
 #include "core/engine/RegelListe.h"
+#include "core/engine/RegelCode.h"
 #include "core/shell/Dialog.h"
 #include "core/shell/Prozess.h"
 #include "core/util/nx_Debug.h"
@@ -48,7 +48,8 @@ QByteArray erwarteteStandardDatei()
         {"Ändern: alle Punkte durch _ ersetzen", "2\t1\t.\tN\tN\tw\t_"},
         {"Ändern: alle Punkte durch - ersetzen", "2\t1\t.\tN\tN\tw\t-"},
     };
-    QByteArray b("Warnung: \xC3\x84nderungen in dieser Datei k\xC3\xB6nnen zu Fehlern f\xC3\xBChren!\r\n700\r\n");
+    QByteArray b(
+        "Warnung: \xC3\x84nderungen in dieser Datei k\xC3\xB6nnen zu Fehlern f\xC3\xBChren!\r\n700\r\n");
     for (const Zeile &z : zeilen) {
         b += z.beschreibung;
         b += "\r\n1\r\n1\t221\t700\t1\t0\tg\t1\t1\t0\t\t\tg\t1\t-1\t0\t\t\t6\t";
@@ -79,8 +80,8 @@ TEST_F(RegelDateiTest, ErsterStartSchreibtDieStandardDatei)
     ASSERT_EQ(liste.anzahl(), 15);
     EXPECT_EQ(liste.beschreibung(0), QStringLiteral("Ändern: alle Buchstaben großmachen"));
     EXPECT_EQ(liste.beschreibung(14), QStringLiteral("Ändern: alle Punkte durch - ersetzen"));
-    EXPECT_EQ(liste.code(0), tabs({"1", "221", "700", "1", "0", "g", "1", "1", "0", "", "", "g", "1", "-1", "0", "",
-                                   "", "6", "1", "0", "", "", "N", "g", "", "ENDE"}));
+    EXPECT_EQ(liste.code(0), tabs({"1",  "221", "700", "1", "0", "g", "1", "1", "0", "",  "",  "g", "1",
+                                   "-1", "0",   "",    "",  "6", "1", "0", "",  "",  "N", "g", "",  "ENDE"}));
     EXPECT_FALSE(liste.dateiUnlesbar);
     // Every default record reads as a valid rule and is written back unchanged.
     for (const QString &code : liste.codes()) {
@@ -102,7 +103,8 @@ TEST_F(RegelDateiTest, LangerCodeInStueckenVon60)
     liste.anhaengen(QStringLiteral("lang"), lang);
     ASSERT_TRUE(RegelListeSchreiben(pfad, liste));
 
-    const auto zeilen = QString::fromUtf8(dir.dateiLesen(QStringLiteral("Rinol_Regel839.cfg"))).split(QStringLiteral("\r\n"));
+    const auto zeilen =
+        QString::fromUtf8(dir.dateiLesen(QStringLiteral("Rinol_Regel839.cfg"))).split(QStringLiteral("\r\n"));
     ASSERT_EQ(zeilen.size(), 8); // header, marker, description, count, 3 pieces, empty after last CR LF
     EXPECT_EQ(zeilen[3], QStringLiteral("3"));
     EXPECT_EQ(zeilen[4].size(), 60);
@@ -130,7 +132,8 @@ TEST(RegelCodeStueckeTest, ZeichenAusserhalbDerBasisebeneWirdNichtGeteilt)
 
 TEST_F(RegelDateiTest, ZeichenAusserhalbDerBasisebeneUeberlebtDieDatei)
 {
-    const QString code = QString(58, u'a') + QString::fromUcs4(U"\u00E4\U0001F600\U0001F600") + QStringLiteral("z");
+    const QString code =
+        QString(58, u'a') + QString::fromUcs4(U"\u00E4\U0001F600\U0001F600") + QStringLiteral("z");
     RegelListe liste;
     liste.anhaengen(QString::fromUcs4(U"Grüße \U0001F600"), code);
     ASSERT_TRUE(RegelListeSchreiben(pfad, liste));
@@ -142,10 +145,10 @@ TEST_F(RegelDateiTest, ZeichenAusserhalbDerBasisebeneUeberlebtDieDatei)
 
 TEST_F(RegelDateiTest, KombinierteRegelIstEinEintrag)
 {
-    const QString kombiniert =
-        tabs({"2", "221", "700", "1", "0", "g", "1", "1", "0", "", "", "g", "1", "-1", "0", "", "", "6", "1", "0", "",
-              "", "N", "g", "", "ENDE", "208", "700", "1", "0", "g", "1", "1", "0", "", "", "g", "1", "-1", "0", "",
-              "", "1", "1", "0", "", "", "ENDE"});
+    const QString kombiniert = tabs({"2", "221",  "700", "1",   "0", "g", "1", "1", "0", "",  "",  "g",
+                                     "1", "-1",   "0",   "",    "",  "6", "1", "0", "",  "",  "N", "g",
+                                     "",  "ENDE", "208", "700", "1", "0", "g", "1", "1", "0", "",  "",
+                                     "g", "1",    "-1",  "0",   "",  "",  "1", "1", "0", "",  "",  "ENDE"});
     const QStringList stuecke = RegelCodeStuecke(kombiniert);
     QByteArray inhalt = "NEU: a > b\r\n" + QByteArray::number(stuecke.size()) + "\r\n";
     for (const QString &s : stuecke)
@@ -172,7 +175,10 @@ struct EndeFall
     QStringList codes;
 };
 
-void PrintTo(const EndeFall &f, std::ostream *os) { *os << f.name; }
+void PrintTo(const EndeFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class RegelDateiEndeTest : public RegelDateiTest, public ::testing::WithParamInterface<EndeFall>
 {
@@ -189,16 +195,25 @@ TEST_P(RegelDateiEndeTest, LiestBisZumEndeOhneZuRaten)
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, RegelDateiEndeTest,
-    ::testing::Values(
-        EndeFall{"leer", QByteArray(), {}, {}},
-        EndeFall{"nurBeschreibung", "a\r\n", {QStringLiteral("a")}, {QString()}},
-        EndeFall{"ZahlOhneZiffern", "a\r\nx\r\nb\r\n0\r\n", {QStringLiteral("a"), QStringLiteral("b")},
-                 {QString(), QString()}},
-        EndeFall{"ZahlMitFremdzeichen", "a\r\n 2x\r\nc1\r\nc2\r\n", {QStringLiteral("a")}, {QStringLiteral("c1c2")}},
-        EndeFall{"riesigeZahl", "a\r\n99999999999999999999\r\nc1\r\n", {QStringLiteral("a")}, {QStringLiteral("c1")}},
-        EndeFall{"negativeZahl", "a\r\n-2\r\nb\r\n0\r\n", {QStringLiteral("a"), QStringLiteral("b")},
-                 {QString(), QString()}},
-        EndeFall{"nurLf", "a\n1\ncode\n", {QStringLiteral("a")}, {QStringLiteral("code")}}),
+    ::testing::Values(EndeFall{"leer", QByteArray(), {}, {}},
+                      EndeFall{"nurBeschreibung", "a\r\n", {QStringLiteral("a")}, {QString()}},
+                      EndeFall{"ZahlOhneZiffern",
+                               "a\r\nx\r\nb\r\n0\r\n",
+                               {QStringLiteral("a"), QStringLiteral("b")},
+                               {QString(), QString()}},
+                      EndeFall{"ZahlMitFremdzeichen",
+                               "a\r\n 2x\r\nc1\r\nc2\r\n",
+                               {QStringLiteral("a")},
+                               {QStringLiteral("c1c2")}},
+                      EndeFall{"riesigeZahl",
+                               "a\r\n99999999999999999999\r\nc1\r\n",
+                               {QStringLiteral("a")},
+                               {QStringLiteral("c1")}},
+                      EndeFall{"negativeZahl",
+                               "a\r\n-2\r\nb\r\n0\r\n",
+                               {QStringLiteral("a"), QStringLiteral("b")},
+                               {QString(), QString()}},
+                      EndeFall{"nurLf", "a\n1\ncode\n", {QStringLiteral("a")}, {QStringLiteral("code")}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(RegelDateiTest, UnlesbareDateiWirdGemeldetUndNichtGeleert)
@@ -222,7 +237,8 @@ TEST_F(RegelDateiTest, UnlesbareDateiBleibtBeiLeererListeErhalten)
     RegelListe liste;
     liste.dateiUnlesbar = true;
     EXPECT_FALSE(RegelListeSchreiben(pfad, liste).ok());
-    EXPECT_EQ(dir.dateiLesen(QStringLiteral("Rinol_Regel839.cfg")), QByteArray("Warnung: x\r\n700\r\na\r\n1\r\ncode\r\n"));
+    EXPECT_EQ(dir.dateiLesen(QStringLiteral("Rinol_Regel839.cfg")),
+              QByteArray("Warnung: x\r\n700\r\na\r\n1\r\ncode\r\n"));
 }
 
 TEST_F(RegelDateiTest, StandardDateiNichtSchreibbarLaesstDieRegelnBenutzbar)
@@ -230,7 +246,8 @@ TEST_F(RegelDateiTest, StandardDateiNichtSchreibbarLaesstDieRegelnBenutzbar)
     // The parent "directory" is a file, so nothing can be created below it.
     dir.dateiSchreiben(QStringLiteral("kein_verzeichnis"), "x");
     RegelListe liste;
-    const Ergebnis e = RegelListeLesen(dir.pfad(QStringLiteral("kein_verzeichnis/Rinol_Regel839.cfg")), liste);
+    const Ergebnis e =
+        RegelListeLesen(dir.pfad(QStringLiteral("kein_verzeichnis/Rinol_Regel839.cfg")), liste);
     EXPECT_FALSE(e.ok());
     EXPECT_EQ(liste.anzahl(), 15);
     EXPECT_FALSE(liste.dateiUnlesbar);
@@ -243,13 +260,19 @@ struct UmrechnenFall
     QString neu;
 };
 
-void PrintTo(const UmrechnenFall &f, std::ostream *os) { *os << f.name; }
+void PrintTo(const UmrechnenFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class AlterZeitCodeTest : public ::testing::TestWithParam<UmrechnenFall>
 {
 };
 
-TEST_P(AlterZeitCodeTest, Umrechnen) { EXPECT_EQ(AlterZeitCodeUmrechnen(GetParam().alt), GetParam().neu); }
+TEST_P(AlterZeitCodeTest, Umrechnen)
+{
+    EXPECT_EQ(AlterZeitCodeUmrechnen(GetParam().alt), GetParam().neu);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, AlterZeitCodeTest,
@@ -263,7 +286,8 @@ INSTANTIATE_TEST_SUITE_P(
         UmrechnenFall{"herstellung202LeereUndLangeFelder",
                       tabs({"1", "202", "y", "2010", "", "123", "1", "2", "3", "ENDE"}),
                       tabs({"1", "121", "700", "2010-1-1_010203_000", "ENDE"})},
-        UmrechnenFall{"204bleibt", tabs({"1", "204", "x", "2005", "ENDE"}), tabs({"1", "204", "x", "2005", "ENDE"})},
+        UmrechnenFall{"204bleibt", tabs({"1", "204", "x", "2005", "ENDE"}),
+                      tabs({"1", "204", "x", "2005", "ENDE"})},
         UmrechnenFall{"neuerCode", tabs({"1", "205", "700", "J", "X", "X", "X", "ENDE"}),
                       tabs({"1", "205", "700", "J", "X", "X", "X", "ENDE"})},
         UmrechnenFall{"zweistelligeAnzahl", tabs({"12", "201", "x", "2005", "ENDE"}),
@@ -292,7 +316,8 @@ TEST_F(RegelDateiTest, AlterZeitCodeBeimLesenMitLogZeilen)
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(log.readAll());
     EXPECT_TRUE(text.contains(QStringLiteral("IniListeRegel_Lesen")));
-    EXPECT_TRUE(text.contains(QStringLiteral("alter Zeit-Code 201 wird umgerechnet zu neuem Zeit-Code:\r\n")));
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("alter Zeit-Code 201 wird umgerechnet zu neuem Zeit-Code:\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("1\t201\tx\t2005\t3\t7\t9\t30\t0\t1\t5\tENDE\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("1\t111\t700\t20050307_093000_000\t1\t5\tENDE\r\n")));
 }
@@ -319,17 +344,20 @@ TEST_F(RegelListeOpTest, HinzufuegenFragtUndSetztAnDenAnfang)
 {
     SkriptDialog nein({u'n'});
     EXPECT_FALSE(RegelHinzufuegen(liste, nein, QStringLiteral("Herstellen"),
-                                  QStringLiteral("eine große zusammengesetzte Datei"), QStringLiteral("code x")));
+                                  QStringLiteral("eine große zusammengesetzte Datei"),
+                                  QStringLiteral("code x")));
     EXPECT_EQ(liste.anzahl(), 3);
 
     SkriptDialog ja({u'j'});
     liste.waehlen(2);
     ASSERT_TRUE(RegelHinzufuegen(liste, ja, QStringLiteral("Herstellen"),
-                                 QStringLiteral("eine große zusammengesetzte Datei"), QStringLiteral("code x")));
+                                 QStringLiteral("eine große zusammengesetzte Datei"),
+                                 QStringLiteral("code x")));
     ASSERT_EQ(ja.aufrufe.size(), 1);
     EXPECT_EQ(ja.aufrufe[0].art, u'f');
-    EXPECT_EQ(ja.aufrufe[0].text, QStringLiteral("Soll die Liste erweitert werden mit den Einstellungen der Seite\r\n"
-                                                 "[Herstellen: eine große zusammengesetzte Datei]?"));
+    EXPECT_EQ(ja.aufrufe[0].text,
+              QStringLiteral("Soll die Liste erweitert werden mit den Einstellungen der Seite\r\n"
+                             "[Herstellen: eine große zusammengesetzte Datei]?"));
     EXPECT_FALSE(ja.aufrufe[0].breit);
     EXPECT_EQ(liste.beschreibung(0), QStringLiteral("NEU: Herstellen: eine große zusammengesetzte Datei"));
     EXPECT_EQ(liste.code(0), QStringLiteral("code x"));
@@ -358,8 +386,9 @@ TEST_F(RegelListeOpTest, LoeschenEntferntBeideUndWaehltDieErste)
     liste.waehlen(1);
     SkriptDialog nein;
     EXPECT_FALSE(RegelLoeschen(liste, nein));
-    EXPECT_EQ(nein.aufrufe[0].text,
-              QStringLiteral("Soll die ausgewählte Regel\r\n> b\r\n\r\nwirklich aus der Liste entfernt werden?"));
+    EXPECT_EQ(
+        nein.aufrufe[0].text,
+        QStringLiteral("Soll die ausgewählte Regel\r\n> b\r\n\r\nwirklich aus der Liste entfernt werden?"));
     erwarte({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
 
     SkriptDialog ja({u'j'});

@@ -1,5 +1,5 @@
-#include "core/engine/RegelCode.h"
 #include "core/engine/SeitenAuswahl.h"
+#include "core/engine/RegelCode.h"
 
 #include <gtest/gtest.h>
 
@@ -37,14 +37,15 @@ TEST(SeitenAuswahlTest, ErsteStandardRegelAusDerSeite)
     s.oben = QStringLiteral("Zeichen ersetzen");
     s.unten6 = QStringLiteral("was anderes");
     s.nameFormat = 1;
-    s.bis.zeile = 2;        // "dem letzten"
-    s.teilstueck.zeile = 7; // "jedes" without number
-    s.coErsetzen = 17;      // "einen Groß-Buchstaben"
+    s.bis.zeile = 2;                  // "dem letzten"
+    s.teilstueck.zeile = 7;           // "jedes" without number
+    s.coErsetzen = 17;                // "einen Groß-Buchstaben"
     s.zeitJ = QStringLiteral("2005"); // fields of other codes do not leak into the record
 
     EXPECT_EQ(AktionsCodeDerSeite(a), 221);
-    EXPECT_EQ(RegelCodeDerSeite(a), tabs({"1", "221", "700", "1", "0", "g", "1", "1", "0", "", "", "g", "1", "-1", "0",
-                                          "", "", "6", "1", "0", "", "", "N", "g", "", "ENDE"}));
+    EXPECT_EQ(RegelCodeDerSeite(a),
+              tabs({"1",  "221", "700", "1", "0", "g", "1", "1", "0", "",  "",  "g", "1",
+                    "-1", "0",   "",    "",  "6", "1", "0", "",  "",  "N", "g", "",  "ENDE"}));
 }
 
 struct CodeFall
@@ -57,7 +58,10 @@ struct CodeFall
     const char *auswahlText;
 };
 
-void PrintTo(const CodeFall &f, std::ostream *os) { *os << f.name; }
+void PrintTo(const CodeFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class AendernCodeTest : public ::testing::TestWithParam<CodeFall>
 {
@@ -93,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(
         CodeFall{"hinzuNummern", "Zeichen hinzufügen", "fortlaufende Nummern", 0, 213, "Zeichen hinzufügen"},
         CodeFall{"hinzuMatrix", "Zeichen hinzufügen", "verschachtelte Nummern", 0, 214, "Zeichen hinzufügen"},
         CodeFall{"hinzuListe", "Zeichen hinzufügen", "Wörter aus einer Liste", 0, 212, "Zeichen hinzufügen"},
-        CodeFall{"hinzuAuffuellen", "Zeichen hinzufügen", "auffüllende Zeichen", 0, 219, "Zeichen hinzufügen"},
+        CodeFall{"hinzuAuffuellen", "Zeichen hinzufügen", "auffüllende Zeichen", 0, 219,
+                 "Zeichen hinzufügen"},
         CodeFall{"hinzuAnderes", "Zeichen hinzufügen", "was anderes", 0, 211, "Zeichen hinzufügen"},
         CodeFall{"hinzuAufzaehlungGibtEsNicht", "Zeichen hinzufügen", "Aufzählungs-Zeichen", 0, 0,
                  "Zeichen hinzufügen"},
@@ -103,7 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
         CodeFall{"ersetzenNummern", "Zeichen ersetzen", "fortlaufende Nummern", 0, 223, "Zeichen ersetzen"},
         CodeFall{"ersetzenMatrix", "Zeichen ersetzen", "verschachtelte Nummern", 0, 224, "Zeichen ersetzen"},
         CodeFall{"ersetzenListe", "Zeichen ersetzen", "Wörter aus einer Liste", 0, 222, "Zeichen ersetzen"},
-        CodeFall{"ersetzenAufzaehlung", "Zeichen ersetzen", "Aufzählungs-Zeichen", 0, 229, "Zeichen ersetzen"},
+        CodeFall{"ersetzenAufzaehlung", "Zeichen ersetzen", "Aufzählungs-Zeichen", 0, 229,
+                 "Zeichen ersetzen"},
         CodeFall{"ersetzenAnderes", "Zeichen ersetzen", "was anderes", 0, 221, "Zeichen ersetzen"},
         CodeFall{"umdrehen", "Zeichen umordnen", "umdrehen", 0, 231, "Zeichen umordnen"},
         CodeFall{"tauschen", "Zeichen umordnen", "tauschen", 0, 234, "Zeichen umordnen"},
@@ -113,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
         CodeFall{"attribute", "die Attibute ändern", "", 0, 205, "die Attibute ändern"},
         CodeFall{"zeitBestimmtH", "die Zeiten ändern", "einer bestimmten Zeit", 1, 122,
                  "die Zeiten ändern (Herstellung)"},
-        CodeFall{"zeitNummeriertA", "die Zeiten ändern", "nummerierten Zeiten", 0, 111, "die Zeiten ändern (Änderung)"},
+        CodeFall{"zeitNummeriertA", "die Zeiten ändern", "nummerierten Zeiten", 0, 111,
+                 "die Zeiten ändern (Änderung)"},
         CodeFall{"zeitUnterschiedZ", "die Zeiten ändern", "einem Zeit-Unterschied", 2, 133,
                  "die Zeiten ändern (Zugriff)"},
         CodeFall{"zeitKopienZ", "die Zeiten ändern", "Zeit-Kopien", 2, 134, "die Zeiten ändern (Zugriff)"},
@@ -130,7 +137,10 @@ struct HerstFall
     int code;
 };
 
-void PrintTo(const HerstFall &f, std::ostream *os) { *os << f.name; }
+void PrintTo(const HerstFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class HerstellenCodeTest : public ::testing::TestWithParam<HerstFall>
 {
@@ -158,18 +168,18 @@ TEST_P(HerstellenCodeTest, CodeUndRundweg)
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, HerstellenCodeTest,
-    ::testing::Values(HerstFall{"alleKopienNamen", "Kopien von allen ausgewählten Dateien",
-                                "die ausgewählten Namen/Formate", 271},
-                      HerstFall{"eineKopieListe", "Kopien von einer bestimmten Datei", "Wörter aus einer Liste", 252},
-                      HerstFall{"verzeichnisseNummern", "neue Verzeichnisse, die leer sind", "fortlaufende Nummern",
-                                293},
-                      HerstFall{"dateienMatrix", "neue Dateien, die leer sind", "verschachtelte Nummern", 284},
-                      HerstFall{"teileNamen", "kleinere Teile von einer großen Datei",
-                                "die ausgewählten Namen/Formate", 261},
-                      HerstFall{"kopienMatrix", "Kopien von allen ausgewählten Dateien", "verschachtelte Nummern", 274},
-                      HerstFall{"grosseDatei", "eine große zusammengesetzte Datei", "fortlaufende Nummern", 250},
-                      HerstFall{"mehrere", "mehrere zusammengesetzte Dateien", "", 249},
-                      HerstFall{"ohneZweiteWahl", "neue Dateien, die leer sind", "", 0}),
+    ::testing::Values(
+        HerstFall{"alleKopienNamen", "Kopien von allen ausgewählten Dateien",
+                  "die ausgewählten Namen/Formate", 271},
+        HerstFall{"eineKopieListe", "Kopien von einer bestimmten Datei", "Wörter aus einer Liste", 252},
+        HerstFall{"verzeichnisseNummern", "neue Verzeichnisse, die leer sind", "fortlaufende Nummern", 293},
+        HerstFall{"dateienMatrix", "neue Dateien, die leer sind", "verschachtelte Nummern", 284},
+        HerstFall{"teileNamen", "kleinere Teile von einer großen Datei", "die ausgewählten Namen/Formate",
+                  261},
+        HerstFall{"kopienMatrix", "Kopien von allen ausgewählten Dateien", "verschachtelte Nummern", 274},
+        HerstFall{"grosseDatei", "eine große zusammengesetzte Datei", "fortlaufende Nummern", 250},
+        HerstFall{"mehrere", "mehrere zusammengesetzte Dateien", "", 249},
+        HerstFall{"ohneZweiteWahl", "neue Dateien, die leer sind", "", 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct StellenFall
@@ -183,7 +193,10 @@ struct StellenFall
     qint64 anzahl;
 };
 
-void PrintTo(const StellenFall &f, std::ostream *os) { *os << f.name; }
+void PrintTo(const StellenFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class StellenWahlTest : public ::testing::TestWithParam<StellenFall>
 {
@@ -239,8 +252,8 @@ TEST(SeitenAuswahlTest, BenutzerWortWirdKopiertUndFelderVerlierenTabUndZeilenend
     s.ersetzen = QStringLiteral("neu\t\r\nes");
 
     const QString code = RegelCodeDerSeite(a);
-    EXPECT_EQ(code, tabs({"1", "225", "700", "0", "0", "g", "1", "1", "1", "ab|c", "J", "g", "1", "1", "10", "x", "N",
-                          "1", "1", "2", "", "", "N", "w", "neues", "ENDE"}));
+    EXPECT_EQ(code, tabs({"1", "225", "700", "0", "0", "g", "1", "1", "1", "ab|c", "J", "g",     "1",
+                          "1", "10",  "x",   "N", "1", "1", "2", "",  "",  "N",    "w", "neues", "ENDE"}));
     EXPECT_TRUE(RegelLesen(code).gueltig());
 }
 
@@ -259,8 +272,8 @@ TEST(SeitenAuswahlTest, SchalterZaehlenNurWennAktiv)
     s.hin.zeile = 3; // "jedes" without number
 
     const QString code = RegelCodeDerSeite(a);
-    EXPECT_EQ(code, tabs({"1", "212", "700", "0", "0", "1", "6", "1", "0", "", "", "N", "J", "v", "3", "a", "", "ENDE",
-                          "", "N", "ENDE"}));
+    EXPECT_EQ(code, tabs({"1", "212", "700", "0", "0", "1", "6",    "1", "0", "",    "",
+                          "N", "J",   "v",   "3", "a", "",  "ENDE", "",  "N", "ENDE"}));
     const auto r = RegelLesen(code);
     ASSERT_TRUE(r.gueltig());
     EXPECT_EQ(r.regel.teile.first().liste.zeilen, s.listeZeilen);
@@ -270,8 +283,9 @@ TEST(SeitenAuswahlTest, SchalterZaehlenNurWennAktiv)
     s.teilstueckVerbinden = true;
     s.auffuellen = QStringLiteral("0");
     s.coAuffuellen = 2;
-    EXPECT_EQ(RegelCodeDerSeite(a), tabs({"1", "219", "700", "0", "0", "g", "1", "1", "0", "", "", "g", "1", "1", "0",
-                                          "", "", "1", "1", "0", "", "", "J", "0", "2", "ENDE"}));
+    EXPECT_EQ(RegelCodeDerSeite(a),
+              tabs({"1", "219", "700", "0", "0", "g", "1", "1", "0", "",  "",  "g", "1",
+                    "1", "0",   "",    "",  "1", "1", "0", "",  "",  "J", "0", "2", "ENDE"}));
 }
 
 struct AnderesFall
@@ -283,7 +297,10 @@ struct AnderesFall
     const char *wert;
 };
 
-void PrintTo(const AnderesFall &f, std::ostream *os) { *os << f.name; }
+void PrintTo(const AnderesFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class WasAnderesTest : public ::testing::TestWithParam<AnderesFall>
 {
@@ -337,7 +354,10 @@ struct ZeitFall
     const char *wert;
 };
 
-void PrintTo(const ZeitFall &f, std::ostream *os) { *os << f.name; }
+void PrintTo(const ZeitFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class ZeitWertTest : public ::testing::TestWithParam<ZeitFall>
 {
@@ -346,9 +366,9 @@ class ZeitWertTest : public ::testing::TestWithParam<ZeitFall>
 TEST_P(ZeitWertTest, AusFeldern)
 {
     const auto &f = GetParam().felder;
-    const QString w = ZeitWertAusFeldern(QString::fromUtf8(f[0]), QString::fromUtf8(f[1]), QString::fromUtf8(f[2]),
-                                         QString::fromUtf8(f[3]), QString::fromUtf8(f[4]), QString::fromUtf8(f[5]),
-                                         GetParam().leerErlaubt);
+    const QString w = ZeitWertAusFeldern(
+        QString::fromUtf8(f[0]), QString::fromUtf8(f[1]), QString::fromUtf8(f[2]), QString::fromUtf8(f[3]),
+        QString::fromUtf8(f[4]), QString::fromUtf8(f[5]), GetParam().leerErlaubt);
     EXPECT_EQ(w, QString::fromUtf8(GetParam().wert));
     EXPECT_EQ(w.size(), 19);
 }
@@ -363,7 +383,10 @@ INSTANTIATE_TEST_SUITE_P(
         ZeitFall{"ohneZiffernKeineNull", {"2200", "x", "1", "x", "x", "-"}, false, "2200-101_-1-1-1_000"},
         ZeitFall{"leerBeiBestimmterZeit", {"2001", "", " ", "", "", ""}, true, "2001    _      _000"},
         ZeitFall{"leerSonst", {"2001", "", " ", "", "", ""}, false, "2001-1-1_-1-1-1_000"},
-        ZeitFall{"riesigeZahl", {"99999999999999999999999", "1", "1", "0", "0", "0"}, false, "-0010101_000000_000"}),
+        ZeitFall{"riesigeZahl",
+                 {"99999999999999999999999", "1", "1", "0", "0", "0"},
+                 false,
+                 "-0010101_000000_000"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SeitenAuswahlTest, ZeitRegelFelder)
@@ -416,10 +439,12 @@ TEST(SeitenAuswahlTest, HerstellOrtInDieserReihenfolge)
     h.woQuellpfad = Schalter{true, false}; // checked but disabled: does not count
     h.woKurz = Schalter{true, true};
     h.woWieEdit = Schalter{true, true};
-    EXPECT_EQ(RegelCodeDerSeite(a), tabs({"1", "283", "700", "P", "/", "Datei ", "1", "1", ".txt", "10", "ENDE"}));
+    EXPECT_EQ(RegelCodeDerSeite(a),
+              tabs({"1", "283", "700", "P", "/", "Datei ", "1", "1", ".txt", "10", "ENDE"}));
 
     h.woLang = Schalter{true, true};
-    EXPECT_EQ(RegelCodeDerSeite(a), tabs({"1", "283", "700", "P", "/home/a/b/", "Datei ", "1", "1", ".txt", "10", "ENDE"}));
+    EXPECT_EQ(RegelCodeDerSeite(a),
+              tabs({"1", "283", "700", "P", "/home/a/b/", "Datei ", "1", "1", ".txt", "10", "ENDE"}));
 
     h.woWieName = Schalter{true, true};
     EXPECT_EQ(RegelCodeDerSeite(a), tabs({"1", "283", "700", "A", "Datei ", "1", "1", ".txt", "10", "ENDE"}));

@@ -1,5 +1,5 @@
-#include "core/engine/RegelListe.h"
 #include "core/engine/Stellen.h"
+#include "core/engine/RegelListe.h"
 #include "core/util/nx_U32Text.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +8,14 @@ using namespace rinolux;
 
 namespace {
 
-std::u32string u(const char *utf8) { return nxU32AusText(QString::fromUtf8(utf8)); }
-std::string utf8(std::u32string_view t) { return nxTextAusU32(t).toStdString(); }
+std::u32string u(const char *utf8)
+{
+    return nxU32AusText(QString::fromUtf8(utf8));
+}
+std::string utf8(std::u32string_view t)
+{
+    return nxTextAusU32(t).toStdString();
+}
 
 // Cells as "start:length" joined by ",", so a table row reads like the expectation.
 std::string zellenText(const Zellen &z)
@@ -43,7 +49,10 @@ struct TeileFall
     const char *vorne, *arbeit, *hinten;
 };
 
-void PrintTo(const TeileFall &f, std::ostream *os) { *os << f.name; }
+void PrintTo(const TeileFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class ArbeitsTeileTest : public ::testing::TestWithParam<TeileFall>
 {
@@ -75,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ErgebnisBereinigenTest, ErstPunkteDannLeerzeichen)
 {
     const std::pair<const char *, const char *> faelle[] = {
-        {"x .", "x"},   {"x. ", "x."},  {"a. .", "a."}, {"abc.", "abc"}, {"...", ""},
-        {"", ""},       {"a b", "a b"}, {"ä\xF0\x9F\x98\x80. ", "ä\xF0\x9F\x98\x80."},
+        {"x .", "x"}, {"x. ", "x."}, {"a. .", "a."}, {"abc.", "abc"},
+        {"...", ""},  {"", ""},      {"a b", "a b"}, {"ä\xF0\x9F\x98\x80. ", "ä\xF0\x9F\x98\x80."},
     };
     for (const auto &[ein, aus] : faelle)
         EXPECT_EQ(utf8(ErgebnisBereinigen(u(ein))), aus) << ein;
@@ -100,7 +109,10 @@ struct StellenFall
     const char *zellen;
 };
 
-void PrintTo(const StellenFall &f, std::ostream *os) { *os << f.name; }
+void PrintTo(const StellenFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class StelleAufloesenTest : public ::testing::TestWithParam<StellenFall>
 {
@@ -139,8 +151,10 @@ INSTANTIATE_TEST_SUITE_P(
         StellenFall{"naechstesNachBezug", "a b c d", stelle(2, 1, Leer), true, Bezug{4, 4}, "6:1"},
         StellenFall{"zweitesNaechstes", "a b c d e", stelle(2, 2, Leer), true, Bezug{3, 3}, "6:1"},
         StellenFall{"voriges", "a b c d", stelle(2, -1, Leer), true, Bezug{4, 4}, "2:1"},
-        StellenFall{"vonRechtsNaechstesGehtNachLinks", "a b c d", stelle(2, 1, Leer), false, Bezug{5, 5}, "4:1"},
-        StellenFall{"vonRechtsVorigesGehtNachRechts", "a b c d", stelle(2, -1, Leer), false, Bezug{5, 5}, "6:1"},
+        StellenFall{"vonRechtsNaechstesGehtNachLinks", "a b c d", stelle(2, 1, Leer), false, Bezug{5, 5},
+                    "4:1"},
+        StellenFall{"vonRechtsVorigesGehtNachRechts", "a b c d", stelle(2, -1, Leer), false, Bezug{5, 5},
+                    "6:1"},
         StellenFall{"naechstesOhneBezug", "a b", stelle(2, 1, Leer), true, {}, ""},
         StellenFall{"naechstesGibtEsNicht", "a b", stelle(2, 1, Leer), true, Bezug{2, 2}, ""},
         StellenFall{"wortVonLinks", "aaa", stelle(1, 1, Wort, "aa", "J"), true, {}, "1:2"},
@@ -152,9 +166,22 @@ INSTANTIATE_TEST_SUITE_P(
         StellenFall{"nichtWort", "aba", stelle(6, 1, NichtWort, "a", "N"), true, {}, "2:1"},
         StellenFall{"nichtZahl", "a12b", stelle(6, 1, NichtZahl), true, {}, "1:1,4:1"},
         StellenFall{"umlauteSindGross", "Äpfel Über", stelle(6, 1, Gross), true, {}, "1:1,7:1"},
-        StellenFall{"umlautWortOhneGrossKlein", "ÄPFEL äpfel", stelle(6, 1, Wort, "äp", "N"), true, {}, "1:2,7:2"},
-        StellenFall{"ausserhalbBasisebeneEinZeichen", "a\xF0\x9F\x98\x80" "b", stelle(1, 2, Zeichen), true, {}, "2:1"},
-        StellenFall{"ausserhalbBasisebeneSonder", "a\xF0\x9F\x98\x80" "b", stelle(6, 1, Sonder), true, {}, "2:1"},
+        StellenFall{
+            "umlautWortOhneGrossKlein", "ÄPFEL äpfel", stelle(6, 1, Wort, "äp", "N"), true, {}, "1:2,7:2"},
+        StellenFall{"ausserhalbBasisebeneEinZeichen",
+                    "a\xF0\x9F\x98\x80"
+                    "b",
+                    stelle(1, 2, Zeichen),
+                    true,
+                    {},
+                    "2:1"},
+        StellenFall{"ausserhalbBasisebeneSonder",
+                    "a\xF0\x9F\x98\x80"
+                    "b",
+                    stelle(6, 1, Sonder),
+                    true,
+                    {},
+                    "2:1"},
         StellenFall{"artNull", "abc", stelle(0, 1, Zeichen), true, {}, ""},
         StellenFall{"artUnbekannt", "abc", stelle(9, 1, Zeichen), true, {}, ""},
         StellenFall{"gruppeUnbekannt", "abc", stelle(6, 1, 19), true, {}, ""},
@@ -174,7 +201,10 @@ struct BereichFall
     int anfang, ende;
 };
 
-void PrintTo(const BereichFall &f, std::ostream *os) { *os << f.name; }
+void PrintTo(const BereichFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class BereichTest : public ::testing::TestWithParam<BereichFall>
 {
@@ -195,27 +225,33 @@ INSTANTIATE_TEST_SUITE_P(
     Faelle, BereichTest,
     ::testing::Values(
         BereichFall{"ganzerName", "Foto 001", stelle(1, 1, Zeichen), stelle(1, -1, Zeichen), true, 1, 8},
-        BereichFall{"ganzerNameVonRechts", "Foto 001", stelle(1, 1, Zeichen), stelle(1, -1, Zeichen), false, 1, 8},
-        BereichFall{"vorDemErstenIstLeer", "Foto 001", stelle(1, 1, Zeichen, "", "", v), stelle(1, -1, Zeichen), true,
-                    0, 0},
-        BereichFall{"vorDemDritten", "Foto 001", stelle(1, 3, Zeichen, "", "", v), stelle(1, -1, Zeichen), true, 2, 8},
-        BereichFall{"hinterDemErsten", "Foto 001", stelle(1, 1, Zeichen, "", "", h), stelle(1, -1, Zeichen), true, 2,
-                    8},
+        BereichFall{"ganzerNameVonRechts", "Foto 001", stelle(1, 1, Zeichen), stelle(1, -1, Zeichen), false,
+                    1, 8},
+        BereichFall{"vorDemErstenIstLeer", "Foto 001", stelle(1, 1, Zeichen, "", "", v),
+                    stelle(1, -1, Zeichen), true, 0, 0},
+        BereichFall{"vorDemDritten", "Foto 001", stelle(1, 3, Zeichen, "", "", v), stelle(1, -1, Zeichen),
+                    true, 2, 8},
+        BereichFall{"hinterDemErsten", "Foto 001", stelle(1, 1, Zeichen, "", "", h), stelle(1, -1, Zeichen),
+                    true, 2, 8},
         BereichFall{"bisVor", "Foto 001", stelle(1, 1, Zeichen), stelle(1, 1, Leer, "", "", v), true, 1, 4},
-        BereichFall{"bisHinter", "Foto 001", stelle(1, 1, Zeichen), stelle(1, 1, Leer, "", "", h), true, 1, 6},
-        BereichFall{"bisHinterAmEnde", "Foto 001", stelle(1, 1, Zeichen), stelle(1, -1, Zeichen, "", "", h), true, 0,
-                    0},
-        BereichFall{"hinterDerZahl", "ab123cd", stelle(1, 1, Zahl, "", "", h), stelle(1, -1, Zeichen), true, 6, 7},
+        BereichFall{"bisHinter", "Foto 001", stelle(1, 1, Zeichen), stelle(1, 1, Leer, "", "", h), true, 1,
+                    6},
+        BereichFall{"bisHinterAmEnde", "Foto 001", stelle(1, 1, Zeichen), stelle(1, -1, Zeichen, "", "", h),
+                    true, 0, 0},
+        BereichFall{"hinterDerZahl", "ab123cd", stelle(1, 1, Zahl, "", "", h), stelle(1, -1, Zeichen), true,
+                    6, 7},
         BereichFall{"bisZahlGenau", "ab123cd", stelle(1, 1, Zeichen), stelle(1, 1, Zahl), true, 1, 5},
         // From the right, "hinter" the von cell lies to its left and "vor" to its right.
-        BereichFall{"vonRechtsVonHinter", "Foto 001", stelle(1, 1, Zeichen, "", "", h), stelle(1, -1, Zeichen), false,
-                    1, 7},
-        BereichFall{"vonRechtsVonVor", "Foto 001", stelle(1, 1, Zeichen, "", "", v), stelle(1, -1, Zeichen), false, 0,
-                    0},
-        BereichFall{"vonRechtsBisVor", "Foto 001", stelle(1, 1, Zeichen), stelle(1, 1, Leer, "", "", v), false, 6, 8},
-        BereichFall{"vonRechtsBisHinter", "Foto 001", stelle(1, 1, Zeichen), stelle(1, 1, Leer, "", "", h), false, 4,
-                    8},
-        BereichFall{"demNaechstenNachDemVon", "a b c d e", stelle(1, 4, Zeichen), stelle(2, 1, Leer), true, 4, 6},
+        BereichFall{"vonRechtsVonHinter", "Foto 001", stelle(1, 1, Zeichen, "", "", h),
+                    stelle(1, -1, Zeichen), false, 1, 7},
+        BereichFall{"vonRechtsVonVor", "Foto 001", stelle(1, 1, Zeichen, "", "", v), stelle(1, -1, Zeichen),
+                    false, 0, 0},
+        BereichFall{"vonRechtsBisVor", "Foto 001", stelle(1, 1, Zeichen), stelle(1, 1, Leer, "", "", v),
+                    false, 6, 8},
+        BereichFall{"vonRechtsBisHinter", "Foto 001", stelle(1, 1, Zeichen), stelle(1, 1, Leer, "", "", h),
+                    false, 4, 8},
+        BereichFall{"demNaechstenNachDemVon", "a b c d e", stelle(1, 4, Zeichen), stelle(2, 1, Leer), true, 4,
+                    6},
         BereichFall{"demNaechstenNachZahl", "1 22 3 4", stelle(1, 2, Zahl), stelle(2, 1, Leer), true, 3, 5},
         BereichFall{"bisVorVon", "abcdef", stelle(1, 5, Zeichen), stelle(1, 2, Zeichen), true, 0, 0},
         BereichFall{"vonNichtGefunden", "abc", stelle(1, 1, Ziffer), stelle(1, -1, Zeichen), true, 0, 0},
@@ -238,7 +274,10 @@ struct StueckFall
     const char *zellen;
 };
 
-void PrintTo(const StueckFall &f, std::ostream *os) { *os << f.name; }
+void PrintTo(const StueckFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class TeilstueckTest : public ::testing::TestWithParam<StueckFall>
 {
@@ -255,19 +294,19 @@ TEST_P(TeilstueckTest, Stuecke)
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, TeilstueckTest,
-    ::testing::Values(StueckFall{"dieZahl", "Foto 001", 1, 8, stelle(1, 1, Zahl), true, false, "6:3"},
-                      StueckFall{"dieZiffer", "Foto 001", 1, 8, stelle(1, 1, Ziffer), true, false, "6:1"},
-                      StueckFall{"imBereichGezaehlt", "abcdef", 3, 6, stelle(1, 2, Zeichen), true, false, "4:1"},
-                      StueckFall{"imBereichVonRechts", "abcdef", 2, 4, stelle(1, 1, Zeichen), false, false, "4:1"},
-                      StueckFall{"allesHinterImBereich", "Foto 001", 3, 8, stelle(5, 1, Leer), true, false, "6:3"},
-                      StueckFall{"allesVorImBereich", "Foto 001", 3, 8, stelle(4, 1, Leer), true, false, "3:2"},
-                      StueckFall{"ohneVerbinden", "a  b   c", 1, 8, stelle(6, 1, Leer), true, false,
-                                 "2:1,3:1,5:1,6:1,7:1"},
-                      StueckFall{"verbunden", "a  b   c", 1, 8, stelle(6, 1, Leer), true, true, "2:2,5:3"},
-                      StueckFall{"verbundenNurImBereich", "a  b   c", 1, 6, stelle(6, 1, Leer), true, true, "2:2,5:2"},
-                      StueckFall{"zahlenAneinander", "12ab34", 1, 6, stelle(6, 1, NichtZahl), true, true, "3:2"},
-                      StueckFall{"leererBereich", "abc", 0, 0, stelle(6, 1, Zeichen), true, true, ""},
-                      StueckFall{"naechstesGibtEsHierNicht", "a b", 1, 3, stelle(2, 1, Leer), true, false, ""}),
+    ::testing::Values(
+        StueckFall{"dieZahl", "Foto 001", 1, 8, stelle(1, 1, Zahl), true, false, "6:3"},
+        StueckFall{"dieZiffer", "Foto 001", 1, 8, stelle(1, 1, Ziffer), true, false, "6:1"},
+        StueckFall{"imBereichGezaehlt", "abcdef", 3, 6, stelle(1, 2, Zeichen), true, false, "4:1"},
+        StueckFall{"imBereichVonRechts", "abcdef", 2, 4, stelle(1, 1, Zeichen), false, false, "4:1"},
+        StueckFall{"allesHinterImBereich", "Foto 001", 3, 8, stelle(5, 1, Leer), true, false, "6:3"},
+        StueckFall{"allesVorImBereich", "Foto 001", 3, 8, stelle(4, 1, Leer), true, false, "3:2"},
+        StueckFall{"ohneVerbinden", "a  b   c", 1, 8, stelle(6, 1, Leer), true, false, "2:1,3:1,5:1,6:1,7:1"},
+        StueckFall{"verbunden", "a  b   c", 1, 8, stelle(6, 1, Leer), true, true, "2:2,5:3"},
+        StueckFall{"verbundenNurImBereich", "a  b   c", 1, 6, stelle(6, 1, Leer), true, true, "2:2,5:2"},
+        StueckFall{"zahlenAneinander", "12ab34", 1, 6, stelle(6, 1, NichtZahl), true, true, "3:2"},
+        StueckFall{"leererBereich", "abc", 0, 0, stelle(6, 1, Zeichen), true, true, ""},
+        StueckFall{"naechstesGibtEsHierNicht", "a b", 1, 3, stelle(2, 1, Leer), true, false, ""}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(TeilstueckTest, WannVerbundenWird)
@@ -311,7 +350,8 @@ TEST(StellenFuerTeilRegelTest, StandardRegelnAufEinemNamen)
     // "alle Leerzeichen durch _ ersetzen": no joining.
     const auto unterstrich = RegelLesen(standard.code(3));
     ASSERT_TRUE(unterstrich.gueltig());
-    EXPECT_EQ(zellenText(StellenFuerTeilRegel(u("a  b.c"), unterstrich.regel.teile.first()).stuecke), "2:1,3:1");
+    EXPECT_EQ(zellenText(StellenFuerTeilRegel(u("a  b.c"), unterstrich.regel.teile.first()).stuecke),
+              "2:1,3:1");
 
     // A name without a format and the format as work part: nothing to work on.
     TeilRegel format = unterstrich.regel.teile.first();

@@ -111,6 +111,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "20240101_000000_000_1"},
         ZeitFall{"RiesigeSekunden", 113, "", 6, "9223372036854775807", "20240101_000000_000_1", 1,
                  "????????_??????.000_?"},
+        ZeitFall{"RiesigeJahre", 113, "", 1, "-9223372036854775807", "20240101_000000_000_1", 1,
+                 "????????_??????.000_?"},
+        ZeitFall{"RiesigeMonate", 113, "", 2, "9223372036854775807", "20240101_000000_000_1", 1,
+                 "????????_??????.000_?"},
         ZeitFall{"KeineJetzigeZeit", 113, "", 6, "1", "", 1, "????????_??????.000_?"}),
     [](const ::testing::TestParamInfo<ZeitFall> &info) { return std::string(info.param.name); });
 

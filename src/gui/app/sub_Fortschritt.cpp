@@ -97,9 +97,9 @@ void TFortschrittPanel::FortEin(int abschnitte, const QString &anker, bool oben)
 
     // Layout: the part-result button only for the two search buttons.
     QWidget *ankerFeld = nullptr;
-    const bool fenster = anker == m_fenster->objectName();
+    const bool fenster = anker == m_fenster->window()->objectName();
     if (!anker.isEmpty() && !fenster) {
-        const QList<QWidget *> treffer = m_fenster->findChildren<QWidget *>(anker);
+        const QList<QWidget *> treffer = m_fenster->window()->findChildren<QWidget *>(anker);
         ankerFeld = treffer.isEmpty() ? nullptr : treffer.first();
     }
     const bool suche = anker == QStringLiteral("BuSuchOhneUnterverz") || anker == QStringLiteral("BuSuchMitUnterverz");
@@ -118,7 +118,7 @@ void TFortschrittPanel::FortEin(int abschnitte, const QString &anker, bool oben)
     const QRect client = m_fenster->rect();
     QPoint pos;
     if (ankerFeld) {
-        const QPoint o = ankerFeld->mapTo(m_fenster, QPoint(0, 0));
+        const QPoint o = m_fenster->mapFromGlobal(ankerFeld->mapToGlobal(QPoint(0, 0)));
         pos.setX(o.x() + ankerFeld->width() / 2 - width() / 2);
         pos.setY(oben ? o.y() - height() - 2 : o.y() + ankerFeld->height() + 2);
     } else if (fenster || !anker.isEmpty()) {
@@ -139,7 +139,7 @@ void TFortschrittPanel::FortEin(int abschnitte, const QString &anker, bool oben)
     m_schrittText.clear();
     m_meldungText.clear();
     m_meldung->clear();
-    m_gespeicherterTitel = m_fenster->windowTitle();
+    m_gespeicherterTitel = m_fenster->window()->windowTitle();
     m_gespeicherterAnwendungsTitel = AnwendungsTitel();
     Abbruch = false;
     NurTeilmenge = false;
@@ -202,7 +202,7 @@ void TFortschrittPanel::FortSchritt(qint64 gesamt1, qint64 erledigt1, qint64 ges
         zeichnen(a, marke, f, false, false);
         const QString titel = FortTitelText(f);
         AnwendungsTitelSetzen(titel);
-        m_fenster->setWindowTitle(titel + QStringLiteral("     ") + m_gespeicherterTitel);
+        m_fenster->window()->setWindowTitle(titel + QStringLiteral("     ") + m_gespeicherterTitel);
     }
     m_balkenBild->repaint();
     ereignisse();
@@ -288,7 +288,7 @@ void TFortschrittPanel::FortAus(const QDateTime &start)
     for (QWidget *w : std::as_const(m_sperren))
         w->setEnabled(true);
     if (m_aktiv) {
-        m_fenster->setWindowTitle(m_gespeicherterTitel);
+        m_fenster->window()->setWindowTitle(m_gespeicherterTitel);
         AnwendungsTitelSetzen(m_gespeicherterAnwendungsTitel);
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();

@@ -12,6 +12,9 @@ class Taa;
 // The steps of start-up and shutdown that belong to other parts of the program (stored
 // control states, rules, histories, undo index, the pages' controls). The main window
 // runs them in the fixed start-up order; a step that nobody registered does nothing.
+// The "...Aufbauen", "ListenPanelsAnlegen", "PositionsTabellen" and "AutoVervollSymbole"
+// steps create controls: they run right after the window is created, before the early
+// control-state file is read, so that file finds every control it names.
 // Parts register their work in AblaufSchritteAnmelden (Ablauf_Anmeldung.cpp).
 enum class StartSchritt {
     IniControlsVorStart,     // early control-state file: bounds, colours, counters, start directory

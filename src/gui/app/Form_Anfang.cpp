@@ -133,6 +133,7 @@ Taa *Taa::Instanz()
 Taa::Taa(QWidget *parent) : QMainWindow(parent), m_dialog(std::make_unique<FensterDialog>(m_einst))
 {
     setObjectName(QStringLiteral("aa"));
+    setMinimumSize(MindestBreite, MindestHoehe);
     g_instanz = this;
     m_timerAutoVorschau = new QTimer(this);
     m_timerAutoVorschau->setObjectName(QStringLiteral("TimerAutoVorschau"));
@@ -153,6 +154,7 @@ Taa::Taa(QWidget *parent) : QMainWindow(parent), m_dialog(std::make_unique<Fenst
         m_timerVerzEditFarbe->stop();
         Q_EMIT VerzEditFarbeZurueck();
     });
+    aufbauen();
     qApp->installEventFilter(this);
 }
 
@@ -173,27 +175,39 @@ bool Taa::ArbeitLaeuft() const
     return m_fort && m_fort->Aktiv();
 }
 
+void Taa::SteuerelementeAnlegen()
+{
+    if (m_angelegt)
+        return;
+    m_angelegt = true;
+    DebugSchritt schritt(QStringLiteral("Steuerelemente aa"));
+    EreignisSperre sperre;
+    // The pages' own controls, in their order; they exist before any stored state is read.
+    for (const StartSchritt s : {StartSchritt::AuswahlSeiteAufbauen, StartSchritt::RegelSchalterAufbauen,
+                                 StartSchritt::AktionsSeitenAufbauen, StartSchritt::RueckSeiteAufbauen,
+                                 StartSchritt::LoeschenKopSeiteAufbauen, StartSchritt::EinstellungenAufbauen,
+                                 StartSchritt::ListenPanelsAnlegen, StartSchritt::PositionsTabellen,
+                                 StartSchritt::AutoVervollSymbole})
+        m_ablauf.Ausfuehren(s);
+}
+
 void Taa::Startwerte()
 {
-    if (m_aufgebaut)
-        return;
     DebugSchritt schritt(QStringLiteral("Startwerte aa"));
     EreignisSperre sperre;
-    aufbauen();
-    // The pages' own controls, in their order.
-    for (const StartSchritt s : {StartSchritt::AuswahlSeiteAufbauen, StartSchritt::RegelSchalterAufbauen,
-                                 StartSchritt::AktionsSeitenAufbauen})
-        m_ablauf.Ausfuehren(s);
+    SteuerelementeAnlegen();
+    // Settings read from the early control-state file take effect now.
+    m_buAktionRahmen->DickeSetzen(m_einst.RahmenDicke);
+    for (QWidget *p : {m_paAuswahl, m_paAktion, m_paRueck, m_paLoeschenKop, m_paEinstellungen, m_paCopy})
+        p->setAutoFillBackground(true);
+    m_hauptReg->NeuZeichnen();
+    m_sucheReg->NeuZeichnen();
     AnzeigeSchalterBeschriftung();
-    for (const StartSchritt s : {StartSchritt::RueckSeiteAufbauen, StartSchritt::LoeschenKopSeiteAufbauen,
-                                 StartSchritt::EinstellungenAufbauen, StartSchritt::ListenPanelsAnlegen,
-                                 StartSchritt::PositionsTabellen, StartSchritt::AutoVervollSymbole})
-        m_ablauf.Ausfuehren(s);
-    m_aufgebaut = true;
 }
 
 void Taa::aufbauen()
 {
+    EreignisSperre sperre;
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("aaClient"));
     setCentralWidget(client);
@@ -885,6 +899,7 @@ int AnzeigeFormAa(SignalWaechter *waechter, const std::function<void(Taa &)> &vo
     AblaufSchritteAnmelden(aa);
     if (vorDemLauf)
         vorDemLauf(aa);
+    aa.SteuerelementeAnlegen();
 
     bool weiter = true;
     std::unique_ptr<TLogoForm> logo;

@@ -46,7 +46,10 @@ public:
     // The window while it exists, for the last-resort handler.
     static Taa *Instanz();
 
-    // Window layout, tab strips and the controls of the pages ("Startwerte aa").
+    // Runs the registered steps that create the pages' controls, once. The window's own
+    // frame (bands, strips, page panels, bars) exists from the constructor on.
+    void SteuerelementeAnlegen();
+    // Start values of the window once the early control states are read ("Startwerte aa").
     void Startwerte();
 
     // Page controller.
@@ -201,7 +204,7 @@ private:
 
     bool m_expertenTasteScharf = false;
     bool m_schliessenNachArbeit = false;
-    bool m_aufgebaut = false;
+    bool m_angelegt = false;
 };
 
 // Creates the main window and runs the whole program in the start-up order: loads, shows

@@ -155,6 +155,10 @@ Taa::Taa(QWidget *parent) : QMainWindow(parent), m_dialog(std::make_unique<Fenst
         Q_EMIT VerzEditFarbeZurueck();
     });
     aufbauen();
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState zustand) {
+        if (zustand != Qt::ApplicationActive)
+            Q_EMIT AnwendungInaktiv();
+    });
     qApp->installEventFilter(this);
 }
 
@@ -362,7 +366,11 @@ QWidget *Taa::aktionsSeiteBauen()
     m_cheVorschau = new QCheckBox(QStringLiteral("Vorschau\r\nautomatisch").replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                                   m_paVorschauSchalter);
     m_cheVorschau->setObjectName(QStringLiteral("CheVorschauSchalter"));
-    m_cheVorschau->setGeometry(4, 0, 80, 30);
+    // Two short lines in a slightly smaller font, so the caption fits before the button.
+    QFont klein = m_cheVorschau->font();
+    klein.setPointSizeF(klein.pointSizeF() * 0.85);
+    m_cheVorschau->setFont(klein);
+    m_cheVorschau->setGeometry(2, 0, 82, 30);
     connect(m_cheVorschau, &QCheckBox::toggled, this, [this](bool an) {
         if (EreignisseGesperrt)
             return;
@@ -798,6 +806,19 @@ void Taa::WackelKorrekturSetzen(bool an)
         m_wackelSchritt = 0;
         m_timerWackel->start();
     }
+}
+
+void Taa::StartBildZeigen()
+{
+    auto *logo = new TLogoForm();
+    logo->setAttribute(Qt::WA_DeleteOnClose);
+    connect(logo, &TLogoForm::BeendenVerlangt, this, [this, logo] {
+        logo->close();
+        Beenden();
+    });
+    logo->BalkenSetzen(1.0);
+    logo->Zeigen();
+    QTimer::singleShot(2000, logo, &QWidget::close);
 }
 
 void Taa::wackelTick()

@@ -142,6 +142,8 @@ Q_SIGNALS:
     void VerzEditFarbeZurueck();
     // The window has been closed (the event loop ends).
     void Geschlossen();
+    // ESC was pressed while the progress display ran (listings and sorts stop on it).
+    void EscWaehrendArbeit();
     // The program lost the focus (the autocomplete list hides).
     void AnwendungInaktiv();
 

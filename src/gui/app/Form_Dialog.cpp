@@ -43,20 +43,17 @@ QWidget *SteuerelementSuchen(const QString &name)
 {
     if (name.isEmpty())
         return nullptr;
-    QWidget *unsichtbar = nullptr;
+    // Only a control the user can see is a place to show a message at.
     const QWidgetList fenster = QApplication::topLevelWidgets();
     for (QWidget *f : fenster) {
         QList<QWidget *> kandidaten = f->findChildren<QWidget *>(name);
         if (f->objectName() == name)
             kandidaten.prepend(f);
-        for (QWidget *w : kandidaten) {
+        for (QWidget *w : kandidaten)
             if (w->isVisible())
                 return w;
-            if (!unsichtbar)
-                unsichtbar = w;
-        }
     }
-    return unsichtbar;
+    return nullptr;
 }
 
 Tdd::Tdd(QChar art, const QString &text, QWidget *anker, bool breit, const Einstellungen &einst, int infoNummer,

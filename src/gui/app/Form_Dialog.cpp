@@ -69,6 +69,9 @@ Tdd::Tdd(QChar art, const QString &text, QWidget *anker, bool breit, const Einst
     int x = 10;
     int y = 10;
     int zeilenHoehe = 0;
+    // Width of the widest row: blocks put side by side make the dialog wider, so the
+    // symbol never covers a block.
+    int textBreite = spalte;
     QFont fett = font();
     fett.setBold(true);
     const DialogZeilen zeilen = DialogZerlegen(text);
@@ -110,6 +113,7 @@ Tdd::Tdd(QChar art, const QString &text, QWidget *anker, bool breit, const Einst
             m_bloecke.append(feld);
             zeilenHoehe = std::max(zeilenHoehe, hoehe);
             letzteBreite = spalte;
+            textBreite = std::max(textBreite, x + spalte - 10);
         }
     }
     y += zeilenHoehe;
@@ -129,14 +133,14 @@ Tdd::Tdd(QChar art, const QString &text, QWidget *anker, bool breit, const Einst
         symbol->setObjectName(QStringLiteral("ImDialogSymbol"));
         symbol->setPixmap(bild);
         symbol->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        symbol->setGeometry(spalte + 20, 10, symbolBreite, symbolHoehe);
+        symbol->setGeometry(textBreite + 20, 10, symbolBreite, symbolHoehe);
     }
 
     // Buttons.
     const int w = symbolBreite + 190;
     const int b = w / 4;
     const int o = w - 2 * (w / 4);
-    const int h = (spalte - 200) / 2;
+    const int h = (textBreite - 200) / 2;
     const bool teilweise = art == u't';
     const int reihe = teilweise ? y + 60 : y + 20;
     const int dicke = std::clamp(einst.RahmenDicke, 0, 3);
@@ -172,7 +176,7 @@ Tdd::Tdd(QChar art, const QString &text, QWidget *anker, bool breit, const Einst
     standard->setDefault(true);
     standard->setFocus();
 
-    setFixedSize(spalte + 20 + symbolBreite + 10, reihe + 40);
+    setFixedSize(textBreite + 20 + symbolBreite + 10, reihe + 40);
     platzieren(anker);
 }
 

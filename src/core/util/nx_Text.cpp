@@ -1,0 +1,530 @@
+#include "core/util/nx_Text.h"
+
+#include "core/shell/Fortschritt.h"
+
+#include <unicode/ucol.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace rinolux {
+
+namespace {
+
+// The only collator of the system: German, letter case ignored (secondary strength: accents
+// count, case does not), punctuation not skipped (the rewriting below makes the hyphen
+// count), digits one by one. These are the settings a case-insensitive German QCollator
+// uses; ICU is called directly because its sort keys are plain bytes that can be stored
+// in one block and compared without further calls, which keeps large sorts fast.
+class Kollator final
+{
+public:
+    Kollator()
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        m_c = ucol_open("de_DE", &status);
+        if (U_FAILURE(status)) {
+            if (m_c)
+                ucol_close(m_c);
+            m_c = nullptr;
+            return;
+        }
+        status = U_ZERO_ERROR;
+        ucol_setAttribute(m_c, UCOL_NORMALIZATION_MODE, UCOL_ON, &status);
+        ucol_setAttribute(m_c, UCOL_STRENGTH, UCOL_SECONDARY, &status);
+        ucol_setAttribute(m_c, UCOL_NUMERIC_COLLATION, UCOL_OFF, &status);
+        ucol_setAttribute(m_c, UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE, &status);
+        if (U_FAILURE(status)) {
+            ucol_close(m_c);
+            m_c = nullptr;
+        }
+    }
+    ~Kollator()
+    {
+        if (m_c)
+            ucol_close(m_c);
+    }
+    Kollator(const Kollator &) = delete;
+    Kollator &operator=(const Kollator &) = delete;
+
+    // Appends the key of text (already rewritten) to ziel, without the closing zero byte.
+    void schluesselAnhaengen(const QString &text, QByteArray &ziel) const
+    {
+        const qsizetype alt = ziel.size();
+        if (!m_c) {
+            // No collation data: code point order of the case-folded text, big-endian.
+            for (const char32_t c : text.toCaseFolded().toUcs4()) {
+                ziel.append(char(c >> 24));
+                ziel.append(char(c >> 16));
+                ziel.append(char(c >> 8));
+                ziel.append(char(c));
+            }
+            return;
+        }
+        const auto *quelle = reinterpret_cast<const UChar *>(text.utf16());
+        const auto laenge = int32_t(text.size());
+        qsizetype platz = 16 + 4 * text.size();
+        for (;;) {
+            ziel.resize(alt + platz);
+            const int32_t n =
+                ucol_getSortKey(m_c, quelle, laenge, reinterpret_cast<uint8_t *>(ziel.data() + alt), int32_t(platz));
+            if (n <= platz) {
+                ziel.resize(alt + std::max<qsizetype>(n - 1, 0));
+                return;
+            }
+            platz = n;
+        }
+    }
+
+    int vergleich(const QString &a, const QString &b) const
+    {
+        if (!m_c) {
+            QByteArray ka, kb;
+            schluesselAnhaengen(a, ka);
+            schluesselAnhaengen(b, kb);
+            return ka.compare(kb);
+        }
+        const UCollationResult r =
+            ucol_strcoll(m_c, reinterpret_cast<const UChar *>(a.utf16()), int32_t(a.size()),
+                         reinterpret_cast<const UChar *>(b.utf16()), int32_t(b.size()));
+        return r == UCOL_LESS ? -1 : (r == UCOL_GREATER ? 1 : 0);
+    }
+
+private:
+    UCollator *m_c = nullptr;
+};
+
+const Kollator &kollator()
+{
+    thread_local const Kollator k;
+    return k;
+}
+
+// The system's own rewriting: an umlaut becomes a letter of its own right after its plain
+// vowel, "ß" one right after "s", and the hyphen a character just before "+". It is applied
+// to every text, not only when a pair holds a trigger: inserting the same mark after the
+// same letter in both texts does not change their order, and a rewriting that depends
+// only on the text itself gives keys, a total order and so a consistent sort.
+QString umschreiben(const QString &text)
+{
+    // Letter case does not matter to the collator, so only the letters that are rewritten
+    // are folded (to the lower-case results the rewriting asks for).
+    QString r;
+    r.reserve(text.size() + text.size() / 2 + 2);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u's': case u'S': r += u"s1"; break;
+        case u'ß': case u'ẞ': r += u"s2"; break;
+        case u'a': case u'A': r += u"a1"; break;
+        case u'ä': case u'Ä': r += u"a2"; break;
+        case u'o': case u'O': r += u"o1"; break;
+        case u'ö': case u'Ö': r += u"o2"; break;
+        case u'u': case u'U': r += u"u1"; break;
+        case u'ü': case u'Ü': r += u"u2"; break;
+        case u'+': r += u"+2"; break;
+        case u'-': r += u"+1"; break;
+        default: r += c; break;
+        }
+    }
+    return r;
+}
+
+int vorzeichen(int v)
+{
+    return (v > 0) - (v < 0);
+}
+
+int bytesVergleich(const char *a, qsizetype la, const char *b, qsizetype lb)
+{
+    const int v = std::memcmp(a, b, size_t(std::min(la, lb)));
+    if (v != 0)
+        return vorzeichen(v);
+    return (la > lb) - (la < lb);
+}
+
+} // namespace
+
+int nxTextVergleich(const QString &a, const QString &b)
+{
+    return kollator().vergleich(umschreiben(a), umschreiben(b));
+}
+
+QByteArray nxTextSchluessel(const QString &text)
+{
+    QByteArray k;
+    kollator().schluesselAnhaengen(umschreiben(text), k);
+    return k;
+}
+
+SortSchluessel::SortSchluessel(int anzahl) : m_anzahl(std::max(anzahl, 0)) {}
+
+void SortSchluessel::textFeld(const std::function<QString(int)> &text)
+{
+    BytesFeld f;
+    f.anfang.reserve(size_t(m_anzahl) + 1);
+    f.anfang.push_back(0);
+    f.bytes.reserve(qsizetype(m_anzahl) * 48);
+    const Kollator &k = kollator();
+    for (int i = 1; i <= m_anzahl; ++i) {
+        k.schluesselAnhaengen(umschreiben(text(i)), f.bytes);
+        f.anfang.push_back(f.bytes.size());
+    }
+    f.bytes.squeeze();
+    m_felder.emplace_back(std::move(f));
+}
+
+void SortSchluessel::bytesFeld(const std::function<QByteArray(int)> &bytes)
+{
+    BytesFeld f;
+    f.anfang.reserve(size_t(m_anzahl) + 1);
+    f.anfang.push_back(0);
+    for (int i = 1; i <= m_anzahl; ++i) {
+        f.bytes.append(bytes(i));
+        f.anfang.push_back(f.bytes.size());
+    }
+    m_felder.emplace_back(std::move(f));
+}
+
+void SortSchluessel::zahlFeld(const std::function<qint64(int)> &zahl)
+{
+    std::vector<qint64> keys;
+    keys.reserve(size_t(m_anzahl));
+    for (int i = 1; i <= m_anzahl; ++i)
+        keys.push_back(zahl(i));
+    m_felder.emplace_back(std::move(keys));
+}
+
+int SortSchluessel::vergleich(int a, int b) const
+{
+    for (const Feld &f : m_felder) {
+        int v = 0;
+        if (const auto *by = std::get_if<BytesFeld>(&f)) {
+            const qsizetype a0 = by->anfang[size_t(a - 1)], a1 = by->anfang[size_t(a)];
+            const qsizetype b0 = by->anfang[size_t(b - 1)], b1 = by->anfang[size_t(b)];
+            v = bytesVergleich(by->bytes.constData() + a0, a1 - a0, by->bytes.constData() + b0, b1 - b0);
+        } else {
+            const auto &z = std::get<std::vector<qint64>>(f);
+            const qint64 x = z[size_t(a - 1)], y = z[size_t(b - 1)];
+            v = (x > y) - (x < y);
+        }
+        if (v != 0)
+            return v;
+    }
+    return 0;
+}
+
+quint64 SortSchluessel::praefix(int i) const
+{
+    if (m_felder.empty())
+        return 0;
+    const Feld &f = m_felder.front();
+    if (const auto *by = std::get_if<BytesFeld>(&f)) {
+        // Big-endian and padded with zero bytes: a shorter key that is a prefix of a longer
+        // one never gets the larger number, so differing prefixes order as the keys do.
+        const qsizetype a0 = by->anfang[size_t(i - 1)], a1 = by->anfang[size_t(i)];
+        quint64 p = 0;
+        for (qsizetype k = 0; k < 8; ++k) {
+            p <<= 8;
+            if (a0 + k < a1)
+                p |= quint64(static_cast<unsigned char>(by->bytes.at(a0 + k)));
+        }
+        return p;
+    }
+    return quint64(std::get<std::vector<qint64>>(f)[size_t(i - 1)]) ^ (quint64(1) << 63);
+}
+
+namespace {
+
+struct Eintrag
+{
+    quint64 praefix;
+    int nr;
+};
+
+// Bottom-up merge sort of the element numbers: stable, n log n comparisons. Each entry
+// carries the first 8 key bytes, so most comparisons never leave the entry array. The
+// merge passes give a natural place to look at the cancel flag between small pieces of work.
+class Sortierer final
+{
+public:
+    Sortierer(const SortSchluessel &s, Fortschritt *fort) : m_s(s), m_fort(fort) {}
+
+    bool sortieren(std::vector<Eintrag> &a)
+    {
+        const size_t n = a.size();
+        std::vector<Eintrag> b(n);
+        // Short runs by insertion first: fewer passes over the data.
+        constexpr size_t kLauf = 16;
+        m_gesamt = qint64(n) * 2;
+        for (size_t w = kLauf; w < n; w *= 2)
+            m_gesamt += qint64(n);
+        for (size_t anfang = 0; anfang < n; anfang += kLauf) {
+            const size_t ende = std::min(n, anfang + kLauf);
+            for (size_t i = anfang + 1; i < ende; ++i) {
+                const Eintrag x = a[i];
+                size_t j = i;
+                while (j > anfang && vergleich(a[j - 1], x) > 0) {
+                    a[j] = a[j - 1];
+                    --j;
+                }
+                a[j] = x;
+            }
+            if (!weiter(qint64(ende - anfang) * 2))
+                return false;
+        }
+        for (size_t w = kLauf; w < n; w *= 2) {
+            for (size_t links = 0; links < n; links += 2 * w) {
+                const size_t mitte = std::min(n, links + w);
+                const size_t rechts = std::min(n, links + 2 * w);
+                size_t i = links;
+                size_t j = mitte;
+                size_t k = links;
+                // Taking from the left run on equality keeps the sort stable.
+                while (i < mitte && j < rechts)
+                    b[k++] = vergleich(a[j], a[i]) < 0 ? a[j++] : a[i++];
+                while (i < mitte)
+                    b[k++] = a[i++];
+                while (j < rechts)
+                    b[k++] = a[j++];
+                if (!weiter(qint64(rechts - links)))
+                    return false;
+            }
+            a.swap(b);
+        }
+        return !(m_fort && m_fort->Abbruch);
+    }
+
+private:
+    int vergleich(const Eintrag &x, const Eintrag &y) const
+    {
+        if (x.praefix != y.praefix)
+            return x.praefix < y.praefix ? -1 : 1;
+        return m_s.vergleich(x.nr, y.nr);
+    }
+
+    // Steps the progress display about every 16,000 moved numbers, which lets the window
+    // process its events and the user cancel.
+    bool weiter(qint64 arbeit)
+    {
+        if (!m_fort)
+            return true;
+        m_erledigt += arbeit;
+        if (m_erledigt - m_gemeldet >= 16384) {
+            m_gemeldet = m_erledigt;
+            m_fort->FortSchritt(m_gesamt, m_erledigt, m_gesamt, m_erledigt);
+        }
+        return !m_fort->Abbruch;
+    }
+
+    const SortSchluessel &m_s;
+    Fortschritt *m_fort;
+    qint64 m_gesamt = 0;
+    qint64 m_erledigt = 0;
+    qint64 m_gemeldet = 0;
+};
+
+int feldAnzahl(const TextFeld &feld)
+{
+    return feld.isEmpty() ? 0 : int(feld.size() - 1);
+}
+
+SortSchluessel textSchluessel(const TextFeld &feld)
+{
+    SortSchluessel s(feldAnzahl(feld));
+    s.textFeld([&feld](int i) { return feld.at(i); });
+    return s;
+}
+
+bool passt(const Permutation &perm, int n)
+{
+    if (perm.size() != size_t(n) + 1)
+        return false;
+    std::vector<bool> gesehen(size_t(n) + 1, false);
+    for (int k = 1; k <= n; ++k) {
+        const int e = perm[size_t(k)];
+        if (e < 1 || e > n || gesehen[size_t(e)])
+            return false;
+        gesehen[size_t(e)] = true;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<Permutation> nxFeldSortieren(const SortSchluessel &schluessel, Fortschritt *fort)
+{
+    const int n = schluessel.anzahl();
+    if (n < 1)
+        return Permutation{};
+    if (fort && fort->Abbruch)
+        return std::nullopt;
+    std::vector<Eintrag> reihe;
+    reihe.reserve(size_t(n));
+    for (int i = 1; i <= n; ++i)
+        reihe.push_back({schluessel.praefix(i), i});
+    Sortierer sortierer(schluessel, fort);
+    if (!sortierer.sortieren(reihe))
+        return std::nullopt;
+    Permutation p;
+    p.reserve(size_t(n) + 1);
+    p.push_back(0);
+    for (const Eintrag &e : reihe)
+        p.push_back(e.nr);
+    return p;
+}
+
+std::optional<Permutation> nxFeldSortieren(const TextFeld &feld, Fortschritt *fort)
+{
+    return nxFeldSortieren(textSchluessel(feld), fort);
+}
+
+int nxFeldSuchen(int anzahl, bool sortiert, const std::function<int(int)> &schluesselGegen)
+{
+    if (!sortiert) {
+        for (int i = 1; i <= anzahl; ++i) {
+            if (schluesselGegen(i) == 0)
+                return i;
+        }
+        return 0;
+    }
+    // Lower bound: the first element that is not before the key.
+    int lo = 1;
+    int hi = anzahl + 1;
+    while (lo < hi) {
+        const int mitte = lo + (hi - lo) / 2;
+        if (schluesselGegen(mitte) > 0)
+            lo = mitte + 1;
+        else
+            hi = mitte;
+    }
+    return lo <= anzahl && schluesselGegen(lo) == 0 ? lo : 0;
+}
+
+int nxFeldSuchen(const TextFeld &feld, bool sortiert, const QString &text)
+{
+    const QByteArray key = nxTextSchluessel(text);
+    return nxFeldSuchen(feldAnzahl(feld), sortiert, [&](int i) { return key.compare(nxTextSchluessel(feld.at(i))); });
+}
+
+namespace {
+
+template <typename Feld, typename Wert>
+void umordnen(Feld &feld, const Permutation &perm, int n, const std::function<Permutation()> &eigene)
+{
+    Permutation p = passt(perm, n) ? perm : eigene();
+    if (n < 1 || p.size() != size_t(n) + 1)
+        return;
+    std::vector<Wert> neu;
+    neu.reserve(size_t(n));
+    for (int k = 1; k <= n; ++k)
+        neu.push_back(std::move(feld[p[size_t(k)]]));
+    for (int k = 1; k <= n; ++k)
+        feld[k] = std::move(neu[size_t(k - 1)]);
+}
+
+} // namespace
+
+void nxFeldUmordnen(TextFeld &feld, const Permutation &perm)
+{
+    umordnen<TextFeld, QString>(feld, perm, feldAnzahl(feld),
+                                [&feld] { return nxFeldSortieren(feld).value_or(Permutation{}); });
+}
+
+void nxFeldUmordnen(std::vector<qint32> &feld, const Permutation &perm)
+{
+    const int n = feld.empty() ? 0 : int(feld.size() - 1);
+    umordnen<std::vector<qint32>, qint32>(feld, perm, n, [&feld, n] {
+        SortSchluessel s(n);
+        s.zahlFeld([&feld](int i) { return qint64(feld[size_t(i)]); });
+        return nxFeldSortieren(s).value_or(Permutation{});
+    });
+}
+
+void nxFeldTextSortieren(TextFeld &feld)
+{
+    if (const auto p = nxFeldSortieren(feld))
+        nxFeldUmordnen(feld, *p);
+}
+
+void nxFeldUmdrehen(std::vector<int> &feld)
+{
+    if (feld.size() > 2)
+        std::reverse(feld.begin() + 1, feld.end());
+}
+
+void nxFeldEntfernen(TextFeld &feld, const QStringList &texte)
+{
+    const int n = feldAnzahl(feld);
+    if (n < 1 || texte.isEmpty())
+        return;
+    std::vector<QByteArray> weg;
+    weg.reserve(size_t(texte.size()));
+    for (const QString &t : texte)
+        weg.push_back(nxTextSchluessel(t));
+    std::sort(weg.begin(), weg.end());
+    TextFeld rest;
+    rest.reserve(feld.size());
+    rest.append(QString());
+    for (int i = 1; i <= n; ++i) {
+        if (!std::binary_search(weg.begin(), weg.end(), nxTextSchluessel(feld.at(i))))
+            rest.append(feld.at(i));
+    }
+    feld = std::move(rest);
+}
+
+void nxFeldDoppelteEntfernen(TextFeld &feld)
+{
+    const int n = feldAnzahl(feld);
+    if (n < 2)
+        return;
+    const SortSchluessel s = textSchluessel(feld);
+    const Permutation p = nxFeldSortieren(s).value_or(Permutation{});
+    // The sort is stable, so the first of each run of equal texts is the earliest one.
+    std::vector<bool> behalten(size_t(n) + 1, false);
+    for (int k = 1; k <= n; ++k)
+        behalten[size_t(p[size_t(k)])] = k == 1 || s.vergleich(p[size_t(k - 1)], p[size_t(k)]) != 0;
+    TextFeld rest;
+    rest.append(QString());
+    for (int i = 1; i <= n; ++i) {
+        if (behalten[size_t(i)])
+            rest.append(feld.at(i));
+    }
+    feld = std::move(rest);
+}
+
+QString nxTextTrimmen(const QString &text)
+{
+    qsizetype a = 0;
+    qsizetype e = text.size();
+    while (a < e && text.at(a).unicode() <= 0x20)
+        ++a;
+    while (e > a && text.at(e - 1).unicode() <= 0x20)
+        --e;
+    return text.mid(a, e - a);
+}
+
+TextFeld nxTextZeilenZuFeld(const QStringList &zeilen, bool leereBehalten)
+{
+    TextFeld feld;
+    feld.reserve(zeilen.size() + 1);
+    feld.append(QString());
+    for (const QString &z : zeilen) {
+        QString t = nxTextTrimmen(z);
+        if (leereBehalten || !t.isEmpty())
+            feld.append(std::move(t));
+    }
+    return feld;
+}
+
+QStringList nxFeldZuTextZeilen(const TextFeld &feld, bool leereBehalten)
+{
+    QStringList zeilen;
+    for (qsizetype i = 1; i < feld.size(); ++i) {
+        QString t = nxTextTrimmen(feld.at(i));
+        if (leereBehalten || !t.isEmpty())
+            zeilen.append(std::move(t));
+    }
+    return zeilen;
+}
+
+} // namespace rinolux

@@ -1,5 +1,8 @@
 #include "core/engine/VorschauPruefung.h"
 
+#include "core/engine/RegelCode.h"
+#include "core/util/nx_Format.h"
+
 #include <QHash>
 #include <QRegularExpression>
 
@@ -165,6 +168,51 @@ int VorschauFehlerSprung(int anzahl, int aktuell, bool abwaerts, const std::func
             return zeile;
     }
     return 0;
+}
+
+} // namespace rinolux
+
+namespace rinolux {
+
+VorschauAuswertung AnzeigeVorschauAuswertung(int code, qint64 zeilen, qint64 fehler, qint64 ueberschuss)
+{
+    if (!IstBekannterCode(code))
+        return {QStringLiteral("Die Regel ist veraltet und kann nicht mehr verwendet werden."), VorschauFarbe::Normal,
+                false};
+    if (ueberschuss > 0 && (code == 209 || code == 229)) {
+        if (code == 209)
+            return {QStringLiteral("In der oben stehenden Liste sind ") + nxZahlText(ueberschuss) +
+                        QStringLiteral(" neue Namen zu viel."),
+                    VorschauFarbe::Normal, false};
+        return {QStringLiteral("Im unteren Zeichen-Eingabefeld sind ") + nxZahlText(ueberschuss) +
+                    QStringLiteral(" Zeichen zu viel."),
+                VorschauFarbe::Normal, false};
+    }
+    if (ueberschuss < 0 && (code == 209 || code == 229)) {
+        // The surplus is at least -(row count), so negating it cannot overflow.
+        const qint64 fehlend = -ueberschuss;
+        if (code == 209)
+            return {QStringLiteral("In der oben stehenden Liste fehlen ") + nxZahlText(fehlend) +
+                        QStringLiteral(" neue Namen."),
+                    VorschauFarbe::Normal, false};
+        return {QStringLiteral("Im unteren Zeichen-Eingabefeld fehlen ") + nxZahlText(fehlend) +
+                    QStringLiteral(" Zeichen."),
+                VorschauFarbe::Normal, false};
+    }
+    if (zeilen <= 0)
+        return {QStringLiteral("Die Anzahl der Dateien oder Verzeichnisse ist zu gering."), VorschauFarbe::Normal, false};
+    const QString verb = IstHerstellCode(code) ? QStringLiteral("hergestellt") : QStringLiteral("geändert");
+    if ((code == 250 && fehler == 1) || fehler >= zeilen)
+        return {QStringLiteral("Keine kann ") + verb + QStringLiteral(" werden. Alle ") + nxZahlText(fehler) +
+                    QStringLiteral(" sind fehlerhaft."),
+                VorschauFarbe::Rot, false};
+    if (fehler <= 0)
+        return {QStringLiteral("Alle ") + nxZahlText(zeilen) + QStringLiteral(" können ") + verb +
+                    QStringLiteral(" werden. ->"),
+                VorschauFarbe::Gruen, true};
+    return {QStringLiteral("Nur ") + nxZahlText(zeilen - fehler) + QStringLiteral(" können ") + verb +
+                QStringLiteral(" werden. ") + nxZahlText(fehler) + QStringLiteral(" sind fehlerhaft. ->"),
+            VorschauFarbe::Gelb, true};
 }
 
 } // namespace rinolux

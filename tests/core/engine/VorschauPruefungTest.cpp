@@ -109,3 +109,53 @@ TEST(ZeitAttributPruefenTest, Texte)
 }
 
 } // namespace
+
+namespace {
+
+struct AuswertungFall
+{
+    const char *name;
+    int code;
+    qint64 zeilen, fehler, ueberschuss;
+    const char *text;
+    VorschauFarbe farbe;
+    bool frei;
+};
+
+class AuswertungTest : public ::testing::TestWithParam<AuswertungFall>
+{
+};
+
+TEST_P(AuswertungTest, Text)
+{
+    const AuswertungFall &f = GetParam();
+    const VorschauAuswertung a = AnzeigeVorschauAuswertung(f.code, f.zeilen, f.fehler, f.ueberschuss);
+    EXPECT_EQ(a.text, QString::fromUtf8(f.text));
+    EXPECT_EQ(a.farbe, f.farbe);
+    EXPECT_EQ(a.aktionFrei, f.frei);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, AuswertungTest,
+    ::testing::Values(
+        AuswertungFall{"Veraltet", 201, 5, 0, 0, "Die Regel ist veraltet und kann nicht mehr verwendet werden.",
+                       VorschauFarbe::Normal, false},
+        AuswertungFall{"ListeZuViel", 209, 3, 0, 2, "In der oben stehenden Liste sind 2 neue Namen zu viel.",
+                       VorschauFarbe::Normal, false},
+        AuswertungFall{"ListeFehlt", 209, 3, 0, -1234, "In der oben stehenden Liste fehlen 1.234 neue Namen.",
+                       VorschauFarbe::Normal, false},
+        AuswertungFall{"ZeichenZuViel", 229, 3, 0, 1, "Im unteren Zeichen-Eingabefeld sind 1 Zeichen zu viel.",
+                       VorschauFarbe::Normal, false},
+        AuswertungFall{"KeineZeilen", 225, 0, 0, 0, "Die Anzahl der Dateien oder Verzeichnisse ist zu gering.",
+                       VorschauFarbe::Normal, false},
+        AuswertungFall{"AlleFehler", 225, 1234, 1234, 0, "Keine kann geändert werden. Alle 1.234 sind fehlerhaft.",
+                       VorschauFarbe::Rot, false},
+        AuswertungFall{"ZusammenEinFehler", 250, 3, 1, 0, "Keine kann hergestellt werden. Alle 1 sind fehlerhaft.",
+                       VorschauFarbe::Rot, false},
+        AuswertungFall{"AlleGut", 225, 1234, 0, 0, "Alle 1.234 können geändert werden. ->", VorschauFarbe::Gruen, true},
+        AuswertungFall{"ZeitAlleGut", 111, 2, 0, 0, "Alle 2 können geändert werden. ->", VorschauFarbe::Gruen, true},
+        AuswertungFall{"Teilweise", 281, 1234, 34, 0, "Nur 1.200 können hergestellt werden. 34 sind fehlerhaft. ->",
+                       VorschauFarbe::Gelb, true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace

@@ -75,7 +75,7 @@ TNxRotListe::TNxRotListe(QWidget *parent, const QString &name, const TNxRotListe
     : QAbstractScrollArea(parent), m_opt(optionen)
 {
     setObjectName(name);
-    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(Rand);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -1,0 +1,230 @@
+#include "core/shell/Fortschritt.h"
+#include "core/util/nx_Text.h"
+
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+using namespace rinolux;
+
+namespace {
+
+QString q(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+TextFeld feldAus(std::initializer_list<const char *> texte)
+{
+    TextFeld f{QString()};
+    for (const char *t : texte)
+        f.append(q(t));
+    return f;
+}
+
+QStringList inhalt(const TextFeld &f)
+{
+    return f.mid(1);
+}
+
+QStringList liste(std::initializer_list<const char *> texte)
+{
+    QStringList l;
+    for (const char *t : texte)
+        l.append(q(t));
+    return l;
+}
+
+struct VergleichFall
+{
+    const char *name;
+    const char *a;
+    const char *b;
+    int erwartet;
+};
+
+class TextVergleichTest : public ::testing::TestWithParam<VergleichFall>
+{};
+
+TEST_P(TextVergleichTest, ReihenfolgeUndKeyStimmenUeberein)
+{
+    const VergleichFall &f = GetParam();
+    EXPECT_EQ(nxTextVergleich(q(f.a), q(f.b)), f.erwartet);
+    EXPECT_EQ(nxTextVergleich(q(f.b), q(f.a)), -f.erwartet);
+    const int k = nxTextSchluessel(q(f.a)).compare(nxTextSchluessel(q(f.b)));
+    EXPECT_EQ((k > 0) - (k < 0), f.erwartet);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, TextVergleichTest,
+    ::testing::Values(VergleichFall{"GrossKleinGleich", "ABC", "abc", 0},
+                      VergleichFall{"UmlautNachVokal", "Bas", "Bär", -1},
+                      VergleichFall{"UmlautVorNaechstemBuchstaben", "Bär", "Bb", -1},
+                      VergleichFall{"UmlautGrossKleinGleich", "ÄPFEL", "äpfel", 0},
+                      VergleichFall{"MasseVorMasze", "Masse", "Maße", -1},
+                      VergleichFall{"MastVorMasze", "Mast", "Maße", -1},
+                      VergleichFall{"GrossesSGilt", "MASSE", "Maße", -1},
+                      VergleichFall{"BindestrichZaehlt", "a-b", "ab", -1},
+                      VergleichFall{"BindestrichVorPlus", "a-b", "a+b", -1},
+                      VergleichFall{"VerzeichnisVorName", "a", "a b", -1},
+                      VergleichFall{"Leer", "", "a", -1}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(TextSortieren, DeutscheReihenfolge)
+{
+    TextFeld f = feldAus({"Bb", "Bär", "Bas", "Bar"});
+    nxFeldTextSortieren(f);
+    EXPECT_EQ(inhalt(f), liste({"Bar", "Bas", "Bär", "Bb"}));
+
+    TextFeld obst = feldAus({"Zebra", "Äpfel", "birne", "Apfel"});
+    nxFeldTextSortieren(obst);
+    EXPECT_EQ(inhalt(obst), liste({"Apfel", "Äpfel", "birne", "Zebra"}));
+}
+
+TEST(TextSortieren, KleineFelder)
+{
+    EXPECT_EQ(nxFeldSortieren(TextFeld{}), Permutation{});
+    EXPECT_EQ(nxFeldSortieren(TextFeld{QString()}), Permutation{});
+    EXPECT_EQ(nxFeldSortieren(feldAus({"x"})), (Permutation{0, 1}));
+}
+
+TEST(TextSortieren, StabilBeiGleichenSchluesseln)
+{
+    // Equal keys (case only) keep their input order.
+    const TextFeld f = feldAus({"b", "ABC", "a", "abc", "Abc"});
+    EXPECT_EQ(nxFeldSortieren(f), (Permutation{0, 3, 2, 4, 5, 1}));
+}
+
+TEST(TextSortieren, ZusammengesetzteSchluesselFeldWeise)
+{
+    // (directory, name): the directory decides first, "a" before "a b" although "a/z"
+    // and "a b/a" would order the other way round as one text.
+    const QStringList verz = liste({"a b", "a", "a", "A"});
+    const QStringList name = liste({"a", "z", "b", "c"});
+    SortSchluessel s(4);
+    s.textFeld([&](int i) { return verz[i - 1]; });
+    s.textFeld([&](int i) { return name[i - 1]; });
+    EXPECT_EQ(nxFeldSortieren(s), (Permutation{0, 3, 4, 2, 1}));
+}
+
+TEST(TextSortieren, BytesUndZahlen)
+{
+    const std::vector<QByteArray> zeiten{"20240305_070809_005_2", "19991231_235959_999_5", "20240305_070809_004_2"};
+    SortSchluessel s(3);
+    s.bytesFeld([&](int i) { return zeiten[size_t(i - 1)]; });
+    EXPECT_EQ(nxFeldSortieren(s), (Permutation{0, 2, 3, 1}));
+
+    const std::vector<qint64> zahlen{5, -3, 5, 0};
+    SortSchluessel z(4);
+    z.zahlFeld([&](int i) { return zahlen[size_t(i - 1)]; });
+    EXPECT_EQ(nxFeldSortieren(z), (Permutation{0, 2, 4, 1, 3}));
+}
+
+// Many random texts: the permutation is a real permutation, ordered by the text order,
+// and the same on a second run.
+TEST(TextSortieren, GrosseZufallsmengeGeordnetUndWiederholbar)
+{
+    QRandomGenerator zufall(4711);
+    const QString zeichen = q("aAbBsSßäÄöüo-+ 1");
+    TextFeld f{QString()};
+    for (int i = 0; i < 3000; ++i) {
+        QString t;
+        const int len = zufall.bounded(6);
+        for (int j = 0; j < len; ++j)
+            t += zeichen[zufall.bounded(int(zeichen.size()))];
+        f.append(t);
+    }
+    const auto p = nxFeldSortieren(f);
+    ASSERT_TRUE(p);
+    ASSERT_EQ(p->size(), size_t(f.size()));
+    std::vector<bool> gesehen(size_t(f.size()), false);
+    for (size_t k = 1; k < p->size(); ++k) {
+        const int e = (*p)[k];
+        ASSERT_TRUE(e >= 1 && e < f.size() && !gesehen[size_t(e)]);
+        gesehen[size_t(e)] = true;
+        if (k > 1) {
+            const int vorher = (*p)[k - 1];
+            const int v = nxTextVergleich(f.at(vorher), f.at(e));
+            ASSERT_LE(v, 0) << f.at(vorher).toStdString() << " / " << f.at(e).toStdString();
+            if (v == 0) {
+                ASSERT_LT(vorher, e); // stable
+            }
+        }
+    }
+    EXPECT_EQ(nxFeldSortieren(f), p);
+}
+
+TEST(TextSortieren, AbbruchDurchFortschritt)
+{
+    TextFeld f{QString()};
+    for (int i = 0; i < 30000; ++i)
+        f.append(QString::number((i * 7919) % 30000));
+    AbbruchBeiSchritt fort(2);
+    EXPECT_FALSE(nxFeldSortieren(f, &fort));
+    EXPECT_TRUE(fort.Abbruch);
+    EXPECT_EQ(fort.gezaehlt(), 2);
+
+    StillerFortschritt still;
+    EXPECT_TRUE(nxFeldSortieren(f, &still));
+    still.Abbruch = true; // already cancelled: nothing is sorted
+    EXPECT_FALSE(nxFeldSortieren(feldAus({"b", "a"}), &still));
+}
+
+TEST(TextSuchen, ErstesGleichesElement)
+{
+    const TextFeld sortiert = feldAus({"a", "b", "B", "b", "c"});
+    EXPECT_EQ(nxFeldSuchen(sortiert, true, q("b")), 2);
+    EXPECT_EQ(nxFeldSuchen(sortiert, true, q("c")), 5);
+    EXPECT_EQ(nxFeldSuchen(sortiert, true, q("bb")), 0);
+    EXPECT_EQ(nxFeldSuchen(sortiert, true, q("0")), 0);
+    EXPECT_EQ(nxFeldSuchen(feldAus({"x", "Ä", "ä"}), false, q("ä")), 2);
+    EXPECT_EQ(nxFeldSuchen(TextFeld{}, true, q("a")), 0);
+}
+
+TEST(TextFeld, UmordnenNurMitPassenderPermutation)
+{
+    TextFeld f = feldAus({"c", "a", "b"});
+    nxFeldUmordnen(f, Permutation{0, 3, 1, 2});
+    EXPECT_EQ(inhalt(f), liste({"b", "c", "a"}));
+    // A number twice would lose an element: the own sort order is used instead.
+    nxFeldUmordnen(f, Permutation{0, 1, 1, 2});
+    EXPECT_EQ(inhalt(f), liste({"a", "b", "c"}));
+    TextFeld g = feldAus({"z", "y"});
+    nxFeldUmordnen(g, Permutation{0, 1});
+    EXPECT_EQ(inhalt(g), liste({"y", "z"}));
+
+    std::vector<qint32> zahlen{0, 30, 10, 20};
+    nxFeldUmordnen(zahlen, Permutation{0, 2, 3, 1});
+    EXPECT_EQ(zahlen, (std::vector<qint32>{0, 10, 20, 30}));
+    nxFeldUmordnen(zahlen, Permutation{});
+    EXPECT_EQ(zahlen, (std::vector<qint32>{0, 10, 20, 30}));
+    std::vector<int> u{0, 1, 2, 3};
+    nxFeldUmdrehen(u);
+    EXPECT_EQ(u, (std::vector<int>{0, 3, 2, 1}));
+}
+
+TEST(TextFeld, EntfernenUndDoppelte)
+{
+    TextFeld f = feldAus({"b", "A", "c", "a", "Straße"});
+    nxFeldEntfernen(f, liste({"a", "STRASSE", "strasse", "straße"}));
+    EXPECT_EQ(inhalt(f), liste({"b", "c"}));
+
+    TextFeld d = feldAus({"b", "a", "B", "c", "A", "b"});
+    nxFeldDoppelteEntfernen(d);
+    EXPECT_EQ(inhalt(d), liste({"b", "a", "c"}));
+}
+
+TEST(TextFeld, ZeilenUndFeld)
+{
+    const QStringList zeilen = liste({"  a ", "", "\tb", " ", "c\r"});
+    EXPECT_EQ(inhalt(nxTextZeilenZuFeld(zeilen, false)), liste({"a", "b", "c"}));
+    const TextFeld mit = nxTextZeilenZuFeld(zeilen, true);
+    EXPECT_EQ(mit.first(), QString());
+    EXPECT_EQ(inhalt(mit), liste({"a", "", "b", "", "c"}));
+    EXPECT_EQ(nxFeldZuTextZeilen(mit, false), liste({"a", "b", "c"}));
+    EXPECT_EQ(nxFeldZuTextZeilen(mit, true), liste({"a", "", "b", "", "c"}));
+    // A no-break space belongs to the name.
+    EXPECT_EQ(nxTextTrimmen(q("\u00a0x ")), q("\u00a0x"));
+}
+
+} // namespace

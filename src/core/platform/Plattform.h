@@ -1,0 +1,154 @@
+#pragma once
+
+// Every file-system and system call of the program goes through this header; callers
+// never use POSIX or QFile directly for changes on disk. Paths are absolute "/" paths
+// (a trailing "/" on a directory is allowed). Every call that changes something returns
+// an Ergebnis: Ok only when it really happened, Fehler with errno and text, or
+// NichtMoeglich ("auf diesem System nicht möglich").
+//
+// How to call it:
+//   - Listing one directory with everything a selection entry needs:
+//       plattform::Eintrag e;  // reused, see verzeichnisLesen
+//       plattform::verzeichnisLesen(dir, plattform::Details::Alle,
+//           [&](const plattform::Eintrag &e) { ...; return true; });   // false stops
+//     With Details::Keine only name and art are filled (no per-entry stat where the
+//     directory already tells the kind): use that for walks that only need names.
+//   - One object: plattform::objektLesen(pfad, eintrag).
+//   - Renaming (never replaces): plattform::umbenennen(alt, neu).
+//   - Attributes as the system's bit values (AttrNurLesen | AttrVersteckt ...):
+//     plattform::attributeSetzen(pfad, wert); system, archive and compressed give
+//     NichtMoeglich, the directory bit is ignored.
+//   - Times: plattform::zeitSetzen(pfad, u'a' | u'z' | u'h', zeit) ('h' is NichtMoeglich).
+//   - inPapierkorb, fuerImmerLoeschen, kopieren, verschieben, blockiert, platz,
+//     laufwerke, netzLaufwerke, oeffnen, oeffnenMit, eigenschaftenZeigen.
+// Symbolic links are objects of their own: they are listed as ObjektArt::Link, never
+// followed by walks, copied as links, and deleting one never touches its target.
+
+#include "core/util/Ergebnis.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace rinolux::plattform {
+
+// Attribute bits as the system stores them in cells and files.
+inline constexpr quint32 AttrNurLesen = 1;
+inline constexpr quint32 AttrVersteckt = 2;
+inline constexpr quint32 AttrSystem = 4;
+inline constexpr quint32 AttrVerzeichnis = 16;
+inline constexpr quint32 AttrArchiv = 32;
+inline constexpr quint32 AttrKomprimiert = 2048;
+
+enum class ObjektArt : quint8 { Datei, Verzeichnis, Link, Sonstiges };
+
+// A file time with nanoseconds since 1970-01-01 UTC. gueltig is false where the file
+// system keeps no such time (birth time on some file systems).
+struct DateiZeit
+{
+    qint64 sekunden = 0;
+    qint32 nanosekunden = 0;
+    bool gueltig = false;
+
+    QDateTime alsDateTime() const; // local time, milliseconds; invalid when !gueltig
+    static DateiZeit aus(const QDateTime &zeit);
+    friend bool operator==(const DateiZeit &, const DateiZeit &) = default;
+};
+
+struct Eintrag
+{
+    QString name;             // as the file system spells it
+    ObjektArt art = ObjektArt::Sonstiges;
+    qint64 groesse = 0;       // bytes (a directory: what the file system reports)
+    quint32 attribute = 0;    // AttrNurLesen | AttrVersteckt | AttrVerzeichnis
+    DateiZeit herstellung;    // birth time, may be invalid
+    DateiZeit aenderung;
+    DateiZeit zugriff;
+
+    bool istVerzeichnis() const { return art == ObjektArt::Verzeichnis; }
+};
+
+enum class Details { Keine, Alle };
+
+// Calls jeEintrag for every entry of the directory except "." and ".." in the order the
+// file system returns them. The Eintrag passed is reused between calls: copy what you
+// keep. jeEintrag returns false to stop early. An entry that vanishes between reading
+// the directory and looking at it is left out. Fails only when the directory itself
+// cannot be opened or read.
+Ergebnis verzeichnisLesen(const QString &verzeichnis, Details details,
+                          const std::function<bool(const Eintrag &)> &jeEintrag);
+
+// Everything about one object without following a final symbolic link.
+Ergebnis objektLesen(const QString &pfad, Eintrag &aus);
+
+// True when the object exists (lstat: a dangling link exists too).
+bool vorhanden(const QString &pfad);
+ObjektArt art(const QString &pfad, bool *gefunden);
+
+// Same device and inode: two names of one object (exact identity, never letter case).
+bool gleichesObjekt(const QString &a, const QString &b);
+
+// Renames without ever replacing an existing object. A case-only change of one object on
+// a case-insensitive mount is allowed. The name's ".hidden" entry moves along.
+Ergebnis umbenennen(const QString &alt, const QString &neu);
+
+Ergebnis attributeSetzen(const QString &pfad, quint32 attribute);
+
+// 'a' last write, 'z' last access, 'h' creation (not settable on Linux).
+Ergebnis zeitSetzen(const QString &pfad, QChar buchstabe, const DateiZeit &zeit);
+
+// Freedesktop trash. When the trash cannot take the object it stays where it was and
+// the call fails; it is never deleted for ever instead.
+Ergebnis inPapierkorb(const QString &pfad);
+// Deletes a file, a link (not its target) or a directory with all its contents.
+Ergebnis fuerImmerLoeschen(const QString &pfad);
+
+// Copies a file, link or directory tree to exactly ziel (times and permissions kept).
+// An existing target is replaced (a file) or merged into (a directory) only with
+// ueberschreiben; otherwise the call fails with EEXIST before anything is written.
+// On failure what this call created is removed again.
+Ergebnis kopieren(const QString &quelle, const QString &ziel, bool ueberschreiben);
+
+// Moves without replacing: a rename on one file system, else copy the tree, check it
+// against the source, and only then delete the source. A failure leaves the source whole.
+Ergebnis verschieben(const QString &quelle, const QString &ziel);
+
+// True when the object exists and cannot be renamed: no write and search right on its
+// parent, the sticky-bit rule forbids it, or it is immutable or append-only.
+bool blockiert(const QString &pfad);
+
+struct Platz
+{
+    qint64 frei = 0;   // available to the user
+    qint64 gesamt = 0;
+};
+Ergebnis platz(const QString &pfad, Platz &aus);
+
+// Mount points (with trailing "/") of real local file systems, "/" first.
+QStringList laufwerke();
+// Mount points (with trailing "/") of mounted network file systems.
+QStringList netzLaufwerke();
+// Mount point (with trailing "/") of the file system that holds pfad.
+QString einhaengepunkt(const QString &pfad);
+// Label and type name of that file system (empty when unknown).
+QString laufwerkBezeichnung(const QString &pfad);
+QString laufwerkDateisystem(const QString &pfad);
+
+// Desktop integration. The window layer installs its implementation at start-up; without
+// one (headless programs, core tests) these calls are NichtMoeglich.
+class Arbeitsoberflaeche
+{
+public:
+    virtual ~Arbeitsoberflaeche() = default;
+    virtual Ergebnis oeffnen(const QString &pfad) = 0;
+    virtual Ergebnis eigenschaftenZeigen(const QString &pfad) = 0;
+};
+void arbeitsoberflaecheSetzen(Arbeitsoberflaeche *a); // not owned; nullptr removes it
+Ergebnis oeffnen(const QString &pfad);
+Ergebnis eigenschaftenZeigen(const QString &pfad);
+// Starts programm with the path as its only argument, in the path's directory.
+Ergebnis oeffnenMit(const QString &programm, const QString &pfad);
+
+} // namespace rinolux::plattform

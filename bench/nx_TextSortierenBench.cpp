@@ -1,0 +1,123 @@
+// Sorting 300,000 random file names through the sort engine, beside `sort -f` on the very
+// same names (written to a temporary file, one per line, UTF-8).
+//
+//   build-rel/bench/nx_TextSortierenBench --benchmark_min_time=1
+//
+// "Sortieren" includes computing the keys; "NurVergleich" sorts keys made beforehand;
+// "SortMinusF" is the wall time of the external `sort -f` process (reading and writing
+// its files included), in the locale the benchmark runs in.
+
+#include "core/util/nx_Text.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace rinolux;
+
+namespace {
+
+constexpr int kAnzahl = 300000;
+
+// Names like those of a photo or document folder: words with umlauts, ß and hyphens,
+// numbers, mixed case, a format.
+const TextFeld &namen()
+{
+    static const TextFeld feld = [] {
+        QRandomGenerator zufall(20240305);
+        const QStringList woerter = {QStringLiteral("Urlaub"), QStringLiteral("Straße"), QStringLiteral("Äpfel"),
+                                     QStringLiteral("apfel"),  QStringLiteral("Bär"),    QStringLiteral("IMG"),
+                                     QStringLiteral("dsc"),    QStringLiteral("Übersicht"), QStringLiteral("Öl"),
+                                     QStringLiteral("Masse"),  QStringLiteral("Konto-Auszug"), QStringLiteral("zebra")};
+        const QStringList formate = {QStringLiteral(".jpg"), QStringLiteral(".JPG"), QStringLiteral(".pdf"),
+                                     QStringLiteral(".txt"), QString()};
+        const QString buchstaben = QStringLiteral("abcdefghijklmnopqrstuvwxyzäöüßABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ-_ ");
+        TextFeld f;
+        f.reserve(kAnzahl + 1);
+        f.append(QString());
+        for (int i = 0; i < kAnzahl; ++i) {
+            QString n = woerter[zufall.bounded(int(woerter.size()))];
+            const int extra = zufall.bounded(12);
+            for (int j = 0; j < extra; ++j)
+                n += buchstaben[zufall.bounded(int(buchstaben.size()))];
+            n += QString::number(zufall.bounded(100000));
+            n += formate[zufall.bounded(int(formate.size()))];
+            f.append(n);
+        }
+        return f;
+    }();
+    return feld;
+}
+
+void Sortieren(benchmark::State &state)
+{
+    const TextFeld &f = namen();
+    for (auto _ : state) {
+        auto p = nxFeldSortieren(f);
+        benchmark::DoNotOptimize(p);
+    }
+    state.SetItemsProcessed(state.iterations() * kAnzahl);
+}
+BENCHMARK(Sortieren)->Unit(benchmark::kMillisecond);
+
+void NurSchluessel(benchmark::State &state)
+{
+    const TextFeld &f = namen();
+    for (auto _ : state) {
+        SortSchluessel s(kAnzahl);
+        s.textFeld([&f](int i) { return f.at(i); });
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(NurSchluessel)->Unit(benchmark::kMillisecond);
+
+void NurVergleich(benchmark::State &state)
+{
+    const TextFeld &f = namen();
+    SortSchluessel s(kAnzahl);
+    s.textFeld([&f](int i) { return f.at(i); });
+    for (auto _ : state) {
+        auto p = nxFeldSortieren(s);
+        benchmark::DoNotOptimize(p);
+    }
+}
+BENCHMARK(NurVergleich)->Unit(benchmark::kMillisecond);
+
+void SortMinusF(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString ein = dir.filePath(QStringLiteral("namen.txt"));
+    const QString aus = dir.filePath(QStringLiteral("sortiert.txt"));
+    {
+        QFile datei(ein);
+        if (!datei.open(QIODevice::WriteOnly)) {
+            state.SkipWithError("temporary file");
+            return;
+        }
+        const TextFeld &f = namen();
+        QByteArray alles;
+        for (int i = 1; i <= kAnzahl; ++i)
+            alles += f.at(i).toUtf8() + '\n';
+        datei.write(alles);
+    }
+    for (auto _ : state) {
+        QElapsedTimer uhr;
+        uhr.start();
+        QProcess sort;
+        sort.start(QStringLiteral("sort"), {QStringLiteral("-f"), QStringLiteral("-o"), aus, ein});
+        if (!sort.waitForFinished(60000) || sort.exitCode() != 0) {
+            state.SkipWithError("sort -f failed");
+            return;
+        }
+        state.SetIterationTime(double(uhr.nsecsElapsed()) / 1e9);
+    }
+}
+BENCHMARK(SortMinusF)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,195 @@
+#include "core/util/nx_Zeit.h"
+
+#include <QDate>
+#include <QTime>
+
+#include <cmath>
+#include <limits>
+
+namespace rinolux {
+
+namespace {
+
+constexpr qint64 kMsProTag = 86400000;
+
+QDate nullTag()
+{
+    return QDate(1899, 12, 30);
+}
+
+// Day and milliseconds of the day of a value; false when the value is no time at all.
+bool zerlegen(DatumWert wert, QDate &tag, QTime &zeit)
+{
+    if (!std::isfinite(wert) || std::fabs(wert) > 1e8)
+        return false;
+    double ganz = std::trunc(wert);
+    // The fraction is the time of day also for values before the zero day (-1.25 is
+    // 29 December 1899, 06:00).
+    qint64 ms = std::llround(std::fabs(wert - ganz) * double(kMsProTag));
+    if (ms >= kMsProTag) {
+        ms -= kMsProTag;
+        ganz += 1; // the next calendar day, also in the negative encoding
+    }
+    tag = nullTag().addDays(qint64(ganz));
+    zeit = QTime::fromMSecsSinceStartOfDay(int(ms));
+    return tag.isValid() && zeit.isValid();
+}
+
+QString textAus(const QDate &tag, const QTime &zeit)
+{
+    if (!tag.isValid() || !zeit.isValid() || tag.year() < 1900 || tag.year() > 9999)
+        return kZeitTextUngueltig;
+    return QString::asprintf("%04d%02d%02d_%02d%02d%02d_%03d_%d", tag.year(), tag.month(), tag.day(), zeit.hour(),
+                             zeit.minute(), zeit.second(), zeit.msec(), tag.dayOfWeek());
+}
+
+// A field of digits only; -1 otherwise.
+int feld(const QString &text, qsizetype von, qsizetype laenge)
+{
+    int wert = 0;
+    for (qsizetype i = von; i < von + laenge; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        wert = wert * 10 + (c - u'0');
+    }
+    return wert;
+}
+
+// Date and time fields of a time text. The weekday digit is not checked: it follows from
+// the date. A field that is not made of digits makes the whole text unreadable.
+bool lesen(const QString &text, QDate &tag, QTime &zeit)
+{
+    if (text.size() < 19 || text.at(8) != u'_' || text.at(15) != u'_')
+        return false;
+    const int j = feld(text, 0, 4), mo = feld(text, 4, 2), d = feld(text, 6, 2);
+    const int h = feld(text, 9, 2), mi = feld(text, 11, 2), s = feld(text, 13, 2), ms = feld(text, 16, 3);
+    if (j < 0 || mo < 0 || d < 0 || h < 0 || mi < 0 || s < 0 || ms < 0)
+        return false;
+    tag = QDate(j, mo, d);
+    zeit = QTime(h, mi, s, ms);
+    return tag.isValid() && zeit.isValid();
+}
+
+} // namespace
+
+DatumWert nxDatumWert(const QDateTime &zeit)
+{
+    const qint64 tage = nullTag().daysTo(zeit.date());
+    const double bruch = double(zeit.time().msecsSinceStartOfDay()) / double(kMsProTag);
+    return tage >= 0 ? double(tage) + bruch : double(tage) - bruch;
+}
+
+QDateTime nxDatumAusWert(DatumWert wert)
+{
+    QDate tag;
+    QTime zeit;
+    if (!zerlegen(wert, tag, zeit))
+        return QDateTime();
+    return QDateTime(tag, zeit, Qt::LocalTime);
+}
+
+QString nxZeitText(DatumWert wert)
+{
+    QDate tag;
+    QTime zeit;
+    if (!zerlegen(wert, tag, zeit))
+        return kZeitTextUngueltig;
+    return textAus(tag, zeit);
+}
+
+std::optional<DatumWert> nxZeitAusText(const QString &text)
+{
+    QDate tag;
+    QTime zeit;
+    if (!lesen(text, tag, zeit))
+        return std::nullopt;
+    return nxDatumWert(QDateTime(tag, zeit, Qt::LocalTime));
+}
+
+QString nxZeitTextAusDatum(const QDateTime &zeit)
+{
+    if (!zeit.isValid())
+        return kZeitTextUngueltig;
+    const QDateTime lokal = zeit.toLocalTime();
+    return textAus(lokal.date(), lokal.time());
+}
+
+std::optional<QDateTime> nxDatumAusZeitText(const QString &text)
+{
+    QDate tag;
+    QTime zeit;
+    if (!lesen(text, tag, zeit))
+        return std::nullopt;
+    const QDateTime d(tag, zeit, Qt::LocalTime);
+    if (!d.isValid())
+        return std::nullopt;
+    return d;
+}
+
+QString nxDateiZeitZuText(DateiZeit zeit)
+{
+    qint64 sek = zeit.sekunden + zeit.nanosekunden / 1000000000;
+    qint64 ns = zeit.nanosekunden % 1000000000;
+    if (ns < 0) {
+        ns += 1000000000;
+        --sek;
+    }
+    // Far beyond any calendar the text can show: keep the multiplication below from overflowing.
+    constexpr qint64 grenze = std::numeric_limits<qint64>::max() / 1000 - 1;
+    if (sek > grenze || sek < -grenze)
+        return kZeitTextUngueltig;
+    return nxZeitTextAusDatum(QDateTime::fromMSecsSinceEpoch(sek * 1000 + ns / 1000000, Qt::UTC));
+}
+
+std::optional<DateiZeit> nxTextZuDateiZeit(const QString &text)
+{
+    const std::optional<QDateTime> d = nxDatumAusZeitText(text);
+    if (!d)
+        return std::nullopt;
+    const qint64 ms = d->toMSecsSinceEpoch();
+    qint64 sek = ms / 1000;
+    qint64 rest = ms % 1000;
+    if (rest < 0) {
+        rest += 1000;
+        --sek;
+    }
+    return DateiZeit{sek, rest * 1000000};
+}
+
+QString nxZeitAbstand(DatumWert wert)
+{
+    return nxZeitAbstand(wert, nxDatumWert(QDateTime::currentDateTime()));
+}
+
+QString nxZeitAbstand(DatumWert wert, DatumWert jetzt)
+{
+    double d = jetzt - wert;
+    const QString vorsilbe = d >= 0 ? QStringLiteral("vor") : QStringLiteral("in");
+    d = std::fabs(d);
+    double zahl;
+    QString einheit;
+    if (d > 365) {
+        zahl = d / 365;
+        einheit = QStringLiteral("Jahren");
+    } else if (d > 31) {
+        zahl = d / 31;
+        einheit = QStringLiteral("Monaten");
+    } else if (d > 1) {
+        zahl = d;
+        einheit = QStringLiteral("Tagen");
+    } else if (d > 1.0 / 24) {
+        zahl = d * 24;
+        einheit = QStringLiteral("Stunden");
+    } else if (d <= 1.0 / 1440) {
+        zahl = d * 86400;
+        einheit = QStringLiteral("Sekunden");
+    } else {
+        zahl = d * 1440;
+        einheit = QStringLiteral("Minuten");
+    }
+    const qint64 ganz = std::isfinite(zahl) && zahl < 9e18 ? qint64(zahl) : 0;
+    return vorsilbe + u' ' + QString::number(ganz) + u' ' + einheit;
+}
+
+} // namespace rinolux

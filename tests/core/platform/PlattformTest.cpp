@@ -1,0 +1,496 @@
+#include "core/platform/Plattform.h"
+#include "core/util/nx_Adresse.h"
+#include "core/util/nx_Laufwerk.h"
+#include "support/TestUmgebung.h"
+#include "FremderNutzer.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+using namespace rinolux;
+using namespace Qt::StringLiterals;
+namespace pf = rinolux::plattform;
+
+namespace {
+
+QByteArray nativ(const QString &p) { return QFile::encodeName(p); }
+
+QString versteckteDatei(const test::TestVerzeichnis &tv)
+{
+    return QString::fromUtf8(tv.dateiLesen(u".hidden"_s));
+}
+
+class PlattformTest : public ::testing::Test
+{
+protected:
+    test::TestVerzeichnis tv;
+    QString p(const QString &relativ) const { return tv.pfad(relativ); }
+
+    pf::Eintrag lesen(const QString &relativ) const
+    {
+        pf::Eintrag e;
+        EXPECT_TRUE(pf::objektLesen(p(relativ), e).ok()) << relativ.toStdString();
+        return e;
+    }
+};
+
+// ---------------------------------------------------------------------------------------
+// Renaming
+
+TEST_F(PlattformTest, UmbenennenErsetztNie)
+{
+    tv.dateiSchreiben(u"a.txt"_s, "A");
+    tv.dateiSchreiben(u"b.txt"_s, "B");
+    tv.dateienAnlegen({u"d1/inhalt"_s, u"d2/"_s});
+
+    struct Fall
+    {
+        QString alt, neu;
+    };
+    for (const Fall &f : {Fall{u"a.txt"_s, u"b.txt"_s}, Fall{u"a.txt"_s, u"d2"_s}, Fall{u"d1"_s, u"d2"_s},
+                          Fall{u"d1"_s, u"b.txt"_s}}) {
+        const Ergebnis r = pf::umbenennen(p(f.alt), p(f.neu));
+        EXPECT_FALSE(r.ok()) << f.alt.toStdString() << " -> " << f.neu.toStdString();
+        EXPECT_EQ(r.fehlerNummer(), EEXIST);
+    }
+    EXPECT_EQ(tv.dateiLesen(u"a.txt"_s), QByteArray("A"));
+    EXPECT_EQ(tv.dateiLesen(u"b.txt"_s), QByteArray("B"));
+    EXPECT_TRUE(nxAdresseIstDatei(p(u"d1/inhalt"_s)));
+    EXPECT_FALSE(nxAdresseIstVorhanden(p(u"d2/*"_s)));
+
+    // Only the letter case changes.
+    EXPECT_TRUE(pf::umbenennen(p(u"a.txt"_s), p(u"A.TXT"_s)).ok());
+    EXPECT_EQ(tv.dateiLesen(u"A.TXT"_s), QByteArray("A"));
+    EXPECT_FALSE(QFileInfo::exists(p(u"a.txt"_s)));
+    EXPECT_TRUE(pf::umbenennen(p(u"d1/"_s), p(u"D1/"_s)).ok());
+    EXPECT_TRUE(nxAdresseIstDatei(p(u"D1/inhalt"_s)));
+
+    EXPECT_EQ(pf::umbenennen(p(u"fehlt"_s), p(u"neu"_s)).fehlerNummer(), ENOENT);
+}
+
+TEST_F(PlattformTest, UmbenennenNimmtVersteckteMitUndLinksBleibenLinks)
+{
+    tv.dateienAnlegen({u"x"_s, u"unter/"_s, u"ziel/"_s});
+    ASSERT_TRUE(pf::attributeSetzen(p(u"x"_s), pf::AttrVersteckt).ok());
+    ASSERT_TRUE(pf::umbenennen(p(u"x"_s), p(u"y"_s)).ok());
+    EXPECT_EQ(versteckteDatei(tv), u"y\n"_s);
+    EXPECT_TRUE(lesen(u"y"_s).attribute & pf::AttrVersteckt);
+
+    ASSERT_TRUE(pf::umbenennen(p(u"y"_s), p(u"unter/y"_s)).ok());
+    EXPECT_FALSE(QFileInfo::exists(p(u".hidden"_s))); // emptied list goes
+    EXPECT_TRUE(lesen(u"unter/y"_s).attribute & pf::AttrVersteckt);
+
+    // Renaming a link renames the link, not its target.
+    ASSERT_EQ(::symlink("ziel", nativ(p(u"zeiger"_s)).constData()), 0);
+    ASSERT_TRUE(pf::umbenennen(p(u"zeiger"_s), p(u"zeiger2"_s)).ok());
+    EXPECT_EQ(lesen(u"zeiger2"_s).art, pf::ObjektArt::Link);
+    EXPECT_TRUE(nxAdresseIstVerzeichnis(p(u"ziel/"_s)));
+}
+
+// ---------------------------------------------------------------------------------------
+// Reading
+
+TEST_F(PlattformTest, VerzeichnisLesenMitAllenAngaben)
+{
+    tv.dateiSchreiben(u"datei.txt"_s, QByteArray(777, 'x'));
+    tv.dateienAnlegen({u"ordner/"_s, u".punkt"_s, u"gelistet"_s, u"nur"_s});
+    tv.dateiSchreiben(u".hidden"_s, "gelistet\nfehlt-hier\n");
+    ASSERT_EQ(::chmod(nativ(p(u"nur"_s)).constData(), 0444), 0);
+    ASSERT_EQ(::symlink("ordner", nativ(p(u"link"_s)).constData()), 0);
+    const pf::DateiZeit zeit{1'600'000'000, 5, true};
+    ASSERT_TRUE(pf::zeitSetzen(p(u"datei.txt"_s), u'a', zeit).ok());
+
+    QMap<QString, pf::Eintrag> gesehen;
+    ASSERT_TRUE(pf::verzeichnisLesen(tv.pfad(), pf::Details::Alle, [&](const pf::Eintrag &e) {
+                    gesehen.insert(e.name, e);
+                    return true;
+                }).ok());
+    EXPECT_EQ(gesehen.keys(), (QStringList{u".hidden"_s, u".punkt"_s, u"datei.txt"_s, u"gelistet"_s, u"link"_s,
+                                           u"nur"_s, u"ordner"_s}));
+    EXPECT_EQ(gesehen[u"datei.txt"_s].groesse, 777);
+    EXPECT_EQ(gesehen[u"datei.txt"_s].attribute, 0u);
+    EXPECT_EQ(gesehen[u"datei.txt"_s].aenderung, zeit);
+    EXPECT_TRUE(gesehen[u"datei.txt"_s].zugriff.gueltig);
+    EXPECT_EQ(gesehen[u"ordner"_s].attribute, pf::AttrVerzeichnis);
+    EXPECT_EQ(gesehen[u".punkt"_s].attribute, pf::AttrVersteckt);
+    EXPECT_EQ(gesehen[u"gelistet"_s].attribute, pf::AttrVersteckt);
+    EXPECT_EQ(gesehen[u"nur"_s].attribute, pf::AttrNurLesen);
+    EXPECT_EQ(gesehen[u"link"_s].art, pf::ObjektArt::Link);
+    EXPECT_EQ(gesehen[u"link"_s].attribute, 0u);
+
+    // The same for one object, and the cheap form, and stopping early.
+    const pf::Eintrag e = lesen(u"gelistet"_s);
+    EXPECT_EQ(e.attribute, pf::AttrVersteckt);
+    int anzahl = 0;
+    ASSERT_TRUE(pf::verzeichnisLesen(tv.pfad(), pf::Details::Keine, [&](const pf::Eintrag &e) {
+                    EXPECT_EQ(e.art, gesehen[e.name].art) << e.name.toStdString();
+                    return ++anzahl < 3;
+                }).ok());
+    EXPECT_EQ(anzahl, 3);
+    EXPECT_FALSE(pf::verzeichnisLesen(p(u"fehlt"_s), pf::Details::Alle, [](const pf::Eintrag &) { return true; }).ok());
+}
+
+// ---------------------------------------------------------------------------------------
+// Attributes
+
+TEST_F(PlattformTest, AttributeSetzen)
+{
+    tv.dateienAnlegen({u"d"_s, u".punkt"_s, u"ordner/"_s});
+    const QByteArray d = nativ(p(u"d"_s));
+    ASSERT_EQ(::chmod(d.constData(), 0666), 0);
+
+    ASSERT_TRUE(pf::attributeSetzen(p(u"d"_s), pf::AttrNurLesen).ok());
+    struct stat st;
+    ASSERT_EQ(::stat(d.constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0444u); // all write bits go
+    EXPECT_EQ(lesen(u"d"_s).attribute, pf::AttrNurLesen);
+
+    ASSERT_TRUE(pf::attributeSetzen(p(u"d"_s), pf::AttrVersteckt).ok());
+    ASSERT_EQ(::stat(d.constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u); // only the owner's comes back
+    EXPECT_EQ(versteckteDatei(tv), u"d\n"_s);
+    EXPECT_EQ(lesen(u"d"_s).attribute, pf::AttrVersteckt);
+
+    ASSERT_TRUE(pf::attributeSetzen(p(u"ordner/"_s), pf::AttrVersteckt | pf::AttrVerzeichnis).ok());
+    EXPECT_EQ(lesen(u"ordner"_s).attribute, pf::AttrVersteckt | pf::AttrVerzeichnis);
+    ASSERT_TRUE(pf::attributeSetzen(p(u"d"_s), 0).ok());
+    EXPECT_EQ(versteckteDatei(tv), u"ordner\n"_s);
+    EXPECT_EQ(lesen(u"d"_s).attribute, 0u);
+
+    // A leading dot cannot be taken away by an attribute.
+    EXPECT_FALSE(pf::attributeSetzen(p(u".punkt"_s), 0).ok());
+    EXPECT_TRUE(pf::attributeSetzen(p(u".punkt"_s), pf::AttrVersteckt).ok());
+
+    // System, archive and compressed do not exist here; nothing changes.
+    for (const quint32 bit : {pf::AttrSystem, pf::AttrArchiv, pf::AttrKomprimiert}) {
+        const Ergebnis r = pf::attributeSetzen(p(u"d"_s), bit | pf::AttrNurLesen);
+        EXPECT_TRUE(r.nichtMoeglich());
+        EXPECT_EQ(r.text(), u"auf diesem System nicht möglich"_s);
+        EXPECT_EQ(lesen(u"d"_s).attribute, 0u);
+    }
+    ASSERT_EQ(::symlink("d", nativ(p(u"link"_s)).constData()), 0);
+    EXPECT_TRUE(pf::attributeSetzen(p(u"link"_s), pf::AttrNurLesen).nichtMoeglich());
+    EXPECT_EQ(lesen(u"d"_s).attribute, 0u);
+    EXPECT_FALSE(pf::attributeSetzen(p(u"fehlt"_s), 0).ok());
+}
+
+TEST_F(PlattformTest, ZeitenVonVerzeichnisUndLink)
+{
+    tv.dateienAnlegen({u"ordner/"_s, u"ziel"_s});
+    ASSERT_EQ(::symlink("ziel", nativ(p(u"link"_s)).constData()), 0);
+    const pf::DateiZeit zeit{1'000'000'000, 0, true};
+    ASSERT_TRUE(pf::zeitSetzen(p(u"ordner/"_s), u'a', zeit).ok());
+    EXPECT_EQ(lesen(u"ordner"_s).aenderung, zeit);
+    // The link's own time; its target keeps its time.
+    const pf::DateiZeit vorher = lesen(u"ziel"_s).aenderung;
+    ASSERT_TRUE(pf::zeitSetzen(p(u"link"_s), u'a', zeit).ok());
+    EXPECT_EQ(lesen(u"link"_s).aenderung, zeit);
+    EXPECT_EQ(lesen(u"ziel"_s).aenderung, vorher);
+
+    EXPECT_EQ(pf::zeitSetzen(p(u"ziel"_s), u'x', zeit).fehlerNummer(), EINVAL);
+    EXPECT_EQ(pf::zeitSetzen(p(u"ziel"_s), u'a', pf::DateiZeit{}).fehlerNummer(), EINVAL);
+    const QDateTime dt = QDateTime::fromMSecsSinceEpoch(1'234'567'890'123);
+    EXPECT_EQ(pf::DateiZeit::aus(dt).alsDateTime(), dt);
+}
+
+// ---------------------------------------------------------------------------------------
+// Trash and deleting
+
+class PapierkorbTest : public PlattformTest
+{
+protected:
+    void TearDown() override { test::XdgUmleiten(); }
+};
+
+TEST_F(PapierkorbTest, InDenPapierkorb)
+{
+    tv.dateiSchreiben(u"weg.txt"_s, "Inhalt");
+    tv.dateienAnlegen({u"baum/a/b"_s});
+    ASSERT_TRUE(pf::attributeSetzen(p(u"weg.txt"_s), pf::AttrVersteckt).ok());
+    ASSERT_TRUE(nxAdresseLoeschen(p(u"weg.txt"_s), true).ok());
+    ASSERT_TRUE(nxAdresseLoeschen(p(u"baum/"_s), true).ok());
+    EXPECT_FALSE(QFileInfo::exists(p(u"weg.txt"_s)));
+    EXPECT_FALSE(QFileInfo::exists(p(u"baum"_s)));
+    EXPECT_FALSE(QFileInfo::exists(p(u".hidden"_s)));
+
+    const QString korb = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Trash/"_s;
+    QFile f(korb + u"files/weg.txt"_s);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("Inhalt"));
+    EXPECT_TRUE(QFileInfo::exists(korb + u"info/weg.txt.trashinfo"_s));
+    EXPECT_TRUE(QFileInfo::exists(korb + u"files/baum/a/b"_s));
+}
+
+TEST_F(PapierkorbTest, UnbrauchbarerPapierkorbLaesstAllesStehen)
+{
+    test::TestVerzeichnis daten;
+    daten.dateiSchreiben(u"datei"_s, "keine Verzeichnis");
+    daten.dateienAnlegen({u"mitKorbDatei/"_s});
+    daten.dateiSchreiben(u"mitKorbDatei/Trash"_s, "kein Verzeichnis");
+    daten.dateiSchreiben(u"ohneFiles/Trash/files"_s, "kein Verzeichnis");
+    tv.dateiSchreiben(u"bleibt.txt"_s, "Inhalt");
+    const QString arbeit = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(tv.pfad()));
+
+    for (const QString &datenOrt : {daten.pfad(u"datei/unter"_s), daten.pfad(u"mitKorbDatei"_s), daten.pfad(u"ohneFiles"_s)}) {
+        qputenv("XDG_DATA_HOME", nativ(datenOrt));
+        const Ergebnis r = nxAdresseLoeschen(p(u"bleibt.txt"_s), true);
+        EXPECT_FALSE(r.ok()) << datenOrt.toStdString();
+        EXPECT_EQ(tv.dateiLesen(u"bleibt.txt"_s), QByteArray("Inhalt"));
+    }
+    // Nothing landed in the working directory either.
+    EXPECT_FALSE(QFileInfo::exists(p(u"files"_s)));
+    QDir::setCurrent(arbeit);
+}
+
+TEST_F(PlattformTest, FuerImmerLoeschenFolgtKeinemLink)
+{
+    test::TestVerzeichnis aussen;
+    aussen.dateiSchreiben(u"ziel/wichtig"_s, "bleibt");
+    tv.dateienAnlegen({u"baum/a/b/c"_s, u"baum/leer/"_s, u"einzeln"_s});
+    ASSERT_EQ(::symlink(nativ(aussen.pfad(u"ziel"_s)).constData(), nativ(p(u"baum/a/link"_s)).constData()), 0);
+    ASSERT_EQ(::symlink(nativ(aussen.pfad(u"ziel"_s)).constData(), nativ(p(u"link2"_s)).constData()), 0);
+
+    EXPECT_TRUE(nxAdresseLoeschen(p(u"baum/"_s), false).ok());
+    EXPECT_TRUE(nxAdresseLoeschen(p(u"link2"_s), false).ok());
+    EXPECT_TRUE(nxAdresseLoeschen(p(u"einzeln"_s), false).ok());
+    EXPECT_FALSE(nxAdresseIstVorhanden(p(u"*"_s)));
+    EXPECT_EQ(aussen.dateiLesen(u"ziel/wichtig"_s), QByteArray("bleibt"));
+    EXPECT_EQ(nxAdresseLoeschen(p(u"fehlt"_s), false).fehlerNummer(), ENOENT);
+}
+
+// ---------------------------------------------------------------------------------------
+// Copying and moving
+
+// Every object below wurzel with kind, content or link target, mode and write time.
+QMap<QString, QString> baumBild(const QString &wurzel)
+{
+    QMap<QString, QString> bild;
+    QDirIterator it(wurzel, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString pfad = it.next();
+        struct stat st;
+        if (::lstat(nativ(pfad).constData(), &st) != 0)
+            continue;
+        QString wert = QString::number(st.st_mode, 8) + u' ';
+        if (S_ISREG(st.st_mode)) {
+            QFile f(pfad);
+            if (f.open(QIODevice::ReadOnly))
+                wert += QString::fromLatin1(f.readAll().toHex());
+            wert += u' ' + QString::number(st.st_mtim.tv_sec) + u'.' + QString::number(st.st_mtim.tv_nsec);
+        } else if (S_ISLNK(st.st_mode)) {
+            char ziel[4096];
+            const ssize_t n = ::readlink(nativ(pfad).constData(), ziel, sizeof ziel);
+            wert += QString::fromUtf8(ziel, n < 0 ? 0 : n);
+        } else if (S_ISDIR(st.st_mode)) {
+            wert += QString::number(st.st_mtim.tv_sec);
+        }
+        bild.insert(pfad.mid(wurzel.size()), wert);
+    }
+    return bild;
+}
+
+void baumAnlegen(const test::TestVerzeichnis &tv, const QString &wurzel)
+{
+    tv.dateiSchreiben(wurzel + u"/eins.txt"_s, "eins");
+    tv.dateiSchreiben(wurzel + u"/unter/zwei.bin"_s, QByteArray(200'000, '\x7f'));
+    tv.dateiSchreiben(wurzel + u"/unter/tiefer/drei"_s, "");
+    tv.dateienAnlegen({wurzel + u"/leer/"_s});
+    ::symlink("eins.txt", nativ(tv.pfad(wurzel + u"/zeiger"_s)).constData());
+    ::chmod(nativ(tv.pfad(wurzel + u"/eins.txt"_s)).constData(), 0640);
+    const pf::DateiZeit zeit{1'300'000'000, 777, true};
+    pf::zeitSetzen(tv.pfad(wurzel + u"/unter/zwei.bin"_s), u'a', zeit);
+    pf::zeitSetzen(tv.pfad(wurzel + u"/unter/tiefer"_s), u'a', zeit);
+}
+
+TEST_F(PlattformTest, KopierenEinesBaums)
+{
+    baumAnlegen(tv, u"quelle"_s);
+    const auto vorher = baumBild(p(u"quelle"_s));
+    ASSERT_TRUE(pf::kopieren(p(u"quelle"_s), p(u"kopie"_s), false).ok());
+    EXPECT_EQ(baumBild(p(u"kopie"_s)), vorher);
+    EXPECT_EQ(baumBild(p(u"quelle"_s)), vorher);
+
+    // Into itself: refused before anything is written.
+    EXPECT_FALSE(pf::kopieren(p(u"quelle"_s), p(u"quelle/unter/neu"_s), false).ok());
+    EXPECT_FALSE(QFileInfo::exists(p(u"quelle/unter/neu"_s)));
+
+    // Onto an existing tree only when asked; then merged, files replaced.
+    tv.dateiSchreiben(u"ziel/eins.txt"_s, "alt");
+    tv.dateiSchreiben(u"ziel/eigen"_s, "eigen");
+    EXPECT_EQ(pf::kopieren(p(u"quelle"_s), p(u"ziel"_s), false).fehlerNummer(), EEXIST);
+    EXPECT_EQ(tv.dateiLesen(u"ziel/eins.txt"_s), QByteArray("alt"));
+    EXPECT_FALSE(QFileInfo::exists(p(u"ziel/unter"_s)));
+    ASSERT_TRUE(pf::kopieren(p(u"quelle"_s), p(u"ziel"_s), true).ok());
+    EXPECT_EQ(tv.dateiLesen(u"ziel/eins.txt"_s), QByteArray("eins"));
+    EXPECT_EQ(tv.dateiLesen(u"ziel/eigen"_s), QByteArray("eigen"));
+    EXPECT_EQ(tv.dateiLesen(u"ziel/unter/zwei.bin"_s).size(), 200'000);
+
+    // A file onto a directory is refused even when asked.
+    EXPECT_FALSE(pf::kopieren(p(u"quelle/eins.txt"_s), p(u"ziel/unter"_s), true).ok());
+    EXPECT_TRUE(nxAdresseIstVerzeichnis(p(u"ziel/unter/"_s)));
+}
+
+TEST_F(PlattformTest, KopierfehlerLaesstKeineHalbeKopie)
+{
+    baumAnlegen(tv, u"quelle"_s);
+    ASSERT_EQ(::chmod(nativ(p(u"quelle/unter/tiefer/drei"_s)).constData(), 0), 0);
+    Ergebnis r = Ergebnis::Ok();
+    {
+        test::FremderNutzer nutzer({tv.pfad()});
+        r = pf::kopieren(p(u"quelle"_s), p(u"kopie"_s), false);
+    }
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.fehlerNummer(), EACCES);
+    EXPECT_FALSE(QFileInfo::exists(p(u"kopie"_s)));
+}
+
+class VerschiebenTest : public PlattformTest
+{
+protected:
+    // Another file system for the target when the machine has one.
+    void SetUp() override
+    {
+        if (QFileInfo(u"/dev/shm"_s).isDir() && QFileInfo(u"/dev/shm"_s).isWritable()) {
+            m_anderes = std::make_unique<QTemporaryDir>(u"/dev/shm/rinolux-test-XXXXXX"_s);
+            if (m_anderes->isValid() && nxLaufwerkEinhaengepunkt(m_anderes->path()) != nxLaufwerkEinhaengepunkt(tv.pfad()))
+                return;
+        }
+        GTEST_SKIP() << "kein zweites Dateisystem";
+    }
+    QString ziel(const QString &relativ) const { return m_anderes->path() + u'/' + relativ; }
+
+    std::unique_ptr<QTemporaryDir> m_anderes;
+};
+
+TEST_F(VerschiebenTest, UeberDateisystemeGleicherBaumQuelleWeg)
+{
+    baumAnlegen(tv, u"quelle"_s);
+    ASSERT_TRUE(pf::attributeSetzen(p(u"quelle"_s), pf::AttrVersteckt).ok());
+    const auto vorher = baumBild(p(u"quelle"_s));
+    ASSERT_TRUE(pf::verschieben(p(u"quelle/"_s), ziel(u"quelle"_s)).ok());
+    EXPECT_EQ(baumBild(ziel(u"quelle"_s)), vorher);
+    EXPECT_FALSE(QFileInfo::exists(p(u"quelle"_s)));
+    EXPECT_FALSE(QFileInfo::exists(p(u".hidden"_s)));
+    pf::Eintrag e;
+    ASSERT_TRUE(pf::objektLesen(ziel(u"quelle"_s), e).ok());
+    EXPECT_TRUE(e.attribute & pf::AttrVersteckt);
+
+    // A single file, and never onto an existing one.
+    tv.dateiSchreiben(u"einzeln"_s, "1");
+    tv.dateiSchreiben(u"zweite"_s, "2");
+    ASSERT_TRUE(pf::verschieben(p(u"einzeln"_s), ziel(u"einzeln"_s)).ok());
+    EXPECT_EQ(pf::verschieben(p(u"zweite"_s), ziel(u"einzeln"_s)).fehlerNummer(), EEXIST);
+    EXPECT_EQ(tv.dateiLesen(u"zweite"_s), QByteArray("2"));
+    QFile f(ziel(u"einzeln"_s));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("1"));
+}
+
+TEST_F(VerschiebenTest, FehlerMittendrinLaesstQuelleGanz)
+{
+    baumAnlegen(tv, u"quelle"_s);
+    ASSERT_EQ(::chmod(nativ(p(u"quelle/unter/tiefer/drei"_s)).constData(), 0), 0);
+    const auto vorher = baumBild(p(u"quelle"_s));
+    Ergebnis r = Ergebnis::Ok();
+    {
+        test::FremderNutzer nutzer({tv.pfad(), m_anderes->path()});
+        r = pf::verschieben(p(u"quelle"_s), ziel(u"quelle"_s));
+    }
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(baumBild(p(u"quelle"_s)), vorher);
+    EXPECT_FALSE(QFileInfo::exists(ziel(u"quelle"_s)));
+}
+
+TEST_F(PlattformTest, VerschiebenAufDemselbenDateisystem)
+{
+    tv.dateienAnlegen({u"a/inhalt"_s, u"b/"_s});
+    EXPECT_EQ(pf::verschieben(p(u"a"_s), p(u"b"_s)).fehlerNummer(), EEXIST);
+    ASSERT_TRUE(pf::verschieben(p(u"a"_s), p(u"b/a"_s)).ok());
+    EXPECT_TRUE(nxAdresseIstDatei(p(u"b/a/inhalt"_s)));
+}
+
+// ---------------------------------------------------------------------------------------
+// Locked test, drives, desktop
+
+TEST_F(PlattformTest, Blockiert)
+{
+    tv.dateienAnlegen({u"frei/datei"_s, u"zu/datei"_s, u"klebrig/fremd"_s});
+    EXPECT_FALSE(nxAdresseBlockiert(p(u"fehlt"_s)));
+    EXPECT_FALSE(nxAdresseBlockiert(p(u"frei/datei"_s)));
+    EXPECT_FALSE(nxAdresseBlockiert(p(u"frei/"_s)));
+
+    // "klebrig" and its entry keep their owner; the other user may only pass through.
+    ASSERT_EQ(::chmod(nativ(tv.pfad()).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(nativ(p(u"klebrig"_s)).constData(), 01777), 0);
+    bool zu = false, klebrig = false, frei = true;
+    {
+        test::FremderNutzer nutzer({p(u"frei"_s), p(u"zu"_s)});
+        ASSERT_EQ(::chmod(nativ(p(u"zu"_s)).constData(), 0555), 0);
+        zu = nxAdresseBlockiert(p(u"zu/datei"_s));
+        klebrig = nxAdresseBlockiert(p(u"klebrig/fremd"_s));
+        frei = nxAdresseBlockiert(p(u"frei/datei"_s));
+    }
+    ::chmod(nativ(p(u"zu"_s)).constData(), 0755);
+    EXPECT_TRUE(zu);
+    EXPECT_FALSE(frei);
+    // As root the entry belongs to someone else; otherwise it is our own and may be renamed.
+    EXPECT_EQ(klebrig, ::geteuid() == 0);
+}
+
+TEST(Laufwerk, ListenUndPlatz)
+{
+    const QStringList l = nxLaufwerkListe();
+    ASSERT_GE(l.size(), 2);
+    EXPECT_TRUE(l[0].isEmpty());
+    EXPECT_EQ(l[1], u"/"_s);
+    for (qsizetype i = 1; i < l.size(); ++i)
+        EXPECT_TRUE(l[i].startsWith(u'/') && l[i].endsWith(u'/')) << l[i].toStdString();
+    const QStringList n = nxLaufwerkNetzFreigaben();
+    ASSERT_GE(n.size(), 1);
+    EXPECT_TRUE(n[0].isEmpty());
+
+    test::TestVerzeichnis tv;
+    QString fehler = u"x"_s;
+    const qint64 frei = nxLaufwerkFreierPlatz(tv.pfad(), &fehler);
+    EXPECT_TRUE(fehler.isEmpty());
+    EXPECT_GT(frei, 0);
+    const qint64 gesamt = nxLaufwerkPlatz(2, tv.pfad(), &fehler);
+    const qint64 belegt = nxLaufwerkPlatz(3, tv.pfad(), &fehler);
+    EXPECT_GE(gesamt, frei);
+    EXPECT_EQ(belegt, gesamt - nxLaufwerkFreierPlatz(tv.pfad()));
+
+    EXPECT_EQ(nxLaufwerkFreierPlatz(u" "_s, &fehler), 0);
+    EXPECT_EQ(fehler, u"Fehler: Laufwerk-Name enthält nur einen Leerstring"_s);
+    EXPECT_EQ(nxLaufwerkFreierPlatz(tv.pfad(u"fehlt/"_s), &fehler), 0);
+    EXPECT_EQ(fehler, u"Fehler: mit unbekanntem Grund"_s);
+
+    EXPECT_EQ(nxLaufwerkEinhaengepunkt(u"relativ"_s), QString());
+    EXPECT_TRUE(nxLaufwerkEinhaengepunkt(tv.pfad()).endsWith(u'/'));
+    EXPECT_FALSE(nxLaufwerkDateisystem(tv.pfad()).isEmpty());
+}
+
+TEST(Arbeitsoberflaeche, OhneFensterNichtMoeglich)
+{
+    EXPECT_TRUE(pf::oeffnen(u"/"_s).nichtMoeglich());
+    EXPECT_TRUE(pf::eigenschaftenZeigen(u"/"_s).nichtMoeglich());
+    EXPECT_FALSE(pf::oeffnenMit(u"/gibt/es/nicht"_s, u"/"_s).ok());
+}
+
+} // namespace

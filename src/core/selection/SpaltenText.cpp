@@ -1,5 +1,8 @@
 #include "core/selection/SpaltenText.h"
 
+#include "core/util/nx_Format.h"
+#include "core/util/nx_Zeit.h"
+
 
 namespace rinolux {
 
@@ -30,7 +33,7 @@ QString nxAttributNamen(qint64 attribute)
             continue;
         if (!namen.isEmpty())
             namen.append(u',');
-        namen.append(QChar(a.buchstabe) /*H3*/);
+        namen.append(nxAttributName(QChar(a.buchstabe)));
     }
     return namen.isEmpty() ? QString() : QStringLiteral(" (") + namen + u')';
 }
@@ -51,13 +54,15 @@ QString nxZelleAnzeige(SpaltenTyp typ, const QString &zelle)
         t.append(QStringView(zelle).mid(9, 2)).append(u':').append(QStringView(zelle).mid(11, 2)).append(u':');
         t.append(QStringView(zelle).mid(13, 2)).append(u", ");
         const QChar w = zelle.at(20);
-        t.append(w /*H3*/);
+        t.append(nxWochentag(w.isDigit() ? w.digitValue() : 0));
         return t;
     }
-    case SpaltenTyp::Alter:
-        return zelle; /*H3*/
+    case SpaltenTyp::Alter: {
+        const std::optional<DatumWert> wert = nxZeitAusText(zelle);
+        return wert ? nxZeitAbstand(*wert) : QString();
+    }
     case SpaltenTyp::Bytes:
-        return zelle; /*H3*/
+        return nxZahlGruppieren(zelle);
     case SpaltenTyp::Attribute: {
         const qint64 a = zelle.toLongLong();
         return nxAttributBuchstaben(a) + nxAttributNamen(a);

@@ -5,7 +5,9 @@
 #include "core/util/nx_Debug.h"
 #include "core/util/nx_U32Text.h"
 #include "core/util/nx_ZeichenEinfach.h"
-// H3 times: #include "core/util/nx_ZeitFormat.h"
+#include "core/util/nx_Adresse.h"
+#include "core/util/nx_Format.h"
+#include "core/util/nx_Zeit.h"
 
 #include <QSet>
 
@@ -58,8 +60,14 @@ struct AuswahlFueller
 
 QString nxNameFormat(const QString &name)
 {
-    const qsizetype punkt = name.lastIndexOf(u'.');
-    return punkt < 0 ? QString() : name.mid(punkt + 1);
+    return nxAdresseFormat(name);
+}
+
+QString nxAuswahlZeitText(const plattform::DateiZeit &zeit)
+{
+    if (!zeit.gueltig)
+        return QString();
+    return nxDateiZeitZuText(DateiZeit{zeit.sekunden, zeit.nanosekunden});
 }
 
 void nxAuswahlListeVorbereiten(ListenDaten &liste)
@@ -71,7 +79,7 @@ void nxAuswahlListeVorbereiten(ListenDaten &liste)
 
 QString nxAuswahlAbbruchMeldung(qint64 gefunden)
 {
-    return QStringLiteral("ESC = Suche abgebrochen\r\n\r\n") + QString::number(gefunden) /*H3*/ + QStringLiteral(" Namen")
+    return QStringLiteral("ESC = Suche abgebrochen\r\n\r\n") + nxZahlText(gefunden) + QStringLiteral(" Namen")
            + QStringLiteral("\r\n") + QStringLiteral("vor dem Abbruch gefunden");
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/platform/Plattform.h"
 #include "core/shell/ListenDaten.h"
 
 #include <QString>
@@ -63,6 +64,9 @@ private:
 
 // The format of a name: the text after its last dot, empty without a dot.
 QString nxNameFormat(const QString &name);
+
+// Time text of a file time for a cell; empty where the file system keeps no such time.
+QString nxAuswahlZeitText(const plattform::DateiZeit &zeit);
 
 // Clears the list and gives it the eleven cells of a selection entry.
 void nxAuswahlListeVorbereiten(ListenDaten &liste);

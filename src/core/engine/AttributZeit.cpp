@@ -1,0 +1,228 @@
+#include "core/engine/AttributZeit.h"
+
+#include "core/engine/Nummern.h"
+
+namespace rinolux {
+
+namespace {
+
+qint64 Bit(qint64 wert, qint64 bit, QChar wahl)
+{
+    if (wahl == QLatin1Char('J'))
+        return wert | bit;
+    if (wahl == QLatin1Char('N'))
+        return wert & ~bit;
+    return wert;
+}
+
+QString NichtMoeglichText()
+{
+    return QStringLiteral("auf diesem System nicht möglich");
+}
+
+} // namespace
+
+qint64 AttributWertNeu(qint64 wert, const AttributBuchstaben &wahl)
+{
+    wert = Bit(wert, AttributVersteckt, wahl.versteckt);
+    wert = Bit(wert, AttributSchreibschutz, wahl.schreibschutz);
+    wert = Bit(wert, AttributSystem, wahl.system);
+    wert = Bit(wert, AttributArchiv, wahl.archiv);
+    return wert;
+}
+
+AttributErgebnis AttributNeu(const QString &wertText, const QString &nameMitFormat, const AttributBuchstaben &wahl)
+{
+    AttributErgebnis e;
+    const std::u32string text = wertText.toStdU32String();
+    e.wert = AttributWertNeu(ZahlGeprueft(text, false).value_or(0), wahl);
+#ifndef Q_OS_WIN
+    const bool setztUnmoegliches = wahl.system == QLatin1Char('J') || wahl.archiv == QLatin1Char('J');
+    const bool punktNameSichtbar = wahl.versteckt == QLatin1Char('N') && nameMitFormat.startsWith(QLatin1Char('.'));
+    if (setztUnmoegliches || punktNameSichtbar)
+        e.fehler = NichtMoeglichText();
+#else
+    Q_UNUSED(nameMitFormat)
+#endif
+    return e;
+}
+
+QString ZeitUngueltigText()
+{
+    return QStringLiteral("????????_??????.000_?");
+}
+
+QString ZeitVor1900Text()
+{
+    return QStringLiteral("????????_??????_???_?");
+}
+
+namespace {
+
+constexpr qint64 MsJeTag = 86400000;
+
+// Part of a time text: its characters read as a decimal number; a leading "-" makes it
+// negative (so "-1" and "-001" are recognised as unusable), any other non-digit makes it
+// unreadable. A blank part is no number either.
+std::optional<int> Teil(const QString &text, int von, int laenge)
+{
+    if (text.size() < von - 1 + laenge)
+        return std::nullopt;
+    const QString teil = text.mid(von - 1, laenge);
+    bool ok = false;
+    const int wert = teil.toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return wert;
+}
+
+} // namespace
+
+std::optional<ZeitPunkt> ZeitPunktLesen(const QString &zeitText)
+{
+    const auto j = Teil(zeitText, 1, 4), mo = Teil(zeitText, 5, 2), t = Teil(zeitText, 7, 2);
+    const auto h = Teil(zeitText, 10, 2), mi = Teil(zeitText, 12, 2), s = Teil(zeitText, 14, 2);
+    const auto ms = Teil(zeitText, 17, 3);
+    if (!j || !mo || !t || !h || !mi || !s || !ms)
+        return std::nullopt;
+    if (*j < 0 || *mo < 0 || *t < 0 || *h < 0 || *mi < 0 || *s < 0 || *ms < 0)
+        return std::nullopt;
+    if (!QDate::isValid(*j, *mo, *t) || !QTime::isValid(*h, *mi, *s, *ms))
+        return std::nullopt;
+    return ZeitPunkt{QDate(*j, *mo, *t), QTime(*h, *mi, *s, *ms)};
+}
+
+QString ZeitPunktText(const ZeitPunkt &zeit)
+{
+    const QDate &d = zeit.datum;
+    const QTime &u = zeit.uhrzeit;
+    if (d.year() < 1900)
+        return ZeitVor1900Text();
+    if (d.year() > 9999)
+        return ZeitUngueltigText();
+    const QLatin1Char null('0');
+    return QStringLiteral("%1%2%3_%4%5%6_%7_%8")
+        .arg(d.year(), 4, 10, null)
+        .arg(d.month(), 2, 10, null)
+        .arg(d.day(), 2, 10, null)
+        .arg(u.hour(), 2, 10, null)
+        .arg(u.minute(), 2, 10, null)
+        .arg(u.second(), 2, 10, null)
+        .arg(u.msec(), 3, 10, null)
+        .arg(d.dayOfWeek());
+}
+
+std::optional<ZeitPunkt> ZeitAddieren(const ZeitPunkt &zeit, int einheit, qint64 betrag)
+{
+    if (einheit == 1 || einheit == 2) {
+        qint64 monate = 0;
+        if (einheit == 1 && __builtin_mul_overflow(betrag, qint64(12), &monate))
+            return std::nullopt;
+        if (einheit == 2)
+            monate = betrag;
+        qint64 index = qint64(zeit.datum.year()) * 12 + (zeit.datum.month() - 1);
+        if (__builtin_add_overflow(index, monate, &index))
+            return std::nullopt;
+        // Far beyond any time text; also keeps the year inside int.
+        if (index < 0 || index > qint64(100000) * 12)
+            return std::nullopt;
+        const int jahr = int(index / 12);
+        const int monat = int(index % 12) + 1;
+        if (jahr == 0)
+            return std::nullopt;
+        const int tag = std::min(zeit.datum.day(), QDate(jahr, monat, 1).daysInMonth());
+        return ZeitPunkt{QDate(jahr, monat, tag), zeit.uhrzeit};
+    }
+
+    static constexpr qint64 einheitMs[] = {0, 0, 0, MsJeTag, 3600000, 60000, 1000};
+    if (einheit < 3 || einheit > 6)
+        return std::nullopt;
+    qint64 delta = 0;
+    qint64 gesamt = 0;
+    // Milliseconds since day 0 of the Julian count: exact, no floating day fractions.
+    if (__builtin_mul_overflow(betrag, einheitMs[einheit], &delta)
+        || __builtin_mul_overflow(zeit.datum.toJulianDay(), MsJeTag, &gesamt)
+        || __builtin_add_overflow(gesamt, qint64(zeit.uhrzeit.msecsSinceStartOfDay()), &gesamt)
+        || __builtin_add_overflow(gesamt, delta, &gesamt))
+        return std::nullopt;
+    if (gesamt < 0)
+        return std::nullopt;
+    const QDate datum = QDate::fromJulianDay(gesamt / MsJeTag);
+    if (!datum.isValid() || datum.year() > 100000)
+        return std::nullopt;
+    return ZeitPunkt{datum, QTime::fromMSecsSinceStartOfDay(int(gesamt % MsJeTag))};
+}
+
+QString ZeitErgaenzen(const QString &vorgabe, const QString &jetzt)
+{
+    QString zeit = vorgabe;
+    const QLatin1Char leer(' ');
+    if (zeit.size() >= 15 && zeit.at(13) == leer && zeit.at(14) == leer && jetzt.size() >= 19
+        && zeit.size() >= 19)
+        zeit.replace(16, 3, jetzt.mid(16, 3));
+    for (int i = 0; i < 15 && i < zeit.size(); ++i)
+        if (zeit.at(i) == leer && i < jetzt.size())
+            zeit[i] = jetzt.at(i);
+    return zeit;
+}
+
+QString ZeitErgebnisText(const std::optional<ZeitPunkt> &zeit)
+{
+    if (!zeit)
+        return ZeitUngueltigText();
+    QString text = ZeitPunktText(*zeit);
+    const qint64 jahr = ZahlGeprueft(text.left(4).toStdU32String(), false).value_or(0);
+    if (jahr < 1980 || jahr > 2200)
+        text.replace(0, 4, QStringLiteral("????"));
+    return text;
+}
+
+QString ZielZeit(int code, const EintragZeiten &zeiten)
+{
+    switch (code / 10) {
+    case 12:
+        return zeiten.herstellung;
+    case 13:
+        return zeiten.zugriff;
+    default:
+        return zeiten.aenderung;
+    }
+}
+
+QString ZeitNeu(int code, const ZeitRegelFelder &felder, const EintragZeiten &zeiten, qint64 zeile)
+{
+    const QString jetzt = ZielZeit(code, zeiten);
+    QString basis;
+    switch (code % 10) {
+    case 1:
+        basis = felder.zeitWert;
+        break;
+    case 2:
+        basis = ZeitErgaenzen(felder.zeitWert, jetzt);
+        break;
+    case 3:
+        basis = jetzt;
+        break;
+    case 4:
+        basis = felder.quelle == QLatin1Char('A')   ? zeiten.aenderung
+                : felder.quelle == QLatin1Char('H') ? zeiten.herstellung
+                                                    : zeiten.zugriff;
+        break;
+    default:
+        return ZeitUngueltigText();
+    }
+
+    std::optional<ZeitPunkt> zeit = ZeitPunktLesen(basis);
+    if (zeit && (code % 10 == 1 || code % 10 == 3)) {
+        const qint64 betrag = ZahlGeprueft(felder.betrag.toStdU32String(), true).value_or(0);
+        qint64 gesamt = betrag;
+        // Numbered times move by (r - 1) steps; a product beyond 64 bits leaves the calendar.
+        if (code % 10 == 1 && __builtin_mul_overflow(zeile - 1, betrag, &gesamt))
+            zeit.reset();
+        else
+            zeit = ZeitAddieren(*zeit, felder.einheit, gesamt);
+    }
+    return ZeitErgebnisText(zeit);
+}
+
+} // namespace rinolux

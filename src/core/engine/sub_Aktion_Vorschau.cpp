@@ -207,10 +207,9 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
     const QList<TeilRegel> &teile = gelesen.regel.teile;
     const AktionsCode letzter = teile.last().code;
 
-    for (int z = 1; z <= n; ++z) {
+    // The new name starts as the present one; the new path is set by the name rules.
+    for (int z = 1; z <= n; ++z)
         vliste.ZelleSetzenUtf8(z, VZelle::NeuName, vliste.ZelleUtf8(z, VZelle::Name));
-        vliste.ZelleSetzenUtf8(z, VZelle::NeuPfad, vliste.ZelleUtf8(z, VZelle::Pfad));
-    }
 
     // First error per row from any sub-rule; every sub-rule counts, not only the last.
     std::vector<QString> fruehFehler(size_t(n) + 1);
@@ -238,12 +237,14 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         for (int z = 1; z <= n; ++z) {
             const ZeilenWerte werte = zeilenWerte(vliste, aliste, z);
             ZeilenErgebnis e;
-            if (name)
+            if (name) {
+                vliste.ZelleSetzenUtf8(z, VZelle::NeuPfad, vliste.ZelleUtf8(z, VZelle::Pfad));
                 e = lauf.name(werte);
-            else if (IstAttributCode(teil.code))
+            } else if (IstAttributCode(teil.code)) {
                 e = lauf.attribute(werte);
-            else
+            } else {
                 e = lauf.zeit(werte);
+            }
             vliste.ZelleSetzen(z, spalte, e.wert);
             if (!e.ok() && fruehFehler[size_t(z)].isEmpty())
                 fruehFehler[size_t(z)] = e.fehler;

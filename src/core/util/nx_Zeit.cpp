@@ -3,7 +3,9 @@
 #include <QDate>
 #include <QTime>
 
+#include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <limits>
 
 namespace rinolux {
@@ -71,13 +73,18 @@ bool lesen(const QString &text, QDate &tag, QTime &zeit)
     return tag.isValid() && zeit.isValid();
 }
 
+DatumWert wertAus(const QDate &tag, const QTime &zeit)
+{
+    const qint64 tage = nullTag().daysTo(tag);
+    const double bruch = double(zeit.msecsSinceStartOfDay()) / double(kMsProTag);
+    return tage >= 0 ? double(tage) + bruch : double(tage) - bruch;
+}
+
 } // namespace
 
 DatumWert nxDatumWert(const QDateTime &zeit)
 {
-    const qint64 tage = nullTag().daysTo(zeit.date());
-    const double bruch = double(zeit.time().msecsSinceStartOfDay()) / double(kMsProTag);
-    return tage >= 0 ? double(tage) + bruch : double(tage) - bruch;
+    return wertAus(zeit.date(), zeit.time());
 }
 
 QDateTime nxDatumAusWert(DatumWert wert)
@@ -104,7 +111,8 @@ std::optional<DatumWert> nxZeitAusText(const QString &text)
     QTime zeit;
     if (!lesen(text, tag, zeit))
         return std::nullopt;
-    return nxDatumWert(QDateTime(tag, zeit, Qt::LocalTime));
+    // From the fields themselves: a local time that daylight saving skips is still a value.
+    return wertAus(tag, zeit);
 }
 
 QString nxZeitTextAusDatum(const QDateTime &zeit)
@@ -135,11 +143,46 @@ QString nxDateiZeitZuText(DateiZeit zeit)
         ns += 1000000000;
         --sek;
     }
-    // Far beyond any calendar the text can show: keep the multiplication below from overflowing.
+    // Far beyond any calendar the text can show: keep the conversions below from overflowing.
     constexpr qint64 grenze = std::numeric_limits<qint64>::max() / 1000 - 1;
     if (sek > grenze || sek < -grenze)
         return kZeitTextUngueltig;
-    return nxZeitTextAusDatum(QDateTime::fromMSecsSinceEpoch(sek * 1000 + ns / 1000000, Qt::UTC));
+    // A listing converts three times per entry: localtime_r after one tzset per change of
+    // TZ, instead of QDateTime, which re-reads the zone file for every conversion.
+    static QByteArray letzteZone;
+    static bool zoneGesetzt = false;
+    const QByteArray zone = qgetenv("TZ");
+    if (!zoneGesetzt || zone != letzteZone) {
+        ::tzset();
+        letzteZone = zone;
+        zoneGesetzt = true;
+    }
+    const time_t t = static_cast<time_t>(sek);
+    struct tm tm = {};
+    if (static_cast<qint64>(t) != sek || ::localtime_r(&t, &tm) == nullptr)
+        return nxZeitTextAusDatum(QDateTime::fromMSecsSinceEpoch(sek * 1000 + ns / 1000000, Qt::UTC));
+    const int jahr = tm.tm_year + 1900;
+    if (jahr < 1900 || jahr > 9999)
+        return kZeitTextUngueltig;
+    char puffer[22];
+    const auto ziffern = [&puffer](int pos, int wert, int breite) {
+        for (int i = breite - 1; i >= 0; --i) {
+            puffer[pos + i] = char('0' + wert % 10);
+            wert /= 10;
+        }
+    };
+    ziffern(0, jahr, 4);
+    ziffern(4, tm.tm_mon + 1, 2);
+    ziffern(6, tm.tm_mday, 2);
+    puffer[8] = '_';
+    ziffern(9, tm.tm_hour, 2);
+    ziffern(11, tm.tm_min, 2);
+    ziffern(13, std::min(tm.tm_sec, 59), 2);
+    puffer[15] = '_';
+    ziffern(16, int(ns / 1000000), 3);
+    puffer[19] = '_';
+    puffer[20] = char('0' + (tm.tm_wday == 0 ? 7 : tm.tm_wday)); // Monday 1 .. Sunday 7
+    return QString::fromLatin1(puffer, 21);
 }
 
 std::optional<DateiZeit> nxTextZuDateiZeit(const QString &text)

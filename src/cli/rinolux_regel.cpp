@@ -266,7 +266,7 @@ int main(int argc, char **argv)
         for (int s = 1; s <= VZelle::Anzahl; ++s) {
             if (s > 1)
                 aus += '\t';
-            aus += vorschau.ZelleUtf8(z, s).toByteArray();
+            aus.append(vorschau.ZelleUtf8(z, s));
         }
         aus += '\n';
         if (aus.size() > (1 << 20)) {

@@ -55,7 +55,17 @@ private:
     qint64 m_abstand = 1;
 };
 
-ZeilenWerte zeilenWerte(const ListenDaten &v, const ListenDaten &a, int zeile)
+// Whether a sub-rule reads more of the entry than its names: "was anderes" may take the
+// size or a time, attribute and time rules work on those values, numbers may restart per
+// directory. The others need only the names, which saves decoding six cells per row.
+bool brauchtEintragsWerte(const TeilRegel &teil)
+{
+    const AktionsCode c = teil.code;
+    return c == 211 || c == 221 || IstAttributCode(c) || IstZeitCode(c) || c == 213 || c == 214 || c == 223 ||
+           c == 224;
+}
+
+ZeilenWerte zeilenWerte(const ListenDaten &v, const ListenDaten &a, int zeile, bool eintragsWerte)
 {
     ZeilenWerte w;
     w.pfad = v.Zelle(zeile, VZelle::Pfad);
@@ -63,18 +73,18 @@ ZeilenWerte zeilenWerte(const ListenDaten &v, const ListenDaten &a, int zeile)
     w.neuerName = v.Zelle(zeile, VZelle::NeuName);
     w.zeile = zeile;
     const int eintrag = v.Link(zeile);
-    if (eintrag >= 1 && eintrag <= a.Anzahl()) {
+    if (eintragsWerte && eintrag >= 1 && eintrag <= a.Anzahl()) {
         w.groesse = a.Zelle(eintrag, AZelle::Bytes);
         w.attribute = a.Zelle(eintrag, AZelle::Attribute);
         w.zeiten.herstellung = a.Zelle(eintrag, AZelle::ZeitH);
         w.zeiten.aenderung = a.Zelle(eintrag, AZelle::ZeitA);
         w.zeiten.zugriff = a.Zelle(eintrag, AZelle::ZeitZ);
         w.verzeichnisNummer = a.Zelle(eintrag, AZelle::PfadNr).toLongLong();
+        // A second attribute rule of a combined rule works on what the first one left.
+        const QString neueAttribute = v.Zelle(zeile, VZelle::NeuAttribute);
+        if (!neueAttribute.isEmpty())
+            w.attribute = neueAttribute;
     }
-    // A second attribute rule of a combined rule works on what the first one left.
-    const QString neueAttribute = v.Zelle(zeile, VZelle::NeuAttribute);
-    if (!neueAttribute.isEmpty())
-        w.attribute = neueAttribute;
     return w;
 }
 
@@ -233,9 +243,10 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         if (IstHerstellCode(teil.code))
             continue; // creation rows come from their own preview
         const bool name = IstNamenCode(teil.code);
+        const bool eintragsWerte = brauchtEintragsWerte(teil);
         const int spalte = neuSpalte(teil.code);
         for (int z = 1; z <= n; ++z) {
-            const ZeilenWerte werte = zeilenWerte(vliste, aliste, z);
+            const ZeilenWerte werte = zeilenWerte(vliste, aliste, z, eintragsWerte);
             ZeilenErgebnis e;
             if (name) {
                 vliste.ZelleSetzenUtf8(z, VZelle::NeuPfad, vliste.ZelleUtf8(z, VZelle::Pfad));

@@ -1,0 +1,133 @@
+// The preview of "Ändern: alle Leerzeichen durch _ ersetzen" on 100,000 entries, beside the
+// dry run of the Debian `rename` tool (rename -n 's/ /_/g') on the very same names, and
+// `rinolux-regel --verzeichnis` end to end on the same directory.
+//
+//   build-rel/bench/sub_Aktion_VorschauBench --benchmark_min_time=2
+//
+// "Vorschau" is the preview step itself: rows from the marked entries, the rule on every
+// row, the checks and the summary. The entries were listed and filled in beforehand.
+// "RenameTrockenlauf" and "RinoluxRegelVerzeichnis" are wall times of whole processes.
+
+#include "core/engine/RegelListe.h"
+#include "core/engine/sub_Aktion_Vorschau.h"
+#include "core/platform/Plattform.h"
+#include "core/selection/sub_Auswahl.h"
+#include "core/shell/Fortschritt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace rinolux;
+
+namespace {
+
+constexpr int kAnzahl = 100000;
+const QString kRegel = QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen");
+
+struct Bestand
+{
+    std::unique_ptr<QTemporaryDir> dir;
+    QString pfad;
+    QByteArray namenZeilen; // for rename: one name per line
+    ListenDaten auswahl;
+    QString regelCode;
+};
+
+Bestand &bestand()
+{
+    static Bestand b = [] {
+        Bestand x;
+        const QString basis = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/rinolux-bench-XXXXXX")
+                                                                         : QDir::tempPath() + QStringLiteral("/rinolux-bench-XXXXXX");
+        x.dir = std::make_unique<QTemporaryDir>(basis);
+        x.pfad = x.dir->path() + u'/';
+        const QStringList woerter = {QStringLiteral("Urlaub am See"), QStringLiteral("Foto"), QStringLiteral("Brief an Oma"),
+                                     QStringLiteral("Konto Auszug"), QStringLiteral("Straße"), QStringLiteral("Übersicht Q")};
+        for (int i = 0; i < kAnzahl; ++i) {
+            const QString name = woerter[i % woerter.size()] + QStringLiteral(" %1.jpg").arg(i, 6, 10, QChar(u'0'));
+            QFile f(x.pfad + name);
+            if (f.open(QIODevice::WriteOnly))
+                f.close();
+            x.namenZeilen += name.toUtf8() + '\n';
+        }
+        SuchTreffer treffer;
+        plattform::verzeichnisLesen(x.pfad, plattform::Details::Alle, [&](const plattform::Eintrag &e) {
+            TNxSuchTyp d;
+            d.zeitA = nxAuswahlZeitText(e.aenderung);
+            d.zeitH = nxAuswahlZeitText(e.herstellung);
+            d.zeitZ = nxAuswahlZeitText(e.zugriff);
+            d.groesse = e.groesse;
+            d.attribute = qint32(e.attribute);
+            d.pfadNr = 1;
+            treffer.Neu(x.pfad, e.name, d);
+            return true;
+        });
+        StillerFortschritt fort;
+        nxAuswahlFuellen(x.auswahl, treffer, AuswahlFuellung{}, fort);
+        x.auswahl.AlleMarkieren(true);
+        const RegelListe regeln = StandardRegeln();
+        x.regelCode = regeln.code(int(regeln.beschreibungen().indexOf(kRegel)));
+        return x;
+    }();
+    return b;
+}
+
+void Vorschau(benchmark::State &state)
+{
+    Bestand &b = bestand();
+    StillerFortschritt fort;
+    for (auto _ : state) {
+        ListenDaten v(VZelle::Anzahl);
+        VorschauZeilenAufbauen(v, b.auswahl, 221);
+        const VorschauLaufErgebnis e = Aktion_VorschauAnzeigen(v, b.auswahl, b.regelCode, {}, fort);
+        if (e.zeilen != kAnzahl || e.fehler != 0)
+            state.SkipWithError("unerwartetes Ergebnis der Vorschau");
+        benchmark::DoNotOptimize(e);
+    }
+    state.SetItemsProcessed(state.iterations() * kAnzahl);
+}
+BENCHMARK(Vorschau)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void RenameTrockenlauf(benchmark::State &state)
+{
+    Bestand &b = bestand();
+    for (auto _ : state) {
+        QProcess p;
+        p.setWorkingDirectory(b.pfad);
+        p.setStandardOutputFile(QProcess::nullDevice());
+        p.setStandardErrorFile(QProcess::nullDevice());
+        p.start(QStringLiteral("rename"), {QStringLiteral("-n"), QStringLiteral("s/ /_/g")});
+        p.write(b.namenZeilen);
+        p.closeWriteChannel();
+        if (!p.waitForFinished(600000) || p.exitCode() != 0)
+            state.SkipWithError("rename -n ist nicht gelaufen");
+    }
+}
+BENCHMARK(RenameTrockenlauf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void RinoluxRegelVerzeichnis(benchmark::State &state)
+{
+    Bestand &b = bestand();
+    QTemporaryDir konfig;
+    for (auto _ : state) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), konfig.path());
+        p.setProcessEnvironment(env);
+        p.setStandardOutputFile(QProcess::nullDevice());
+        p.start(QStringLiteral(RINOLUX_REGEL_PROGRAMM), {QStringLiteral("--regel"), kRegel, QStringLiteral("--verzeichnis"), b.pfad});
+        if (!p.waitForFinished(600000) || p.exitCode() != 0)
+            state.SkipWithError("rinolux-regel ist nicht gelaufen");
+    }
+}
+BENCHMARK(RinoluxRegelVerzeichnis)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,218 @@
+#include "core/engine/VorschauPruefung.h"
+
+#include "core/engine/RegelCode.h"
+#include "core/util/nx_Format.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace rinolux {
+
+namespace {
+
+QString ohneRahmenzeichen(QString s)
+{
+    s.remove(u'\t');
+    s.remove(u'\r');
+    s.remove(u'\n');
+    return s;
+}
+
+const QRegularExpression &platzhalterMuster()
+{
+    // The innermost "<...>" without TAB: "<a<b>" holds the placeholder "<b>".
+    static const QRegularExpression muster(QStringLiteral("<([^<>\\t]+)>"));
+    return muster;
+}
+
+// Characters not allowed in a name; kept as one text in this order.
+const QString &verboteneZeichen()
+{
+    static const QString z = QStringLiteral("/:\"<>|?*");
+    return z;
+}
+
+} // namespace
+
+QList<Platzhalter> PlatzhalterFinden(const QString &regelCode)
+{
+    QList<Platzhalter> liste;
+    QHash<QString, bool> gesehen;
+    auto it = platzhalterMuster().globalMatch(regelCode);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        const QString schluessel = m.captured(1).toLower();
+        if (gesehen.contains(schluessel))
+            continue;
+        gesehen.insert(schluessel, true);
+        liste.append({m.captured(0), schluessel});
+    }
+    return liste;
+}
+
+QString PlatzhalterErsetzen(const QString &regelCode, const QList<Platzhalter> &platzhalter,
+                            const QStringList &werte)
+{
+    QHash<QString, QString> wert;
+    for (qsizetype i = 0; i < platzhalter.size() && i < werte.size(); ++i)
+        wert.insert(platzhalter[i].schluessel, ohneRahmenzeichen(werte[i]));
+    QString ergebnis;
+    ergebnis.reserve(regelCode.size());
+    qsizetype pos = 0;
+    auto it = platzhalterMuster().globalMatch(regelCode);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        ergebnis += QStringView(regelCode).mid(pos, m.capturedStart(0) - pos);
+        const auto gefunden = wert.constFind(m.captured(1).toLower());
+        ergebnis += gefunden != wert.constEnd() ? *gefunden : m.captured(0);
+        pos = m.capturedEnd(0);
+    }
+    ergebnis += QStringView(regelCode).mid(pos);
+    return ergebnis;
+}
+
+QString VorschauSchluesselFalten(const QString &text)
+{
+    QString s = text;
+    for (QChar &c : s) {
+        const char16_t u = c.unicode();
+        if (u >= u'A' && u <= u'Z')
+            c = QChar(char16_t(u + (u'a' - u'A')));
+    }
+    return s;
+}
+
+QList<bool> VorschauDoppelteMarkieren(const QStringList &neuePfade, const QStringList &neueNamen)
+{
+    const qsizetype n = std::min(neuePfade.size(), neueNamen.size());
+    QList<bool> doppelt(n, false);
+    QHash<QString, qsizetype> erster;
+    erster.reserve(n);
+    for (qsizetype i = 0; i < n; ++i) {
+        // NUL cannot stand in a path or a name, so the key is unambiguous.
+        const QString schluessel = VorschauSchluesselFalten(neuePfade[i]) + QChar(u'\0') +
+                                   VorschauSchluesselFalten(neueNamen[i]);
+        const auto it = erster.constFind(schluessel);
+        if (it == erster.constEnd()) {
+            erster.insert(schluessel, i);
+            continue;
+        }
+        doppelt[i] = true;
+        doppelt[*it] = true;
+    }
+    return doppelt;
+}
+
+PruefErgebnis VorschauNamenPruefen(const NamensPruefungEingabe &e)
+{
+    const QString &name = e.neuerName;
+    if (name.endsWith(u' '))
+        return {QStringLiteral("Name hat Leerzeichen am Ende"), true};
+    QString ohneBlanks = name;
+    ohneBlanks.remove(u' ');
+    if (ohneBlanks.isEmpty())
+        return {QStringLiteral("neuer Name zu kurz"), true};
+    // The path limit of 250 characters stays; a name over 255 bytes is refused by Linux.
+    if (e.neuerPfad.size() + name.size() > 250 || name.toUtf8().size() > 255)
+        return {QStringLiteral("neuer Pfad+Name zu lang (maximal 250 Zeichen erlaubt)"), true};
+    if (std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c == u'.'; }))
+        return {QStringLiteral("neuer Name nicht möglich"), true};
+    if (name == QStringLiteral("?"))
+        return {QStringLiteral("neuer Name nicht möglich"), true};
+    for (QChar c : name) {
+        // Control characters would break the line- and TAB-framed undo file.
+        if (verboteneZeichen().contains(c) || c.unicode() < 0x20)
+            return {QStringLiteral("neuer Name enthält unmögliches Zeichen"), true};
+    }
+    if (e.doppelt)
+        return {QStringLiteral("neuer Name doppelt"), true};
+    const QString alt = e.alterPfad + e.alterName;
+    const QString neu = e.neuerPfad + name;
+    if (e.kopieRegel && alt.compare(neu, Qt::CaseInsensitive) == 0)
+        return {QStringLiteral("neuer Name schon vorhanden"), true};
+    if (alt == neu)
+        return {QStringLiteral("keine Veränderung"), false};
+    return {QStringLiteral("ok"), false};
+}
+
+PruefErgebnis VorschauAttributPruefen(const QString &neu, const QString &jetzt)
+{
+    return {neu != jetzt ? QStringLiteral("ok") : QStringLiteral("keine Veränderung"), false};
+}
+
+PruefErgebnis VorschauZeitPruefen(const QString &neu, const QString &jetzt)
+{
+    if (neu.contains(u'?'))
+        return {QStringLiteral("falsche Zeit"), true};
+    return {neu != jetzt ? QStringLiteral("ok") : QStringLiteral("keine Veränderung"), false};
+}
+
+int VorschauFehlerSprung(int anzahl, int aktuell, bool abwaerts, const std::function<bool(int)> &warnung)
+{
+    if (anzahl < 1)
+        return 0;
+    if (aktuell < 0 || aktuell > anzahl)
+        aktuell = 0;
+    // Without a current row the upward search starts at the last row.
+    if (!abwaerts && aktuell == 0)
+        aktuell = anzahl + 1;
+    for (int k = 1; k <= anzahl; ++k) {
+        int zeile;
+        if (abwaerts)
+            zeile = (aktuell + k - 1) % anzahl + 1;
+        else
+            zeile = ((aktuell - k - 1) % anzahl + anzahl) % anzahl + 1;
+        if (warnung(zeile))
+            return zeile;
+    }
+    return 0;
+}
+
+} // namespace rinolux
+
+namespace rinolux {
+
+VorschauAuswertung AnzeigeVorschauAuswertung(int code, qint64 zeilen, qint64 fehler, qint64 ueberschuss)
+{
+    if (!IstBekannterCode(code))
+        return {QStringLiteral("Die Regel ist veraltet und kann nicht mehr verwendet werden."), VorschauFarbe::Normal,
+                false};
+    if (ueberschuss > 0 && (code == 209 || code == 229)) {
+        if (code == 209)
+            return {QStringLiteral("In der oben stehenden Liste sind ") + nxZahlText(ueberschuss) +
+                        QStringLiteral(" neue Namen zu viel."),
+                    VorschauFarbe::Normal, false};
+        return {QStringLiteral("Im unteren Zeichen-Eingabefeld sind ") + nxZahlText(ueberschuss) +
+                    QStringLiteral(" Zeichen zu viel."),
+                VorschauFarbe::Normal, false};
+    }
+    if (ueberschuss < 0 && (code == 209 || code == 229)) {
+        // The surplus is at least -(row count), so negating it cannot overflow.
+        const qint64 fehlend = -ueberschuss;
+        if (code == 209)
+            return {QStringLiteral("In der oben stehenden Liste fehlen ") + nxZahlText(fehlend) +
+                        QStringLiteral(" neue Namen."),
+                    VorschauFarbe::Normal, false};
+        return {QStringLiteral("Im unteren Zeichen-Eingabefeld fehlen ") + nxZahlText(fehlend) +
+                    QStringLiteral(" Zeichen."),
+                VorschauFarbe::Normal, false};
+    }
+    if (zeilen <= 0)
+        return {QStringLiteral("Die Anzahl der Dateien oder Verzeichnisse ist zu gering."), VorschauFarbe::Normal, false};
+    const QString verb = IstHerstellCode(code) ? QStringLiteral("hergestellt") : QStringLiteral("geändert");
+    if ((code == 250 && fehler == 1) || fehler >= zeilen)
+        return {QStringLiteral("Keine kann ") + verb + QStringLiteral(" werden. Alle ") + nxZahlText(fehler) +
+                    QStringLiteral(" sind fehlerhaft."),
+                VorschauFarbe::Rot, false};
+    if (fehler <= 0)
+        return {QStringLiteral("Alle ") + nxZahlText(zeilen) + QStringLiteral(" können ") + verb +
+                    QStringLiteral(" werden. ->"),
+                VorschauFarbe::Gruen, true};
+    return {QStringLiteral("Nur ") + nxZahlText(zeilen - fehler) + QStringLiteral(" können ") + verb +
+                QStringLiteral(" werden. ") + nxZahlText(fehler) + QStringLiteral(" sind fehlerhaft. ->"),
+            VorschauFarbe::Gelb, true};
+}
+
+} // namespace rinolux

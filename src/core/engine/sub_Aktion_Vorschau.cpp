@@ -1,0 +1,339 @@
+#include "core/engine/sub_Aktion_Vorschau.h"
+
+#include "core/engine/TeilRegelAnwenden.h"
+#include "core/selection/sub_Auswahl.h"
+#include "core/shell/Fortschritt.h"
+#include "core/util/nx_Debug.h"
+
+#include <vector>
+
+namespace rinolux {
+
+namespace {
+
+bool imBereich(AktionsCode c, AktionsCode von, AktionsCode bis) { return c >= von && c <= bis; }
+
+// Selection cells that fill the three time columns, by the target time of the code.
+std::array<int, 3> zeitZellen(AktionsCode code)
+{
+    switch (code / 10) {
+    case 12: return {AZelle::ZeitH, AZelle::ZeitA, AZelle::ZeitZ};
+    case 13: return {AZelle::ZeitZ, AZelle::ZeitA, AZelle::ZeitH};
+    default: return {AZelle::ZeitA, AZelle::ZeitH, AZelle::ZeitZ};
+    }
+}
+
+// Column that holds the new value of a code's rows.
+int neuSpalte(AktionsCode code)
+{
+    if (IstZeitCode(code))
+        return VZelle::NeuZeit;
+    if (IstAttributCode(code))
+        return VZelle::NeuAttribute;
+    return VZelle::NeuName;
+}
+
+// Calls FortSchritt at most 10,000 times over the whole run, and reads Abbruch each row.
+class Schritte final
+{
+public:
+    Schritte(Fortschritt &fort, qint64 gesamt) : m_fort(fort), m_gesamt(std::max<qint64>(gesamt, 1))
+    {
+        m_abstand = std::max<qint64>(m_gesamt / 10000, 1);
+    }
+    // False when the user cancelled.
+    bool weiter(qint64 erledigt)
+    {
+        if (erledigt % m_abstand == 0 || erledigt == m_gesamt)
+            m_fort.FortSchritt(m_gesamt, erledigt, m_gesamt, erledigt);
+        return !m_fort.Abbruch;
+    }
+
+private:
+    Fortschritt &m_fort;
+    qint64 m_gesamt;
+    qint64 m_abstand = 1;
+};
+
+// Whether a sub-rule reads more of the entry than its names: "was anderes" may take the
+// size or a time, attribute and time rules work on those values, numbers may restart per
+// directory. The others need only the names, which saves decoding six cells per row.
+bool brauchtEintragsWerte(const TeilRegel &teil)
+{
+    const AktionsCode c = teil.code;
+    return c == 211 || c == 221 || IstAttributCode(c) || IstZeitCode(c) || c == 213 || c == 214 || c == 223 ||
+           c == 224;
+}
+
+ZeilenWerte zeilenWerte(const ListenDaten &v, const ListenDaten &a, int zeile, bool eintragsWerte)
+{
+    ZeilenWerte w;
+    w.pfad = v.Zelle(zeile, VZelle::Pfad);
+    w.name = v.Zelle(zeile, VZelle::Name);
+    w.neuerName = v.Zelle(zeile, VZelle::NeuName);
+    w.zeile = zeile;
+    const int eintrag = v.Link(zeile);
+    if (eintragsWerte && eintrag >= 1 && eintrag <= a.Anzahl()) {
+        w.groesse = a.Zelle(eintrag, AZelle::Bytes);
+        w.attribute = a.Zelle(eintrag, AZelle::Attribute);
+        w.zeiten.herstellung = a.Zelle(eintrag, AZelle::ZeitH);
+        w.zeiten.aenderung = a.Zelle(eintrag, AZelle::ZeitA);
+        w.zeiten.zugriff = a.Zelle(eintrag, AZelle::ZeitZ);
+        w.verzeichnisNummer = a.Zelle(eintrag, AZelle::PfadNr).toLongLong();
+        // A second attribute rule of a combined rule works on what the first one left.
+        const QString neueAttribute = v.Zelle(zeile, VZelle::NeuAttribute);
+        if (!neueAttribute.isEmpty())
+            w.attribute = neueAttribute;
+    }
+    return w;
+}
+
+} // namespace
+
+const QStringList &VorschauSpaltenTitel()
+{
+    static const QStringList titel{QString(),
+                                   QStringLiteral(" jetziger Pfad"),
+                                   QStringLiteral(" jetziger Name.Format"),
+                                   QStringLiteral(" jetzige Zeit"),
+                                   QString(),
+                                   QString(),
+                                   QStringLiteral(" Attribute"),
+                                   QStringLiteral(" neuer Pfad"),
+                                   QStringLiteral(" neuer Name.Format"),
+                                   QStringLiteral(" neue Zeit"),
+                                   QStringLiteral(" neue Attribute"),
+                                   QStringLiteral(" Prüfungs-Ergebnis")};
+    return titel;
+}
+
+QList<int> VorschauSichtbareSpalten(AktionsCode code)
+{
+    if (IstNamenCode(code))
+        return {2, 11, 8};
+    if (IstAttributCode(code))
+        return {2, 11, 6, 10};
+    if (IstZeitCode(code))
+        return {2, 11, 3, 9};
+    if (IstHerstellCode(code))
+        return {2, 11, 7, 8};
+    return {8};
+}
+
+bool VorschauZeilenJeEintrag(AktionsCode c)
+{
+    return IstZeitCode(c) || IstAttributCode(c) || IstNamenCode(c) || c == 249 || c == 250 ||
+           imBereich(c, 271, 274) || c == 281 || c == 291;
+}
+
+bool VorschauBrauchtAuswahl(AktionsCode c)
+{
+    return VorschauZeilenJeEintrag(c) || c == 251 || c == 261;
+}
+
+void VorschauZeilenAufbauen(ListenDaten &vliste, const ListenDaten &aliste, AktionsCode code)
+{
+    vliste.Leeren(VorschauZeilenJeEintrag(code) ? aliste.MarkiertAnzahl() : 0);
+    if (vliste.ZellenAnzahl() != VZelle::Anzahl)
+        vliste.ZellenAnzahlSetzen(VZelle::Anzahl);
+    if (!VorschauZeilenJeEintrag(code))
+        return;
+    const bool zeit = IstZeitCode(code);
+    const bool attribut = IstAttributCode(code);
+    const std::array<int, 3> zeiten = zeitZellen(code);
+    for (int pos = 1; pos <= aliste.Anzahl(); ++pos) {
+        const int eintrag = aliste.ZeileAn(pos);
+        if (!aliste.Markiert(eintrag))
+            continue;
+        const int z = vliste.ZeilenAnhaengen(1);
+        vliste.VerzSetzen(z, aliste.Verz(eintrag));
+        vliste.LinkSetzen(z, eintrag);
+        vliste.ZelleSetzenUtf8(z, VZelle::Pfad, aliste.ZelleUtf8(eintrag, AZelle::Pfad));
+        vliste.ZelleSetzenUtf8(z, VZelle::Name, aliste.ZelleUtf8(eintrag, AZelle::Name));
+        if (zeit) {
+            vliste.ZelleSetzenUtf8(z, VZelle::Zeit, aliste.ZelleUtf8(eintrag, zeiten[0]));
+            vliste.ZelleSetzenUtf8(z, VZelle::Zeit2, aliste.ZelleUtf8(eintrag, zeiten[1]));
+            vliste.ZelleSetzenUtf8(z, VZelle::Zeit3, aliste.ZelleUtf8(eintrag, zeiten[2]));
+        }
+        if (attribut)
+            vliste.ZelleSetzenUtf8(z, VZelle::Attribute, aliste.ZelleUtf8(eintrag, AZelle::Attribute));
+    }
+}
+
+QString VorschauVeralten(ListenDaten &vliste, AktionsCode code, int markiert, const QString &ersteSeite)
+{
+    nxDebugZeile(QStringLiteral("Aktion_VorschauTimerEinschaltenWennErlaubt"));
+    QString text = VorschauVeraltetText;
+    if (VorschauBrauchtAuswahl(code) && markiert <= 0)
+        text = QStringLiteral("Auf der Seite [") + ersteSeite.trimmed() +
+               QStringLiteral("] muss mindestens ein Name ausgewählt sein.");
+    const bool herstellen = IstHerstellCode(code);
+    const int spalte = neuSpalte(code);
+    for (int z = 1; z <= vliste.Anzahl(); ++z) {
+        if (herstellen) {
+            vliste.ZelleSetzen(z, VZelle::NeuPfad, QString());
+            vliste.ZelleSetzen(z, VZelle::NeuName, QString());
+        } else {
+            vliste.ZelleSetzen(z, spalte, QString());
+        }
+        vliste.ZelleSetzen(z, VZelle::Ergebnis, VorschauVeraltetText);
+        vliste.WarnSetzen(z, true);
+    }
+    return text;
+}
+
+VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDaten &aliste,
+                                             const QString &regelCode, const VorschauOptionen &optionen,
+                                             Fortschritt &fort)
+{
+    DebugSchritt schritt(QStringLiteral("Aktion_VorschauAnzeigen"));
+    VorschauLaufErgebnis ergebnis;
+    fort.Abbruch = false;
+    if (optionen.gross)
+        fort.FortEin(2, optionen.anker, true);
+    fort.FortAbschnittNeu(QStringLiteral("Vorschau"), true, true);
+
+    // Placeholders: each distinct name is asked once; without an answer they stay.
+    QString code = regelCode;
+    const QList<Platzhalter> platzhalter = PlatzhalterFinden(code);
+    if (!platzhalter.isEmpty() && optionen.platzhalter) {
+        QStringList werte;
+        if (optionen.platzhalter->PlatzhalterWerte(platzhalter, werte))
+            code = PlatzhalterErsetzen(code, platzhalter, werte);
+    }
+    ergebnis.regelCode = code;
+
+    const RegelLeseErgebnis gelesen = RegelLesen(code);
+    const int n = vliste.Anzahl();
+    if (!gelesen.gueltig() || gelesen.regel.teile.isEmpty()) {
+        // An outdated or broken record changes nothing; the summary says it cannot be used.
+        vliste.Leeren();
+        fort.FortAbschnittMax();
+        if (optionen.gross)
+            fort.FortAus();
+        ergebnis.auswertung = AnzeigeVorschauAuswertung(0, 0, 0, 0);
+        return ergebnis;
+    }
+    const QList<TeilRegel> &teile = gelesen.regel.teile;
+    const AktionsCode letzter = teile.last().code;
+
+    // The new name starts as the present one; the new path is set by the name rules.
+    for (int z = 1; z <= n; ++z)
+        vliste.ZelleSetzenUtf8(z, VZelle::NeuName, vliste.ZelleUtf8(z, VZelle::Name));
+
+    // First error per row from any sub-rule; every sub-rule counts, not only the last.
+    std::vector<QString> fruehFehler(size_t(n) + 1);
+    AktionsCode ueberschussCode = letzter;
+    Schritte schritte(fort, qint64(n) * teile.size());
+    bool abgebrochen = false;
+    for (qsizetype s = 0; s < teile.size() && !abgebrochen; ++s) {
+        const TeilRegel &teil = teile[s];
+        TeilRegelLauf lauf(teil, optionen.suchErgebnis);
+        const qint64 d = lauf.ueberschuss(n);
+        if (d != 0 && ergebnis.ueberschuss == 0) {
+            ergebnis.ueberschuss = d;
+            ueberschussCode = teil.code;
+        }
+        if (const std::optional<QString> f = lauf.regelFehler()) {
+            for (int z = 1; z <= n; ++z)
+                if (fruehFehler[size_t(z)].isEmpty())
+                    fruehFehler[size_t(z)] = *f;
+            continue;
+        }
+        if (IstHerstellCode(teil.code))
+            continue; // creation rows come from their own preview
+        const bool name = IstNamenCode(teil.code);
+        const bool eintragsWerte = brauchtEintragsWerte(teil);
+        const int spalte = neuSpalte(teil.code);
+        for (int z = 1; z <= n; ++z) {
+            const ZeilenWerte werte = zeilenWerte(vliste, aliste, z, eintragsWerte);
+            ZeilenErgebnis e;
+            if (name) {
+                vliste.ZelleSetzenUtf8(z, VZelle::NeuPfad, vliste.ZelleUtf8(z, VZelle::Pfad));
+                e = lauf.name(werte);
+            } else if (IstAttributCode(teil.code)) {
+                e = lauf.attribute(werte);
+            } else {
+                e = lauf.zeit(werte);
+            }
+            vliste.ZelleSetzen(z, spalte, e.wert);
+            if (!e.ok() && fruehFehler[size_t(z)].isEmpty())
+                fruehFehler[size_t(z)] = e.fehler;
+            if (!schritte.weiter(qint64(s) * n + z)) {
+                abgebrochen = true;
+                break;
+            }
+        }
+    }
+    fort.FortAbschnittMax();
+    fort.FortAbschnittNeu(QStringLiteral("Vorschau"), true, true);
+
+    if (!abgebrochen && n > 0) {
+        if (IstNamenCode(letzter)) {
+            QStringList pfade;
+            QStringList namen;
+            pfade.reserve(n);
+            namen.reserve(n);
+            for (int z = 1; z <= n; ++z) {
+                pfade.append(vliste.Zelle(z, VZelle::NeuPfad));
+                namen.append(vliste.Zelle(z, VZelle::NeuName));
+            }
+            const QList<bool> doppelt = VorschauDoppelteMarkieren(pfade, namen);
+            Schritte pruefSchritte(fort, n);
+            for (int z = 1; z <= n; ++z) {
+                NamensPruefungEingabe e;
+                e.neuerName = namen[z - 1];
+                e.neuerPfad = pfade[z - 1];
+                e.alterPfad = vliste.Zelle(z, VZelle::Pfad);
+                e.alterName = vliste.Zelle(z, VZelle::Name);
+                e.doppelt = doppelt[z - 1];
+                const PruefErgebnis p = VorschauNamenPruefen(e);
+                vliste.ZelleSetzen(z, VZelle::Ergebnis, p.text);
+                vliste.WarnSetzen(z, p.fehler);
+                if (!pruefSchritte.weiter(z)) {
+                    abgebrochen = true;
+                    break;
+                }
+            }
+        } else if (IstAttributCode(letzter) || IstZeitCode(letzter)) {
+            for (int z = 1; z <= n; ++z) {
+                const PruefErgebnis p =
+                    IstAttributCode(letzter)
+                        ? VorschauAttributPruefen(vliste.Zelle(z, VZelle::NeuAttribute),
+                                                  vliste.Zelle(z, VZelle::Attribute))
+                        : VorschauZeitPruefen(vliste.Zelle(z, VZelle::NeuZeit), vliste.Zelle(z, VZelle::Zeit));
+                vliste.ZelleSetzen(z, VZelle::Ergebnis, p.text);
+                vliste.WarnSetzen(z, p.fehler);
+            }
+        }
+        for (int z = 1; z <= n; ++z) {
+            if (!fruehFehler[size_t(z)].isEmpty()) {
+                vliste.ZelleSetzen(z, VZelle::Ergebnis, fruehFehler[size_t(z)]);
+                vliste.WarnSetzen(z, true);
+            }
+        }
+    }
+    if (abgebrochen || fort.Abbruch) {
+        abgebrochen = true;
+        for (int z = 1; z <= n; ++z) {
+            vliste.ZelleSetzen(z, VZelle::Ergebnis, VorschauAbgebrochenText);
+            vliste.WarnSetzen(z, true);
+        }
+    }
+
+    qint64 fehler = 0;
+    for (int z = 1; z <= n; ++z)
+        fehler += vliste.Warn(z) ? 1 : 0;
+    ergebnis.code = ergebnis.ueberschuss != 0 ? ueberschussCode : letzter;
+    ergebnis.zeilen = n;
+    ergebnis.fehler = fehler;
+    ergebnis.abgebrochen = abgebrochen;
+    ergebnis.auswertung = AnzeigeVorschauAuswertung(ergebnis.code, n, fehler, ergebnis.ueberschuss);
+
+    fort.FortAbschnittMax();
+    if (optionen.gross)
+        fort.FortAus();
+    return ergebnis;
+}
+
+} // namespace rinolux

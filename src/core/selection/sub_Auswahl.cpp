@@ -1,0 +1,392 @@
+#include "core/selection/sub_Auswahl.h"
+
+#include "core/selection/sub_Sortieren.h"
+#include "core/shell/Fortschritt.h"
+#include "core/util/nx_Debug.h"
+#include "core/util/nx_U32Text.h"
+#include "core/util/nx_ZeichenEinfach.h"
+#include "core/util/nx_Adresse.h"
+#include "core/util/nx_Format.h"
+#include "core/util/nx_Zeit.h"
+
+#include <QSet>
+
+#include <charconv>
+
+namespace rinolux {
+
+namespace {
+constexpr int ZeilenBlock = 3000;
+} // namespace
+
+void SuchTreffer::Neu(const QString &verzeichnis, const QString &name, TNxSuchTyp daten)
+{
+    if (m_namen.size() == m_namen.capacity()) {
+        const size_t platz = m_namen.capacity() + Schritt;
+        m_verz.reserve(platz);
+        m_namen.reserve(platz);
+        m_daten.reserve(platz);
+    }
+    m_verz.push_back(verzeichnis);
+    m_namen.push_back(name);
+    m_daten.push_back(std::move(daten));
+}
+
+void SuchTreffer::Leeren()
+{
+    m_verz = {};
+    m_namen = {};
+    m_daten = {};
+}
+
+// Takes hits from the back, so the arrays shrink while the rows grow.
+struct AuswahlFueller
+{
+    static void letztenEntfernen(SuchTreffer &t)
+    {
+        t.m_verz.pop_back();
+        t.m_namen.pop_back();
+        t.m_daten.pop_back();
+    }
+    static void kuerzen(SuchTreffer &t)
+    {
+        if (t.m_namen.capacity() - t.m_namen.size() >= size_t(SuchTreffer::Schritt)) {
+            t.m_verz.shrink_to_fit();
+            t.m_namen.shrink_to_fit();
+            t.m_daten.shrink_to_fit();
+        }
+    }
+};
+
+QString nxNameFormat(const QString &name)
+{
+    return nxAdresseFormat(name);
+}
+
+QString nxAuswahlZeitText(const plattform::DateiZeit &zeit)
+{
+    if (!zeit.gueltig)
+        return QString();
+    return nxDateiZeitZuText(DateiZeit{zeit.sekunden, zeit.nanosekunden});
+}
+
+void nxAuswahlListeVorbereiten(ListenDaten &liste)
+{
+    liste.Leeren();
+    if (liste.ZellenAnzahl() != AZelle::Anzahl)
+        liste.ZellenAnzahlSetzen(AZelle::Anzahl);
+}
+
+QString nxAuswahlAbbruchMeldung(qint64 gefunden)
+{
+    return QStringLiteral("ESC = Suche abgebrochen\r\n\r\n") + nxZahlText(gefunden) + QStringLiteral(" Namen")
+           + QStringLiteral("\r\n") + QStringLiteral("vor dem Abbruch gefunden");
+}
+
+int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuellung &art, Fortschritt &fort)
+{
+    DebugSchritt schritt(QStringLiteral("AuswahlFuellen"));
+    liste.MeldungSetzen(QString());
+    if (art.suchAbbruch) {
+        if (art.baumListe) {
+            // Emptied first: a marked row the user cannot see must never be acted on.
+            nxAuswahlListeVorbereiten(liste);
+            liste.MeldungSetzen(nxAuswahlAbbruchMeldung(treffer.Anzahl()));
+        }
+        return liste.Anzahl();
+    }
+
+    nxAuswahlListeVorbereiten(liste);
+    liste.BlockSetzen(ZeilenBlock);
+    const int n = treffer.Anzahl();
+    for (int zeile = 1; zeile <= n; ++zeile) {
+        if ((zeile - 1) % ZeilenBlock == 0) {
+            AuswahlFueller::kuerzen(treffer);
+            fort.FortSchritt(n, zeile - 1, 0, 0);
+            if (fort.Abbruch) {
+                nxAuswahlListeVorbereiten(liste);
+                treffer.Leeren();
+                return 0;
+            }
+        }
+        // Row i receives hit n+1-i: the last hit found is always the one at the back.
+        const int z = liste.ZeilenAnhaengen(1);
+        const int k = treffer.Anzahl();
+        const QString &name = treffer.Name(k);
+        const TNxSuchTyp &d = treffer.Daten(k);
+        liste.ZelleSetzen(z, AZelle::Pfad, treffer.Verzeichnis(k));
+        liste.ZelleSetzen(z, AZelle::PfadNr, QString::number(d.pfadNr));
+        liste.ZelleSetzen(z, AZelle::Name, name);
+        liste.ZelleSetzen(z, AZelle::Format, nxNameFormat(name));
+        liste.ZelleSetzen(z, AZelle::Bytes, QString::number(d.groesse));
+        liste.ZelleSetzen(z, AZelle::Attribute, QString::number(d.attribute));
+        liste.ZelleSetzen(z, AZelle::ZeitH, d.zeitH);
+        liste.ZelleSetzen(z, AZelle::ZeitA, d.zeitA);
+        liste.ZelleSetzen(z, AZelle::ZeitZ, d.zeitZ);
+        liste.VerzSetzen(z, d.verz != 0);
+        AuswahlFueller::letztenEntfernen(treffer);
+    }
+    treffer.Leeren();
+
+    if (liste.Anzahl() > 0) {
+        if (!nxAuswahlSortieren(liste, art.sortWahl, art.escErlaubt, art.escGedrueckt, &fort)) {
+            nxAuswahlListeVorbereiten(liste);
+            return 0;
+        }
+        if (art.autoAnwenden)
+            nxAutoAuswahlAnwenden(liste, art.autoRegel);
+        liste.AktPositionSetzen(1);
+    }
+    return liste.Anzahl();
+}
+
+// ---------------------------------------------------------------- automatic selection
+
+namespace {
+
+bool istTrenner(QChar c)
+{
+    return c == u':' || c == u'|' || c == u'/' || c == u'\\';
+}
+
+struct AutoTerm
+{
+    enum class Art { Alle, Erste, Letzte, Klasse, Muster } art;
+    qint64 zahl = 0;
+    int klasse = 0;
+    bool enthaelt = true; // upper-case letter: contains; lower-case: does not
+    ZeichenMuster muster;
+};
+
+struct AutoRegel
+{
+    std::vector<AutoTerm> terme;
+    bool umkehren = false;
+};
+
+AutoRegel regelLesen(const QString &regel)
+{
+    AutoRegel r;
+    QString term;
+    QStringList teile;
+    for (QChar c : regel) {
+        if (istTrenner(c)) {
+            teile << term;
+            term.clear();
+        } else {
+            term.append(c);
+        }
+    }
+    teile << term;
+
+    for (QString t : teile) {
+        t = t.trimmed();
+        if (t.isEmpty())
+            continue;
+        const qsizetype ersteZiffer = [&] {
+            for (qsizetype i = 0; i < t.size(); ++i)
+                if (t.at(i) >= u'0' && t.at(i) <= u'9')
+                    return i;
+            return qsizetype(-1);
+        }();
+        if (ersteZiffer >= 0) {
+            QString ohne;
+            for (QChar c : t)
+                if (!(c >= u'0' && c <= u'9'))
+                    ohne.append(c);
+            AutoTerm a;
+            if (ohne.isEmpty())
+                a.art = AutoTerm::Art::Erste;
+            else if (ohne == u"-" && ersteZiffer > 0 && t.at(ersteZiffer - 1) == u'-')
+                a.art = AutoTerm::Art::Letzte;
+            else
+                continue; // "*.mp3" and the like: not understood, dropped
+            for (QChar c : QStringView(t).left(9))
+                if (c >= u'0' && c <= u'9')
+                    a.zahl = a.zahl * 10 + (c.unicode() - u'0');
+            r.terme.push_back(a);
+            continue;
+        }
+        if (t.size() == 1) {
+            const QChar c = t.at(0);
+            if (c == u'*' || c == u'?') {
+                r.terme.push_back({AutoTerm::Art::Alle});
+                continue;
+            }
+            if (c == u'u' || c == u'U') {
+                r.umkehren = true;
+                continue;
+            }
+            int klasse = 0;
+            switch (c.toUpper().unicode()) {
+            case u'B': klasse = KlasseBuchstabe; break;
+            case u'G': klasse = KlasseGross; break;
+            case u'K': klasse = KlasseKlein; break;
+            case u'L': klasse = KlasseLeer; break;
+            case u'S': klasse = KlasseSonder; break;
+            case u'Z': klasse = KlasseZiffer; break;
+            default: continue;
+            }
+            AutoTerm a{AutoTerm::Art::Klasse};
+            a.klasse = klasse;
+            a.enthaelt = c.isUpper();
+            r.terme.push_back(a);
+            continue;
+        }
+        AutoTerm a{AutoTerm::Art::Muster};
+        a.muster = nxMusterMaske(nxZeichenKlein(nxU32AusText(t)));
+        r.terme.push_back(std::move(a));
+    }
+    return r;
+}
+
+} // namespace
+
+TNxASortMark nxAutoAuswahlTabelle(const QString &einstellungsText)
+{
+    TNxASortMark t(1);
+    t.push_back({QStringLiteral("keine"), QString()});
+    t.push_back({QStringLiteral("alle"), QStringLiteral("*")});
+    QString text = einstellungsText;
+    text.replace(u'\r', u'\n');
+    for (const QString &roh : text.split(u'\n')) {
+        const QString zeile = roh.trimmed();
+        if (zeile.isEmpty())
+            continue;
+        qsizetype schnitt = -1;
+        for (qsizetype i = 0; i < zeile.size(); ++i)
+            if (istTrenner(zeile.at(i))) {
+                schnitt = i;
+                break;
+            }
+        if (schnitt < 0)
+            t.push_back({zeile, QString()});
+        else
+            t.push_back({zeile.left(schnitt).trimmed(), zeile.mid(schnitt + 1)});
+    }
+    return t;
+}
+
+void nxAutoAuswahlAnwenden(ListenDaten &liste, const QString &regel)
+{
+    DebugSchritt schritt(QStringLiteral("AutoAuswahl"));
+    const AutoRegel r = regelLesen(regel);
+    const int n = liste.Anzahl();
+    bool brauchtName = false;
+    for (const AutoTerm &t : r.terme)
+        brauchtName |= t.art == AutoTerm::Art::Klasse || t.art == AutoTerm::Art::Muster;
+
+    for (int j = 1; j <= n; ++j) {
+        const int zeile = liste.ZeileAn(j);
+        bool treffer = false;
+        std::u32string name, klein;
+        if (brauchtName) {
+            name = nxU32AusText(liste.Zelle(zeile, 4));
+            klein = nxZeichenKlein(name);
+            // The dot before the format is no character of any class.
+            const size_t punkt = name.rfind(U'.');
+            if (punkt != std::u32string::npos)
+                name[punkt] = U'\t';
+        }
+        for (const AutoTerm &t : r.terme) {
+            switch (t.art) {
+            case AutoTerm::Art::Alle:
+                treffer = true;
+                break;
+            case AutoTerm::Art::Erste:
+                treffer = j <= t.zahl;
+                break;
+            case AutoTerm::Art::Letzte:
+                treffer = j > n - t.zahl;
+                break;
+            case AutoTerm::Art::Klasse: {
+                // Tested on the name as it is, so G and K can tell the letter case apart.
+                bool enthalten = false;
+                for (char32_t c : name)
+                    if (nxZeichenKlasse(c, t.klasse)) {
+                        enthalten = true;
+                        break;
+                    }
+                treffer = enthalten == t.enthaelt;
+                break;
+            }
+            case AutoTerm::Art::Muster:
+                treffer = nxZeichenPasst(klein, t.muster, true);
+                break;
+            }
+            if (treffer)
+                break;
+        }
+        liste.MarkSetzen(zeile, treffer != r.umkehren);
+    }
+}
+
+// ---------------------------------------------------------------- counts
+
+namespace {
+qint64 zahlAus(QByteArrayView b)
+{
+    qint64 v = 0;
+    std::from_chars(b.data(), b.data() + b.size(), v);
+    return v;
+}
+qint64 summe(qint64 a, qint64 b)
+{
+    qint64 s = 0;
+    if (__builtin_add_overflow(a, b, &s))
+        return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+    return s;
+}
+} // namespace
+
+AuswahlZahlen nxAuswahlZaehlen(const ListenDaten &liste)
+{
+    AuswahlZahlen z;
+    z.anzahl = liste.Anzahl();
+    for (int zeile = 1; zeile <= z.anzahl; ++zeile) {
+        const qint64 b = zahlAus(liste.ZelleUtf8(zeile, AZelle::Bytes));
+        z.bytesGesamt = summe(z.bytesGesamt, b);
+        if (liste.Markiert(zeile)) {
+            ++z.markiert;
+            z.bytesMarkiert = summe(z.bytesMarkiert, b);
+        }
+    }
+    return z;
+}
+
+// ---------------------------------------------------------------- names from outside
+
+QString nxGemeinsamesVerzeichnis(const QStringList &volleNamen)
+{
+    QString gemeinsam;
+    for (const QString &n : volleNamen) {
+        const qsizetype s = n.lastIndexOf(u'/');
+        if (s < 0)
+            return QString();
+        const QString v = n.left(s + 1);
+        if (gemeinsam.isEmpty())
+            gemeinsam = v;
+        else if (v != gemeinsam)
+            return QString();
+    }
+    return gemeinsam;
+}
+
+int nxNamenMarkieren(ListenDaten &liste, const QStringList &volleNamen)
+{
+    const QSet<QString> gesucht(volleNamen.begin(), volleNamen.end());
+    int erste = 0;
+    liste.AlleMarkieren(false);
+    for (int p = 1; p <= liste.Anzahl(); ++p) {
+        const int z = liste.ZeileAn(p);
+        if (!gesucht.contains(liste.Zelle(z, AZelle::Pfad) + liste.Zelle(z, AZelle::Name)))
+            continue;
+        liste.MarkSetzen(z, true);
+        if (erste == 0)
+            erste = p;
+    }
+    liste.AktPositionSetzen(erste > 0 ? erste : 1);
+    return liste.MarkiertAnzahl();
+}
+
+} // namespace rinolux

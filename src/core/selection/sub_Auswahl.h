@@ -1,0 +1,130 @@
+#pragma once
+
+#include "core/platform/Plattform.h"
+#include "core/shell/ListenDaten.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+namespace rinolux {
+
+class Fortschritt;
+
+// Cells of a selection entry.
+namespace AZelle {
+inline constexpr int Pfad = 1;      // directory with trailing separator
+inline constexpr int Mark = 2;      // shown as the mark; no text
+inline constexpr int PfadNr = 3;    // path number; the column shows the folder or file symbol
+inline constexpr int Name = 4;      // name with format
+inline constexpr int Format = 5;    // text after the last dot of the name
+inline constexpr int Bytes = 6;
+inline constexpr int Attribute = 7;
+inline constexpr int ZeitH = 8;     // creation
+inline constexpr int ZeitA = 9;     // last write
+inline constexpr int ZeitZ = 10;    // last access
+inline constexpr int Leer = 11;     // spacer
+inline constexpr int Anzahl = 11;
+} // namespace AZelle
+
+// What a search or listing records per hit beside its directory and name.
+struct TNxSuchTyp
+{
+    QString zeitH;
+    QString zeitA;
+    QString zeitZ;
+    qint64 groesse = 0;
+    qint32 pfadNr = 0;
+    qint32 attribute = 0;
+    quint8 verz = 0;
+};
+
+// The hits of a walk: three parallel arrays growing in steps of 50000.
+class SuchTreffer final
+{
+public:
+    static constexpr int Schritt = 50000;
+
+    void Neu(const QString &verzeichnis, const QString &name, TNxSuchTyp daten);
+    int Anzahl() const { return int(m_namen.size()); }
+    void Leeren();
+
+    const QString &Verzeichnis(int i) const { return m_verz[size_t(i - 1)]; }
+    const QString &Name(int i) const { return m_namen[size_t(i - 1)]; }
+    const TNxSuchTyp &Daten(int i) const { return m_daten[size_t(i - 1)]; }
+
+private:
+    friend struct AuswahlFueller;
+    std::vector<QString> m_verz;
+    std::vector<QString> m_namen;
+    std::vector<TNxSuchTyp> m_daten;
+};
+
+// The format of a name: the text after its last dot, empty without a dot.
+QString nxNameFormat(const QString &name);
+
+// Time text of a file time for a cell; empty where the file system keeps no such time.
+QString nxAuswahlZeitText(const plattform::DateiZeit &zeit);
+
+// Clears the list and gives it the eleven cells of a selection entry.
+void nxAuswahlListeVorbereiten(ListenDaten &liste);
+
+struct AuswahlFuellung
+{
+    bool suchAbbruch = false;  // the walk itself was cancelled
+    bool baumListe = false;    // a directory listing of the tree (kind "B")
+    int sortWahl = 1;          // CoAutoSort item, 1..28
+    bool escErlaubt = false;   // ESC may cancel the sort (after a tree listing)
+    std::function<bool()> escGedrueckt; // may be empty
+    QString autoRegel;         // rule of the stored automatic selection
+    bool autoAnwenden = false; // the page "Auswählen" is the current one and the index is > 0
+};
+
+// The fill procedure: turns the hits into rows (last hit first, rows in blocks of 3000,
+// hits released as the rows fill), sorts, applies the automatic selection and makes
+// position 1 current. Returns the number of rows. A cancelled walk leaves the rows as
+// they were, except after a tree listing: then the list is emptied and shows the abort
+// message, so no marked row stays behind unseen. A cancel while filling or sorting
+// empties the list.
+int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuellung &art, Fortschritt &fort);
+
+// "ESC = Suche abgebrochen ..." with the number of hits.
+QString nxAuswahlAbbruchMeldung(qint64 gefunden);
+
+// ---- automatic selection
+
+struct AutoAuswahlEintrag
+{
+    QString beschreibung;
+    QString regel;
+};
+// One-based: element 0 empty, 1 "keine", 2 "alle", then the user's lines.
+using TNxASortMark = std::vector<AutoAuswahlEintrag>;
+
+TNxASortMark nxAutoAuswahlTabelle(const QString &einstellungsText);
+// Sets every row's mark by the rule (display order matters for the count terms).
+void nxAutoAuswahlAnwenden(ListenDaten &liste, const QString &regel);
+
+// ---- counts
+
+struct AuswahlZahlen
+{
+    int markiert = 0;
+    int anzahl = 0;
+    qint64 bytesMarkiert = 0;
+    qint64 bytesGesamt = 0;
+};
+AuswahlZahlen nxAuswahlZaehlen(const ListenDaten &liste);
+
+// ---- names given from outside (dropped, start parameters)
+
+// The directory (with trailing "/") all names share; empty when they differ or none is given.
+QString nxGemeinsamesVerzeichnis(const QStringList &volleNamen);
+// Marks exactly the entries whose full path (cell 1 + cell 4) is one of the names, compared
+// exactly: "A.txt" and "a.txt" are two files. The first marked position becomes current
+// (position 1 when none). Returns the number of marked rows.
+int nxNamenMarkieren(ListenDaten &liste, const QStringList &volleNamen);
+
+} // namespace rinolux

@@ -1,0 +1,245 @@
+#include "core/selection/sub_Sortieren.h"
+
+#include "core/selection/SpaltenText.h"
+#include "core/selection/sub_Auswahl.h"
+#include "core/shell/Fortschritt.h"
+#include "core/util/nx_Debug.h"
+#include "core/util/nx_Text.h"
+#include "core/util/nx_U32Text.h"
+#include "core/util/nx_ZeichenEinfach.h"
+
+#include <algorithm>
+
+namespace rinolux {
+
+QStringList nxSortWahlTexte()
+{
+    const QStringList grund = {
+        QStringLiteral("Pfad + Name.Format"),
+        QStringLiteral("Name.Format"),
+        QStringLiteral("Format"),
+        QStringLiteral("Bytes"),
+        QStringLiteral("Attribute"),
+        QStringLiteral("Zeit Herstellung"),
+        QStringLiteral("Zeit Änderung"),
+        QStringLiteral("Zeit Zugriff"),
+        QStringLiteral("Name.Format: nur Buchstaben"),
+        QStringLiteral("Name.Format: nur Zahlen"),
+        QStringLiteral("Länge von Pfad + Name.Format"),
+        QStringLiteral("Länge von Pfad"),
+        QStringLiteral("Länge von Name.Format"),
+        QStringLiteral("Anzahl der Pfad-Verzeichnisse"),
+    };
+    QStringList t;
+    for (const QString &g : grund)
+        t << g << g + QStringLiteral(" (umgekehrt)");
+    return t;
+}
+
+QString nxSortKette(int wahl)
+{
+    static const char16_t *const Ketten[] = {u"VPN", u"VNP", u"VFPN", u"VB", u"VA", u"VH", u"VÄ",
+                                             u"VZ", u"V4N", u"V5N", u"V1PN", u"V2PN", u"V3N", u"V6PN"};
+    if (wahl < 1 || wahl > 28)
+        return QStringLiteral("VPN");
+    return QString::fromUtf16(Ketten[(wahl - 1) / 2]);
+}
+
+QString nxNatuerlicherSchluessel(const QString &text)
+{
+    auto istZiffer = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    auto drei = [](qsizetype n) { return QStringLiteral("%1").arg(n, 3, 10, QChar(u'0')); };
+    QString aus;
+    aus.reserve(text.size() + 8);
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (!istZiffer(text.at(i))) {
+            aus.append(text.at(i++));
+            continue;
+        }
+        qsizetype ende = i;
+        while (ende < text.size() && istZiffer(text.at(ende)))
+            ++ende;
+        qsizetype nullen = 0;
+        while (i + nullen < ende && text.at(i + nullen) == u'0')
+            ++nullen;
+        const QStringView ziffern = QStringView(text).mid(i + nullen, ende - i - nullen);
+        aus.append(drei(ziffern.size())).append(ziffern).append(drei(nullen));
+        i = ende;
+    }
+    return aus;
+}
+
+namespace {
+
+qsizetype zeichenAnzahl(QStringView t)
+{
+    qsizetype n = 0;
+    for (QChar c : t)
+        if (!c.isLowSurrogate())
+            ++n;
+    return n;
+}
+
+QString dreiStellen(qsizetype n)
+{
+    return QStringLiteral("%1").arg(n, 3, 10, QChar(u'0'));
+}
+
+// Keys that order like byte strings (digits of fixed width, time texts, "0"/"1") take the
+// cheap byte comparison; it agrees with the text order on them and keeps the "????" of a
+// time before 1900 after every real time.
+bool bytesOrdnung(QChar code)
+{
+    return code == u'V' || code == u'H' || code == u'Ä' || code == u'Z' || code == u'1' || code == u'2'
+           || code == u'3' || code == u'6';
+}
+
+} // namespace
+
+QString nxSortSchluesselText(const ListenDaten &l, int zeile, QChar code)
+{
+    switch (code.unicode()) {
+    case u'V':
+        return l.Verz(zeile) ? QStringLiteral("0") : QStringLiteral("1");
+    case u'P':
+        return nxNatuerlicherSchluessel(l.Zelle(zeile, AZelle::Pfad));
+    case u'N':
+        return nxNatuerlicherSchluessel(l.Zelle(zeile, AZelle::Name));
+    case u'F':
+        return nxNatuerlicherSchluessel(l.Zelle(zeile, AZelle::Format));
+    case u'B':
+        return nxNatuerlicherSchluessel(l.Zelle(zeile, AZelle::Bytes));
+    case u'A':
+        return nxZelleAnzeige(SpaltenTyp::Attribute, l.Zelle(zeile, AZelle::Attribute));
+    case u'H':
+        return l.Zelle(zeile, AZelle::ZeitH);
+    case u'Ä':
+        return l.Zelle(zeile, AZelle::ZeitA);
+    case u'Z':
+        return l.Zelle(zeile, AZelle::ZeitZ);
+    case u'1':
+        return dreiStellen(zeichenAnzahl(l.Zelle(zeile, AZelle::Pfad)) + zeichenAnzahl(l.Zelle(zeile, AZelle::Name)));
+    case u'2':
+        return dreiStellen(zeichenAnzahl(l.Zelle(zeile, AZelle::Pfad)));
+    case u'3':
+        return dreiStellen(zeichenAnzahl(l.Zelle(zeile, AZelle::Name)));
+    case u'4': {
+        QString t;
+        for (char32_t c : nxU32AusText(l.Zelle(zeile, AZelle::Name)))
+            if (nxZeichenKlasse(c, KlasseBuchstabe))
+                t.append(nxTextAusU32(std::u32string_view(&c, 1)));
+        return t;
+    }
+    case u'5': {
+        QString t;
+        for (QChar c : l.Zelle(zeile, AZelle::Name))
+            if (c >= u'0' && c <= u'9')
+                t.append(c);
+        return nxNatuerlicherSchluessel(t);
+    }
+    case u'6': {
+        const QString pfad = l.Zelle(zeile, AZelle::Pfad);
+        qsizetype n = pfad.count(u'/');
+        if (pfad.startsWith(QStringLiteral("//")))
+            n -= 3; // a network path: "//server/share/" is its root
+        return QString::number(n + 200);
+    }
+    default:
+        break;
+    }
+    return QString();
+}
+
+bool nxAuswahlSortieren(ListenDaten &liste, int wahl, bool escErlaubt, const std::function<bool()> &escGedrueckt,
+                        Fortschritt *fort)
+{
+    const int n = liste.Anzahl();
+    if (n == 0)
+        return true;
+    auto esc = [&] { return escErlaubt && escGedrueckt && escGedrueckt(); };
+    if (esc())
+        return false;
+    DebugSchritt schritt(QStringLiteral("AuswahlSortieren"));
+
+    const QString kette = nxSortKette(wahl);
+    const bool umgekehrt = wahl >= 1 && wahl <= 28 && wahl % 2 == 0;
+    liste.ReihenfolgeIdentitaet();
+    std::vector<int> ord = liste.Reihenfolge();
+
+    struct Gruppe
+    {
+        int von;
+        int bis;
+    };
+    std::vector<Gruppe> gruppen{{1, n}};
+    const int stufen = int(kette.size());
+    int gezeigt = -1;
+    for (int k = 1; k <= stufen && !gruppen.empty(); ++k) {
+        const QChar code = kette.at(k - 1);
+        std::vector<Gruppe> naechste;
+        for (size_t g = 0; g < gruppen.size(); ++g) {
+            const int von = gruppen[g].von;
+            const int m = gruppen[g].bis - von + 1;
+            std::vector<QString> schluessel(size_t(m) + 1);
+            for (int i = 1; i <= m; ++i)
+                schluessel[size_t(i)] = nxSortSchluesselText(liste, ord[size_t(von + i - 1)], code);
+
+            // One key for the whole group (the directory of a listing): nothing to order,
+            // and the stable sort would give the identity anyway.
+            bool alleGleich = true;
+            for (int i = 2; i <= m && alleGleich; ++i)
+                alleGleich = schluessel[size_t(i)] == schluessel[1];
+            if (alleGleich) {
+                if (umgekehrt && code != u'V')
+                    std::reverse(ord.begin() + von, ord.begin() + von + m);
+                naechste.push_back({von, von + m - 1});
+                continue;
+            }
+
+            SortSchluessel s(m);
+            if (bytesOrdnung(code))
+                s.bytesFeld([&](int i) { return schluessel[size_t(i)].toUtf8(); });
+            else
+                s.textFeld([&](int i) { return schluessel[size_t(i)]; });
+            std::optional<Permutation> perm = nxFeldSortieren(s, escErlaubt ? fort : nullptr);
+            if (!perm)
+                return false;
+            if (umgekehrt && code != u'V')
+                std::reverse(perm->begin() + 1, perm->end());
+
+            std::vector<int> neu(static_cast<size_t>(m));
+            std::vector<QString> neuSchluessel(static_cast<size_t>(m));
+            for (int i = 1; i <= m; ++i) {
+                neu[size_t(i - 1)] = ord[size_t(von + (*perm)[size_t(i)] - 1)];
+                neuSchluessel[size_t(i - 1)] = std::move(schluessel[size_t((*perm)[size_t(i)])]);
+            }
+            std::copy(neu.begin(), neu.end(), ord.begin() + von);
+
+            // Runs of byte-equal keys go on to the next key.
+            for (int a = 0; a < m;) {
+                int b = a + 1;
+                while (b < m && neuSchluessel[size_t(b)] == neuSchluessel[size_t(a)])
+                    ++b;
+                if (b - a >= 2)
+                    naechste.push_back({von + a, von + b - 1});
+                a = b;
+            }
+
+            const int wert = int(60.0 * ((k - 1) + double(g + 1) / double(gruppen.size())) / stufen);
+            if (fort && wert != gezeigt) {
+                gezeigt = wert;
+                fort->FortSchritt(60, wert, 0, 0);
+                if (escErlaubt && fort->Abbruch)
+                    return false;
+            }
+            if (esc())
+                return false;
+        }
+        gruppen = std::move(naechste);
+    }
+    liste.ReihenfolgeSetzen(std::move(ord));
+    return true;
+}
+
+} // namespace rinolux

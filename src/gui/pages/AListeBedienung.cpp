@@ -1,0 +1,502 @@
+#include "gui/pages/AListeBedienung.h"
+
+#include "core/platform/Plattform.h"
+#include "core/selection/sub_Sortieren.h"
+#include "core/shell/Dialog.h"
+#include "core/shell/Fortschritt.h"
+#include "core/shell/Prozess.h"
+#include "core/util/nx_Adresse.h"
+#include "core/util/nx_Debug.h"
+#include "core/util/nx_Format.h"
+#include "gui/controls/TNxRotListe.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace rinolux {
+
+namespace {
+
+// Busy cursor for the length of a scope.
+class Beschaeftigt final
+{
+public:
+    Beschaeftigt() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Beschaeftigt() { QApplication::restoreOverrideCursor(); }
+    Beschaeftigt(const Beschaeftigt &) = delete;
+    Beschaeftigt &operator=(const Beschaeftigt &) = delete;
+};
+
+} // namespace
+
+AListeBedienung::AListeBedienung(QWidget *paAuswahlliste, int baumBreite) : QObject(paAuswahlliste)
+{
+    m_liste = new TNxRotListe(paAuswahlliste, QStringLiteral("AListe"), nxRotListeOptionen(QStringLiteral("AListe")));
+    if (!paAuswahlliste->layout()) {
+        auto *l = new QVBoxLayout(paAuswahlliste);
+        l->setContentsMargins(0, 0, 0, 0);
+    }
+    paAuswahlliste->layout()->addWidget(m_liste);
+    spaltenAnlegen(baumBreite);
+    Daten().BlockSetzen(3000);
+    m_autoTabelle = nxAutoAuswahlTabelle(QString());
+
+    m_popA = new QMenu(m_liste);
+    m_popA->setObjectName(QStringLiteral("PopA"));
+    m_popSpalten = new QMenu(m_liste);
+    m_popSpalten->setObjectName(QStringLiteral("PopSpaltenA"));
+
+    connect(m_liste, &TNxRotListe::MarkeGeaendert, this, &AListeBedienung::AnzeigeListenAnzahlAuswahl);
+    connect(m_liste, &TNxRotListe::LinksKlick, this, [this](int, int) { AnzeigeListenAnzahlAuswahl(); });
+    connect(m_liste, &TNxRotListe::RechtsKlick, this, &AListeBedienung::rechtsKlick);
+    connect(m_liste, &TNxRotListe::DoppelKlick, this, &AListeBedienung::doppelKlick);
+    connect(m_liste, &TNxRotListe::KopfRechtsKlick, this, [this](int, QPoint global) {
+        spaltenMenuAufbauen();
+        m_popSpalten->popup(global);
+    });
+    connect(m_liste, &TNxRotListe::KopfUeber, this, [this](int spalte) {
+        if (m_panel[2] && spalte > 0)
+            m_panel[2]->setText(m_liste->Spalte(spalte).titel + u' ');
+    });
+    connect(m_liste, &TNxRotListe::Taste, this, [this](int taste, Qt::KeyboardModifiers) {
+        if (taste == Qt::Key_F2 || taste == Qt::Key_F4)
+            EditorOeffnen();
+    });
+    connect(m_liste, &TNxRotListe::DateienFallengelassen, this, &AListeBedienung::NamenUebernehmen);
+    // The editor's "committed" event renames on disk and writes an undo file; until the
+    // undo files exist it is left unconnected, so an edit changes nothing and says nothing.
+}
+
+AListeBedienung::~AListeBedienung() = default;
+
+ListenDaten &AListeBedienung::Daten()
+{
+    return m_liste->Daten();
+}
+
+void AListeBedienung::spaltenAnlegen(int baumBreite)
+{
+    struct S
+    {
+        SpaltenTyp typ;
+        const char16_t *titel;
+        int breite;
+        bool sichtbar;
+        bool getoent;
+    };
+    static constexpr S Spalten[] = {
+        {SpaltenTyp::Text, u" Pfad", 0, false, false},
+        {SpaltenTyp::Mark, u"", 15, true, false},
+        {SpaltenTyp::Symbol, u"", 23, true, false},
+        {SpaltenTyp::Text, u" Name.Format", 10, true, false},
+        {SpaltenTyp::Text, u" Format", 40, true, true},
+        {SpaltenTyp::Bytes, u" Bytes", 80, true, true},
+        {SpaltenTyp::Attribute, u" Attribute", 40, false, true},
+        {SpaltenTyp::Zeit, u" Herstellungs-Zeit", 95, false, true},
+        {SpaltenTyp::Zeit, u" Änderungs-Zeit", 95, true, true},
+        {SpaltenTyp::Zeit, u" Zugriffs-Zeit", 95, false, true},
+        {SpaltenTyp::Leer, u"", 30, true, true},
+    };
+    for (const S &s : Spalten) {
+        const int nr = m_liste->SpalteNeu(s.typ);
+        TNxTypSpalte &sp = m_liste->Spalte(nr);
+        sp.titel = QString::fromUtf16(s.titel);
+        sp.breite = nr == AZelle::Pfad ? std::max(baumBreite, 10) : s.breite;
+        sp.sichtbar = s.sichtbar;
+        sp.getoent = s.getoent;
+    }
+    m_liste->Spalte(AZelle::Name).fettVerz = true;
+    m_liste->Spalte(AZelle::Leer).groesseAenderbar = false;
+}
+
+void AListeBedienung::OeffnenMitSetzen(int n, const QString &programm, const QString &menuText)
+{
+    if (n < 1 || n > 6)
+        return;
+    m_proProgramm[size_t(n)] = programm;
+    m_proText[size_t(n)] = menuText;
+}
+
+// ---------------------------------------------------------------- filling
+
+void AListeBedienung::VerzeichnisListen(const QString &verzeichnis)
+{
+    DebugSchritt schritt(QStringLiteral("AListe.VerzeichnisListen"));
+    const QString verz = nxAdresseMitEndStrich(verzeichnis);
+    SuchTreffer treffer;
+    StillerFortschritt still;
+    Fortschritt &f = fort ? *fort : still;
+    f.FortEin(1, QStringLiteral("aa"));
+    f.FortAbschnittNeu(QStringLiteral("Auflisten"), true, true);
+    bool abbruch = false;
+    const Ergebnis e = plattform::verzeichnisLesen(verz, plattform::Details::Alle, [&](const plattform::Eintrag &x) {
+        TNxSuchTyp d;
+        d.zeitH = nxAuswahlZeitText(x.herstellung);
+        d.zeitA = nxAuswahlZeitText(x.aenderung);
+        d.zeitZ = nxAuswahlZeitText(x.zugriff);
+        d.groesse = x.groesse;
+        d.attribute = qint32(x.attribute);
+        d.verz = x.istVerzeichnis() ? 1 : 0;
+        treffer.Neu(verz, x.name, std::move(d));
+        if (treffer.Anzahl() % 500 == 0) {
+            f.FortMeldung(QStringLiteral("gefunden"), treffer.Anzahl());
+            if (f.Abbruch || (escGedrueckt && escGedrueckt())) {
+                abbruch = true;
+                return false;
+            }
+        }
+        return true;
+    });
+    if (!e.ok() && !abbruch) {
+        // A directory that cannot be read shows why instead of an empty list.
+        EditorSchliessenUndLeeren();
+        Daten().MeldungSetzen(e.text());
+        f.FortAus();
+        m_liste->Neuzeichnen();
+        AnzeigeListenAnzahlAuswahl();
+        return;
+    }
+    f.FortAbschnittNeu(QStringLiteral("Sortieren"), true, false);
+    Fuellen(treffer, abbruch, true);
+    f.FortAus();
+}
+
+void AListeBedienung::EditorSchliessenUndLeeren()
+{
+    m_liste->EditorSchliessen();
+    nxAuswahlListeVorbereiten(Daten());
+}
+
+void AListeBedienung::Fuellen(SuchTreffer &treffer, bool suchAbbruch, bool baumListe)
+{
+    Beschaeftigt busy;
+    m_liste->EditorSchliessen();
+    AuswahlFuellung art;
+    art.suchAbbruch = suchAbbruch;
+    art.baumListe = baumListe;
+    art.sortWahl = m_sortWahl;
+    art.escErlaubt = baumListe;
+    art.escGedrueckt = escGedrueckt;
+    if (m_autoIndex >= 1 && size_t(m_autoIndex) < m_autoTabelle.size()) {
+        art.autoRegel = m_autoTabelle[size_t(m_autoIndex)].regel;
+        art.autoAnwenden = !seiteAuswaehlen || seiteAuswaehlen();
+    }
+    StillerFortschritt still;
+    nxAuswahlFuellen(Daten(), treffer, art, fort ? *fort : still);
+    m_liste->Neuzeichnen();
+    m_liste->Springen(QStringLiteral("---"));
+    AnzeigeListenAnzahlAuswahl();
+}
+
+void AListeBedienung::AlleAuswaehlen()
+{
+    Daten().AlleMarkieren(true);
+    m_liste->Neuzeichnen();
+    AnzeigeListenAnzahlAuswahl();
+    m_liste->setFocus();
+}
+
+void AListeBedienung::AuswahlUmkehren()
+{
+    Daten().MarkierungUmkehren();
+    m_liste->Neuzeichnen();
+    AnzeigeListenAnzahlAuswahl();
+    m_liste->setFocus();
+}
+
+void AListeBedienung::NamenUebernehmen(const QStringList &volleNamen)
+{
+    DebugSchritt schritt(QStringLiteral("AListe.NamenUebernehmen"));
+    if (volleNamen.isEmpty())
+        return;
+    auto listen = [this](const QString &verz) {
+        if (verzeichnisWaehlen)
+            verzeichnisWaehlen(verz);
+        else
+            VerzeichnisListen(verz);
+    };
+    if (volleNamen.size() == 1 && nxAdresseIstVerzeichnis(volleNamen.first())) {
+        listen(nxAdresseMitEndStrich(volleNamen.first()));
+        return;
+    }
+    const QString verz = nxGemeinsamesVerzeichnis(volleNamen);
+    if (!verz.isEmpty()) {
+        listen(verz);
+        nxNamenMarkieren(Daten(), volleNamen);
+        m_liste->Neuzeichnen();
+        m_liste->PositionZeigen(Daten().AktPosition());
+        AnzeigeListenAnzahlAuswahl();
+        return;
+    }
+
+    // Names in several directories: exactly those entries are listed.
+    SuchTreffer treffer;
+    QStringList verzeichnisse;
+    for (const QString &n : volleNamen) {
+        plattform::Eintrag x;
+        if (!plattform::objektLesen(n, x).ok())
+            continue;
+        QString v, name;
+        nxAdresseVerzeichnisUndNameFormat(n, v, name);
+        qsizetype nr = verzeichnisse.indexOf(v);
+        if (nr < 0) {
+            verzeichnisse << v;
+            nr = verzeichnisse.size() - 1;
+        }
+        TNxSuchTyp d;
+        d.zeitH = nxAuswahlZeitText(x.herstellung);
+        d.zeitA = nxAuswahlZeitText(x.aenderung);
+        d.zeitZ = nxAuswahlZeitText(x.zugriff);
+        d.groesse = x.groesse;
+        d.attribute = qint32(x.attribute);
+        d.verz = x.istVerzeichnis() ? 1 : 0;
+        d.pfadNr = qint32(nr);
+        treffer.Neu(v, name, std::move(d));
+    }
+    Fuellen(treffer, false, false);
+}
+
+// ---------------------------------------------------------------- automatic selection
+
+int AListeBedienung::AutoAuswahlTabelleLaden(const QString &einstellungsText)
+{
+    m_autoTabelle = nxAutoAuswahlTabelle(einstellungsText);
+    if (size_t(m_autoIndex) >= m_autoTabelle.size())
+        m_autoIndex = 1;
+    return int(m_autoTabelle.size()) - 1;
+}
+
+void AListeBedienung::AutoAuswahlAnwenden(int index)
+{
+    if (seiteAuswaehlen && !seiteAuswaehlen())
+        return;
+    if (index < 1 || size_t(index) >= m_autoTabelle.size())
+        return;
+    {
+        Beschaeftigt busy;
+        nxAutoAuswahlAnwenden(Daten(), m_autoTabelle[size_t(index)].regel);
+    }
+    m_autoIndex = index;
+    m_liste->Neuzeichnen();
+    AnzeigeListenAnzahlAuswahl();
+}
+
+// ---------------------------------------------------------------- sorting
+
+void AListeBedienung::Sortieren(int wahl)
+{
+    m_sortWahl = wahl;
+    NeuSortieren();
+    m_liste->setFocus();
+}
+
+void AListeBedienung::NeuSortieren()
+{
+    // The current entry stays current at its new position.
+    const int aktZeile = Daten().AktZeile();
+    {
+        Beschaeftigt busy;
+        nxAuswahlSortieren(Daten(), m_sortWahl, false, {}, fort);
+    }
+    if (aktZeile > 0)
+        Daten().AktPositionSetzen(Daten().PositionVon(aktZeile));
+    m_liste->Neuzeichnen();
+    m_liste->PositionZeigen(Daten().AktPosition());
+    AnzeigeListenAnzahlAuswahl();
+}
+
+// ---------------------------------------------------------------- counts
+
+QString AListeBedienung::ZaehlText() const
+{
+    const AuswahlZahlen z = nxAuswahlZaehlen(m_liste->Daten());
+    return nxZahlText(z.markiert) + QStringLiteral(" von ") + nxZahlText(z.anzahl) + QStringLiteral(" Namen (")
+           + nxZahlText(z.bytesMarkiert) + QStringLiteral(" von ") + nxZahlText(z.bytesGesamt)
+           + QStringLiteral(" Bytes) ausgewählt");
+}
+
+void AListeBedienung::AnzeigeListenAnzahlAuswahl()
+{
+    DebugSchritt schritt(QStringLiteral("AnzeigeListenAnzahlAuswahl"));
+    if (status && !m_panel[0]) {
+        for (size_t i = 0; i < m_panel.size(); ++i) {
+            m_panel[i] = new QLabel(status);
+            m_panel[i]->setObjectName(QStringLiteral("StatusAuswahl_%1").arg(i));
+            status->addWidget(m_panel[i], i == 1 ? 1 : 0);
+        }
+    }
+    const QString verz = baumVerzeichnis ? baumVerzeichnis() : QString();
+    if (m_panel[0]) {
+        QString frei;
+        if (!verz.isEmpty() && nxAdresseIstVerzeichnis(verz)) {
+            plattform::Platz p;
+            frei = QStringLiteral("freier Speicher: ")
+                   + (plattform::platz(verz, p).ok() ? nxGroesseText(p.frei) : QStringLiteral("?"));
+        }
+        m_panel[0]->setText(frei);
+    }
+    if (m_panel[1])
+        m_panel[1]->setText(ZaehlText());
+    if (titelSetzen) {
+        const AuswahlZahlen z = nxAuswahlZaehlen(Daten());
+        const QString ort = sucheErgebnisSichtbar && sucheErgebnisSichtbar() ? QStringLiteral("Suche-Ergebnis") : verz;
+        titelSetzen(ort + QStringLiteral("     |     ") + nxZahlText(z.markiert) + QStringLiteral(" von ")
+                    + nxZahlText(z.anzahl) + QStringLiteral(" Namen ausgewählt") + QStringLiteral("     |     ")
+                    + ProgName + u' ' + ProgVersion);
+    }
+    Q_EMIT ZahlenGeaendert();
+}
+
+// ---------------------------------------------------------------- menus and opening
+
+QString AListeBedienung::vollerName(int zeile) const
+{
+    if (zeile < 1 || zeile > m_liste->Daten().Anzahl())
+        return QString();
+    return nxAdresseOhneEndStrich(m_liste->Daten().Zelle(zeile, AZelle::Pfad)
+                                  + m_liste->Daten().Zelle(zeile, AZelle::Name));
+}
+
+void AListeBedienung::EditorOeffnen()
+{
+    const int n = Daten().Anzahl();
+    if (n == 0)
+        return;
+    int pos = Daten().AktPosition();
+    if (pos < 1)
+        pos = 1;
+    m_liste->EditorZeigen(pos, AZelle::Name, int(Daten().Zelle(Daten().ZeileAn(pos), AZelle::Name).size()));
+}
+
+void AListeBedienung::rechtsKlick(int spalte, int, int zeile, QPoint global)
+{
+    AnzeigeListenAnzahlAuswahl();
+    popAAufbauen(spalte, zeile);
+    m_popA->popup(global + QPoint(32, 0));
+}
+
+void AListeBedienung::doppelKlick(int, int, int zeile)
+{
+    if (!m_doppelklickOeffnet)
+        return;
+    const QString pfad = vollerName(zeile);
+    const QString alt = QDir::currentPath();
+    QDir::setCurrent(m_liste->Daten().Zelle(zeile, AZelle::Pfad));
+    const Ergebnis e = plattform::oeffnen(pfad);
+    QDir::setCurrent(alt);
+    if (!e.ok())
+        nxDebugZeile(QStringLiteral("AListe.Oeffnen ") + pfad + QStringLiteral(" => ") + e.text());
+}
+
+void AListeBedienung::oeffnenMit(int n)
+{
+    const int zeile = Daten().AktZeile();
+    const QString programm = m_proProgramm[size_t(n)];
+    const QString pfad = vollerName(zeile);
+    Ergebnis e = Ergebnis::Fehler(0, QString());
+    if (zeile > 0 && QFileInfo::exists(programm) && plattform::vorhanden(pfad))
+        e = plattform::oeffnenMit(programm, pfad);
+    else
+        nxDebugZeile(QStringLiteral("aa.AuswahlPopup Prog=") + programm + QStringLiteral(" VerzOderDatei=") + pfad
+                     + QStringLiteral(" - Prog oder Datei nicht gefunden"));
+    if (!e.ok() && dialog)
+        dialog->Dialog_Info(QStringLiteral("Das hat nicht funktioniert. Bitte überprüfe auf der Seite [")
+                            + einstellungenSeite + QStringLiteral("] die Einstellungen für [öffnen mit]."));
+}
+
+void AListeBedienung::popAAufbauen(int spalte, int zeile)
+{
+    m_menuZeile = zeile;
+    m_menuSpalte = spalte;
+    m_popA->clear();
+    auto neu = [this](const QString &name, const QString &text) {
+        QAction *a = m_popA->addAction(text);
+        a->setObjectName(name);
+        return a;
+    };
+    neu(QStringLiteral("PopA_Abbrechen"), QStringLiteral("&dieses Menü abbrechen"));
+    m_popA->addSeparator();
+    connect(neu(QStringLiteral("PopA_Kopf"), QStringLiteral("mehr Spalten anzeigen ...")), &QAction::triggered, this,
+            [this] {
+                spaltenMenuAufbauen();
+                m_popSpalten->popup(QCursor::pos());
+            });
+    m_popA->addSeparator();
+    connect(neu(QStringLiteral("PopA_Eigenschaften"), QStringLiteral("zuletzt ausgewählter Name: Eigenschaften anzeigen")),
+            &QAction::triggered, this, [this] {
+                const QString pfad = vollerName(Daten().AktZeile());
+                const Ergebnis e = plattform::eigenschaftenZeigen(pfad);
+                if (!e.ok())
+                    nxDebugZeile(QStringLiteral("AListe.Eigenschaften ") + pfad + QStringLiteral(" => ") + e.text());
+            });
+    connect(neu(QStringLiteral("PopA_F2F4"), QStringLiteral("zuletzt ausgewählter Name: &umbenennen ...   (F2 oder F4)")),
+            &QAction::triggered, this, &AListeBedienung::EditorOeffnen);
+    if (sucheErgebnisSichtbar && sucheErgebnisSichtbar()) {
+        connect(neu(QStringLiteral("PopA_Wechsel"), QStringLiteral("zuletzt ausgewählter Name: in das &Verzeichnis wechseln")),
+                &QAction::triggered, this, [this] {
+                    const int z = Daten().AktZeile();
+                    if (z > 0 && verzeichnisWaehlen)
+                        verzeichnisWaehlen(Daten().Zelle(z, AZelle::Pfad));
+                    m_liste->setFocus();
+                });
+    }
+    connect(neu(QStringLiteral("PopA_Doppel"),
+                QStringLiteral("zuletzt ausgewählter Name: öffnen wie mit einem \"&Doppeltdrücken\"")),
+            &QAction::triggered, this, [this] {
+                const bool vorher = m_doppelklickOeffnet;
+                m_doppelklickOeffnet = true;
+                doppelKlick(0, 0, Daten().AktZeile());
+                m_doppelklickOeffnet = vorher;
+            });
+    for (int n = 1; n <= 6; ++n) {
+        if (m_proProgramm[size_t(n)].isEmpty() || m_proText[size_t(n)].isEmpty())
+            continue;
+        connect(neu(QStringLiteral("PopA_Pro%1").arg(n),
+                    QStringLiteral("zuletzt ausgewählter Name: öffnen mit ") + m_proText[size_t(n)]),
+                &QAction::triggered, this, [this, n] { oeffnenMit(n); });
+    }
+    m_popA->addSeparator();
+    const QString zelle = zeile > 0 ? m_liste->AnzeigeText(zeile, spalte) : QString();
+    const QString kurz = zelle.size() > 38 ? zelle.left(35) + QStringLiteral("...") : zelle;
+    QAction *kopie = neu(QStringLiteral("PopA_Zelle"), QStringLiteral("in die Zwischenablage kopieren: \"") + kurz + u'"');
+    kopie->setEnabled(!zelle.isEmpty());
+    connect(kopie, &QAction::triggered, this, [zelle] { QApplication::clipboard()->setText(zelle); });
+}
+
+void AListeBedienung::spaltenMenuAufbauen()
+{
+    m_popSpalten->clear();
+    struct E
+    {
+        const char16_t *name;
+        int spalte;
+    };
+    static constexpr E Eintraege[] = {{u"PopSpaltenA_Symbol", AZelle::PfadNr}, {u"PopSpaltenA_Format", AZelle::Format},
+                                      {u"PopSpaltenA_Bytes", AZelle::Bytes},   {u"PopSpaltenA_Att", AZelle::Attribute},
+                                      {u"PopSpaltenA_ZeitH", AZelle::ZeitH},   {u"PopSpaltenA_ZeitA", AZelle::ZeitA},
+                                      {u"PopSpaltenA_ZeitZ", AZelle::ZeitZ}};
+    for (const E &e : Eintraege) {
+        const QString text = e.spalte == AZelle::PfadNr
+                                 ? QStringLiteral(" Symbol anzeigen")
+                                 : u'"' + m_liste->Spalte(e.spalte).titel.trimmed() + QStringLiteral("\" anzeigen");
+        QAction *a = m_popSpalten->addAction(text);
+        a->setObjectName(QString::fromUtf16(e.name));
+        a->setCheckable(true);
+        a->setChecked(m_liste->Spalte(e.spalte).sichtbar);
+        const int spalte = e.spalte;
+        connect(a, &QAction::toggled, this, [this, spalte](bool an) {
+            m_liste->Spalte(spalte).sichtbar = an;
+            m_liste->Neuzeichnen();
+        });
+    }
+}
+
+} // namespace rinolux

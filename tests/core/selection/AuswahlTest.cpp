@@ -1,0 +1,315 @@
+#include "core/selection/sub_Auswahl.h"
+#include "core/selection/sub_Sortieren.h"
+#include "core/shell/Fortschritt.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+using namespace rinolux;
+
+namespace {
+
+TNxSuchTyp datei(qint64 groesse = 0, bool verz = false)
+{
+    TNxSuchTyp d;
+    d.zeitH = d.zeitA = d.zeitZ = QStringLiteral("20240305_070809_005_2");
+    d.groesse = groesse;
+    d.attribute = verz ? 16 : 32;
+    d.verz = verz ? 1 : 0;
+    return d;
+}
+
+// Fills a selection list with names of one directory, in the order given (sort choice
+// "Pfad + Name.Format" would reorder them, so the caller picks the order it needs).
+ListenDaten listeMit(const QStringList &namen, const QString &verz = QStringLiteral("/d/"))
+{
+    ListenDaten l;
+    nxAuswahlListeVorbereiten(l);
+    for (const QString &n : namen) {
+        const int z = l.ZeilenAnhaengen(1);
+        l.ZelleSetzen(z, AZelle::Pfad, verz);
+        l.ZelleSetzen(z, AZelle::Name, n);
+        l.ZelleSetzen(z, AZelle::Format, nxNameFormat(n));
+    }
+    return l;
+}
+
+QStringList namenInReihenfolge(const ListenDaten &l)
+{
+    QStringList t;
+    for (int p = 1; p <= l.Anzahl(); ++p)
+        t << l.Zelle(l.ZeileAn(p), AZelle::Name);
+    return t;
+}
+
+QList<int> markiertePositionen(const ListenDaten &l)
+{
+    QList<int> p;
+    for (int i = 1; i <= l.Anzahl(); ++i)
+        if (l.Markiert(l.ZeileAn(i)))
+            p << i;
+    return p;
+}
+
+QList<int> bereich(int von, int bis)
+{
+    QList<int> p;
+    for (int i = von; i <= bis; ++i)
+        p << i;
+    return p;
+}
+
+QStringList nummerierteNamen(int n)
+{
+    QStringList t;
+    for (int i = 1; i <= n; ++i)
+        t << QStringLiteral("n") + QString::number(i);
+    return t;
+}
+
+} // namespace
+
+TEST(Auswahl, FormatIstDerTextNachDemLetztenPunkt)
+{
+    EXPECT_EQ(nxNameFormat(QStringLiteral("a.tar.gz")), QStringLiteral("gz"));
+    EXPECT_EQ(nxNameFormat(QStringLiteral(".profile")), QStringLiteral("profile"));
+    EXPECT_EQ(nxNameFormat(QStringLiteral("LIESMICH")), QString());
+    EXPECT_EQ(nxNameFormat(QStringLiteral("ende.")), QString());
+}
+
+// ---------------------------------------------------------------- filling
+
+TEST(AuswahlFuellen, TrefferWerdenZeilenMitAllenZellen)
+{
+    SuchTreffer t;
+    TNxSuchTyp d = datei(1234);
+    d.pfadNr = 7;
+    d.attribute = 33;
+    d.zeitH = QStringLiteral("20200101_000000_000_3");
+    t.Neu(QStringLiteral("/home/x/"), QStringLiteral("a.tar.gz"), d);
+    t.Neu(QStringLiteral("/home/x/"), QStringLiteral("unter"), datei(4096, true));
+    t.Neu(QStringLiteral("/home/x/"), QStringLiteral(".profile"), datei(1));
+    ListenDaten l;
+    StillerFortschritt f;
+    AuswahlFuellung art;
+    art.sortWahl = 1;
+    ASSERT_EQ(nxAuswahlFuellen(l, t, art, f), 3);
+    EXPECT_EQ(t.Anzahl(), 0); // the hits are used up
+    // Directories first, then by name.
+    EXPECT_EQ(namenInReihenfolge(l), (QStringList{"unter", ".profile", "a.tar.gz"}));
+    const int z = l.ZeileAn(3);
+    EXPECT_EQ(l.Zelle(z, AZelle::Pfad), QStringLiteral("/home/x/"));
+    EXPECT_EQ(l.Zelle(z, AZelle::PfadNr), QStringLiteral("7"));
+    EXPECT_EQ(l.Zelle(z, AZelle::Format), QStringLiteral("gz"));
+    EXPECT_EQ(l.Zelle(z, AZelle::Bytes), QStringLiteral("1234"));
+    EXPECT_EQ(l.Zelle(z, AZelle::Attribute), QStringLiteral("33"));
+    EXPECT_EQ(l.Zelle(z, AZelle::ZeitH), QStringLiteral("20200101_000000_000_3"));
+    EXPECT_EQ(l.Zelle(z, AZelle::ZeitA), QStringLiteral("20240305_070809_005_2"));
+    EXPECT_TRUE(l.Zelle(z, AZelle::Leer).isEmpty());
+    EXPECT_TRUE(l.Verz(l.ZeileAn(1)));
+    EXPECT_EQ(l.Zelle(l.ZeileAn(2), AZelle::Format), QStringLiteral("profile"));
+    EXPECT_EQ(l.AktPosition(), 1);
+    EXPECT_EQ(l.MarkiertAnzahl(), 0);
+}
+
+TEST(AuswahlFuellen, ZeilenFolgenDenTrefferRueckwaerts)
+{
+    // Row i holds hit n+1-i, across several blocks of rows.
+    SuchTreffer t;
+    for (int i = 1; i <= 7001; ++i)
+        t.Neu(QStringLiteral("/v/"), QStringLiteral("x"), datei(i));
+    ListenDaten l;
+    StillerFortschritt f;
+    ASSERT_EQ(nxAuswahlFuellen(l, t, AuswahlFuellung{}, f), 7001);
+    EXPECT_EQ(l.Zelle(1, AZelle::Bytes), QStringLiteral("7001"));
+    EXPECT_EQ(l.Zelle(7001, AZelle::Bytes), QStringLiteral("1"));
+    // Equal keys: the sort leaves the order the fill gave them.
+    EXPECT_EQ(l.ZeileAn(1), 1);
+}
+
+TEST(AuswahlFuellen, AbbruchBeimFuellenLeertDieListe)
+{
+    SuchTreffer t;
+    for (int i = 1; i <= 7000; ++i)
+        t.Neu(QStringLiteral("/v/"), QStringLiteral("x%1").arg(i), datei());
+    ListenDaten l = listeMit({"alt"});
+    AbbruchBeiSchritt f(2);
+    EXPECT_EQ(nxAuswahlFuellen(l, t, AuswahlFuellung{}, f), 0);
+    EXPECT_EQ(l.Anzahl(), 0);
+    EXPECT_EQ(t.Anzahl(), 0);
+    EXPECT_TRUE(l.Meldung().isEmpty());
+}
+
+TEST(AuswahlFuellen, AbgebrocheneSucheBehaeltZeilenAbgebrocheneListungLeert)
+{
+    SuchTreffer t;
+    t.Neu(QStringLiteral("/v/"), QStringLiteral("neu"), datei());
+    StillerFortschritt f;
+    AuswahlFuellung art;
+    art.suchAbbruch = true;
+
+    ListenDaten suche = listeMit({"a", "b"});
+    suche.MarkSetzen(2, true);
+    EXPECT_EQ(nxAuswahlFuellen(suche, t, art, f), 2);
+    EXPECT_EQ(suche.MarkiertAnzahl(), 1);
+    EXPECT_TRUE(suche.Meldung().isEmpty());
+
+    // A listing of the tree: no marked row may stay behind the message.
+    art.baumListe = true;
+    ListenDaten baum = listeMit({"a", "b"});
+    baum.MarkSetzen(2, true);
+    for (int i = 0; i < 1233; ++i)
+        t.Neu(QStringLiteral("/v/"), QStringLiteral("x"), datei());
+    EXPECT_EQ(nxAuswahlFuellen(baum, t, art, f), 0);
+    EXPECT_EQ(baum.MarkiertAnzahl(), 0);
+    EXPECT_EQ(baum.Meldung(),
+              QStringLiteral("ESC = Suche abgebrochen\r\n\r\n1.234 Namen\r\nvor dem Abbruch gefunden"));
+}
+
+TEST(AuswahlFuellen, EscImSortierenLeertDieListe)
+{
+    SuchTreffer t;
+    t.Neu(QStringLiteral("/v/"), QStringLiteral("b"), datei());
+    t.Neu(QStringLiteral("/v/"), QStringLiteral("a"), datei());
+    ListenDaten l;
+    StillerFortschritt f;
+    AuswahlFuellung art;
+    art.baumListe = true;
+    art.escErlaubt = true;
+    art.escGedrueckt = [] { return true; };
+    EXPECT_EQ(nxAuswahlFuellen(l, t, art, f), 0);
+    EXPECT_EQ(l.Anzahl(), 0);
+}
+
+TEST(AuswahlFuellen, AutoAuswahlNachDemFuellen)
+{
+    SuchTreffer t;
+    for (const char *n : {"b.txt", "a.jpg", "c.txt"})
+        t.Neu(QStringLiteral("/v/"), QString::fromLatin1(n), datei());
+    ListenDaten l;
+    StillerFortschritt f;
+    AuswahlFuellung art;
+    art.sortWahl = 3;
+    art.autoRegel = QStringLiteral("*.txt");
+    art.autoAnwenden = true;
+    nxAuswahlFuellen(l, t, art, f);
+    EXPECT_EQ(namenInReihenfolge(l), (QStringList{"a.jpg", "b.txt", "c.txt"}));
+    EXPECT_EQ(markiertePositionen(l), (QList<int>{2, 3}));
+}
+
+// ---------------------------------------------------------------- automatic selection
+
+struct AutoFall
+{
+    const char *name;
+    QString regel;
+    QStringList namen;
+    QList<int> markiert;
+};
+
+class AutoAuswahl : public testing::TestWithParam<AutoFall>
+{
+};
+
+TEST_P(AutoAuswahl, MarkiertGenauDieTreffer)
+{
+    const AutoFall &f = GetParam();
+    ListenDaten l = listeMit(f.namen);
+    l.MarkSetzen(1, true); // every mark is overwritten
+    nxAutoAuswahlAnwenden(l, f.regel);
+    EXPECT_EQ(markiertePositionen(l), f.markiert);
+    EXPECT_EQ(l.MarkiertAnzahl(), f.markiert.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Regeln, AutoAuswahl,
+    testing::Values(
+        AutoFall{"ErsteZwanzig", "20", nummerierteNamen(30), bereich(1, 20)},
+        AutoFall{"LetzteTausend", "-1000", nummerierteNamen(1500), bereich(501, 1500)},
+        AutoFall{"ErsteTausendNicht", "1000 / u", nummerierteNamen(1500), bereich(1001, 1500)},
+        AutoFall{"ZahlAusDenErstenNeunZeichen", "1234567890", nummerierteNamen(3), bereich(1, 3)},
+        AutoFall{"MinusNichtDirektVorDerZahl", "- 5", nummerierteNamen(8), {}},
+        AutoFall{"SonderzeichenOhneFormatPunkt", "S", {"foto.jpg", "foto-1.jpg"}, {2}},
+        AutoFall{"OhneSonderzeichen", "s", {"foto.jpg", "foto-1.jpg"}, {1}},
+        AutoFall{"MusterMitZifferWirdVerworfen", "*.mp3", {"a.mp3", "b.txt"}, {}},
+        AutoFall{"MusterOhneGrossKlein", "*.TXT", {"a.mp3", "B.txt", "c.Txt"}, {2, 3}},
+        AutoFall{"MehrereMuster", "*.jpg | *.png", {"a.jpg", "b.txt", "c.png"}, {1, 3}},
+        AutoFall{"Fragezeichen", "?.txt", {"a.txt", "ab.txt"}, {1}},
+        AutoFall{"Keine", "", {"a", "b"}, {}},
+        AutoFall{"Alle", "*", {"a", "b"}, {1, 2}},
+        AutoFall{"NurUmkehren", "u", {"a", "b"}, {1, 2}},
+        AutoFall{"Buchstabe", "B", {"123", "a1", "-_"}, {2}},
+        AutoFall{"OhneBuchstabe", "b", {"123", "a1", "-_"}, {1, 3}},
+        AutoFall{"BuchstabeOderZahl", "B / Z", {"123", "a", "-_"}, {1, 2}},
+        AutoFall{"Leerzeichen", "L", {"a b", "ab"}, {1}},
+        AutoFall{"GrossBuchstabe", "G", {"Abc", "abc", "ÄRGER"}, {1, 3}},
+        AutoFall{"KeinKleinBuchstabe", "k", {"Abc", "ABC", "123"}, {2, 3}},
+        AutoFall{"UnverstandenesWirdIgnoriert", "x / ", {"x", "y"}, {}},
+        AutoFall{"UmgedrehtesMuster", "*.jpg \\ u", {"a.jpg", "b.txt"}, {2}}),
+    [](const testing::TestParamInfo<AutoFall> &i) { return std::string(i.param.name); });
+
+TEST(AutoAuswahl, ZaehltInAnzeigeReihenfolge)
+{
+    ListenDaten l = listeMit({"a", "b", "c", "d"});
+    ASSERT_TRUE(l.ReihenfolgeSetzen({0, 4, 3, 2, 1}));
+    nxAutoAuswahlAnwenden(l, QStringLiteral("2"));
+    EXPECT_TRUE(l.Markiert(4));
+    EXPECT_TRUE(l.Markiert(3));
+    EXPECT_FALSE(l.Markiert(1));
+}
+
+TEST(AutoAuswahl, TabelleAusEinstellungsText)
+{
+    const TNxASortMark t = nxAutoAuswahlTabelle(
+        QStringLiteral("alle Text-Dateien / *.txt\r\n\r\n  die ersten 20 | 20 \nnur Beschreibung\nleer:"));
+    ASSERT_EQ(t.size(), 7u);
+    EXPECT_EQ(t[1].beschreibung, QStringLiteral("keine"));
+    EXPECT_TRUE(t[1].regel.isEmpty());
+    EXPECT_EQ(t[2].beschreibung, QStringLiteral("alle"));
+    EXPECT_EQ(t[2].regel, QStringLiteral("*"));
+    EXPECT_EQ(t[3].beschreibung, QStringLiteral("alle Text-Dateien"));
+    EXPECT_EQ(t[3].regel, QStringLiteral(" *.txt"));
+    EXPECT_EQ(t[4].beschreibung, QStringLiteral("die ersten 20"));
+    EXPECT_EQ(t[4].regel, QStringLiteral(" 20"));
+    EXPECT_EQ(t[5].beschreibung, QStringLiteral("nur Beschreibung"));
+    EXPECT_TRUE(t[5].regel.isEmpty());
+    EXPECT_EQ(t[6].beschreibung, QStringLiteral("leer"));
+}
+
+// ---------------------------------------------------------------- counts and names from outside
+
+TEST(AuswahlZaehlen, BytesDerMarkiertenUndAller)
+{
+    ListenDaten l = listeMit({"a", "b", "c"});
+    l.ZelleSetzen(1, AZelle::Bytes, QStringLiteral("1000000"));
+    l.ZelleSetzen(2, AZelle::Bytes, QStringLiteral("234567"));
+    l.ZelleSetzen(3, AZelle::Bytes, QStringLiteral("5000000000"));
+    l.MarkSetzen(1, true);
+    l.MarkSetzen(2, true);
+    const AuswahlZahlen z = nxAuswahlZaehlen(l);
+    EXPECT_EQ(z.markiert, 2);
+    EXPECT_EQ(z.anzahl, 3);
+    EXPECT_EQ(z.bytesMarkiert, 1234567);
+    EXPECT_EQ(z.bytesGesamt, 5001234567);
+}
+
+TEST(NamenMarkieren, GenauDieGegebenenNamen)
+{
+    ListenDaten l = listeMit({"A.txt", "a.txt", "b.txt", "c.txt", "d.txt"}, QStringLiteral("/x/"));
+    ASSERT_TRUE(l.ReihenfolgeSetzen({0, 5, 4, 3, 2, 1}));
+    l.MarkSetzen(5, true);
+    const QStringList gegeben{"/x/a.txt", "/x/c.txt", "/x/d.txt"};
+    EXPECT_EQ(nxGemeinsamesVerzeichnis(gegeben), QStringLiteral("/x/"));
+    EXPECT_EQ(nxNamenMarkieren(l, gegeben), 3);
+    EXPECT_TRUE(l.Markiert(2));
+    EXPECT_FALSE(l.Markiert(1)); // "A.txt" is another file
+    EXPECT_TRUE(l.Markiert(4));
+    EXPECT_TRUE(l.Markiert(5));
+    EXPECT_EQ(l.AktPosition(), 1); // d.txt comes first in display order
+
+    EXPECT_EQ(nxNamenMarkieren(l, {"/y/a.txt"}), 0);
+    EXPECT_EQ(l.AktPosition(), 1);
+    EXPECT_TRUE(nxGemeinsamesVerzeichnis({"/x/a", "/y/b"}).isEmpty());
+    EXPECT_TRUE(nxGemeinsamesVerzeichnis({}).isEmpty());
+}

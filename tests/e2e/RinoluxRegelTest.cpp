@@ -1,0 +1,280 @@
+#include "core/engine/RegelCode.h"
+#include "support/TestUmgebung.h"
+
+#include <QDir>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace rinolux;
+
+namespace {
+
+struct Ausgabe
+{
+    int status = -1;
+    QString aus;
+    QString fehler;
+};
+
+// Runs the built program with its own data directory, in the fixture directory.
+Ausgabe starten(const test::TestVerzeichnis &dir, const QStringList &args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.pfad(QStringLiteral(".konfig")));
+    env.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(dir.pfad(QStringLiteral("f")));
+    p.start(QStringLiteral(RINOLUX_REGEL_PROGRAMM), args);
+    if (!p.waitForFinished(60000))
+        return {};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+Stellenangabe stelle(int art, qint64 anzahl, int gruppe)
+{
+    Stellenangabe s;
+    s.art = art;
+    s.anzahl = anzahl;
+    s.gruppe = gruppe;
+    return s;
+}
+
+constexpr int kGruppeZeichen = 0;
+constexpr int kGruppeZahl = 9;
+
+// A sub-rule over the whole name part: from the first character to the last, every character.
+TeilRegel ganz(AktionsCode code, int namensTeil = 1)
+{
+    TeilRegel r;
+    r.code = code;
+    r.namensTeil = namensTeil;
+    r.von = stelle(1, 1, kGruppeZeichen);
+    r.bis = stelle(1, -1, kGruppeZeichen);
+    r.teilstueck = stelle(6, 1, kGruppeZeichen);
+    return r;
+}
+
+QString code(std::initializer_list<TeilRegel> teile)
+{
+    Regel r;
+    r.teile = teile;
+    return RegelSchreiben(r);
+}
+
+TeilRegel mit(TeilRegel r, const std::function<void(TeilRegel &)> &f)
+{
+    f(r);
+    return r;
+}
+
+struct Fall
+{
+    const char *name;
+    QStringList args;
+    // Expected output; "{D}" stands for the fixture directory.
+    QString aus;
+    int status;
+};
+
+void PrintTo(const Fall &f, std::ostream *os) { *os << f.name; }
+
+const QString kKopf = QStringLiteral("{D}\t");
+
+// One preview row of a name rule: present path and name, new path and name, result.
+QString zeile(const char *alt, const char *neu, const char *ergebnis)
+{
+    return QStringLiteral("{D}\t%1\t\t\t\t\t{D}\t%2\t\t\t%3\n")
+        .arg(QString::fromUtf8(alt), QString::fromUtf8(neu), QString::fromUtf8(ergebnis));
+}
+
+QList<Fall> faelle()
+{
+    const TeilRegel nummern = mit(ganz(213), [](TeilRegel &r) {
+        r.hinVH = 0;
+        r.hinStelle = stelle(1, 1, kGruppeZeichen);
+        r.nummer = {QString(), QStringLiteral("001"), QStringLiteral("1"), QStringLiteral("_")};
+    });
+    const TeilRegel wertPlus = mit(ganz(221), [](TeilRegel &r) {
+        r.teilstueck = stelle(1, 1, kGruppeZahl);
+        r.buchstabe = u'+';
+        r.wert = QStringLiteral("5");
+    });
+    const TeilRegel zeichenListe = mit(ganz(229), [](TeilRegel &r) {
+        r.filterAlt = QStringLiteral("ü|ä");
+        r.filterNeu = QStringLiteral("ue|ae");
+    });
+    const TeilRegel frei = mit(TeilRegel{}, [](TeilRegel &r) {
+        r.code = 209;
+        r.freiNamensTeil = 1;
+        r.freiZeilen = {QStringLiteral("Anna")};
+    });
+    const TeilRegel nurLesen = mit(TeilRegel{}, [](TeilRegel &r) {
+        r.code = 205;
+        r.attribute = {AttributWahl::Lassen, AttributWahl::Setzen, AttributWahl::Lassen, AttributWahl::Lassen};
+    });
+    const TeilRegel system = mit(nurLesen, [](TeilRegel &r) {
+        r.attribute = {AttributWahl::Lassen, AttributWahl::Lassen, AttributWahl::Setzen, AttributWahl::Lassen};
+    });
+    const TeilRegel jahr = mit(TeilRegel{}, [](TeilRegel &r) {
+        r.code = 112;
+        r.zeit.wert = QStringLiteral("2020    _      _000");
+    });
+    // 29 February of the file does not exist in 2001.
+    const TeilRegel jahrOhneTag = mit(jahr, [](TeilRegel &r) { r.zeit.wert = QStringLiteral("2001    _      _000"); });
+    const TeilRegel grossUnterstrich = mit(ganz(221), [](TeilRegel &r) {
+        r.buchstabe = u'g';
+        r.wert.clear();
+    });
+
+    return {
+        {"LeerzeichenDurchUnterstrich",
+         {QStringLiteral("--regel"), QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen"), QStringLiteral("a b"),
+          QStringLiteral("Urlaub  am See.txt"), QStringLiteral("bild9.png")},
+         zeile("a b", "a_b", "ok") + zeile("Urlaub  am See.txt", "Urlaub__am_See.txt", "ok") +
+             zeile("bild9.png", "bild9.png", "keine Veränderung") +
+             QStringLiteral("Alle 3 können geändert werden. ->\n"),
+         0},
+        {"DoppelteLeerzeichen",
+         {QStringLiteral("--regel"), QStringLiteral("Ändern: doppelte Leerzeichen vereinfachen"),
+          QStringLiteral("Urlaub  am See.txt"), QStringLiteral("a b")},
+         zeile("Urlaub  am See.txt", "Urlaub am See.txt", "ok") + zeile("a b", "a b", "keine Veränderung") +
+             QStringLiteral("Alle 2 können geändert werden. ->\n"),
+         0},
+        {"GrossMitVerzeichnis",
+         {QStringLiteral("--regel"), QStringLiteral("Ändern: alle Buchstaben großmachen"), QStringLiteral("Foto 001.JPG"),
+          QStringLiteral("Ordner x")},
+         zeile("Foto 001.JPG", "FOTO 001.JPG", "ok") + zeile("Ordner x", "ORDNER X", "ok") +
+             QStringLiteral("Alle 2 können geändert werden. ->\n"),
+         0},
+        {"LaufendeNummern",
+         {QStringLiteral("--regelcode"), code({nummern}), QStringLiteral("a b"), QStringLiteral("bild9.png")},
+         zeile("a b", "001_a b", "ok") + zeile("bild9.png", "002_bild9.png", "ok") +
+             QStringLiteral("Alle 2 können geändert werden. ->\n"),
+         0},
+        {"WertPlus",
+         {QStringLiteral("--regelcode"), code({wertPlus}), QStringLiteral("bild9.png"), QStringLiteral("Foto 001.JPG")},
+         zeile("bild9.png", "bild14.png", "ok") + zeile("Foto 001.JPG", "Foto 006.JPG", "ok") +
+             QStringLiteral("Alle 2 können geändert werden. ->\n"),
+         0},
+        {"ZeichenListe",
+         {QStringLiteral("--regelcode"), code({zeichenListe}), QStringLiteral("Bücher äü.txt")},
+         zeile("Bücher äü.txt", "Buecher aeue.txt", "ok") + QStringLiteral("Alle 1 können geändert werden. ->\n"), 0},
+        {"FreieNamenZuWenige",
+         {QStringLiteral("--regelcode"), code({frei}), QStringLiteral("a b"), QStringLiteral("bild9.png"),
+          QStringLiteral("Foto 001.JPG")},
+         // Rows without a line of their own get an empty name.
+         zeile("a b", "Anna", "ok") + zeile("bild9.png", "", "neuer Name zu kurz") +
+             zeile("Foto 001.JPG", "", "neuer Name zu kurz") +
+             QStringLiteral("In der oben stehenden Liste fehlen 2 neue Namen.\n"),
+         1},
+        {"Kombiniert",
+         {QStringLiteral("--regelcode"),
+          code({mit(ganz(221), [](TeilRegel &r) {
+                    r.teilstueck = stelle(6, 1, 1);
+                    r.teilstueck.wort = QStringLiteral(" ");
+                    r.teilstueck.gross = QStringLiteral("N");
+                    r.buchstabe = u'w';
+                    r.wert = QStringLiteral("_");
+                }),
+                grossUnterstrich}),
+          QStringLiteral("a b")},
+         zeile("a b", "A_B", "ok") + QStringLiteral("Alle 1 können geändert werden. ->\n"), 0},
+        {"AttributNurLesen",
+         {QStringLiteral("--regelcode"), code({nurLesen}), QStringLiteral("a b")},
+         QStringLiteral("{D}\ta b\t\t\t\t0\t\ta b\t\t1\tok\nAlle 1 können geändert werden. ->\n"), 0},
+        {"AttributSystemNichtMoeglich",
+         {QStringLiteral("--regelcode"), code({system}), QStringLiteral("a b")},
+         QStringLiteral("{D}\ta b\t\t\t\t0\t\ta b\t\t4\tauf diesem System nicht möglich\n"
+                        "Keine kann geändert werden. Alle 1 sind fehlerhaft.\n"),
+         1},
+        {"ZeitNurJahr",
+         {QStringLiteral("--regelcode"), code({jahr}), QStringLiteral("a b")},
+         QStringLiteral("{D}\ta b\t20240229_120000_000_4\t{H}\t20240301_080000_000_5\t\t\ta b\t"
+                        "20200229_120000_000_6\t\tok\nAlle 1 können geändert werden. ->\n"),
+         0},
+        {"ZeitFalscherTag",
+         {QStringLiteral("--regelcode"), code({jahrOhneTag}), QStringLiteral("a b")},
+         QStringLiteral("{D}\ta b\t20240229_120000_000_4\t{H}\t20240301_080000_000_5\t\t\ta b\t"
+                        "????????_??????.000_?\t\tfalsche Zeit\nKeine kann geändert werden. Alle 1 sind fehlerhaft.\n"),
+         1},
+    };
+}
+
+class RinoluxRegelTest : public ::testing::TestWithParam<Fall>
+{
+protected:
+    void SetUp() override
+    {
+        m_dir.dateienAnlegen({QStringLiteral("f/a b"), QStringLiteral("f/Urlaub  am See.txt"), QStringLiteral("f/bild9.png"),
+                              QStringLiteral("f/Foto 001.JPG"), QStringLiteral("f/Ordner x/"),
+                              QStringLiteral("f/Bücher äü.txt")});
+        // Fixed times (UTC for the run) so the time columns can be compared.
+        const int r = QProcess::execute(QStringLiteral("touch"),
+                                        {QStringLiteral("-m"), QStringLiteral("-d"), QStringLiteral("2024-02-29 12:00:00Z"),
+                                         m_dir.pfad(QStringLiteral("f/a b"))}) +
+                      QProcess::execute(QStringLiteral("touch"),
+                                        {QStringLiteral("-a"), QStringLiteral("-d"), QStringLiteral("2024-03-01 08:00:00Z"),
+                                         m_dir.pfad(QStringLiteral("f/a b"))});
+        ASSERT_EQ(r, 0);
+    }
+    test::TestVerzeichnis m_dir;
+};
+
+TEST_P(RinoluxRegelTest, Ausgabe)
+{
+    const Fall &f = GetParam();
+    const Ausgabe a = starten(m_dir, f.args);
+    QString erwartet = f.aus;
+    erwartet.replace(QStringLiteral("{D}"), m_dir.pfad(QStringLiteral("f/")));
+    if (erwartet.contains(QStringLiteral("{H}"))) {
+        // The birth time cannot be set; take it from the row itself.
+        const QStringList zellen = a.aus.section(u'\n', 0, 0).split(u'\t');
+        ASSERT_GE(zellen.size(), 4);
+        erwartet.replace(QStringLiteral("{H}"), zellen[3]);
+    }
+    EXPECT_EQ(a.aus.toStdString(), erwartet.toStdString()) << a.fehler.toStdString();
+    EXPECT_EQ(a.status, f.status) << a.fehler.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Regeln, RinoluxRegelTest, ::testing::ValuesIn(faelle()),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(RinoluxRegelAufruf, FehlerUndVerzeichnis)
+{
+    test::TestVerzeichnis dir;
+    dir.dateienAnlegen({QStringLiteral("f/b b"), QStringLiteral("f/A a"), QStringLiteral("f/unter/"),
+                        QStringLiteral("f/unter/tief x")});
+    const Ausgabe unbekannt = starten(dir, {QStringLiteral("--regel"), QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen"),
+                                            QStringLiteral("fehlt.txt")});
+    EXPECT_EQ(unbekannt.status, 2);
+    EXPECT_TRUE(unbekannt.fehler.contains(QStringLiteral("fehlt.txt")));
+    EXPECT_TRUE(unbekannt.aus.isEmpty());
+
+    EXPECT_EQ(starten(dir, {QStringLiteral("--gibtsnicht")}).status, 2);
+    EXPECT_EQ(starten(dir, {QStringLiteral("a")}).status, 2); // no rule
+    const Ausgabe hilfe = starten(dir, {QStringLiteral("--hilfe")});
+    EXPECT_EQ(hilfe.status, 0);
+    EXPECT_TRUE(hilfe.aus.contains(QStringLiteral("--verzeichnis")));
+
+    // A directory listing: entries of the directory only, directories first, then by name.
+    const Ausgabe verz = starten(dir, {QStringLiteral("--regel"), QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen"),
+                                       QStringLiteral("--verzeichnis"), dir.pfad(QStringLiteral("f"))});
+    const QString d = dir.pfad(QStringLiteral("f/"));
+    EXPECT_EQ(verz.aus, zeile("unter", "unter", "keine Veränderung").replace(QStringLiteral("{D}"), d) +
+                            zeile("A a", "A_a", "ok").replace(QStringLiteral("{D}"), d) +
+                            zeile("b b", "b_b", "ok").replace(QStringLiteral("{D}"), d) +
+                            QStringLiteral("Alle 3 können geändert werden. ->\n"));
+    EXPECT_EQ(verz.status, 0);
+
+    // The stored rules, written with the defaults on first use.
+    const Ausgabe regeln = starten(dir, {QStringLiteral("--regeln")});
+    EXPECT_EQ(regeln.status, 0);
+    EXPECT_EQ(regeln.aus.count(u'\n'), 15);
+    EXPECT_TRUE(regeln.aus.startsWith(QStringLiteral("Ändern: alle Buchstaben großmachen\t1\t221\t700\t")));
+}
+
+} // namespace

@@ -181,6 +181,19 @@ bool nxAuswahlSortieren(ListenDaten &liste, int wahl, bool escErlaubt, const std
         for (size_t g = 0; g < gruppen.size(); ++g) {
             const int von = gruppen[g].von;
             const int m = gruppen[g].bis - von + 1;
+            if (code == u'V') {
+                // Two values only: directories to the front, each side in its order, as the
+                // stable sort would place them; then the two runs go on.
+                auto mitte = std::stable_partition(ord.begin() + von, ord.begin() + von + m,
+                                                   [&](int zeile) { return liste.Verz(zeile); });
+                const int verz = int(mitte - (ord.begin() + von));
+                if (verz >= 2)
+                    naechste.push_back({von, von + verz - 1});
+                if (m - verz >= 2)
+                    naechste.push_back({von + verz, von + m - 1});
+                continue;
+            }
+
             std::vector<QString> schluessel(size_t(m) + 1);
             for (int i = 1; i <= m; ++i)
                 schluessel[size_t(i)] = nxSortSchluesselText(liste, ord[size_t(von + i - 1)], code);

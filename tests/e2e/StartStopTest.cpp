@@ -18,14 +18,14 @@ struct Lauf
 };
 
 // Starts the program offscreen, waits until its event loop runs, then sends the signal.
-bool startenUndBeenden(const QString &konfig, int signal, bool mitLog)
+bool startenUndBeenden(const QString &konfig, int signal, bool mitLog, const QStringList &parameter = {})
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), konfig);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(RINOLUX_PROGRAMM), {});
+    p.start(QStringLiteral(RINOLUX_PROGRAMM), parameter);
     if (!p.waitForStarted(10000))
         return false;
     const QString log = konfig + QStringLiteral("/rinolux/rinolux_Ablauf.txt");
@@ -66,6 +66,50 @@ TEST(StartStopTest, SigtermBeendetGeordnetMitLog)
     EXPECT_TRUE(zeilen.last().mid(17).startsWith(QStringLiteral("Programm-Ende (Laufzeit = "))) << zeilen.last().toStdString();
     // The start archived the empty log of before.
     EXPECT_TRUE(QFile::exists(log + QStringLiteral("_00000001.txt")));
+}
+
+// The log of one start shows its steps nested and in the start-up order.
+TEST(StartStopTest, LogZeigtDieStartSchritteInIhrerReihenfolge)
+{
+    rinolux::test::TestVerzeichnis dir;
+    const QString konfig = dir.pfad(QStringLiteral("konfig"));
+    QDir().mkpath(konfig + QStringLiteral("/rinolux"));
+    const QString log = konfig + QStringLiteral("/rinolux/rinolux_Ablauf.txt");
+    {
+        QFile f(log);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(startenUndBeenden(konfig, SIGTERM, true, {QStringLiteral("/tmp/a b.txt"), QStringLiteral("/tmp/c")}));
+    QFile f(log);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QStringList zeilen;
+    for (const QString &z : QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+        zeilen.append(z.mid(17));
+    // Each expected line, in this order; the indent shows the nesting.
+    const QStringList erwartet = {
+        QStringLiteral("Programm-Anfang, ProgVersion = 2023b"),
+        QStringLiteral("Start-Parameter = /tmp/a b.txt"),
+        QStringLiteral("Start-Parameter = /tmp/c"),
+        QStringLiteral("/¯¯¯AnzeigeForm: aa"),
+        QStringLiteral("}/¯¯¯Startwerte aa"),
+        QStringLiteral("}\\___Startwerte aa"),
+        QStringLiteral("}/¯¯¯RegHaupt_OnClick"),
+        QStringLiteral("})/¯¯¯SeiteAnpassenFuerAlleSeiten"),
+        QStringLiteral("}\\___RegHaupt_OnClick"),
+        QStringLiteral("}IniVerzeichnisBeiStart="),
+        QStringLiteral("}Größe von a_StartParameter=2"),
+        QStringLiteral("}Application.Run"),
+        QStringLiteral("}AnzeigeForm: AnfangsForm ist geschlossen worden"),
+        QStringLiteral("\\___AnzeigeForm: aa"),
+    };
+    qsizetype ab = 0;
+    for (const QString &e : erwartet) {
+        const qsizetype i = zeilen.indexOf(e, ab);
+        ASSERT_GE(i, 0) << "fehlt oder in falscher Reihenfolge: " << e.toStdString() << "\n"
+                        << zeilen.join(u'\n').toStdString();
+        ab = i + 1;
+    }
+    EXPECT_TRUE(zeilen.last().startsWith(QStringLiteral("Programm-Ende (Laufzeit = ")));
 }
 
 TEST(StartStopTest, OhneLogDateiKeinLogUndKeinArchiv)

@@ -1,6 +1,26 @@
 #pragma once
 
+#include <QSize>
+#include <QString>
+
 namespace rinolux {
+
+class Dialog;
+
+// How many times the screen-size question has been asked; kept in the early
+// control-state file.
+extern int BildschirmMeldungZahl;
+// The directory the tree opens at start; set by the early control-state file.
+extern QString IniVerzeichnisBeiStart;
+
+// The smallest work area the window is laid out for.
+inline constexpr int MindestBreite = 768;
+inline constexpr int MindestHoehe = 580;
+
+// The screen check of the start: with a work area below 768 x 580 and the question
+// asked fewer than three times, counts and asks whether to go on. Returns false only
+// when the user answered no.
+bool BildschirmPruefen(const QSize &arbeitsFlaeche, int &zahl, Dialog &dialog);
 
 // Runs the whole program in the start-up order and returns the exit code.
 int RinoluxStarten(int argc, char **argv);

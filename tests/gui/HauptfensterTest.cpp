@@ -1,0 +1,389 @@
+#include "core/shell/Prozess.h"
+#include "gui/app/Ablauf.h"
+#include "gui/app/Anwendung.h"
+#include "gui/app/Form_Anfang.h"
+#include "gui/app/SchalterRahmen.h"
+#include "gui/app/sub_Fortschritt.h"
+#include "gui/controls/nx_Register.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <stdexcept>
+
+using namespace rinolux;
+
+namespace {
+
+const QStringList Seitenpanels = {QStringLiteral("PaAuswahl"), QStringLiteral("PaAktion"), QStringLiteral("PaRueck"),
+                                   QStringLiteral("PaLoeschenKop"), QStringLiteral("PaEinstellungen"),
+                                   QStringLiteral("PaCopy")};
+
+void tabKlicken(TNxReg *reg, int nr)
+{
+    QTest::mouseClick(reg, Qt::LeftButton, Qt::NoModifier, reg->TabRechteck(nr).center());
+}
+
+QStringList sichtbarePanels(Taa &aa)
+{
+    QStringList sichtbar;
+    for (const QString &name : Seitenpanels) {
+        auto *p = aa.findChild<QWidget *>(name);
+        if (p && p->isVisible())
+            sichtbar.append(name);
+    }
+    return sichtbar;
+}
+
+// Clicks OK (or "Nein") of the next message dialog and keeps its text.
+void naechstenDialogBeantworten(QString *text, const QString &schalter = QStringLiteral("BuOK"))
+{
+    QTimer::singleShot(20, qApp, [text, schalter] {
+        QWidget *dd = QApplication::activeModalWidget();
+        if (!dd || dd->objectName() != QStringLiteral("dd")) {
+            naechstenDialogBeantworten(text, schalter);
+            return;
+        }
+        if (text) {
+            for (auto *feld : dd->findChildren<QTextEdit *>(QStringLiteral("RiDialogBlock")))
+                *text += feld->toPlainText();
+        }
+        if (auto *b = dd->findChild<QPushButton *>(schalter))
+            b->click();
+    });
+}
+
+} // namespace
+
+class HauptfensterTest final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_aa = std::make_unique<Taa>();
+        m_aa->Startwerte();
+        m_aa->RegHaupt_OnClick(1);
+        m_aa->resize(1000, 700);
+        m_aa->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_aa.get()));
+    }
+    void cleanup() { m_aa.reset(); }
+
+    void zehnHauptTabs()
+    {
+        auto *reg = m_aa->findChild<TNxReg *>(QStringLiteral("HauptRegister"));
+        QVERIFY(reg);
+        QCOMPARE(reg->parentWidget()->objectName(), QStringLiteral("PaHauptReg"));
+        const QStringList erwartet = {QStringLiteral("Auswählen"), QStringLiteral("Ändern"), QStringLiteral("Herstellen"),
+                                      QStringLiteral("Regeln"), QStringLiteral("Rückgängig"), QStringLiteral("Löschen"),
+                                      QStringLiteral("Kopieren"), QStringLiteral("Einstellungen"), QStringLiteral("Info"),
+                                      QStringLiteral("Ende")};
+        QCOMPARE(reg->Anzahl(), 10);
+        for (int i = 1; i <= 10; ++i) {
+            QCOMPARE(reg->Tab(i).beschriftung, erwartet[i - 1]);
+            QCOMPARE(reg->Tab(i).fett, i <= 5);
+            QVERIFY(!reg->Tab(i).bild.isNull());
+            // Every tab lies fully inside the strip at the window's minimum width.
+        }
+        m_aa->resize(768, 580);
+        QTRY_COMPARE(m_aa->width(), 768);
+        QVERIFY(reg->TabRechteck(10).right() < reg->width());
+        QCOMPARE(reg->Aktuell(), 1);
+    }
+
+    void seitenWechsel_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<bool>("aendUndHerst");
+        QTest::addColumn<bool>("regel");
+        QTest::newRow("1 Auswählen") << 1 << "PaAuswahl" << false << false;
+        QTest::newRow("2 Ändern") << 2 << "PaAktion" << true << false;
+        QTest::newRow("3 Herstellen") << 3 << "PaAktion" << true << false;
+        QTest::newRow("4 Regeln") << 4 << "PaAktion" << false << true;
+        QTest::newRow("5 Rückgängig") << 5 << "PaRueck" << false << false;
+        QTest::newRow("6 Löschen") << 6 << "PaLoeschenKop" << false << false;
+        QTest::newRow("7 Kopieren") << 7 << "PaLoeschenKop" << false << false;
+        QTest::newRow("8 Einstellungen") << 8 << "PaEinstellungen" << false << false;
+        QTest::newRow("9 Info") << 9 << "PaCopy" << false << false;
+    }
+    void seitenWechsel()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, panel);
+        QFETCH(bool, aendUndHerst);
+        QFETCH(bool, regel);
+        auto *reg = m_aa->HauptRegister();
+        // Start from another page, so every row really switches.
+        tabKlicken(reg, tab == 9 ? 8 : 9);
+        tabKlicken(reg, tab);
+        QCOMPARE(m_aa->AktuelleSeite, tab);
+        QCOMPARE(sichtbarePanels(*m_aa), QStringList{panel});
+        QCOMPARE(m_aa->PaAendUndHerst()->isVisible(), aendUndHerst);
+        QCOMPARE(m_aa->PaRegel()->isVisible(), regel);
+        // The band under the strip has the selected tab's colour.
+        QCOMPARE(m_aa->findChild<QWidget *>(QStringLiteral("PaObenAbstand2"))->palette().color(QPalette::Window),
+                 reg->Tab(tab).hintergrund);
+        if (tab == 6 || tab == 7) {
+            QCOMPARE(m_aa->findChild<QWidget *>(QStringLiteral("PaLoeschOben"))->isVisible(), tab == 6);
+            QCOMPARE(m_aa->findChild<QWidget *>(QStringLiteral("PaKopieOben"))->isVisible(), tab == 7);
+        }
+    }
+
+    void farbSchemaBunt()
+    {
+        m_aa->RegisterFarbenAnwenden(RegisterFarbSchema::Bunt1);
+        auto *reg = m_aa->HauptRegister();
+        QCOMPARE(reg->Tab(1).hintergrund, QColor(216, 240, 216));
+        QCOMPARE(reg->Tab(4).hintergrund, QColor(240, 240, 208));
+        QCOMPARE(reg->Tab(7).hintergrund, QColor(232, 232, 255));
+        QCOMPARE(reg->Tab(10).hintergrund, QColor(255, 224, 224));
+        for (int i = 1; i <= 5; ++i)
+            QCOMPARE(m_aa->SucheRegister()->Tab(i).hintergrund, QColor(216, 240, 216));
+        tabKlicken(reg, 6);
+        QCOMPARE(m_aa->findChild<QWidget *>(QStringLiteral("PaObenAbstand2"))->palette().color(QPalette::Window),
+                 QColor(232, 232, 255));
+    }
+
+    void suchTabFuenfStartetGesperrt()
+    {
+        auto *such = m_aa->findChild<TNxReg *>(QStringLiteral("SucheRegister"));
+        QVERIFY(such);
+        QCOMPARE(such->parentWidget()->objectName(), QStringLiteral("PaSucheRegContainer"));
+        QCOMPARE(such->Anzahl(), 5);
+        QCOMPARE(such->Tab(5).beschriftung, QStringLiteral("Suche-Ergebnis"));
+        QVERIFY(!such->Tab(5).aktiv);
+        QCOMPARE(such->Tab(5).markierung, -1);
+        QVERIFY(such->Tab(1).fett);
+        QVERIFY(!such->Tab(2).fett);
+        tabKlicken(such, 5);
+        QCOMPARE(such->Aktuell(), 1);
+        QCOMPARE(m_aa->AktuelleSuchSeite, 1);
+        // An enabled sub-tab switches the sub-page and shows page 1 again.
+        tabKlicken(m_aa->HauptRegister(), 3);
+        tabKlicken(such, 3);
+        QCOMPARE(m_aa->AktuelleSuchSeite, 3);
+        QCOMPARE(m_aa->AktuelleSeite, 1);
+        QCOMPARE(sichtbarePanels(*m_aa), QStringList{QStringLiteral("PaAuswahl")});
+    }
+
+    void aktionsSchalter_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<bool>("sicherheitsfrage");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("farbe");
+        QTest::newRow("Ändern mit Frage") << 2 << true << "Ändern ..." << QColor(255, 255, 0);
+        QTest::newRow("Ändern ohne Frage") << 2 << false << "Ändern!" << QColor(255, 128, 0);
+        QTest::newRow("Herstellen mit Frage") << 3 << true << "Herstellen ..." << QColor(255, 255, 0);
+        QTest::newRow("Regel ohne Frage") << 4 << false << "Regel anwenden!" << QColor(255, 128, 0);
+    }
+    void aktionsSchalter()
+    {
+        QFETCH(int, tab);
+        QFETCH(bool, sicherheitsfrage);
+        QFETCH(QString, text);
+        QFETCH(QColor, farbe);
+        m_aa->Einst().Sicherheitsfrage = sicherheitsfrage;
+        tabKlicken(m_aa->HauptRegister(), tab);
+        auto *bu = m_aa->findChild<QPushButton *>(QStringLiteral("BuAktion"));
+        QVERIFY(bu);
+        QCOMPARE(bu->text(), text);
+        auto *rahmen = qobject_cast<TSchalterRahmen *>(bu->parentWidget());
+        QVERIFY(rahmen);
+        QCOMPARE(rahmen->Farbe(), farbe);
+        // Disabled until a preview allows the action.
+        QVERIFY(!bu->isEnabled());
+        QVERIFY(bu->isVisible());
+        QVERIFY(rahmen->geometry().right() < rahmen->parentWidget()->width());
+    }
+
+    void kontextMenues()
+    {
+        const QStringList namen = {QStringLiteral("PopA"), QStringLiteral("PopL"), QStringLiteral("PopV"),
+                                   QStringLiteral("PopR")};
+        for (const QString &n : namen) {
+            auto *m = m_aa->findChild<QMenu *>(n);
+            QVERIFY2(m, qPrintable(n));
+            const QList<QAction *> eintraege = m->actions();
+            QCOMPARE(eintraege.first()->text(), QStringLiteral("&dieses Menü abbrechen"));
+            QVERIFY(eintraege.first()->isEnabled());
+            QVERIFY(eintraege[1]->isSeparator());
+        }
+        auto *f2 = m_aa->PopA()->findChild<QAction *>(QStringLiteral("PopA_F2F4"));
+        QVERIFY(f2);
+        QCOMPARE(f2->text(), QStringLiteral("zuletzt ausgewählter Name: &umbenennen ...   (F2 oder F4)"));
+        QVERIFY(!f2->isEnabled());
+        auto *leere = m_aa->PopL()->findChild<QAction *>(QStringLiteral("PopL_LeereLoeschen"));
+        QVERIFY(leere);
+        QCOMPARE(leere->text(), QStringLiteral("alle leeren Unter-Verzeichnisse löschen ..."));
+    }
+
+    void infoSeite()
+    {
+        tabKlicken(m_aa->HauptRegister(), 9);
+        auto *prog = m_aa->findChild<QLabel *>(QStringLiteral("LaCopyProg"));
+        QVERIFY(prog && prog->isVisible());
+        QCOMPARE(prog->text(), QStringLiteral("Rinolux, Version 2023b"));
+        QCOMPARE(m_aa->RiCopyL()->width(), 300);
+        QVERIFY(m_aa->RiCopyR()->width() > 300);
+        // The web page question is asked at its button and "Nein" opens nothing.
+        QString text;
+        naechstenDialogBeantworten(&text, QStringLiteral("BuNein"));
+        QTest::mouseClick(m_aa->findChild<QPushButton *>(QStringLiteral("BuCopyInternet")), Qt::LeftButton);
+        QVERIFY(text.endsWith(QStringLiteral("Soll die Internet-Seite angezeigt werden?")));
+    }
+
+    void tastenF2F4()
+    {
+        QSignalSpy spy(m_aa.get(), &Taa::UmbenennenVerlangt);
+        QTest::keyClick(m_aa->PaAuswahlliste(), Qt::Key_F2);
+        QTest::keyClick(m_aa->PaAuswahlliste(), Qt::Key_F4);
+        QCOMPARE(spy.count(), 2);
+        QTest::keyClick(m_aa->PaAuswahlliste(), Qt::Key_F2, Qt::ShiftModifier);
+        tabKlicken(m_aa->HauptRegister(), 2);
+        QTest::keyClick(m_aa->PaAktion(), Qt::Key_F2);
+        QCOMPARE(spy.count(), 2);
+    }
+
+    void versteckteTastenfolge()
+    {
+        QSignalSpy spy(m_aa.get(), &Taa::ExpertenEinstellungenVerlangt);
+        const auto drei = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
+        QTest::keyClick(m_aa.get(), Qt::Key_X, drei);
+        QCOMPARE(spy.count(), 0);
+        QTest::keyClick(m_aa.get(), Qt::Key_E, drei);
+        QTest::keyClick(m_aa.get(), Qt::Key_Q, drei);
+        QTest::keyClick(m_aa.get(), Qt::Key_X, drei);
+        QCOMPARE(spy.count(), 0);
+        QTest::keyClick(m_aa.get(), Qt::Key_E, drei);
+        QTest::keyClick(m_aa.get(), Qt::Key_X, drei);
+        QCOMPARE(spy.count(), 1);
+    }
+
+    void pfeilTasteAufKontrollkaestchen()
+    {
+        // Two check boxes as a page would hold them.
+        auto *a = new QCheckBox(QStringLiteral("a"), m_aa->PaAendUndHerst());
+        auto *b = new QCheckBox(QStringLiteral("b"), m_aa->PaAendUndHerst());
+        a->move(10, 10);
+        b->move(10, 40);
+        m_aa->PaAendUndHerst()->setMinimumHeight(80);
+        tabKlicken(m_aa->HauptRegister(), 2);
+        QTRY_VERIFY(b->isVisible());
+        m_aa->activateWindow();
+        a->setFocus();
+        QTRY_VERIFY(a->hasFocus());
+        QTest::keyClick(a, Qt::Key_Down);
+        QVERIFY(b->hasFocus());
+        QVERIFY(!a->isChecked());
+        QTest::keyClick(b, Qt::Key_Up);
+        QVERIFY(a->hasFocus());
+        QVERIFY(!b->isChecked());
+    }
+
+    void waehrendFortschrittWartenTastenUndTimer()
+    {
+        QSignalSpy f2(m_aa.get(), &Taa::UmbenennenVerlangt);
+        QSignalSpy tick(m_aa.get(), &Taa::AutoVorschauTick);
+        m_aa->TimerAutoVorschau()->start();
+        m_aa->Fort().FortEin(1, QStringLiteral("aa"));
+        QVERIFY(!m_aa->findChild<QWidget *>(QStringLiteral("PaHauptReg"))->isEnabled());
+        QVERIFY(!m_aa->PaAuswahl()->isEnabled());
+        QTest::keyClick(m_aa->PaAuswahlliste(), Qt::Key_F2);
+        QTest::qWait(450);
+        QCOMPARE(f2.count(), 0);
+        QCOMPARE(tick.count(), 0);
+        m_aa->Fort().FortAus();
+        QVERIFY(m_aa->PaAuswahl()->isEnabled());
+        QTest::keyClick(m_aa->PaAuswahlliste(), Qt::Key_F2);
+        QCOMPARE(f2.count(), 1);
+        QTRY_VERIFY(tick.count() > 0);
+        m_aa->TimerAutoVorschau()->stop();
+    }
+
+    void schliessenWaehrendFortschrittBrichtErstAb()
+    {
+        QSignalSpy zu(m_aa.get(), &Taa::Geschlossen);
+        m_aa->Fort().FortEin(1, QStringLiteral("aa"));
+        m_aa->close();
+        QVERIFY(m_aa->isVisible());
+        QVERIFY(m_aa->Fort().Abbruch);
+        QCOMPARE(zu.count(), 0);
+        m_aa->Fort().FortAus();
+        QTRY_COMPARE(zu.count(), 1);
+        QVERIFY(!m_aa->isVisible());
+    }
+
+    // The whole run: start, tab 10, saves. A save that throws does not stop the others,
+    // and a save whose load failed is skipped.
+    void tabZehnBeendetUndSpeichert()
+    {
+        m_aa.reset();
+        QStringList gespeichert;
+        bool lief = false;
+        AnzeigeFormAa(nullptr, [&](Taa &aa) {
+            aa.Einst().BildBeiStart = false;
+            aa.Ablauf().Anmelden(StartSchritt::RegelnLaden, [] { throw std::runtime_error("Regeln kaputt"); });
+            aa.Ablauf().Anmelden(EndeSchritt::IniControlsVorStart, [&] {
+                gespeichert << QStringLiteral("vor");
+                throw std::runtime_error("Platte voll");
+            });
+            aa.Ablauf().Anmelden(EndeSchritt::Regeln, [&] { gespeichert << QStringLiteral("regeln"); });
+            aa.Ablauf().Anmelden(EndeSchritt::SuchUndMerkListe, [&] { gespeichert << QStringLiteral("listen"); });
+            aa.Ablauf().Anmelden(EndeSchritt::IniControlsHinterStart, [&] { gespeichert << QStringLiteral("hinter"); });
+            QTimer::singleShot(50, &aa, [&aa, &lief] {
+                lief = aa.isVisible() && aa.AktuelleSeite == 1;
+                tabKlicken(aa.HauptRegister(), 10);
+            });
+        });
+        QVERIFY(lief);
+        QCOMPARE(gespeichert, (QStringList{QStringLiteral("vor"), QStringLiteral("listen"), QStringLiteral("hinter")}));
+    }
+
+    void ausnahmeImSlotMeldetUndSpeichert()
+    {
+        m_aa.reset();
+        QStringList gespeichert;
+        QString meldung;
+        AnzeigeFormAa(nullptr, [&](Taa &aa) {
+            aa.Einst().BildBeiStart = false;
+            aa.Ablauf().Anmelden(EndeSchritt::IniControlsVorStart, [&] { gespeichert << QStringLiteral("vor"); });
+            aa.Ablauf().Anmelden(EndeSchritt::IniControlsHinterStart, [&] { gespeichert << QStringLiteral("hinter"); });
+            QTimer::singleShot(50, &aa, [] { throw std::runtime_error("kaputt in <b>a.txt</b><#>"); });
+            naechstenDialogBeantworten(&meldung);
+        });
+        QVERIFY2(meldung.startsWith(QStringLiteral("Ein zu großer Fehler ist passiert. Die Ursache ist unbekannt. "
+                                                   "Das Programm wird beendet.")),
+                 qPrintable(meldung));
+        QVERIFY2(meldung.contains(QStringLiteral("kaputt in <b>a.txt</b><#>")), qPrintable(meldung));
+        QCOMPARE(gespeichert, (QStringList{QStringLiteral("vor"), QStringLiteral("hinter")}));
+    }
+
+private:
+    std::unique_ptr<Taa> m_aa;
+};
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir konfig;
+    qputenv("XDG_CONFIG_HOME", konfig.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", konfig.path().toLocal8Bit());
+    RinoluxAnwendung app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ProzessWerteSetzen();
+    HauptfensterTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "HauptfensterTest.moc"

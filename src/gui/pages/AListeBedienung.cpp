@@ -16,6 +16,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -48,11 +52,12 @@ AListeBedienung::AListeBedienung(QWidget *paAuswahlliste, int baumBreite, QMenu 
         auto *l = new QVBoxLayout(paAuswahlliste);
         l->setContentsMargins(0, 0, 0, 0);
     }
+    schalterAnlegen(paAuswahlliste);
     paAuswahlliste->layout()->addWidget(m_liste);
     spaltenAnlegen(baumBreite);
     Daten().BlockSetzen(3000);
     escGedrueckt = [this] { return m_esc; };
-    m_autoTabelle = nxAutoAuswahlTabelle(QString());
+    AutoAuswahlTabelleLaden(QString());
 
     if (!m_popA) {
         m_popA = new QMenu(m_liste);
@@ -133,6 +138,57 @@ void AListeBedienung::spaltenAnlegen(int baumBreite)
     }
     m_liste->Spalte(AZelle::Name).fettVerz = true;
     m_liste->Spalte(AZelle::Leer).groesseAenderbar = false;
+}
+
+void AListeBedienung::schalterAnlegen(QWidget *panel)
+{
+    auto *leiste = new QWidget(panel);
+    leiste->setObjectName(QStringLiteral("PaAuswahlSchalter"));
+    auto *zeile = new QHBoxLayout(leiste);
+    zeile->setContentsMargins(2, 2, 2, 2);
+    auto *la = new QLabel(QStringLiteral("Sortierung der Liste"), leiste);
+    m_coSort = new QComboBox(leiste);
+    m_coSort->setObjectName(QStringLiteral("CoAutoSort"));
+    m_coSort->addItems(nxSortWahlTexte());
+    m_coSort->setToolTip(QStringLiteral("Sortierung der Liste"));
+    m_coAuto = new QComboBox(leiste);
+    m_coAuto->setObjectName(QStringLiteral("CoAutoAuswahl"));
+    auto knopf = [leiste](const QString &name, const QString &text) {
+        auto *b = new QPushButton(text, leiste);
+        b->setObjectName(name);
+        return b;
+    };
+    QPushButton *autoKnopf = knopf(QStringLiteral("BuAuswahlAuto"), QStringLiteral("wie Auto-Auswahl"));
+    QPushButton *alle = knopf(QStringLiteral("BuAuswahlAlle"), QStringLiteral("alle "));
+    QPushButton *umkehren = knopf(QStringLiteral("BuAuswahlUmkehren"), QStringLiteral("umkehren "));
+    zeile->addWidget(la);
+    zeile->addWidget(m_coSort);
+    zeile->addSpacing(12);
+    zeile->addWidget(m_coAuto);
+    zeile->addWidget(autoKnopf);
+    zeile->addStretch(1);
+    zeile->addWidget(alle);
+    zeile->addWidget(umkehren);
+    panel->layout()->addWidget(leiste);
+
+    connect(m_coSort, &QComboBox::activated, this, [this](int i) { Sortieren(i + 1); });
+    connect(m_coAuto, &QComboBox::activated, this, [this](int i) {
+        AutoAuswahlAnwenden(i + 1);
+        m_liste->setFocus();
+    });
+    connect(autoKnopf, &QPushButton::clicked, this, [this] {
+        AutoAuswahlAnwenden(m_coAuto->currentIndex() + 1);
+        m_liste->setFocus();
+    });
+    connect(alle, &QPushButton::clicked, this, &AListeBedienung::AlleAuswaehlen);
+    connect(umkehren, &QPushButton::clicked, this, &AListeBedienung::AuswahlUmkehren);
+}
+
+void AListeBedienung::SortWahlSetzen(int wahl)
+{
+    m_sortWahl = wahl;
+    if (m_coSort)
+        m_coSort->setCurrentIndex(wahl >= 1 && wahl <= m_coSort->count() ? wahl - 1 : 0);
 }
 
 void AListeBedienung::OeffnenMitSetzen(int n, const QString &programm, const QString &menuText)
@@ -297,6 +353,12 @@ int AListeBedienung::AutoAuswahlTabelleLaden(const QString &einstellungsText)
     m_autoTabelle = nxAutoAuswahlTabelle(einstellungsText);
     if (size_t(m_autoIndex) >= m_autoTabelle.size())
         m_autoIndex = 1;
+    if (m_coAuto) {
+        m_coAuto->clear();
+        for (size_t i = 1; i < m_autoTabelle.size(); ++i)
+            m_coAuto->addItem(m_autoTabelle[i].beschreibung);
+        m_coAuto->setCurrentIndex(m_autoIndex - 1);
+    }
     return int(m_autoTabelle.size()) - 1;
 }
 
@@ -311,6 +373,8 @@ void AListeBedienung::AutoAuswahlAnwenden(int index)
         nxAutoAuswahlAnwenden(Daten(), m_autoTabelle[size_t(index)].regel);
     }
     m_autoIndex = index;
+    if (m_coAuto)
+        m_coAuto->setCurrentIndex(index - 1);
     m_liste->Neuzeichnen();
     AnzeigeListenAnzahlAuswahl();
 }
@@ -319,7 +383,7 @@ void AListeBedienung::AutoAuswahlAnwenden(int index)
 
 void AListeBedienung::Sortieren(int wahl)
 {
-    m_sortWahl = wahl;
+    SortWahlSetzen(wahl);
     NeuSortieren();
     m_liste->setFocus();
 }

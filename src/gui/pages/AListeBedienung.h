@@ -11,6 +11,7 @@
 #include <functional>
 
 class QAction;
+class QComboBox;
 class QMenu;
 
 namespace rinolux {
@@ -73,7 +74,7 @@ public:
 
     // ---- sorting (CoAutoSort)
     int SortWahl() const { return m_sortWahl; }
-    void SortWahlSetzen(int wahl) { m_sortWahl = wahl; }
+    void SortWahlSetzen(int wahl);
     void Sortieren(int wahl); // the CoAutoSort click: no ESC
     void NeuSortieren();      // after an action, in the current order
 
@@ -94,6 +95,7 @@ protected:
 
 private:
     void spaltenAnlegen(int baumBreite);
+    void schalterAnlegen(QWidget *panel);
     void rechtsKlick(int spalte, int position, int zeile, QPoint global);
     void doppelKlick(int spalte, int position, int zeile);
     void popAVerbinden();
@@ -109,6 +111,8 @@ private:
     QMenu *m_popA = nullptr;
     QMenu *m_popSpalten = nullptr;
     bool m_esc = false;
+    QComboBox *m_coSort = nullptr;
+    QComboBox *m_coAuto = nullptr;
     QString m_zelleText; // displayed text of the cell the menu was opened on
     TNxASortMark m_autoTabelle;
     int m_autoIndex = 1;

@@ -5,7 +5,7 @@ set -euo pipefail
 
 PAKETE=(
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth attr fonts-dejavu-core rename
 )

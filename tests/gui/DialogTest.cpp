@@ -58,6 +58,36 @@ private Q_SLOTS:
         QCOMPARE(b[2]->x(), 10);
         QCOMPARE(b[2]->y(), 10 + b[0]->height() + 2);
         QCOMPARE(b[0]->width(), 500);
+        // The symbol stands right of the widest row, and the dialog holds both columns.
+        auto *symbol = dd.findChild<QLabel *>(QStringLiteral("ImDialogSymbol"));
+        QCOMPARE(symbol->x(), b[1]->geometry().right() + 1 + 10);
+        QCOMPARE(dd.width(), symbol->geometry().right() + 1 + 10);
+    }
+
+    void einSpaltenMasse_data()
+    {
+        QTest::addColumn<bool>("breit");
+        QTest::addColumn<int>("spalte");
+        QTest::newRow("breit") << true << 500;
+        QTest::newRow("schmal") << false << 200;
+    }
+    void einSpaltenMasse()
+    {
+        QFETCH(bool, breit);
+        QFETCH(int, spalte);
+        Einstellungen einst;
+        Tdd dd(u'f', QStringLiteral("Soll das wirklich sein?"), nullptr, breit, einst, 1);
+        auto *symbol = dd.findChild<QLabel *>(QStringLiteral("ImDialogSymbol"));
+        QCOMPARE(symbol->x(), spalte + 20);
+        QCOMPARE(dd.width(), spalte + 20 + 64 + 10);
+        // Buttons: W = 64 + 190, B = W div 4, H = (column - 200) div 2.
+        const int w = 64 + 190;
+        const int b = w / 4;
+        const int h = (spalte - 200) / 2;
+        QCOMPARE(dd.findChild<QPushButton *>(QStringLiteral("BuJa"))->parentWidget()->geometry(), QRect(h + 10, 89 + 20, b, 30));
+        QCOMPARE(dd.findChild<QPushButton *>(QStringLiteral("BuNein"))->parentWidget()->x(), h + b + 20);
+        QCOMPARE(dd.findChild<QPushButton *>(QStringLiteral("BuAbbrechen"))->parentWidget()->geometry(),
+                 QRect(h + 2 * b + 30, 89 + 20, w - 2 * (w / 4), 30));
     }
 
     void fettUndMaskiert_data()

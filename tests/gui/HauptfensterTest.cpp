@@ -1,7 +1,10 @@
 #include "core/shell/Prozess.h"
 #include "gui/app/Ablauf.h"
 #include "gui/app/Anwendung.h"
+#include "core/shell/Dialog.h"
 #include "gui/app/Form_Anfang.h"
+#include "gui/app/Form_Logo.h"
+#include "gui/app/Start.h"
 #include "gui/app/SchalterRahmen.h"
 #include "gui/app/sub_Fortschritt.h"
 #include "gui/controls/nx_Register.h"
@@ -99,6 +102,70 @@ private Q_SLOTS:
         QTRY_COMPARE(m_aa->width(), 768);
         QVERIFY(reg->TabRechteck(10).right() < reg->width());
         QCOMPARE(reg->Aktuell(), 1);
+    }
+
+    void mindestGroesse()
+    {
+        m_aa->resize(500, 400);
+        QCOMPARE(m_aa->size(), QSize(768, 580));
+    }
+
+    void bildschirmFrage_data()
+    {
+        QTest::addColumn<QSize>("flaeche");
+        QTest::addColumn<int>("zahlVorher");
+        QTest::addColumn<QChar>("antwort");
+        QTest::addColumn<bool>("weiter");
+        QTest::addColumn<int>("zahlNachher");
+        QTest::addColumn<bool>("gefragt");
+        QTest::newRow("gross genug") << QSize(1024, 768) << 0 << QChar(u'n') << true << 0 << false;
+        QTest::newRow("genau die Mindestgroesse") << QSize(768, 580) << 0 << QChar(u'n') << true << 0 << false;
+        QTest::newRow("zu niedrig, ja") << QSize(1024, 540) << 0 << QChar(u'j') << true << 1 << true;
+        QTest::newRow("zu schmal, nein") << QSize(700, 900) << 2 << QChar(u'n') << false << 3 << true;
+        QTest::newRow("dreimal gefragt") << QSize(1024, 540) << 3 << QChar(u'n') << true << 3 << false;
+    }
+    void bildschirmFrage()
+    {
+        QFETCH(QSize, flaeche);
+        QFETCH(int, zahlVorher);
+        QFETCH(QChar, antwort);
+        QFETCH(bool, weiter);
+        QFETCH(int, zahlNachher);
+        QFETCH(bool, gefragt);
+        SkriptDialog dialog({antwort});
+        int zahl = zahlVorher;
+        QCOMPARE(BildschirmPruefen(flaeche, zahl, dialog), weiter);
+        QCOMPARE(zahl, zahlNachher);
+        QCOMPARE(dialog.aufrufe.size(), gefragt ? 1 : 0);
+        if (gefragt) {
+            QCOMPARE(dialog.aufrufe[0].art, QChar(u'f'));
+            const QString w = QString::number(flaeche.width());
+            const QString h = QString::number(flaeche.height());
+            QCOMPARE(dialog.aufrufe[0].text,
+                     QStringLiteral("Die vorhandene Bildschirm-Fläche ist für das aufgerufene Programm nicht ausreichend. "
+                                    "Benötigt wird eine Fläche von 768 mal 580 Bildpunkten (Breite mal Höhe). "
+                                    "Zur Verfügung stehen aber nur ")
+                         + w + QStringLiteral(" mal ") + h
+                         + QStringLiteral(" Bildpunkte. Das Programm kann deshalb nicht richtig dargestellt werden.\r\n\r\n"
+                                          "Soll das Programm trotzdem ausgeführt werden?"));
+        }
+    }
+
+    void startBild()
+    {
+        TLogoForm logo;
+        logo.Zeigen();
+        const int breite = logo.width();
+        QCOMPARE(logo.height(), 128 + 7);
+        logo.BalkenSetzen(0.3);
+        QCOMPARE(logo.BalkenBreite(), static_cast<int>((breite - 2) * 0.3));
+        logo.BalkenSetzen(1.0);
+        QCOMPARE(logo.BalkenBreite(), breite - 2);
+        const QImage bild = logo.grab().toImage();
+        QCOMPARE(bild.pixelColor(1, 128 + 3), QColor(Qt::black));
+        QSignalSpy ende(&logo, &TLogoForm::BeendenVerlangt);
+        QTest::mouseClick(&logo, Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(ende.count(), 1);
     }
 
     void seitenWechsel_data()

@@ -333,6 +333,18 @@ bool gleichesObjekt(const QString &a, const QString &b)
 
 namespace {
 
+// Two spellings of one name in one directory: on a case-insensitive mount they reach the
+// same object, and only then may a plain rename run (it cannot replace anything else).
+// Two hard links of one file are two names, and renaming one onto the other would do
+// nothing while reporting success.
+bool nurSchreibweise(const QByteArray &a, const QByteArray &n, const struct stat &sa, const struct stat &sn)
+{
+    if (sa.st_dev != sn.st_dev || sa.st_ino != sn.st_ino)
+        return false;
+    const QString qa = QFile::decodeName(a), qn = QFile::decodeName(n);
+    return elternVon(qa) == elternVon(qn) && nameVon(qa).compare(nameVon(qn), Qt::CaseInsensitive) == 0;
+}
+
 // The rename itself, without the ".hidden" bookkeeping.
 Ergebnis umbenennenRoh(const QByteArray &a, const QByteArray &n, const QString &alt)
 {
@@ -343,8 +355,9 @@ Ergebnis umbenennenRoh(const QByteArray &a, const QByteArray &n, const QString &
     if (fehler == EEXIST) {
         // One object under two spellings (case-insensitive mount): a plain rename
         // cannot replace anything else.
-        if (::lstat(a.constData(), &sa) == 0 && ::lstat(n.constData(), &sn) == 0 && sa.st_dev == sn.st_dev
-            && sa.st_ino == sn.st_ino) {
+        if (::lstat(a.constData(), &sa) == 0 && ::lstat(n.constData(), &sn) == 0 && nurSchreibweise(a, n, sa, sn)) {
+            if (a == n)
+                return Ergebnis::Ok();
             if (::rename(a.constData(), n.constData()) == 0)
                 return Ergebnis::Ok();
             fehler = errno;
@@ -372,8 +385,10 @@ Ergebnis umbenennenRoh(const QByteArray &a, const QByteArray &n, const QString &
         // No hard links on this file system: fall through to the checked rename.
     }
     if (::lstat(n.constData(), &sn) == 0) {
-        if (sa.st_dev != sn.st_dev || sa.st_ino != sn.st_ino)
+        if (!nurSchreibweise(a, n, sa, sn))
             return ErgebnisAusErrno(EEXIST, alt);
+        if (a == n)
+            return Ergebnis::Ok();
     } else if (errno != ENOENT) {
         return ErgebnisAusErrno(errno, alt);
     }
@@ -475,6 +490,10 @@ int baumLoeschen(int elternFd, const char *name)
         return errno;
     if (!S_ISDIR(st.st_mode))
         return ::unlinkat(elternFd, name, 0) == 0 ? 0 : errno;
+    // A read-only directory of our own is deleted like any other, as a read-only
+    // file is: it only needs its owner's rights back first.
+    if (st.st_uid == ::geteuid() && (st.st_mode & S_IRWXU) != S_IRWXU)
+        ::fchmodat(elternFd, name, (st.st_mode | S_IRWXU) & 07777, 0);
     const int fd = ::openat(elternFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return errno;
@@ -816,6 +835,32 @@ Ergebnis vergleichen(const QByteArray &q, const QByteArray &z)
     return r;
 }
 
+// Whether every directory of the tree could be emptied by us, so a move never starts
+// on a source that it could copy but not remove.
+Ergebnis loeschbarPruefen(const QByteArray &q)
+{
+    struct stat st;
+    if (::lstat(q.constData(), &st) != 0)
+        return ErgebnisAusErrno(errno, QFile::decodeName(q));
+    if (!S_ISDIR(st.st_mode))
+        return Ergebnis::Ok();
+    if (st.st_uid != ::geteuid() && ::faccessat(AT_FDCWD, q.constData(), R_OK | W_OK | X_OK, AT_EACCESS) != 0)
+        return ErgebnisAusErrno(errno, QFile::decodeName(q));
+    DIR *d = ::opendir(q.constData());
+    if (!d)
+        return ErgebnisAusErrno(errno, QFile::decodeName(q));
+    Ergebnis r = Ergebnis::Ok();
+    while (const dirent *de = ::readdir(d)) {
+        if (istPunktName(de->d_name) || (de->d_type != DT_DIR && de->d_type != DT_UNKNOWN))
+            continue;
+        r = loeschbarPruefen(verbinden(q, de->d_name));
+        if (!r.ok())
+            break;
+    }
+    ::closedir(d);
+    return r;
+}
+
 bool liegtIn(const QString &innen, const QString &aussen)
 {
     return innen == aussen || innen.startsWith(aussen == u"/" ? aussen : aussen + u'/');
@@ -846,6 +891,11 @@ Ergebnis verschieben(const QString &quelle, const QString &ziel)
     if (liegtIn(QDir::cleanPath(z), QDir::cleanPath(q)))
         return Ergebnis::Fehler(EINVAL, ziel + QStringLiteral(": Ziel liegt in der Quelle"));
     const QByteArray nq = QFile::encodeName(q), nz = QFile::encodeName(z);
+    if (blockiert(q))
+        return ErgebnisAusErrno(EACCES, quelle);
+    r = loeschbarPruefen(nq);
+    if (!r.ok())
+        return r;
     Kopierer k(false, true);
     r = k.objekt(nq, nz);
     if (r.ok())

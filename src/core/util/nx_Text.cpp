@@ -2,25 +2,101 @@
 
 #include "core/shell/Fortschritt.h"
 
-#include <QLocale>
+#include <unicode/ucol.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace rinolux {
 
 namespace {
 
-// The only collator of the system: German, letter case ignored, punctuation not skipped
-// (the rewriting below makes the hyphen count).
-const QCollator &kollator()
+// The only collator of the system: German, letter case ignored (secondary strength: accents
+// count, case does not), punctuation not skipped (the rewriting below makes the hyphen
+// count), digits one by one. These are the settings a case-insensitive German QCollator
+// uses; ICU is called directly because its sort keys are plain bytes that can be stored
+// in one block and compared without further calls, which keeps large sorts fast.
+class Kollator final
 {
-    thread_local const QCollator k = [] {
-        QCollator c{QLocale(QLocale::German, QLocale::Germany)};
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        c.setIgnorePunctuation(false);
-        c.setNumericMode(false);
-        return c;
-    }();
+public:
+    Kollator()
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        m_c = ucol_open("de_DE", &status);
+        if (U_FAILURE(status)) {
+            if (m_c)
+                ucol_close(m_c);
+            m_c = nullptr;
+            return;
+        }
+        status = U_ZERO_ERROR;
+        ucol_setAttribute(m_c, UCOL_NORMALIZATION_MODE, UCOL_ON, &status);
+        ucol_setAttribute(m_c, UCOL_STRENGTH, UCOL_SECONDARY, &status);
+        ucol_setAttribute(m_c, UCOL_NUMERIC_COLLATION, UCOL_OFF, &status);
+        ucol_setAttribute(m_c, UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE, &status);
+        if (U_FAILURE(status)) {
+            ucol_close(m_c);
+            m_c = nullptr;
+        }
+    }
+    ~Kollator()
+    {
+        if (m_c)
+            ucol_close(m_c);
+    }
+    Kollator(const Kollator &) = delete;
+    Kollator &operator=(const Kollator &) = delete;
+
+    // Appends the key of text (already rewritten) to ziel, without the closing zero byte.
+    void schluesselAnhaengen(const QString &text, QByteArray &ziel) const
+    {
+        const qsizetype alt = ziel.size();
+        if (!m_c) {
+            // No collation data: code point order of the case-folded text, big-endian.
+            for (const char32_t c : text.toCaseFolded().toUcs4()) {
+                ziel.append(char(c >> 24));
+                ziel.append(char(c >> 16));
+                ziel.append(char(c >> 8));
+                ziel.append(char(c));
+            }
+            return;
+        }
+        const auto *quelle = reinterpret_cast<const UChar *>(text.utf16());
+        const auto laenge = int32_t(text.size());
+        qsizetype platz = 16 + 4 * text.size();
+        for (;;) {
+            ziel.resize(alt + platz);
+            const int32_t n =
+                ucol_getSortKey(m_c, quelle, laenge, reinterpret_cast<uint8_t *>(ziel.data() + alt), int32_t(platz));
+            if (n <= platz) {
+                ziel.resize(alt + std::max<qsizetype>(n - 1, 0));
+                return;
+            }
+            platz = n;
+        }
+    }
+
+    int vergleich(const QString &a, const QString &b) const
+    {
+        if (!m_c) {
+            QByteArray ka, kb;
+            schluesselAnhaengen(a, ka);
+            schluesselAnhaengen(b, kb);
+            return ka.compare(kb);
+        }
+        const UCollationResult r =
+            ucol_strcoll(m_c, reinterpret_cast<const UChar *>(a.utf16()), int32_t(a.size()),
+                         reinterpret_cast<const UChar *>(b.utf16()), int32_t(b.size()));
+        return r == UCOL_LESS ? -1 : (r == UCOL_GREATER ? 1 : 0);
+    }
+
+private:
+    UCollator *m_c = nullptr;
+};
+
+const Kollator &kollator()
+{
+    thread_local const Kollator k;
     return k;
 }
 
@@ -31,19 +107,20 @@ const QCollator &kollator()
 // only on the text itself gives keys, a total order and so a consistent sort.
 QString umschreiben(const QString &text)
 {
-    const QString klein = text.toLower();
+    // Letter case does not matter to the collator, so only the letters that are rewritten
+    // are folded (to the lower-case results the rewriting asks for).
     QString r;
-    r.reserve(klein.size() + klein.size() / 2 + 2);
-    for (const QChar c : klein) {
+    r.reserve(text.size() + text.size() / 2 + 2);
+    for (const QChar c : text) {
         switch (c.unicode()) {
-        case u's': r += u"s1"; break;
-        case u'ß': r += u"s2"; break;
-        case u'a': r += u"a1"; break;
-        case u'ä': r += u"a2"; break;
-        case u'o': r += u"o1"; break;
-        case u'ö': r += u"o2"; break;
-        case u'u': r += u"u1"; break;
-        case u'ü': r += u"u2"; break;
+        case u's': case u'S': r += u"s1"; break;
+        case u'ß': case u'ẞ': r += u"s2"; break;
+        case u'a': case u'A': r += u"a1"; break;
+        case u'ä': case u'Ä': r += u"a2"; break;
+        case u'o': case u'O': r += u"o1"; break;
+        case u'ö': case u'Ö': r += u"o2"; break;
+        case u'u': case u'U': r += u"u1"; break;
+        case u'ü': case u'Ü': r += u"u2"; break;
         case u'+': r += u"+2"; break;
         case u'-': r += u"+1"; break;
         default: r += c; break;
@@ -57,37 +134,55 @@ int vorzeichen(int v)
     return (v > 0) - (v < 0);
 }
 
+int bytesVergleich(const char *a, qsizetype la, const char *b, qsizetype lb)
+{
+    const int v = std::memcmp(a, b, size_t(std::min(la, lb)));
+    if (v != 0)
+        return vorzeichen(v);
+    return (la > lb) - (la < lb);
+}
+
 } // namespace
 
 int nxTextVergleich(const QString &a, const QString &b)
 {
-    return vorzeichen(kollator().compare(umschreiben(a), umschreiben(b)));
+    return kollator().vergleich(umschreiben(a), umschreiben(b));
 }
 
-QCollatorSortKey nxTextSchluessel(const QString &text)
+QByteArray nxTextSchluessel(const QString &text)
 {
-    return kollator().sortKey(umschreiben(text));
+    QByteArray k;
+    kollator().schluesselAnhaengen(umschreiben(text), k);
+    return k;
 }
 
 SortSchluessel::SortSchluessel(int anzahl) : m_anzahl(std::max(anzahl, 0)) {}
 
 void SortSchluessel::textFeld(const std::function<QString(int)> &text)
 {
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(size_t(m_anzahl));
-    const QCollator &k = kollator();
-    for (int i = 1; i <= m_anzahl; ++i)
-        keys.push_back(k.sortKey(umschreiben(text(i))));
-    m_felder.emplace_back(std::move(keys));
+    BytesFeld f;
+    f.anfang.reserve(size_t(m_anzahl) + 1);
+    f.anfang.push_back(0);
+    f.bytes.reserve(qsizetype(m_anzahl) * 48);
+    const Kollator &k = kollator();
+    for (int i = 1; i <= m_anzahl; ++i) {
+        k.schluesselAnhaengen(umschreiben(text(i)), f.bytes);
+        f.anfang.push_back(f.bytes.size());
+    }
+    f.bytes.squeeze();
+    m_felder.emplace_back(std::move(f));
 }
 
 void SortSchluessel::bytesFeld(const std::function<QByteArray(int)> &bytes)
 {
-    std::vector<QByteArray> keys;
-    keys.reserve(size_t(m_anzahl));
-    for (int i = 1; i <= m_anzahl; ++i)
-        keys.push_back(bytes(i));
-    m_felder.emplace_back(std::move(keys));
+    BytesFeld f;
+    f.anfang.reserve(size_t(m_anzahl) + 1);
+    f.anfang.push_back(0);
+    for (int i = 1; i <= m_anzahl; ++i) {
+        f.bytes.append(bytes(i));
+        f.anfang.push_back(f.bytes.size());
+    }
+    m_felder.emplace_back(std::move(f));
 }
 
 void SortSchluessel::zahlFeld(const std::function<qint64(int)> &zahl)
@@ -101,37 +196,63 @@ void SortSchluessel::zahlFeld(const std::function<qint64(int)> &zahl)
 
 int SortSchluessel::vergleich(int a, int b) const
 {
-    const size_t ia = size_t(a - 1);
-    const size_t ib = size_t(b - 1);
     for (const Feld &f : m_felder) {
         int v = 0;
-        if (const auto *t = std::get_if<std::vector<QCollatorSortKey>>(&f))
-            v = (*t)[ia].compare((*t)[ib]);
-        else if (const auto *by = std::get_if<std::vector<QByteArray>>(&f))
-            v = QByteArrayView((*by)[ia]).compare((*by)[ib]);
-        else {
+        if (const auto *by = std::get_if<BytesFeld>(&f)) {
+            const qsizetype a0 = by->anfang[size_t(a - 1)], a1 = by->anfang[size_t(a)];
+            const qsizetype b0 = by->anfang[size_t(b - 1)], b1 = by->anfang[size_t(b)];
+            v = bytesVergleich(by->bytes.constData() + a0, a1 - a0, by->bytes.constData() + b0, b1 - b0);
+        } else {
             const auto &z = std::get<std::vector<qint64>>(f);
-            v = (z[ia] > z[ib]) - (z[ia] < z[ib]);
+            const qint64 x = z[size_t(a - 1)], y = z[size_t(b - 1)];
+            v = (x > y) - (x < y);
         }
         if (v != 0)
-            return vorzeichen(v);
+            return v;
     }
     return 0;
 }
 
+quint64 SortSchluessel::praefix(int i) const
+{
+    if (m_felder.empty())
+        return 0;
+    const Feld &f = m_felder.front();
+    if (const auto *by = std::get_if<BytesFeld>(&f)) {
+        // Big-endian and padded with zero bytes: a shorter key that is a prefix of a longer
+        // one never gets the larger number, so differing prefixes order as the keys do.
+        const qsizetype a0 = by->anfang[size_t(i - 1)], a1 = by->anfang[size_t(i)];
+        quint64 p = 0;
+        for (qsizetype k = 0; k < 8; ++k) {
+            p <<= 8;
+            if (a0 + k < a1)
+                p |= quint64(static_cast<unsigned char>(by->bytes.at(a0 + k)));
+        }
+        return p;
+    }
+    return quint64(std::get<std::vector<qint64>>(f)[size_t(i - 1)]) ^ (quint64(1) << 63);
+}
+
 namespace {
 
-// Bottom-up merge sort on element numbers: stable, n log n comparisons of precomputed
-// keys, and a natural place to look at the cancel flag between small pieces of work.
+struct Eintrag
+{
+    quint64 praefix;
+    int nr;
+};
+
+// Bottom-up merge sort of the element numbers: stable, n log n comparisons. Each entry
+// carries the first 8 key bytes, so most comparisons never leave the entry array. The
+// merge passes give a natural place to look at the cancel flag between small pieces of work.
 class Sortierer final
 {
 public:
     Sortierer(const SortSchluessel &s, Fortschritt *fort) : m_s(s), m_fort(fort) {}
 
-    bool sortieren(std::vector<int> &a)
+    bool sortieren(std::vector<Eintrag> &a)
     {
         const size_t n = a.size();
-        std::vector<int> b(n);
+        std::vector<Eintrag> b(n);
         // Short runs by insertion first: fewer passes over the data.
         constexpr size_t kLauf = 16;
         m_gesamt = qint64(n) * 2;
@@ -140,9 +261,9 @@ public:
         for (size_t anfang = 0; anfang < n; anfang += kLauf) {
             const size_t ende = std::min(n, anfang + kLauf);
             for (size_t i = anfang + 1; i < ende; ++i) {
-                const int x = a[i];
+                const Eintrag x = a[i];
                 size_t j = i;
-                while (j > anfang && m_s.vergleich(a[j - 1], x) > 0) {
+                while (j > anfang && vergleich(a[j - 1], x) > 0) {
                     a[j] = a[j - 1];
                     --j;
                 }
@@ -160,7 +281,7 @@ public:
                 size_t k = links;
                 // Taking from the left run on equality keeps the sort stable.
                 while (i < mitte && j < rechts)
-                    b[k++] = m_s.vergleich(a[j], a[i]) < 0 ? a[j++] : a[i++];
+                    b[k++] = vergleich(a[j], a[i]) < 0 ? a[j++] : a[i++];
                 while (i < mitte)
                     b[k++] = a[i++];
                 while (j < rechts)
@@ -174,6 +295,13 @@ public:
     }
 
 private:
+    int vergleich(const Eintrag &x, const Eintrag &y) const
+    {
+        if (x.praefix != y.praefix)
+            return x.praefix < y.praefix ? -1 : 1;
+        return m_s.vergleich(x.nr, y.nr);
+    }
+
     // Steps the progress display about every 16,000 moved numbers, which lets the window
     // process its events and the user cancel.
     bool weiter(qint64 arbeit)
@@ -230,16 +358,18 @@ std::optional<Permutation> nxFeldSortieren(const SortSchluessel &schluessel, For
         return Permutation{};
     if (fort && fort->Abbruch)
         return std::nullopt;
-    std::vector<int> reihe(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i)
-        reihe[size_t(i)] = i + 1;
+    std::vector<Eintrag> reihe;
+    reihe.reserve(size_t(n));
+    for (int i = 1; i <= n; ++i)
+        reihe.push_back({schluessel.praefix(i), i});
     Sortierer sortierer(schluessel, fort);
     if (!sortierer.sortieren(reihe))
         return std::nullopt;
     Permutation p;
     p.reserve(size_t(n) + 1);
     p.push_back(0);
-    p.insert(p.end(), reihe.begin(), reihe.end());
+    for (const Eintrag &e : reihe)
+        p.push_back(e.nr);
     return p;
 }
 
@@ -272,7 +402,7 @@ int nxFeldSuchen(int anzahl, bool sortiert, const std::function<int(int)> &schlu
 
 int nxFeldSuchen(const TextFeld &feld, bool sortiert, const QString &text)
 {
-    const QCollatorSortKey key = nxTextSchluessel(text);
+    const QByteArray key = nxTextSchluessel(text);
     return nxFeldSuchen(feldAnzahl(feld), sortiert, [&](int i) { return key.compare(nxTextSchluessel(feld.at(i))); });
 }
 
@@ -327,18 +457,16 @@ void nxFeldEntfernen(TextFeld &feld, const QStringList &texte)
     const int n = feldAnzahl(feld);
     if (n < 1 || texte.isEmpty())
         return;
-    std::vector<QCollatorSortKey> weg;
+    std::vector<QByteArray> weg;
     weg.reserve(size_t(texte.size()));
     for (const QString &t : texte)
         weg.push_back(nxTextSchluessel(t));
-    const auto kleiner = [](const QCollatorSortKey &a, const QCollatorSortKey &b) { return a.compare(b) < 0; };
-    std::sort(weg.begin(), weg.end(), kleiner);
+    std::sort(weg.begin(), weg.end());
     TextFeld rest;
     rest.reserve(feld.size());
     rest.append(QString());
     for (int i = 1; i <= n; ++i) {
-        const QCollatorSortKey k = nxTextSchluessel(feld.at(i));
-        if (!std::binary_search(weg.begin(), weg.end(), k, kleiner))
+        if (!std::binary_search(weg.begin(), weg.end(), nxTextSchluessel(feld.at(i))))
             rest.append(feld.at(i));
     }
     feld = std::move(rest);

@@ -5,8 +5,8 @@
 // How to call:
 //   - nxTextVergleich(a, b) < 0 when a comes before b: German, letter case ignored, an
 //     umlaut right after its plain vowel, "ß" right after "s", "-" just before "+".
-//   - For many comparisons use keys: nxTextSchluessel(text) once per text, then
-//     key.compare(other). The sort engine does this by itself.
+//   - For many comparisons use keys: nxTextSchluessel(text) once per text, then compare the
+//     byte arrays (a < b, a == b: plain byte order). The sort engine does this by itself.
 //   - Arrays follow the system's one-based habit: a TextFeld has its entries at 1..n and
 //     element 0 empty; a Permutation has n + 1 elements, element 0 is 0 and element k is
 //     the number (1..n) of the element that comes k-th.
@@ -27,7 +27,6 @@
 #include "core/util/nx_DateiText.h"
 
 #include <QByteArray>
-#include <QCollator>
 #include <QString>
 #include <QStringList>
 
@@ -44,8 +43,8 @@ using Permutation = std::vector<int>;
 
 // Negative, 0 or positive: a before, equal to or after b in the text order.
 int nxTextVergleich(const QString &a, const QString &b);
-// Key of a text: comparing two keys gives the sign of nxTextVergleich of their texts.
-QCollatorSortKey nxTextSchluessel(const QString &text);
+// Key of a text: comparing two keys as plain bytes gives the sign of nxTextVergleich.
+QByteArray nxTextSchluessel(const QString &text);
 
 // Precomputed sort keys of elements 1..n, compared field by field.
 class SortSchluessel final
@@ -62,8 +61,18 @@ public:
     // Negative, 0 or positive: element a (1..n) before, equal to or after element b.
     int vergleich(int a, int b) const;
 
+    // The first 8 bytes of element i's first key (a number: its value), for quick
+    // comparisons: when the prefixes of a and b differ, they decide.
+    quint64 praefix(int i) const;
+
 private:
-    using Feld = std::variant<std::vector<QCollatorSortKey>, std::vector<QByteArray>, std::vector<qint64>>;
+    // All keys of one field in one block, so comparing touches little memory.
+    struct BytesFeld
+    {
+        QByteArray bytes;
+        std::vector<qsizetype> anfang; // key i spans anfang[i-1] .. anfang[i]
+    };
+    using Feld = std::variant<BytesFeld, std::vector<qint64>>;
     int m_anzahl;
     std::vector<Feld> m_felder;
 };

@@ -71,13 +71,18 @@ bool lesen(const QString &text, QDate &tag, QTime &zeit)
     return tag.isValid() && zeit.isValid();
 }
 
+DatumWert wertAus(const QDate &tag, const QTime &zeit)
+{
+    const qint64 tage = nullTag().daysTo(tag);
+    const double bruch = double(zeit.msecsSinceStartOfDay()) / double(kMsProTag);
+    return tage >= 0 ? double(tage) + bruch : double(tage) - bruch;
+}
+
 } // namespace
 
 DatumWert nxDatumWert(const QDateTime &zeit)
 {
-    const qint64 tage = nullTag().daysTo(zeit.date());
-    const double bruch = double(zeit.time().msecsSinceStartOfDay()) / double(kMsProTag);
-    return tage >= 0 ? double(tage) + bruch : double(tage) - bruch;
+    return wertAus(zeit.date(), zeit.time());
 }
 
 QDateTime nxDatumAusWert(DatumWert wert)
@@ -104,7 +109,8 @@ std::optional<DatumWert> nxZeitAusText(const QString &text)
     QTime zeit;
     if (!lesen(text, tag, zeit))
         return std::nullopt;
-    return nxDatumWert(QDateTime(tag, zeit, Qt::LocalTime));
+    // From the fields themselves: a local time that daylight saving skips is still a value.
+    return wertAus(tag, zeit);
 }
 
 QString nxZeitTextAusDatum(const QDateTime &zeit)

@@ -45,7 +45,9 @@ DatumWert nxDatumWert(const QDateTime &zeit);
 QDateTime nxDatumAusWert(DatumWert wert);
 
 // File time (UTC) -> time text in local time, and back. Milliseconds are kept, finer
-// parts cut off.
+// parts cut off. A time text carries no UTC offset: in the hour that repeats when daylight
+// saving time ends, the way back takes the later of the two; a local time that the change
+// to daylight saving time skips has no file time (nullopt).
 QString nxDateiZeitZuText(DateiZeit zeit);
 std::optional<DateiZeit> nxTextZuDateiZeit(const QString &text);
 

@@ -123,6 +123,11 @@ private:
     int m_breite = 0;
 };
 
+// Leaves the start-up early when the program was asked to end during it.
+struct BeendenWaehrendDesStarts
+{
+};
+
 } // namespace
 
 Taa *Taa::Instanz()
@@ -155,6 +160,10 @@ Taa::Taa(QWidget *parent) : QMainWindow(parent), m_dialog(std::make_unique<Fenst
         Q_EMIT VerzEditFarbeZurueck();
     });
     aufbauen();
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState zustand) {
+        if (zustand != Qt::ApplicationActive)
+            Q_EMIT AnwendungInaktiv();
+    });
     qApp->installEventFilter(this);
 }
 
@@ -362,7 +371,11 @@ QWidget *Taa::aktionsSeiteBauen()
     m_cheVorschau = new QCheckBox(QStringLiteral("Vorschau\r\nautomatisch").replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                                   m_paVorschauSchalter);
     m_cheVorschau->setObjectName(QStringLiteral("CheVorschauSchalter"));
-    m_cheVorschau->setGeometry(4, 0, 80, 30);
+    // Two short lines in a slightly smaller font, so the caption fits before the button.
+    QFont klein = m_cheVorschau->font();
+    klein.setPointSizeF(klein.pointSizeF() * 0.85);
+    m_cheVorschau->setFont(klein);
+    m_cheVorschau->setGeometry(2, 0, 82, 30);
     connect(m_cheVorschau, &QCheckBox::toggled, this, [this](bool an) {
         if (EreignisseGesperrt)
             return;
@@ -625,7 +638,14 @@ void Taa::RegHaupt_OnClick(int k)
         return;
     }
     DebugSchritt schritt(QStringLiteral("RegHaupt_OnClick"));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The hourglass goes also when a page's own adjustment throws.
+    struct Sanduhr
+    {
+        Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+        ~Sanduhr() { QApplication::restoreOverrideCursor(); }
+        Sanduhr(const Sanduhr &) = delete;
+        Sanduhr &operator=(const Sanduhr &) = delete;
+    } sanduhr;
     AktuelleSeite = k;
     m_timerAutoVorschau->stop();
     SeiteAnpassenFuerAlleSeiten();
@@ -668,7 +688,6 @@ void Taa::RegHaupt_OnClick(int k)
     }
     if (k <= 5)
         Q_EMIT HilfeSymboleAnpassen();
-    QApplication::restoreOverrideCursor();
 }
 
 void Taa::RegSuche_OnClick(int k)
@@ -800,6 +819,19 @@ void Taa::WackelKorrekturSetzen(bool an)
     }
 }
 
+void Taa::StartBildZeigen()
+{
+    auto *logo = new TLogoForm();
+    logo->setAttribute(Qt::WA_DeleteOnClose);
+    connect(logo, &TLogoForm::BeendenVerlangt, this, [this, logo] {
+        logo->close();
+        Beenden();
+    });
+    logo->BalkenSetzen(1.0);
+    logo->Zeigen();
+    QTimer::singleShot(2000, logo, &QWidget::close);
+}
+
 void Taa::wackelTick()
 {
     static const QPoint schritte[8] = {{0, -1}, {0, 1}, {1, 0}, {-1, 0}, {0, 1}, {0, -1}, {-1, 0}, {1, 0}};
@@ -840,6 +872,8 @@ bool Taa::tasteVerarbeiten(QObject *ziel, QKeyEvent *event)
 {
     auto *w = static_cast<QWidget *>(ziel);
     if (ArbeitLaeuft()) {
+        if (event->type() == QEvent::KeyPress && event->key() == Qt::Key_Escape && !event->isAutoRepeat())
+            Q_EMIT EscWaehrendArbeit();
         // Only the progress panel's own buttons take keys while an operation runs.
         return !(m_fort->isAncestorOf(w));
     }
@@ -892,8 +926,13 @@ int AnzeigeFormAa(SignalWaechter *waechter, const std::function<void(Taa &)> &vo
     Taa aa;
     if (waechter)
         QObject::connect(waechter, &SignalWaechter::beendenVerlangt, &aa, &Taa::Beenden);
+    // Set when the window closes or the start picture is clicked before the event loop
+    // runs (a signal during start-up): the loop is then not entered, the saves still run.
     bool beendenVerlangt = false;
-    QObject::connect(&aa, &Taa::Geschlossen, &aa, [] { QCoreApplication::exit(0); });
+    QObject::connect(&aa, &Taa::Geschlossen, &aa, [&beendenVerlangt] {
+        beendenVerlangt = true;
+        QCoreApplication::exit(0);
+    });
     aa.setWindowTitle(QStringLiteral("wird gestartet ..."));
     AnwendungsTitelSetzen(QStringLiteral("wird gestartet ..."));
     AblaufSchritteAnmelden(aa);
@@ -966,6 +1005,8 @@ int AnzeigeFormAa(SignalWaechter *waechter, const std::function<void(Taa &)> &vo
             balken(1.0);
             logo.reset();
             // 10. show the window, then the start directory or the start parameters
+            if (beendenVerlangt)
+                throw BeendenWaehrendDesStarts();
             aa.PaAuswahl()->setEnabled(false);
             aa.HauptRegister()->parentWidget()->setEnabled(false);
             aa.show();
@@ -982,6 +1023,8 @@ int AnzeigeFormAa(SignalWaechter *waechter, const std::function<void(Taa &)> &vo
             aa.PaAuswahl()->setEnabled(true);
             aa.HauptRegister()->parentWidget()->setEnabled(true);
         }
+    } catch (const BeendenWaehrendDesStarts &) {
+        // Ended before the window was shown; the saves follow below.
     } catch (const std::exception &e) {
         nxDebugZeile(QStringLiteral("### ProgrammAbsturzAbfang ###"));
         aa.Dialoge().Dialog_Fehler(QStringLiteral("Ein zu großer Fehler ist passiert. Die Ursache ist unbekannt. Das Programm wird beendet.")

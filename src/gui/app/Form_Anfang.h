@@ -82,6 +82,9 @@ public:
                                 const QColor &eigene2 = QColor());
     // TimerWackel runs exactly while the correction is off.
     void WackelKorrekturSetzen(bool an);
+    // Shows the start picture for two seconds ("jetzt anzeigen" of the settings page); a
+    // click on it ends the program.
+    void StartBildZeigen();
 
     // Page panels and the holders that other parts fill.
     TNxReg *HauptRegister() const { return m_hauptReg; }
@@ -139,6 +142,10 @@ Q_SIGNALS:
     void VerzEditFarbeZurueck();
     // The window has been closed (the event loop ends).
     void Geschlossen();
+    // ESC was pressed while the progress display ran (listings and sorts stop on it).
+    void EscWaehrendArbeit();
+    // The program lost the focus (the autocomplete list hides).
+    void AnwendungInaktiv();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -43,20 +43,17 @@ QWidget *SteuerelementSuchen(const QString &name)
 {
     if (name.isEmpty())
         return nullptr;
-    QWidget *unsichtbar = nullptr;
+    // Only a control the user can see is a place to show a message at.
     const QWidgetList fenster = QApplication::topLevelWidgets();
     for (QWidget *f : fenster) {
         QList<QWidget *> kandidaten = f->findChildren<QWidget *>(name);
         if (f->objectName() == name)
             kandidaten.prepend(f);
-        for (QWidget *w : kandidaten) {
+        for (QWidget *w : kandidaten)
             if (w->isVisible())
                 return w;
-            if (!unsichtbar)
-                unsichtbar = w;
-        }
     }
-    return unsichtbar;
+    return nullptr;
 }
 
 Tdd::Tdd(QChar art, const QString &text, QWidget *anker, bool breit, const Einstellungen &einst, int infoNummer,
@@ -72,6 +69,9 @@ Tdd::Tdd(QChar art, const QString &text, QWidget *anker, bool breit, const Einst
     int x = 10;
     int y = 10;
     int zeilenHoehe = 0;
+    // Width of the widest row: blocks put side by side make the dialog wider, so the
+    // symbol never covers a block.
+    int textBreite = spalte;
     QFont fett = font();
     fett.setBold(true);
     const DialogZeilen zeilen = DialogZerlegen(text);
@@ -113,6 +113,7 @@ Tdd::Tdd(QChar art, const QString &text, QWidget *anker, bool breit, const Einst
             m_bloecke.append(feld);
             zeilenHoehe = std::max(zeilenHoehe, hoehe);
             letzteBreite = spalte;
+            textBreite = std::max(textBreite, x + spalte - 10);
         }
     }
     y += zeilenHoehe;
@@ -132,14 +133,14 @@ Tdd::Tdd(QChar art, const QString &text, QWidget *anker, bool breit, const Einst
         symbol->setObjectName(QStringLiteral("ImDialogSymbol"));
         symbol->setPixmap(bild);
         symbol->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        symbol->setGeometry(spalte + 20, 10, symbolBreite, symbolHoehe);
+        symbol->setGeometry(textBreite + 20, 10, symbolBreite, symbolHoehe);
     }
 
     // Buttons.
     const int w = symbolBreite + 190;
     const int b = w / 4;
     const int o = w - 2 * (w / 4);
-    const int h = (spalte - 200) / 2;
+    const int h = (textBreite - 200) / 2;
     const bool teilweise = art == u't';
     const int reihe = teilweise ? y + 60 : y + 20;
     const int dicke = std::clamp(einst.RahmenDicke, 0, 3);
@@ -175,7 +176,7 @@ Tdd::Tdd(QChar art, const QString &text, QWidget *anker, bool breit, const Einst
     standard->setDefault(true);
     standard->setFocus();
 
-    setFixedSize(spalte + 20 + symbolBreite + 10, reihe + 40);
+    setFixedSize(textBreite + 20 + symbolBreite + 10, reihe + 40);
     platzieren(anker);
 }
 

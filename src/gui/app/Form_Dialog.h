@@ -53,7 +53,7 @@ private:
     int m_infoZaehler = 0;
 };
 
-// The control named `name` in any open window (visible ones first), or nullptr.
+// The visible control named `name` in any open window, or nullptr.
 QWidget *SteuerelementSuchen(const QString &name);
 
 } // namespace rinolux

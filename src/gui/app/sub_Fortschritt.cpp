@@ -238,7 +238,9 @@ void TFortschrittPanel::zeichnen(int breite, int marke, double anteil, bool symb
         const QString prozent = FortProzentText(anteil);
         p.drawText(zeile, Qt::AlignLeft | Qt::AlignTop, prozent);
         const QString schritt = QStringLiteral("(") + m_schrittText + QStringLiteral(")");
-        p.drawText(zeile.adjusted(50, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, schritt);
+        // The step text stands at 50, or just after a percentage that is wider in this font.
+        const int x = std::max(50, fm.horizontalAdvance(prozent) + 4);
+        p.drawText(zeile.adjusted(x, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, schritt);
         m_letzterText = prozent + QStringLiteral(" ") + schritt;
     }
     p.end();
@@ -252,7 +254,9 @@ void TFortschrittPanel::FortMeldung(const QString &text, qint64 zaehler)
     if (!FortMeldungZeigen(zaehler) || text == m_meldungText)
         return;
     m_meldungText = text;
-    m_meldung->setText(QStringLiteral("  ") + text);
+    // Long paths keep their beginning and their end.
+    m_meldung->setText(m_meldung->fontMetrics().elidedText(QStringLiteral("  ") + text, Qt::ElideMiddle, m_meldung->width()));
+    m_meldung->setToolTip(text);
     ereignisse();
 }
 

@@ -81,6 +81,12 @@ TEST_F(PlattformTest, UmbenennenErsetztNie)
     EXPECT_TRUE(nxAdresseIstDatei(p(u"D1/inhalt"_s)));
 
     EXPECT_EQ(pf::umbenennen(p(u"fehlt"_s), p(u"neu"_s)).fehlerNummer(), ENOENT);
+
+    // Two hard links of one file are two names: neither may swallow the other.
+    ASSERT_EQ(::link(nativ(p(u"b.txt"_s)).constData(), nativ(p(u"b2.txt"_s)).constData()), 0);
+    EXPECT_EQ(pf::umbenennen(p(u"b.txt"_s), p(u"b2.txt"_s)).fehlerNummer(), EEXIST);
+    EXPECT_TRUE(QFileInfo::exists(p(u"b.txt"_s)));
+    EXPECT_TRUE(QFileInfo::exists(p(u"b2.txt"_s)));
 }
 
 TEST_F(PlattformTest, UmbenennenNimmtVersteckteMitUndLinksBleibenLinks)
@@ -266,9 +272,13 @@ TEST_F(PlattformTest, FuerImmerLoeschenFolgtKeinemLink)
     ASSERT_EQ(::symlink(nativ(aussen.pfad(u"ziel"_s)).constData(), nativ(p(u"baum/a/link"_s)).constData()), 0);
     ASSERT_EQ(::symlink(nativ(aussen.pfad(u"ziel"_s)).constData(), nativ(p(u"link2"_s)).constData()), 0);
 
-    EXPECT_TRUE(nxAdresseLoeschen(p(u"baum/"_s), false).ok());
-    EXPECT_TRUE(nxAdresseLoeschen(p(u"link2"_s), false).ok());
-    EXPECT_TRUE(nxAdresseLoeschen(p(u"einzeln"_s), false).ok());
+    ASSERT_EQ(::chmod(nativ(p(u"baum/a"_s)).constData(), 0555), 0); // read-only goes too
+    {
+        test::FremderNutzer nutzer({tv.pfad(), aussen.pfad()});
+        EXPECT_TRUE(nxAdresseLoeschen(p(u"baum/"_s), false).ok());
+        EXPECT_TRUE(nxAdresseLoeschen(p(u"link2"_s), false).ok());
+        EXPECT_TRUE(nxAdresseLoeschen(p(u"einzeln"_s), false).ok());
+    }
     EXPECT_FALSE(nxAdresseIstVorhanden(p(u"*"_s)));
     EXPECT_EQ(aussen.dateiLesen(u"ziel/wichtig"_s), QByteArray("bleibt"));
     EXPECT_EQ(nxAdresseLoeschen(p(u"fehlt"_s), false).fehlerNummer(), ENOENT);
@@ -383,8 +393,12 @@ TEST_F(VerschiebenTest, UeberDateisystemeGleicherBaumQuelleWeg)
 {
     baumAnlegen(tv, u"quelle"_s);
     ASSERT_TRUE(pf::attributeSetzen(p(u"quelle"_s), pf::AttrVersteckt).ok());
+    ASSERT_TRUE(pf::attributeSetzen(p(u"quelle/unter/tiefer"_s), pf::AttrNurLesen).ok());
     const auto vorher = baumBild(p(u"quelle"_s));
-    ASSERT_TRUE(pf::verschieben(p(u"quelle/"_s), ziel(u"quelle"_s)).ok());
+    {
+        test::FremderNutzer nutzer({tv.pfad(), m_anderes->path()});
+        ASSERT_TRUE(pf::verschieben(p(u"quelle/"_s), ziel(u"quelle"_s)).ok());
+    }
     EXPECT_EQ(baumBild(ziel(u"quelle"_s)), vorher);
     EXPECT_FALSE(QFileInfo::exists(p(u"quelle"_s)));
     EXPECT_FALSE(QFileInfo::exists(p(u".hidden"_s)));

@@ -1,6 +1,7 @@
 #include "core/shell/Fortschritt.h"
 #include "core/util/nx_Text.h"
 
+#include <QCollator>
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>
@@ -43,6 +44,11 @@ struct VergleichFall
     int erwartet;
 };
 
+void PrintTo(const VergleichFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
 class TextVergleichTest : public ::testing::TestWithParam<VergleichFall>
 {};
 
@@ -69,6 +75,35 @@ INSTANTIATE_TEST_SUITE_P(
                       VergleichFall{"VerzeichnisVorName", "a", "a b", -1},
                       VergleichFall{"Leer", "", "a", -1}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// Where the rewriting has nothing to do, the order is exactly that of a case-insensitive
+// German QCollator.
+TEST(TextVergleich, OhneUmschreibungWieDeutscherCollator)
+{
+    QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    QRandomGenerator zufall(99);
+    const QString zeichen = q("bBcdeéÉèfgGhiIíkKlmnpqrtvwxyz1209 _.,'&é漢𝔸");
+    auto zufallsText = [&] {
+        QString t;
+        const int len = zufall.bounded(7);
+        for (int j = 0; j < len; ++j) {
+            int k = zufall.bounded(int(zeichen.size()));
+            if (zeichen[k].isLowSurrogate())
+                --k;
+            t += zeichen[k];
+            if (zeichen[k].isHighSurrogate())
+                t += zeichen[k + 1];
+        }
+        return t;
+    };
+    for (int i = 0; i < 2000; ++i) {
+        const QString a = zufallsText();
+        const QString b = zufallsText();
+        const int c = collator.compare(a, b);
+        ASSERT_EQ(nxTextVergleich(a, b), (c > 0) - (c < 0)) << a.toStdString() << " / " << b.toStdString();
+    }
+}
 
 TEST(TextSortieren, DeutscheReihenfolge)
 {

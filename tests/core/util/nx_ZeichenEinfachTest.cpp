@@ -50,6 +50,11 @@ struct KlassenFall
     bool erwartet;
 };
 
+void PrintTo(const KlassenFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
 class ZeichenKlasseTest : public ::testing::TestWithParam<KlassenFall>
 {};
 
@@ -118,6 +123,11 @@ struct ZahlFall
     qint64 wert;
     bool ueberlauf;
 };
+
+void PrintTo(const ZahlFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class ZeichenZuZahlTest : public ::testing::TestWithParam<ZahlFall>
 {};
@@ -198,6 +208,11 @@ struct PasstFall
     bool erwartet;
 };
 
+void PrintTo(const PasstFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
 ZeichenMuster maske(const char *m)
 {
     return nxMusterMaske(u(m));
@@ -253,6 +268,11 @@ struct ZaehlFall
     qint64 n;
     const char32_t *erwartet;
 };
+
+void PrintTo(const ZaehlFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class ZeichenZaehlenTest : public ::testing::TestWithParam<ZaehlFall>
 {};

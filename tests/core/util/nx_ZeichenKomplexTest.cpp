@@ -65,6 +65,11 @@ struct ScanFall
     int markiert;
 };
 
+void PrintTo(const ScanFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
 class ZellenErmittelnTest : public ::testing::TestWithParam<ScanFall>
 {};
 
@@ -142,6 +147,11 @@ struct AbschneidenFall
     const char *erwartet;
 };
 
+void PrintTo(const AbschneidenFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
 class ZellenAbschneidenTest : public ::testing::TestWithParam<AbschneidenFall>
 {};
 
@@ -183,6 +193,11 @@ struct TeilenFall
     bool leereBehalten;
     const char *erwartet;
 };
+
+void PrintTo(const TeilenFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class ZellenTeilenTest : public ::testing::TestWithParam<TeilenFall>
 {};

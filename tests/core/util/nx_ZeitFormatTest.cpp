@@ -59,6 +59,11 @@ struct LesenFall
     const char *text;
 };
 
+void PrintTo(const LesenFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
 class ZeitTextUngueltigTest : public ::testing::TestWithParam<LesenFall>
 {};
 
@@ -111,6 +116,19 @@ TEST_F(ZeitTest, DateiZeitRundreiseAufDieMillisekunde)
     EXPECT_EQ(nxDateiZeitZuText({1720008000, 0}), QStringLiteral("20240703_140000_000_3"));
 }
 
+TEST_F(ZeitTest, UmstellungDerSommerzeit)
+{
+    // 31 March 2024, 02:30 does not exist in Berlin: no file time, but still a date value.
+    EXPECT_FALSE(nxTextZuDateiZeit(QStringLiteral("20240331_023000_000_7")));
+    const auto w = nxZeitAusText(QStringLiteral("20240331_023000_000_7"));
+    ASSERT_TRUE(w);
+    EXPECT_EQ(nxZeitText(*w), QStringLiteral("20240331_023000_000_7"));
+    // 27 October 2024, 02:30 exists twice; the way back takes the later one (01:30 UTC).
+    const auto z = nxTextZuDateiZeit(QStringLiteral("20241027_023000_000_7"));
+    ASSERT_TRUE(z);
+    EXPECT_EQ(z->sekunden, 1729992600);
+}
+
 TEST_F(ZeitTest, DateiZeitVor1900)
 {
     const qint64 jahr1850 = QDateTime(QDate(1850, 6, 1), QTime(12, 0), Qt::UTC).toSecsSinceEpoch();
@@ -124,6 +142,11 @@ struct AbstandFall
     double tageVorher; // now - value in days
     const char *text;
 };
+
+void PrintTo(const AbstandFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class ZeitAbstandTest : public ::testing::TestWithParam<AbstandFall>
 {};

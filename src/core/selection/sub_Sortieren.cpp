@@ -48,7 +48,13 @@ QString nxSortKette(int wahl)
 QString nxNatuerlicherSchluessel(const QString &text)
 {
     auto istZiffer = [](QChar c) { return c >= u'0' && c <= u'9'; };
-    auto drei = [](qsizetype n) { return QStringLiteral("%1").arg(n, 3, 10, QChar(u'0')); };
+    // At least three digits, zero-padded; larger numbers with their own digits.
+    auto drei = [](qsizetype n) {
+        if (n >= 1000)
+            return QString::number(n);
+        const char16_t z[3] = {char16_t(u'0' + n / 100), char16_t(u'0' + n / 10 % 10), char16_t(u'0' + n % 10)};
+        return QString(reinterpret_cast<const QChar *>(z), 3);
+    };
     QString aus;
     aus.reserve(text.size() + 8);
     qsizetype i = 0;
@@ -83,7 +89,8 @@ qsizetype zeichenAnzahl(QStringView t)
 
 QString dreiStellen(qsizetype n)
 {
-    return QStringLiteral("%1").arg(n, 3, 10, QChar(u'0'));
+    QString t = QString::number(n);
+    return t.size() >= 3 ? t : QString(3 - t.size(), u'0') + t;
 }
 
 // Keys that order like byte strings (digits of fixed width, time texts, "0"/"1") take the

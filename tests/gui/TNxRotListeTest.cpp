@@ -1,6 +1,8 @@
 #include "gui/controls/TNxRotListe.h"
 
 #include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -155,6 +157,55 @@ private Q_SLOTS:
         QCOMPARE(l->Daten().AktPosition(), position);
         QCOMPARE(marke.count() + links.count(), 1);
         QCOMPARE(marke.count(), spalte == 1 ? 1 : 0);
+    }
+
+    void rechtsklickBehaeltDieAuswahlFuerDasMenue()
+    {
+        QWidget w;
+        TNxRotListe *l = neueListe(&w, 10, 12, nxRotListeOptionen(QStringLiteral("AListe")));
+        for (int p : {2, 3, 4})
+            l->Daten().MarkSetzen(p, true);
+        QSignalSpy rechts(l, &TNxRotListe::RechtsKlick);
+        QTest::mouseClick(l->viewport(), Qt::RightButton, Qt::NoModifier, mitte(l, 3, 2));
+        QCOMPARE(markiertePositionen(l), (QList<int>{2, 3, 4}));
+        QCOMPARE(l->Daten().AktPosition(), 3);
+        QCOMPARE(rechts.count(), 1);
+        QCOMPARE(rechts.at(0).at(1).toInt(), 3);
+        // On an unmarked row it picks that row, as a plain click would.
+        QTest::mouseClick(l->viewport(), Qt::RightButton, Qt::NoModifier, mitte(l, 7, 2));
+        QCOMPARE(markiertePositionen(l), QList<int>{7});
+    }
+
+    void fallengelasseneDateienNurLokal()
+    {
+        QWidget w;
+        TNxRotListe *l = neueListe(&w, 3, 10, nxRotListeOptionen(QStringLiteral("AListe")));
+        QSignalSpy fallen(l, &TNxRotListe::DateienFallengelassen);
+        auto fallenLassen = [l](const QList<QUrl> &urls) {
+            QMimeData daten;
+            daten.setUrls(urls);
+            QDragEnterEvent ein(QPoint(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(l->viewport(), &ein); // a drop follows an accepted enter only
+            QDropEvent e(QPointF(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(l->viewport(), &e);
+        };
+        fallenLassen({QUrl::fromLocalFile(QStringLiteral("/tmp/a b.txt")), QUrl::fromLocalFile(QStringLiteral("/tmp/dir/"))});
+        QCOMPARE(fallen.count(), 1);
+        QCOMPARE(fallen.at(0).at(0).toStringList(), (QStringList{"/tmp/a b.txt", "/tmp/dir"}));
+        fallenLassen({QUrl(QStringLiteral("https://example.org/x"))});
+        QCOMPARE(fallen.count(), 1);
+
+        // A list that does not take files ignores them.
+        TNxRotListe *v = neueListe(&w, 3, 10, nxRotListeOptionen(QStringLiteral("VListe")));
+        QSignalSpy nichts(v, &TNxRotListe::DateienFallengelassen);
+        QMimeData daten;
+        daten.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/x"))});
+        QDragEnterEvent ein(QPoint(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(v->viewport(), &ein);
+        QVERIFY(!ein.isAccepted());
+        QDropEvent e(QPointF(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(v->viewport(), &e);
+        QCOMPARE(nichts.count(), 0);
     }
 
     void klickUnterDerLetztenZeileTutNichts()

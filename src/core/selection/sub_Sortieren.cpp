@@ -48,7 +48,13 @@ QString nxSortKette(int wahl)
 QString nxNatuerlicherSchluessel(const QString &text)
 {
     auto istZiffer = [](QChar c) { return c >= u'0' && c <= u'9'; };
-    auto drei = [](qsizetype n) { return QStringLiteral("%1").arg(n, 3, 10, QChar(u'0')); };
+    // At least three digits, zero-padded; larger numbers with their own digits.
+    auto drei = [](qsizetype n) {
+        if (n >= 1000)
+            return QString::number(n);
+        const char16_t z[3] = {char16_t(u'0' + n / 100), char16_t(u'0' + n / 10 % 10), char16_t(u'0' + n % 10)};
+        return QString(reinterpret_cast<const QChar *>(z), 3);
+    };
     QString aus;
     aus.reserve(text.size() + 8);
     qsizetype i = 0;
@@ -83,7 +89,8 @@ qsizetype zeichenAnzahl(QStringView t)
 
 QString dreiStellen(qsizetype n)
 {
-    return QStringLiteral("%1").arg(n, 3, 10, QChar(u'0'));
+    QString t = QString::number(n);
+    return t.size() >= 3 ? t : QString(3 - t.size(), u'0') + t;
 }
 
 // Keys that order like byte strings (digits of fixed width, time texts, "0"/"1") take the
@@ -181,6 +188,19 @@ bool nxAuswahlSortieren(ListenDaten &liste, int wahl, bool escErlaubt, const std
         for (size_t g = 0; g < gruppen.size(); ++g) {
             const int von = gruppen[g].von;
             const int m = gruppen[g].bis - von + 1;
+            if (code == u'V') {
+                // Two values only: directories to the front, each side in its order, as the
+                // stable sort would place them; then the two runs go on.
+                auto mitte = std::stable_partition(ord.begin() + von, ord.begin() + von + m,
+                                                   [&](int zeile) { return liste.Verz(zeile); });
+                const int verz = int(mitte - (ord.begin() + von));
+                if (verz >= 2)
+                    naechste.push_back({von, von + verz - 1});
+                if (m - verz >= 2)
+                    naechste.push_back({von + verz, von + m - 1});
+                continue;
+            }
+
             std::vector<QString> schluessel(size_t(m) + 1);
             for (int i = 1; i <= m; ++i)
                 schluessel[size_t(i)] = nxSortSchluesselText(liste, ord[size_t(von + i - 1)], code);

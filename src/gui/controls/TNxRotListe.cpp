@@ -10,7 +10,9 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QIcon>
 #include <QPainter>
+#include <QPolygon>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -35,6 +37,24 @@ QColor mischen(const QColor &a, const QColor &b, double anteilB)
     return QColor::fromRgbF(float(a.redF() * (1 - anteilB) + b.redF() * anteilB),
                             float(a.greenF() * (1 - anteilB) + b.greenF() * anteilB),
                             float(a.blueF() * (1 - anteilB) + b.blueF() * anteilB));
+}
+// A triangle against a bar: to the first (oben) or the last row.
+QIcon randPfeil(bool oben)
+{
+    QPixmap bild(9, 9);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 60, 60));
+    if (oben) {
+        p.drawRect(0, 0, 9, 2);
+        p.drawPolygon(QPolygon({QPoint(0, 8), QPoint(9, 8), QPoint(4, 3)}));
+    } else {
+        p.drawRect(0, 7, 9, 2);
+        p.drawPolygon(QPolygon({QPoint(0, 1), QPoint(9, 1), QPoint(4, 6)}));
+    }
+    return QIcon(bild);
 }
 } // namespace
 
@@ -88,12 +108,22 @@ TNxRotListe::TNxRotListe(QWidget *parent, const QString &name, const TNxRotListe
 
     m_pos1 = new QToolButton(this);
     m_pos1->setObjectName(QStringLiteral("BuPos1"));
+    // The buttons are as narrow as the scroll bar: a bar arrow, the name as tool tip.
     m_pos1->setText(QStringLiteral("Pos1"));
+    m_pos1->setToolTip(QStringLiteral("Pos1"));
+    m_pos1->setIcon(randPfeil(true));
     m_pos1->setFocusPolicy(Qt::NoFocus);
     m_ende = new QToolButton(this);
     m_ende->setObjectName(QStringLiteral("BuEnde"));
     m_ende->setText(QStringLiteral("Ende"));
+    m_ende->setToolTip(QStringLiteral("Ende"));
+    m_ende->setIcon(randPfeil(false));
     m_ende->setFocusPolicy(Qt::NoFocus);
+    for (QToolButton *b : {m_pos1, m_ende}) {
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        b->setAutoRaise(false);
+        b->setIconSize(QSize(9, 9));
+    }
     addScrollBarWidget(m_pos1, Qt::AlignTop);
     addScrollBarWidget(m_ende, Qt::AlignBottom);
     connect(m_pos1, &QToolButton::clicked, this, [this] { Springen(QStringLiteral("---")); });
@@ -377,14 +407,18 @@ void TNxRotListe::zeichneKopf(QPainter &p, int vb)
         o.text = sp.titel;
         o.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
         o.section = s;
+        p.save();
         style()->drawControl(QStyle::CE_Header, &o, &p, this);
+        p.restore();
         x = sp.links + sp.breite;
     }
     if (x < vb) {
         QStyleOptionHeader o;
         o.initFrom(this);
         o.rect = QRect(x, 0, vb - x, KopfHoehe());
+        p.save();
         style()->drawControl(QStyle::CE_HeaderEmptyArea, &o, &p, this);
+        p.restore();
     }
 }
 

@@ -8,17 +8,23 @@
 #include "core/util/nx_Adresse.h"
 #include "core/util/nx_Debug.h"
 #include "core/util/nx_Format.h"
+#include "gui/app/AnwendungsTitel.h"
+#include "gui/app/Form_Anfang.h"
+#include "gui/app/sub_Fortschritt.h"
 #include "gui/controls/TNxRotListe.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace rinolux {
@@ -37,34 +43,44 @@ public:
 
 } // namespace
 
-AListeBedienung::AListeBedienung(QWidget *paAuswahlliste, int baumBreite) : QObject(paAuswahlliste)
+AListeBedienung::AListeBedienung(QWidget *paAuswahlliste, int baumBreite, QMenu *popA, QMenu *popSpaltenA)
+    : QObject(paAuswahlliste), m_popA(popA), m_popSpalten(popSpaltenA)
 {
+    setObjectName(QStringLiteral("AListeBedienung"));
     m_liste = new TNxRotListe(paAuswahlliste, QStringLiteral("AListe"), nxRotListeOptionen(QStringLiteral("AListe")));
     if (!paAuswahlliste->layout()) {
         auto *l = new QVBoxLayout(paAuswahlliste);
         l->setContentsMargins(0, 0, 0, 0);
     }
+    schalterAnlegen(paAuswahlliste);
     paAuswahlliste->layout()->addWidget(m_liste);
     spaltenAnlegen(baumBreite);
     Daten().BlockSetzen(3000);
-    m_autoTabelle = nxAutoAuswahlTabelle(QString());
+    escGedrueckt = [this] { return m_esc; };
+    AutoAuswahlTabelleLaden(QString());
 
-    m_popA = new QMenu(m_liste);
-    m_popA->setObjectName(QStringLiteral("PopA"));
-    m_popSpalten = new QMenu(m_liste);
-    m_popSpalten->setObjectName(QStringLiteral("PopSpaltenA"));
+    if (!m_popA) {
+        m_popA = new QMenu(m_liste);
+        m_popA->setObjectName(QStringLiteral("PopA"));
+    }
+    if (!m_popSpalten) {
+        m_popSpalten = new QMenu(m_liste);
+        m_popSpalten->setObjectName(QStringLiteral("PopSpaltenA"));
+    }
+    popAVerbinden();
+    spaltenMenuVerbinden();
 
     connect(m_liste, &TNxRotListe::MarkeGeaendert, this, &AListeBedienung::AnzeigeListenAnzahlAuswahl);
     connect(m_liste, &TNxRotListe::LinksKlick, this, [this](int, int) { AnzeigeListenAnzahlAuswahl(); });
     connect(m_liste, &TNxRotListe::RechtsKlick, this, &AListeBedienung::rechtsKlick);
     connect(m_liste, &TNxRotListe::DoppelKlick, this, &AListeBedienung::doppelKlick);
     connect(m_liste, &TNxRotListe::KopfRechtsKlick, this, [this](int, QPoint global) {
-        spaltenMenuAufbauen();
+        spaltenMenuAnpassen();
         m_popSpalten->popup(global);
     });
     connect(m_liste, &TNxRotListe::KopfUeber, this, [this](int spalte) {
-        if (m_panel[2] && spalte > 0)
-            m_panel[2]->setText(m_liste->Spalte(spalte).titel + u' ');
+        if (statusSetzen && spalte > 0)
+            statusSetzen(2, m_liste->Spalte(spalte).titel + u' ');
     });
     connect(m_liste, &TNxRotListe::Taste, this, [this](int taste, Qt::KeyboardModifiers) {
         if (taste == Qt::Key_F2 || taste == Qt::Key_F4)
@@ -76,6 +92,13 @@ AListeBedienung::AListeBedienung(QWidget *paAuswahlliste, int baumBreite) : QObj
 }
 
 AListeBedienung::~AListeBedienung() = default;
+
+bool AListeBedienung::eventFilter(QObject *objekt, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+        m_esc = true;
+    return QObject::eventFilter(objekt, event);
+}
 
 ListenDaten &AListeBedienung::Daten()
 {
@@ -117,6 +140,57 @@ void AListeBedienung::spaltenAnlegen(int baumBreite)
     m_liste->Spalte(AZelle::Leer).groesseAenderbar = false;
 }
 
+void AListeBedienung::schalterAnlegen(QWidget *panel)
+{
+    auto *leiste = new QWidget(panel);
+    leiste->setObjectName(QStringLiteral("PaAuswahlSchalter"));
+    auto *zeile = new QHBoxLayout(leiste);
+    zeile->setContentsMargins(2, 2, 2, 2);
+    auto *la = new QLabel(QStringLiteral("Sortierung der Liste"), leiste);
+    m_coSort = new QComboBox(leiste);
+    m_coSort->setObjectName(QStringLiteral("CoAutoSort"));
+    m_coSort->addItems(nxSortWahlTexte());
+    m_coSort->setToolTip(QStringLiteral("Sortierung der Liste"));
+    m_coAuto = new QComboBox(leiste);
+    m_coAuto->setObjectName(QStringLiteral("CoAutoAuswahl"));
+    auto knopf = [leiste](const QString &name, const QString &text) {
+        auto *b = new QPushButton(text, leiste);
+        b->setObjectName(name);
+        return b;
+    };
+    QPushButton *autoKnopf = knopf(QStringLiteral("BuAuswahlAuto"), QStringLiteral("wie Auto-Auswahl"));
+    QPushButton *alle = knopf(QStringLiteral("BuAuswahlAlle"), QStringLiteral("alle "));
+    QPushButton *umkehren = knopf(QStringLiteral("BuAuswahlUmkehren"), QStringLiteral("umkehren "));
+    zeile->addWidget(la);
+    zeile->addWidget(m_coSort);
+    zeile->addSpacing(12);
+    zeile->addWidget(m_coAuto);
+    zeile->addWidget(autoKnopf);
+    zeile->addStretch(1);
+    zeile->addWidget(alle);
+    zeile->addWidget(umkehren);
+    panel->layout()->addWidget(leiste);
+
+    connect(m_coSort, &QComboBox::activated, this, [this](int i) { Sortieren(i + 1); });
+    connect(m_coAuto, &QComboBox::activated, this, [this](int i) {
+        AutoAuswahlAnwenden(i + 1);
+        m_liste->setFocus();
+    });
+    connect(autoKnopf, &QPushButton::clicked, this, [this] {
+        AutoAuswahlAnwenden(m_coAuto->currentIndex() + 1);
+        m_liste->setFocus();
+    });
+    connect(alle, &QPushButton::clicked, this, &AListeBedienung::AlleAuswaehlen);
+    connect(umkehren, &QPushButton::clicked, this, &AListeBedienung::AuswahlUmkehren);
+}
+
+void AListeBedienung::SortWahlSetzen(int wahl)
+{
+    m_sortWahl = wahl;
+    if (m_coSort)
+        m_coSort->setCurrentIndex(wahl >= 1 && wahl <= m_coSort->count() ? wahl - 1 : 0);
+}
+
 void AListeBedienung::OeffnenMitSetzen(int n, const QString &programm, const QString &menuText)
 {
     if (n < 1 || n > 6)
@@ -134,6 +208,13 @@ void AListeBedienung::VerzeichnisListen(const QString &verzeichnis)
     SuchTreffer treffer;
     StillerFortschritt still;
     Fortschritt &f = fort ? *fort : still;
+    m_esc = false;
+    qApp->installEventFilter(this);
+    struct FilterAus
+    {
+        AListeBedienung *b;
+        ~FilterAus() { qApp->removeEventFilter(b); }
+    } filterAus{this};
     f.FortEin(1, QStringLiteral("aa"));
     f.FortAbschnittNeu(QStringLiteral("Auflisten"), true, true);
     bool abbruch = false;
@@ -167,6 +248,7 @@ void AListeBedienung::VerzeichnisListen(const QString &verzeichnis)
     f.FortAbschnittNeu(QStringLiteral("Sortieren"), true, false);
     Fuellen(treffer, abbruch, true);
     f.FortAus();
+    AnzeigeListenAnzahlAuswahl(); // again: the caption waits while the progress display runs
 }
 
 void AListeBedienung::EditorSchliessenUndLeeren()
@@ -271,6 +353,12 @@ int AListeBedienung::AutoAuswahlTabelleLaden(const QString &einstellungsText)
     m_autoTabelle = nxAutoAuswahlTabelle(einstellungsText);
     if (size_t(m_autoIndex) >= m_autoTabelle.size())
         m_autoIndex = 1;
+    if (m_coAuto) {
+        m_coAuto->clear();
+        for (size_t i = 1; i < m_autoTabelle.size(); ++i)
+            m_coAuto->addItem(m_autoTabelle[i].beschreibung);
+        m_coAuto->setCurrentIndex(m_autoIndex - 1);
+    }
     return int(m_autoTabelle.size()) - 1;
 }
 
@@ -285,6 +373,8 @@ void AListeBedienung::AutoAuswahlAnwenden(int index)
         nxAutoAuswahlAnwenden(Daten(), m_autoTabelle[size_t(index)].regel);
     }
     m_autoIndex = index;
+    if (m_coAuto)
+        m_coAuto->setCurrentIndex(index - 1);
     m_liste->Neuzeichnen();
     AnzeigeListenAnzahlAuswahl();
 }
@@ -293,7 +383,7 @@ void AListeBedienung::AutoAuswahlAnwenden(int index)
 
 void AListeBedienung::Sortieren(int wahl)
 {
-    m_sortWahl = wahl;
+    SortWahlSetzen(wahl);
     NeuSortieren();
     m_liste->setFocus();
 }
@@ -326,25 +416,17 @@ QString AListeBedienung::ZaehlText() const
 void AListeBedienung::AnzeigeListenAnzahlAuswahl()
 {
     DebugSchritt schritt(QStringLiteral("AnzeigeListenAnzahlAuswahl"));
-    if (status && !m_panel[0]) {
-        for (size_t i = 0; i < m_panel.size(); ++i) {
-            m_panel[i] = new QLabel(status);
-            m_panel[i]->setObjectName(QStringLiteral("StatusAuswahl_%1").arg(i));
-            status->addWidget(m_panel[i], i == 1 ? 1 : 0);
-        }
-    }
     const QString verz = baumVerzeichnis ? baumVerzeichnis() : QString();
-    if (m_panel[0]) {
+    if (statusSetzen) {
         QString frei;
         if (!verz.isEmpty() && nxAdresseIstVerzeichnis(verz)) {
             plattform::Platz p;
             frei = QStringLiteral("freier Speicher: ")
                    + (plattform::platz(verz, p).ok() ? nxGroesseText(p.frei) : QStringLiteral("?"));
         }
-        m_panel[0]->setText(frei);
+        statusSetzen(0, frei);
+        statusSetzen(1, ZaehlText());
     }
-    if (m_panel[1])
-        m_panel[1]->setText(ZaehlText());
     if (titelSetzen) {
         const AuswahlZahlen z = nxAuswahlZaehlen(Daten());
         const QString ort = sucheErgebnisSichtbar && sucheErgebnisSichtbar() ? QStringLiteral("Suche-Ergebnis") : verz;
@@ -379,7 +461,7 @@ void AListeBedienung::EditorOeffnen()
 void AListeBedienung::rechtsKlick(int spalte, int, int zeile, QPoint global)
 {
     AnzeigeListenAnzahlAuswahl();
-    popAAufbauen(spalte, zeile);
+    popAAnpassen(spalte, zeile);
     m_popA->popup(global + QPoint(32, 0));
 }
 
@@ -412,91 +494,156 @@ void AListeBedienung::oeffnenMit(int n)
                             + einstellungenSeite + QStringLiteral("] die Einstellungen für [öffnen mit]."));
 }
 
-void AListeBedienung::popAAufbauen(int spalte, int zeile)
+QAction *AListeBedienung::popAEintrag(const QString &name, const QString &text)
 {
-    m_menuZeile = zeile;
-    m_menuSpalte = spalte;
-    m_popA->clear();
-    auto neu = [this](const QString &name, const QString &text) {
-        QAction *a = m_popA->addAction(text);
+    QAction *a = m_popA->findChild<QAction *>(name);
+    if (!a) {
+        a = m_popA->addAction(text);
         a->setObjectName(name);
-        return a;
-    };
-    neu(QStringLiteral("PopA_Abbrechen"), QStringLiteral("&dieses Menü abbrechen"));
-    m_popA->addSeparator();
-    connect(neu(QStringLiteral("PopA_Kopf"), QStringLiteral("mehr Spalten anzeigen ...")), &QAction::triggered, this,
-            [this] {
-                spaltenMenuAufbauen();
+    }
+    a->setEnabled(true);
+    return a;
+}
+
+void AListeBedienung::popAVerbinden()
+{
+    if (m_popA->actions().isEmpty()) {
+        popAEintrag(QStringLiteral("PopA_Abbrechen"), QStringLiteral("&dieses Menü abbrechen"));
+        m_popA->addSeparator();
+    }
+    connect(popAEintrag(QStringLiteral("PopA_Kopf"), QStringLiteral("mehr Spalten anzeigen ...")), &QAction::triggered,
+            this, [this] {
+                spaltenMenuAnpassen();
                 m_popSpalten->popup(QCursor::pos());
             });
-    m_popA->addSeparator();
-    connect(neu(QStringLiteral("PopA_Eigenschaften"), QStringLiteral("zuletzt ausgewählter Name: Eigenschaften anzeigen")),
+    connect(popAEintrag(QStringLiteral("PopA_Eigenschaften"), QStringLiteral("zuletzt ausgewählter Name: Eigenschaften anzeigen")),
             &QAction::triggered, this, [this] {
                 const QString pfad = vollerName(Daten().AktZeile());
                 const Ergebnis e = plattform::eigenschaftenZeigen(pfad);
                 if (!e.ok())
                     nxDebugZeile(QStringLiteral("AListe.Eigenschaften ") + pfad + QStringLiteral(" => ") + e.text());
             });
-    connect(neu(QStringLiteral("PopA_F2F4"), QStringLiteral("zuletzt ausgewählter Name: &umbenennen ...   (F2 oder F4)")),
+    connect(popAEintrag(QStringLiteral("PopA_F2F4"), QStringLiteral("zuletzt ausgewählter Name: &umbenennen ...   (F2 oder F4)")),
             &QAction::triggered, this, &AListeBedienung::EditorOeffnen);
-    if (sucheErgebnisSichtbar && sucheErgebnisSichtbar()) {
-        connect(neu(QStringLiteral("PopA_Wechsel"), QStringLiteral("zuletzt ausgewählter Name: in das &Verzeichnis wechseln")),
-                &QAction::triggered, this, [this] {
-                    const int z = Daten().AktZeile();
-                    if (z > 0 && verzeichnisWaehlen)
-                        verzeichnisWaehlen(Daten().Zelle(z, AZelle::Pfad));
-                    m_liste->setFocus();
-                });
-    }
-    connect(neu(QStringLiteral("PopA_Doppel"),
-                QStringLiteral("zuletzt ausgewählter Name: öffnen wie mit einem \"&Doppeltdrücken\"")),
+    connect(popAEintrag(QStringLiteral("PopA_Wechsel"), QStringLiteral("zuletzt ausgewählter Name: in das &Verzeichnis wechseln")),
+            &QAction::triggered, this, [this] {
+                const int z = Daten().AktZeile();
+                if (z > 0 && verzeichnisWaehlen)
+                    verzeichnisWaehlen(Daten().Zelle(z, AZelle::Pfad));
+                m_liste->setFocus();
+            });
+    connect(popAEintrag(QStringLiteral("PopA_Doppel"),
+                        QStringLiteral("zuletzt ausgewählter Name: öffnen wie mit einem \"&Doppeltdrücken\"")),
             &QAction::triggered, this, [this] {
                 const bool vorher = m_doppelklickOeffnet;
                 m_doppelklickOeffnet = true;
                 doppelKlick(0, 0, Daten().AktZeile());
                 m_doppelklickOeffnet = vorher;
             });
-    for (int n = 1; n <= 6; ++n) {
-        if (m_proProgramm[size_t(n)].isEmpty() || m_proText[size_t(n)].isEmpty())
-            continue;
-        connect(neu(QStringLiteral("PopA_Pro%1").arg(n),
-                    QStringLiteral("zuletzt ausgewählter Name: öffnen mit ") + m_proText[size_t(n)]),
-                &QAction::triggered, this, [this, n] { oeffnenMit(n); });
-    }
-    m_popA->addSeparator();
-    const QString zelle = zeile > 0 ? m_liste->AnzeigeText(zeile, spalte) : QString();
-    const QString kurz = zelle.size() > 38 ? zelle.left(35) + QStringLiteral("...") : zelle;
-    QAction *kopie = neu(QStringLiteral("PopA_Zelle"), QStringLiteral("in die Zwischenablage kopieren: \"") + kurz + u'"');
-    kopie->setEnabled(!zelle.isEmpty());
-    connect(kopie, &QAction::triggered, this, [zelle] { QApplication::clipboard()->setText(zelle); });
+    for (int n = 1; n <= 6; ++n)
+        connect(popAEintrag(QStringLiteral("PopA_Pro%1").arg(n), QString()), &QAction::triggered, this,
+                [this, n] { oeffnenMit(n); });
+    if (!m_popA->findChild<QAction *>(QStringLiteral("PopA_Zelle")))
+        m_popA->addSeparator();
+    connect(popAEintrag(QStringLiteral("PopA_Zelle"), QString()), &QAction::triggered, this,
+            [this] { QApplication::clipboard()->setText(m_zelleText); });
 }
 
-void AListeBedienung::spaltenMenuAufbauen()
+void AListeBedienung::popAAnpassen(int spalte, int zeile)
 {
-    m_popSpalten->clear();
-    struct E
-    {
-        const char16_t *name;
-        int spalte;
-    };
-    static constexpr E Eintraege[] = {{u"PopSpaltenA_Symbol", AZelle::PfadNr}, {u"PopSpaltenA_Format", AZelle::Format},
-                                      {u"PopSpaltenA_Bytes", AZelle::Bytes},   {u"PopSpaltenA_Att", AZelle::Attribute},
-                                      {u"PopSpaltenA_ZeitH", AZelle::ZeitH},   {u"PopSpaltenA_ZeitA", AZelle::ZeitA},
-                                      {u"PopSpaltenA_ZeitZ", AZelle::ZeitZ}};
-    for (const E &e : Eintraege) {
-        const QString text = e.spalte == AZelle::PfadNr
-                                 ? QStringLiteral(" Symbol anzeigen")
-                                 : u'"' + m_liste->Spalte(e.spalte).titel.trimmed() + QStringLiteral("\" anzeigen");
-        QAction *a = m_popSpalten->addAction(text);
-        a->setObjectName(QString::fromUtf16(e.name));
+    auto eintrag = [this](const QString &name) { return m_popA->findChild<QAction *>(name); };
+    // "in das Verzeichnis wechseln" belongs to the search results only.
+    eintrag(QStringLiteral("PopA_Wechsel"))->setVisible(sucheErgebnisSichtbar && sucheErgebnisSichtbar());
+    for (int n = 1; n <= 6; ++n) {
+        QAction *a = eintrag(QStringLiteral("PopA_Pro%1").arg(n));
+        const bool da = !m_proProgramm[size_t(n)].isEmpty() && !m_proText[size_t(n)].isEmpty();
+        a->setVisible(da);
+        a->setText(QStringLiteral("zuletzt ausgewählter Name: öffnen mit ") + m_proText[size_t(n)]);
+    }
+    m_zelleText = zeile > 0 ? m_liste->AnzeigeText(zeile, spalte) : QString();
+    const QString kurz = m_zelleText.size() > 38 ? m_zelleText.left(35) + QStringLiteral("...") : m_zelleText;
+    QAction *kopie = eintrag(QStringLiteral("PopA_Zelle"));
+    kopie->setText(QStringLiteral("in die Zwischenablage kopieren: \"") + kurz + u'"');
+    kopie->setEnabled(!m_zelleText.isEmpty());
+}
+
+namespace {
+struct SpaltenEintrag
+{
+    const char16_t *name;
+    int spalte;
+};
+constexpr SpaltenEintrag SpaltenEintraege[] = {
+    {u"PopSpaltenA_Symbol", AZelle::PfadNr}, {u"PopSpaltenA_Format", AZelle::Format},
+    {u"PopSpaltenA_Bytes", AZelle::Bytes},   {u"PopSpaltenA_Att", AZelle::Attribute},
+    {u"PopSpaltenA_ZeitH", AZelle::ZeitH},   {u"PopSpaltenA_ZeitA", AZelle::ZeitA},
+    {u"PopSpaltenA_ZeitZ", AZelle::ZeitZ}};
+} // namespace
+
+void AListeBedienung::spaltenMenuVerbinden()
+{
+    for (const SpaltenEintrag &e : SpaltenEintraege) {
+        const QString name = QString::fromUtf16(e.name);
+        QAction *a = m_popSpalten->findChild<QAction *>(name);
+        if (!a) {
+            a = m_popSpalten->addAction(QString());
+            a->setObjectName(name);
+        }
         a->setCheckable(true);
-        a->setChecked(m_liste->Spalte(e.spalte).sichtbar);
+        a->setEnabled(true);
+        a->setText(e.spalte == AZelle::PfadNr
+                       ? QStringLiteral(" Symbol anzeigen")
+                       : u'"' + m_liste->Spalte(e.spalte).titel.trimmed() + QStringLiteral("\" anzeigen"));
         const int spalte = e.spalte;
-        connect(a, &QAction::toggled, this, [this, spalte](bool an) {
+        connect(a, &QAction::triggered, this, [this, spalte](bool an) {
             m_liste->Spalte(spalte).sichtbar = an;
             m_liste->Neuzeichnen();
         });
     }
+    spaltenMenuAnpassen();
+}
+
+void AListeBedienung::spaltenMenuAnpassen()
+{
+    for (const SpaltenEintrag &e : SpaltenEintraege)
+        if (QAction *a = m_popSpalten->findChild<QAction *>(QString::fromUtf16(e.name)))
+            a->setChecked(m_liste->Spalte(e.spalte).sichtbar);
+}
+
+AListeBedienung *AListeAnlegen(Taa &aa)
+{
+    if (AListeBedienung *schon = AListeVon(aa))
+        return schon;
+    auto *b = new AListeBedienung(aa.PaAuswahlliste(), std::max(aa.PaBaum()->width(), 150), aa.PopA(), aa.PopSpaltenA());
+    b->fort = &aa.Fort();
+    b->dialog = &aa.Dialoge();
+    b->statusSetzen = [&aa](int panel, const QString &text) { aa.StatusTextSetzen(panel, text); };
+    b->seiteAuswaehlen = [&aa] { return aa.AktuelleSeite == 1; };
+    b->sucheErgebnisSichtbar = [&aa] { return aa.AktuelleSeite == 1 && aa.AktuelleSuchSeite == 5; };
+    b->titelSetzen = [&aa](const QString &titel) {
+        if (aa.ArbeitLaeuft())
+            return; // the progress display owns the caption meanwhile
+        aa.setWindowTitle(titel);
+        AnwendungsTitelSetzen(titel);
+    };
+    // Until the tree exists, the directory listed last is the one the counts refer to.
+    auto *verz = new QString;
+    QObject::connect(b, &QObject::destroyed, [verz] { delete verz; });
+    b->baumVerzeichnis = [verz] { return *verz; };
+    b->verzeichnisWaehlen = [b, verz](const QString &v) {
+        *verz = nxAdresseMitEndStrich(v);
+        b->VerzeichnisListen(*verz);
+    };
+    aa.ListenAnzahlAnzeige = [b] { b->AnzeigeListenAnzahlAuswahl(); };
+    QObject::connect(&aa, &Taa::UmbenennenVerlangt, b, &AListeBedienung::EditorOeffnen);
+    return b;
+}
+
+AListeBedienung *AListeVon(Taa &aa)
+{
+    return aa.PaAuswahlliste() ? aa.PaAuswahlliste()->findChild<AListeBedienung *>(QStringLiteral("AListeBedienung"),
+                                                                                     Qt::FindDirectChildrenOnly)
+                               : nullptr;
 }
 
 } // namespace rinolux

@@ -10,14 +10,15 @@
 #include <array>
 #include <functional>
 
-class QLabel;
+class QAction;
+class QComboBox;
 class QMenu;
-class QStatusBar;
 
 namespace rinolux {
 
 class Dialog;
 class Fortschritt;
+class Taa;
 class TNxRotListe;
 
 // The selection list AListe on its panel: columns, fill, marks, sorting, automatic
@@ -30,7 +31,9 @@ class AListeBedienung final : public QObject
 
 public:
     // paAuswahlliste: the panel the list fills; baumBreite: starting width of the path column.
-    AListeBedienung(QWidget *paAuswahlliste, int baumBreite);
+    // popA, popSpaltenA: the window's menus of that name (their entries are found by name
+    // and made to work); without them the list makes its own.
+    AListeBedienung(QWidget *paAuswahlliste, int baumBreite, QMenu *popA = nullptr, QMenu *popSpaltenA = nullptr);
     ~AListeBedienung() override;
 
     TNxRotListe *Liste() const { return m_liste; }
@@ -39,11 +42,11 @@ public:
     // ---- what the window provides
     Fortschritt *fort = nullptr;                     // progress display (required for fills)
     Dialog *dialog = nullptr;                        // message dialogs
-    QStatusBar *status = nullptr;                    // StatusAuswahl with three panels
+    std::function<void(int, const QString &)> statusSetzen; // panel 0..2 of StatusAuswahl
     std::function<QString()> baumVerzeichnis;        // directory chosen in the tree
     std::function<bool()> seiteAuswaehlen;           // main page "Auswählen" is current
     std::function<bool()> sucheErgebnisSichtbar;     // search sub-page "Suche-Ergebnis" is shown
-    std::function<bool()> escGedrueckt;              // ESC noted since the listing began
+    std::function<bool()> escGedrueckt;              // ESC noted since the listing began (own filter by default)
     std::function<void(const QString &)> titelSetzen;
     std::function<void(const QString &)> verzeichnisWaehlen; // the tree opens and lists a directory
     QString einstellungenSeite = QStringLiteral("Einstellungen");
@@ -71,7 +74,7 @@ public:
 
     // ---- sorting (CoAutoSort)
     int SortWahl() const { return m_sortWahl; }
-    void SortWahlSetzen(int wahl) { m_sortWahl = wahl; }
+    void SortWahlSetzen(int wahl);
     void Sortieren(int wahl); // the CoAutoSort click: no ESC
     void NeuSortieren();      // after an action, in the current order
 
@@ -86,12 +89,20 @@ public:
 Q_SIGNALS:
     void ZahlenGeaendert();
 
+protected:
+    // Notes ESC while a listing runs.
+    bool eventFilter(QObject *objekt, QEvent *event) override;
+
 private:
     void spaltenAnlegen(int baumBreite);
+    void schalterAnlegen(QWidget *panel);
     void rechtsKlick(int spalte, int position, int zeile, QPoint global);
     void doppelKlick(int spalte, int position, int zeile);
-    void popAAufbauen(int spalte, int zeile);
-    void spaltenMenuAufbauen();
+    void popAVerbinden();
+    void popAAnpassen(int spalte, int zeile);
+    void spaltenMenuVerbinden();
+    void spaltenMenuAnpassen();
+    QAction *popAEintrag(const QString &name, const QString &text);
     QString vollerName(int zeile) const;
     void EditorSchliessenUndLeeren();
     void oeffnenMit(int n);
@@ -99,7 +110,10 @@ private:
     TNxRotListe *m_liste = nullptr;
     QMenu *m_popA = nullptr;
     QMenu *m_popSpalten = nullptr;
-    std::array<QLabel *, 3> m_panel{};
+    bool m_esc = false;
+    QComboBox *m_coSort = nullptr;
+    QComboBox *m_coAuto = nullptr;
+    QString m_zelleText; // displayed text of the cell the menu was opened on
     TNxASortMark m_autoTabelle;
     int m_autoIndex = 1;
     int m_sortWahl = 1;
@@ -109,5 +123,11 @@ private:
     int m_menuZeile = 0;
     int m_menuSpalte = 0;
 };
+
+// Creates AListe on the main window's panel and wires it to the window (progress, dialogs,
+// status bar, caption, F2/F4, the menus PopA and PopSpaltenA).
+AListeBedienung *AListeAnlegen(Taa &aa);
+// The selection list of the window, or nullptr before it is created.
+AListeBedienung *AListeVon(Taa &aa);
 
 } // namespace rinolux

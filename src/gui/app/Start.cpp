@@ -8,6 +8,7 @@
 #include "gui/app/Bilder.h"
 #include "gui/app/Form_Anfang.h"
 #include "gui/app/SignalWaechter.h"
+#include "gui/platform/GuiArbeitsoberflaeche.h"
 
 #include <QFileInfo>
 #include <QIcon>
@@ -40,6 +41,8 @@ int RinoluxStarten(int argc, char **argv)
     ProzessWerteSetzen(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName());
     QApplication::setApplicationDisplayName(QString());
     AnwendungsTitelSetzen(QString());
+    // Open and properties of the platform layer go through the desktop from here on.
+    arbeitsoberflaecheEinrichten();
     // 2./3. run log, only when its file exists
     nxDebugArchiv(5);
     nxDebugStart(QStringLiteral("ProgVersion = ") + ProgVersion, true);

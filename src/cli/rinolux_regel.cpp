@@ -202,6 +202,16 @@ int main(int argc, char **argv)
     if (!verzeichnis.isEmpty() && !pfade.isEmpty())
         return aufrufFehler(QStringLiteral("Bitte entweder --verzeichnis oder Pfade angeben."));
 
+    const RegelLeseErgebnis gelesen = RegelLesen(*regelCode);
+    if (gelesen.zustand == RegelZustand::Kaputt)
+        schreiben(stderr, QStringLiteral("rinolux-regel: Der Regel-Code ist fehlerhaft (Feld %1): %2\n")
+                              .arg(gelesen.feld)
+                              .arg(gelesen.grund));
+    // A rule that reads only names needs no size, attributes or times of a listed entry.
+    const plattform::Details details = !gelesen.gueltig() || VorschauBrauchtEintragsWerte(gelesen.regel)
+                                           ? plattform::Details::Alle
+                                           : plattform::Details::Keine;
+
     // The selection: the hits are handed to the fill procedure as a listing would.
     SuchTreffer treffer;
     AuswahlFuellung fuellung;
@@ -209,7 +219,7 @@ int main(int argc, char **argv)
         QString verz = QDir::cleanPath(QFileInfo(verzeichnis).absoluteFilePath());
         if (!verz.endsWith(u'/'))
             verz += u'/';
-        const Ergebnis e = plattform::verzeichnisLesen(verz, plattform::Details::Alle,
+        const Ergebnis e = plattform::verzeichnisLesen(verz, details,
                                                        [&](const plattform::Eintrag &eintrag) {
                                                            treffer.Neu(verz, eintrag.name, suchDaten(eintrag, 1));
                                                            return true;
@@ -249,11 +259,6 @@ int main(int argc, char **argv)
         auswahl.ReihenfolgeIdentitaet();
     auswahl.AlleMarkieren(true);
 
-    const RegelLeseErgebnis gelesen = RegelLesen(*regelCode);
-    if (gelesen.zustand == RegelZustand::Kaputt)
-        schreiben(stderr, QStringLiteral("rinolux-regel: Der Regel-Code ist fehlerhaft (Feld %1): %2\n")
-                              .arg(gelesen.feld)
-                              .arg(gelesen.grund));
     const AktionsCode code = gelesen.regel.teile.isEmpty() ? 0 : gelesen.regel.teile.first().code;
     ListenDaten vorschau(VZelle::Anzahl);
     VorschauZeilenAufbauen(vorschau, auswahl, code);

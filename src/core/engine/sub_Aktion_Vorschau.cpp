@@ -5,6 +5,7 @@
 #include "core/shell/Fortschritt.h"
 #include "core/util/nx_Debug.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace rinolux {
@@ -61,8 +62,12 @@ private:
 bool brauchtEintragsWerte(const TeilRegel &teil)
 {
     const AktionsCode c = teil.code;
-    return c == 211 || c == 221 || IstAttributCode(c) || IstZeitCode(c) || c == 213 || c == 214 || c == 223 ||
-           c == 224;
+    if (c == 211 || c == 221) {
+        // Of the "was anderes" letters only the size and the time parts read the entry.
+        static const QString liestEintrag = QStringLiteral("bÖöoÄäa");
+        return liestEintrag.contains(teil.buchstabe);
+    }
+    return IstAttributCode(c) || IstZeitCode(c) || c == 213 || c == 214 || c == 223 || c == 224;
 }
 
 ZeilenWerte zeilenWerte(const ListenDaten &v, const ListenDaten &a, int zeile, bool eintragsWerte)
@@ -89,6 +94,11 @@ ZeilenWerte zeilenWerte(const ListenDaten &v, const ListenDaten &a, int zeile, b
 }
 
 } // namespace
+
+bool VorschauBrauchtEintragsWerte(const Regel &regel)
+{
+    return std::any_of(regel.teile.cbegin(), regel.teile.cend(), brauchtEintragsWerte);
+}
 
 const QStringList &VorschauSpaltenTitel()
 {

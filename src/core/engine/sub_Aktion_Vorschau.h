@@ -48,6 +48,10 @@ bool VorschauZeilenJeEintrag(AktionsCode code);
 // Codes that need at least one marked entry.
 bool VorschauBrauchtAuswahl(AktionsCode code);
 
+// Whether a rule reads more of an entry than its path, name and kind (size, attributes,
+// times, directory number): callers that list entries only for this rule may skip the rest.
+bool VorschauBrauchtEintragsWerte(const Regel &regel);
+
 // Rebuilds the rows for the code from the marked entries in display order.
 void VorschauZeilenAufbauen(ListenDaten &vliste, const ListenDaten &aliste, AktionsCode code);
 

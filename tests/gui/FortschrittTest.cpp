@@ -70,6 +70,23 @@ private Q_SLOTS:
         f.FortAus();
     }
 
+    void gleicherSchrittZeichnetNichtNeu()
+    {
+        TFortschrittPanel &f = m_aa->Fort();
+        f.FortEin(1, QStringLiteral("aa"));
+        f.FortAbschnittNeu(QStringLiteral("Vorschau"), true, true);
+        f.FortSchritt(1000, 500, 1000, 500);
+        const int n = f.Zeichnungen();
+        f.FortSchritt(1000, 500, 1000, 500);
+        QCOMPARE(f.Zeichnungen(), n);
+        // The end of the count always draws.
+        f.FortSchritt(1000, 1000, 1000, 1000);
+        QCOMPARE(f.Zeichnungen(), n + 1);
+        f.FortSchritt(1000, 1000, 1000, 1000);
+        QCOMPARE(f.Zeichnungen(), n + 2);
+        f.FortAus();
+    }
+
     void fensterGesperrtUndTitelZurueck()
     {
         TFortschrittPanel &f = m_aa->Fort();

@@ -10,6 +10,8 @@
 #include "gui/controls/nx_Register.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -205,6 +207,22 @@ private Q_SLOTS:
             QCOMPARE(m_aa->findChild<QWidget *>(QStringLiteral("PaLoeschOben"))->isVisible(), tab == 6);
             QCOMPARE(m_aa->findChild<QWidget *>(QStringLiteral("PaKopieOben"))->isVisible(), tab == 7);
         }
+    }
+
+    void listenOhneAuswahlStartenAmAnfang()
+    {
+        // The page's lists as the change page would hold them, one without a choice.
+        auto *li = new QListWidget(m_aa->PaAendUndHerst());
+        li->setObjectName(QStringLiteral("LiAendOben"));
+        li->addItems({QStringLiteral("Zeichen ersetzen"), QStringLiteral("Nummerieren")});
+        li->setCurrentRow(-1);
+        auto *co = new QComboBox(m_aa->PaAendUndHerst());
+        co->setObjectName(QStringLiteral("CoAendernNameFormat"));
+        co->addItems({QStringLiteral("Name"), QStringLiteral("Format")});
+        co->setCurrentIndex(1);
+        tabKlicken(m_aa->HauptRegister(), 2);
+        QCOMPARE(li->currentRow(), 0);
+        QCOMPARE(co->currentIndex(), 1);
     }
 
     void farbSchemaBunt()

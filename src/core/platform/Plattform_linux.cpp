@@ -1014,6 +1014,9 @@ QStringList laufwerke()
         const QByteArray typ = v.fileSystemType();
         if (istPseudoTyp(typ) || istNetzTyp(typ) || !v.device().startsWith('/'))
             continue;
+        // Containers bind-mount single files (/etc/hosts): only directories are drives.
+        if (!QFileInfo(v.rootPath()).isDir())
+            continue;
         const QString punkt = mitEnde(v.rootPath());
         if (!liste.contains(punkt))
             liste.append(punkt);

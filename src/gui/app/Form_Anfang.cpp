@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QListWidget>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -662,15 +664,23 @@ void Taa::RegHaupt_OnClick(int k)
         }
         break;
     case 2:
-    case 3:
+    case 3: {
         m_paAendUndHerst->show();
         m_paRegel->hide();
+        // A list without a valid choice starts at its first item.
+        const QStringList listen = k == 2 ? QStringList{QStringLiteral("CoAendernNameFormat"), QStringLiteral("LiAendOben"),
+                                                        QStringLiteral("LiAendUnten6"), QStringLiteral("LiAendUnten4")}
+                                          : QStringList{QStringLiteral("LiHerstOben"), QStringLiteral("LiHerstUnten4")};
+        for (const QString &name : listen)
+            ListeAufGueltigenEintrag(name);
         AnzeigeSchalterBeschriftung();
         Q_EMIT AktionsSeiteAnpassen(k);
         break;
+    }
     case 4:
         m_paAendUndHerst->hide();
         m_paRegel->show();
+        ListeAufGueltigenEintrag(QStringLiteral("LiRegelAktion"));
         AnzeigeSchalterBeschriftung();
         Q_EMIT AktionsSeiteAnpassen(k);
         break;
@@ -688,6 +698,18 @@ void Taa::RegHaupt_OnClick(int k)
     }
     if (k <= 5)
         Q_EMIT HilfeSymboleAnpassen();
+}
+
+void Taa::ListeAufGueltigenEintrag(const QString &name)
+{
+    EreignisSperre sperre;
+    if (auto *co = findChild<QComboBox *>(name)) {
+        if (co->count() > 0 && (co->currentIndex() < 0 || co->currentIndex() >= co->count()))
+            co->setCurrentIndex(0);
+    } else if (auto *li = findChild<QListWidget *>(name)) {
+        if (li->count() > 0 && (li->currentRow() < 0 || li->currentRow() >= li->count()))
+            li->setCurrentRow(0);
+    }
 }
 
 void Taa::RegSuche_OnClick(int k)

@@ -160,6 +160,7 @@ private:
     QWidget *infoSeiteBauen();
     void menuesBauen();
     bool tasteVerarbeiten(QObject *ziel, QKeyEvent *event);
+    void ListeAufGueltigenEintrag(const QString &name);
     void wackelTick();
     void buCopyInternetClick();
     QColor tabFarbe(int tab) const;

@@ -145,6 +145,7 @@ void TFortschrittPanel::FortEin(int abschnitte, const QString &anker, bool oben)
     NurTeilmenge = false;
     m_abschnitt = 0;
     m_abschnitte = abschnitte;
+    m_zeichnungen = 0;
 
     zeichnen(0, -1, 0.0, false, true);
     schalterSetzen(false);
@@ -210,6 +211,7 @@ void TFortschrittPanel::FortSchritt(qint64 gesamt1, qint64 erledigt1, qint64 ges
 
 void TFortschrittPanel::zeichnen(int breite, int marke, double anteil, bool symbolisch, bool leer)
 {
+    ++m_zeichnungen;
     m_balken.fill(Qt::white);
     QPainter p(&m_balken);
     if (symbolisch) {

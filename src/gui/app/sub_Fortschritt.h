@@ -39,6 +39,8 @@ public:
     const QImage &Balken() const { return m_balken; }
     int BalkenBreite() const { return m_letzteBreite; }
     QString BalkenText() const { return m_letzterText; }
+    // How often the bar was drawn since FortEin; calls that would change nothing skip it.
+    int Zeichnungen() const { return m_zeichnungen; }
 
 Q_SIGNALS:
     // FortAus has restored the window.
@@ -76,6 +78,7 @@ private:
     QString m_gespeicherterTitel;
     QString m_gespeicherterAnwendungsTitel;
     bool m_teilmengeWarAn = false;
+    int m_zeichnungen = 0;
 };
 
 } // namespace rinolux

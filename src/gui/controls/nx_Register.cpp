@@ -274,6 +274,12 @@ void TNxReg::bildErzeugen()
     p.setRenderHint(QPainter::Antialiasing, true);
     if (m_aktuell >= 1 && m_aktuell <= Anzahl())
         tabZeichnen(m_aktuell);
+    if (!isEnabled()) {
+        // While the strip is locked (an operation runs) it looks faded.
+        QColor schleier = streifen;
+        schleier.setAlpha(110);
+        p.fillRect(QRect(QPoint(0, 0), size()), schleier);
+    }
     m_bildGueltig = true;
 }
 

@@ -19,6 +19,17 @@ namespace {
 constexpr int ZeilenBlock = 3000;
 } // namespace
 
+ZeitText &ZeitText::operator=(const QString &text)
+{
+    Q_ASSERT(text.isEmpty() || text.size() == 21);
+    m_n = quint8(std::min<qsizetype>(text.size(), qsizetype(m_z.size())));
+    for (int i = 0; i < m_n; ++i) {
+        const char16_t c = text.at(i).unicode();
+        m_z[size_t(i)] = c < 128 ? char(c) : '?';
+    }
+    return *this;
+}
+
 void SuchTreffer::Neu(const QString &verzeichnis, const QString &name, TNxSuchTyp daten)
 {
     if (m_namen.size() == m_namen.capacity()) {
@@ -120,13 +131,14 @@ int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuel
         liste.ZelleSetzen(z, AZelle::Format, nxNameFormat(name));
         liste.ZelleSetzen(z, AZelle::Bytes, QString::number(d.groesse));
         liste.ZelleSetzen(z, AZelle::Attribute, QString::number(d.attribute));
-        liste.ZelleSetzen(z, AZelle::ZeitH, d.zeitH);
-        liste.ZelleSetzen(z, AZelle::ZeitA, d.zeitA);
-        liste.ZelleSetzen(z, AZelle::ZeitZ, d.zeitZ);
+        liste.ZelleSetzenUtf8(z, AZelle::ZeitH, d.zeitH.utf8());
+        liste.ZelleSetzenUtf8(z, AZelle::ZeitA, d.zeitA.utf8());
+        liste.ZelleSetzenUtf8(z, AZelle::ZeitZ, d.zeitZ.utf8());
         liste.VerzSetzen(z, d.verz != 0);
         AuswahlFueller::letztenEntfernen(treffer);
     }
     treffer.Leeren();
+    liste.Straffen();
 
     if (liste.Anzahl() > 0) {
         if (!nxAuswahlSortieren(liste, art.sortWahl, art.escErlaubt, art.escGedrueckt, &fort)) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -29,12 +30,29 @@ inline constexpr int Leer = 11;     // spacer
 inline constexpr int Anzahl = 11;
 } // namespace AZelle
 
+// A time text kept in place (21 ASCII characters, or empty where the file system keeps no
+// such time), so a hit costs no allocation per time stamp: a walk over half a million
+// entries holds its hits beside the rows it fills.
+class ZeitText final
+{
+public:
+    ZeitText() = default;
+    ZeitText(const QString &text) { *this = text; } // NOLINT: time texts are assigned freely
+    ZeitText &operator=(const QString &text);
+    QByteArrayView utf8() const { return QByteArrayView(m_z.data(), m_n); }
+    QString text() const { return QString::fromLatin1(m_z.data(), m_n); }
+
+private:
+    std::array<char, 21> m_z{};
+    quint8 m_n = 0;
+};
+
 // What a search or listing records per hit beside its directory and name.
 struct TNxSuchTyp
 {
-    QString zeitH;
-    QString zeitA;
-    QString zeitZ;
+    ZeitText zeitH;
+    ZeitText zeitA;
+    ZeitText zeitZ;
     qint64 groesse = 0;
     qint32 pfadNr = 0;
     qint32 attribute = 0;

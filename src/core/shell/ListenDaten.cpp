@@ -306,6 +306,15 @@ void ListenDaten::zeilenEntfernen(const std::vector<char> &weg)
     }
 }
 
+void ListenDaten::Straffen()
+{
+    m_orte.shrink_to_fit();
+    m_status.shrink_to_fit();
+    m_reihenfolge.shrink_to_fit();
+    for (Spalte &s : m_spalten)
+        s.text.squeeze();
+}
+
 qint64 ListenDaten::Speicher() const
 {
     qint64 n = qint64(m_orte.capacity() * sizeof(Ort)) + qint64(m_status.capacity() * sizeof(ZeilenStatus))

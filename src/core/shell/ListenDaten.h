@@ -92,6 +92,9 @@ public:
     void ZeilenLoeschen(const std::vector<int> &zeilen);
     int MarkierteLoeschen();
 
+    // Gives back the room reserved for growth (after a fill is complete).
+    void Straffen();
+
     // Bytes held by the list (for measurements).
     qint64 Speicher() const;
 

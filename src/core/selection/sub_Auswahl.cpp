@@ -163,7 +163,7 @@ bool istTrenner(QChar c)
 
 struct AutoTerm
 {
-    enum class Art { Alle, Erste, Letzte, Klasse, Muster } art;
+    enum class Art { Alle, Erste, Letzte, Klasse, Muster } art = Art::Alle;
     qint64 zahl = 0;
     int klasse = 0;
     bool enthaelt = true; // upper-case letter: contains; lower-case: does not
@@ -222,7 +222,9 @@ AutoRegel regelLesen(const QString &regel)
         if (t.size() == 1) {
             const QChar c = t.at(0);
             if (c == u'*' || c == u'?') {
-                r.terme.push_back({AutoTerm::Art::Alle});
+                AutoTerm alle;
+                alle.art = AutoTerm::Art::Alle;
+                r.terme.push_back(std::move(alle));
                 continue;
             }
             if (c == u'u' || c == u'U') {
@@ -239,13 +241,15 @@ AutoRegel regelLesen(const QString &regel)
             case u'Z': klasse = KlasseZiffer; break;
             default: continue;
             }
-            AutoTerm a{AutoTerm::Art::Klasse};
+            AutoTerm a;
+            a.art = AutoTerm::Art::Klasse;
             a.klasse = klasse;
             a.enthaelt = c.isUpper();
             r.terme.push_back(a);
             continue;
         }
-        AutoTerm a{AutoTerm::Art::Muster};
+        AutoTerm a;
+        a.art = AutoTerm::Art::Muster;
         a.muster = nxMusterMaske(nxZeichenKlein(nxU32AusText(t)));
         r.terme.push_back(std::move(a));
     }

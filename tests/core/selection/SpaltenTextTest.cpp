@@ -26,7 +26,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         AnzeigeFall{"Text", SpaltenTyp::Text, " a b ", " a b "},
         AnzeigeFall{"Zeit", SpaltenTyp::Zeit, "20240305_070809_005_2", "2024-03-05, 07:08:09, Dienstag"},
-        AnzeigeFall{"ZeitVor1900", SpaltenTyp::Zeit, "????????_??????_???_?", "????-??-??, ??:??:??, ?"},
+        AnzeigeFall{"ZeitVor1900", SpaltenTyp::Zeit, "????????_??????_???_?", "\?\?\?\?-\?\?-\?\?, \?\?:\?\?:\?\?, ?"},
         AnzeigeFall{"ZeitLeer", SpaltenTyp::Zeit, "", ""},
         AnzeigeFall{"Bytes", SpaltenTyp::Bytes, "1234567", "1.234.567"},
         AnzeigeFall{"BytesKlein", SpaltenTyp::Bytes, "999", "999"},

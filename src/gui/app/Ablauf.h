@@ -80,4 +80,8 @@ private:
 // with the main window. Called once, right after the window is created.
 void AblaufSchritteAnmelden(Taa &aa);
 
+class RegelListe;
+// The stored rules of the Regeln page, read at start and written at shutdown.
+RegelListe &GespeicherteRegeln();
+
 } // namespace rinolux

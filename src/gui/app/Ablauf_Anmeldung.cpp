@@ -3,11 +3,21 @@
 #include "gui/pages/AListeBedienung.h"
 #include "gui/controls/TNxRotListe.h"
 
+#include "core/engine/RegelListe.h"
+#include "core/shell/Dialog.h"
+#include "core/shell/DialogText.h"
 #include "core/shell/Prozess.h"
+#include "core/util/nx_Debug.h"
 
 #include <QFileInfo>
 
 namespace rinolux {
+
+RegelListe &GespeicherteRegeln()
+{
+    static RegelListe liste;
+    return liste;
+}
 
 // Each part of the program adds its start-up and shutdown work here, for example
 //   aa.Ablauf().Anmelden(StartSchritt::RegelnLaden, [&aa] { ... });
@@ -29,6 +39,21 @@ void AblaufSchritteAnmelden(Taa &aa)
             if (!p.isEmpty())
                 namen << QFileInfo(p).absoluteFilePath();
         b->NamenUebernehmen(namen);
+    });
+
+    // Stored rules: read at start (written with the defaults when missing); a file that
+    // exists but cannot be read is reported and is then never replaced at shutdown.
+    aa.Ablauf().Anmelden(StartSchritt::RegelnLaden, [&aa] {
+        const Ergebnis e = RegelListeLesen(RegelDateiPfad(), GespeicherteRegeln());
+        if (!e)
+            aa.Dialoge().Dialog_Fehler(QStringLiteral("Die gespeicherten Regeln können nicht gelesen werden:\r\n")
+                                       + DialogMaskieren(RegelDateiPfad()) + QStringLiteral("\r\n\r\n")
+                                       + DialogMaskieren(e.text()));
+    });
+    aa.Ablauf().Anmelden(EndeSchritt::Regeln, [] {
+        const Ergebnis e = RegelListeSchreiben(RegelDateiPfad(), GespeicherteRegeln());
+        if (!e)
+            nxDebugZeile(QStringLiteral("Regeln nicht gespeichert: ") + e.text());
     });
 }
 

@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace rinolux {
 
@@ -84,23 +86,74 @@ QString VorschauSchluesselFalten(const QString &text)
     return s;
 }
 
+namespace {
+
+char16_t gefaltet(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'A' && u <= u'Z') ? char16_t(u + (u'a' - u'A')) : u;
+}
+
+// FNV-1a over the folded characters, so no folded copy of every key is made.
+quint64 gefaltetStreuen(QStringView text, quint64 h)
+{
+    for (QChar c : text) {
+        h ^= gefaltet(c);
+        h *= 1099511628211ULL;
+    }
+    return h;
+}
+
+bool gefaltetGleich(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (gefaltet(a[i]) != gefaltet(b[i]))
+            return false;
+    return true;
+}
+
+} // namespace
+
 QList<bool> VorschauDoppelteMarkieren(const QStringList &neuePfade, const QStringList &neueNamen)
 {
     const qsizetype n = std::min(neuePfade.size(), neueNamen.size());
     QList<bool> doppelt(n, false);
-    QHash<QString, qsizetype> erster;
-    erster.reserve(n);
+    // Rows are grouped by the hash of their folded key and compared exactly within a group,
+    // so no two equal keys can slip through however the rows are ordered.
+    std::vector<std::pair<quint64, qsizetype>> streu(static_cast<size_t>(n));
     for (qsizetype i = 0; i < n; ++i) {
-        // NUL cannot stand in a path or a name, so the key is unambiguous.
-        const QString schluessel = VorschauSchluesselFalten(neuePfade[i]) + QChar(u'\0') +
-                                   VorschauSchluesselFalten(neueNamen[i]);
-        const auto it = erster.constFind(schluessel);
-        if (it == erster.constEnd()) {
-            erster.insert(schluessel, i);
-            continue;
+        quint64 h = gefaltetStreuen(neuePfade[i], 14695981039346656037ULL);
+        // A character that stands in no path or name separates the two parts.
+        h ^= 0x10000;
+        h *= 1099511628211ULL;
+        streu[size_t(i)] = {gefaltetStreuen(neueNamen[i], h), i};
+    }
+    std::sort(streu.begin(), streu.end());
+    std::vector<qsizetype> vertreter;
+    for (size_t a = 0; a < streu.size();) {
+        size_t b = a + 1;
+        while (b < streu.size() && streu[b].first == streu[a].first)
+            ++b;
+        // Distinct keys of one hash (almost always one): each row is compared with them only,
+        // so a rule that gives every row the same name stays linear.
+        vertreter.clear();
+        for (size_t i = a; i < b; ++i) {
+            const qsizetype x = streu[i].second;
+            bool gefunden = false;
+            for (const qsizetype v : vertreter) {
+                if (gefaltetGleich(neuePfade[x], neuePfade[v]) && gefaltetGleich(neueNamen[x], neueNamen[v])) {
+                    doppelt[x] = true;
+                    doppelt[v] = true;
+                    gefunden = true;
+                    break;
+                }
+            }
+            if (!gefunden)
+                vertreter.push_back(x);
         }
-        doppelt[i] = true;
-        doppelt[*it] = true;
+        a = b;
     }
     return doppelt;
 }

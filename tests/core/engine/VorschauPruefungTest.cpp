@@ -39,6 +39,19 @@ TEST(DoppelteTest, GruppiertAlleZeilen)
     EXPECT_EQ(d, (QList<bool>{true, true, false, false, false, true, false, true, true}));
 }
 
+TEST(DoppelteTest, VieleGleicheUndEinzelne)
+{
+    // A rule that gives every row the same name: all are duplicates, the odd one is not.
+    QStringList pfade(5000, QStringLiteral("/d/"));
+    QStringList namen(5000, QStringLiteral("Anna"));
+    namen[2500] = QStringLiteral("anNA");
+    pfade << QStringLiteral("/d/");
+    namen << QStringLiteral("Bert");
+    const QList<bool> d = VorschauDoppelteMarkieren(pfade, namen);
+    EXPECT_EQ(d.count(true), 5000);
+    EXPECT_FALSE(d.last());
+}
+
 struct NamenFall
 {
     const char *name;

@@ -58,14 +58,7 @@ Bestand &bestand()
         }
         SuchTreffer treffer;
         plattform::verzeichnisLesen(x.pfad, plattform::Details::Alle, [&](const plattform::Eintrag &e) {
-            TNxSuchTyp d;
-            d.zeitA = nxAuswahlZeitText(e.aenderung);
-            d.zeitH = nxAuswahlZeitText(e.herstellung);
-            d.zeitZ = nxAuswahlZeitText(e.zugriff);
-            d.groesse = e.groesse;
-            d.attribute = qint32(e.attribute);
-            d.pfadNr = 1;
-            treffer.Neu(x.pfad, e.name, d);
+            treffer.Neu(x.pfad, e.name, nxAuswahlSuchDaten(e, 1));
             return true;
         });
         StillerFortschritt fort;

@@ -77,19 +77,6 @@ struct Objekt
     QString name;
 };
 
-TNxSuchTyp suchDaten(const plattform::Eintrag &e, qint32 pfadNr)
-{
-    TNxSuchTyp d;
-    d.zeitH = nxAuswahlZeitText(e.herstellung);
-    d.zeitA = nxAuswahlZeitText(e.aenderung);
-    d.zeitZ = nxAuswahlZeitText(e.zugriff);
-    d.groesse = e.groesse;
-    d.attribute = qint32(e.attribute);
-    d.verz = e.istVerzeichnis() ? 1 : 0;
-    d.pfadNr = pfadNr;
-    return d;
-}
-
 // One object as it is given: the last component is the name, even for a directory.
 std::optional<Objekt> objektTeilen(const QString &pfad)
 {
@@ -221,7 +208,7 @@ int main(int argc, char **argv)
             verz += u'/';
         const Ergebnis e = plattform::verzeichnisLesen(verz, details,
                                                        [&](const plattform::Eintrag &eintrag) {
-                                                           treffer.Neu(verz, eintrag.name, suchDaten(eintrag, 1));
+                                                           treffer.Neu(verz, eintrag.name, nxAuswahlSuchDaten(eintrag, 1));
                                                            return true;
                                                        });
         if (!e) {
@@ -249,7 +236,7 @@ int main(int argc, char **argv)
                 pfadNummern.insert(o.verzeichnis, qint32(pfadNummern.size() + 1));
         for (qsizetype k = objekte.size() - 1; k >= 0; --k)
             treffer.Neu(objekte[k].verzeichnis, objekte[k].name,
-                        suchDaten(eintraege[k], pfadNummern.value(objekte[k].verzeichnis)));
+                        nxAuswahlSuchDaten(eintraege[k], pfadNummern.value(objekte[k].verzeichnis)));
     }
 
     ListenDaten auswahl;

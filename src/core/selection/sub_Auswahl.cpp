@@ -81,6 +81,19 @@ QString nxAuswahlZeitText(const plattform::DateiZeit &zeit)
     return nxDateiZeitZuText(DateiZeit{zeit.sekunden, zeit.nanosekunden});
 }
 
+TNxSuchTyp nxAuswahlSuchDaten(const plattform::Eintrag &eintrag, qint32 pfadNr)
+{
+    TNxSuchTyp d;
+    d.zeitH = nxAuswahlZeitText(eintrag.herstellung);
+    d.zeitA = nxAuswahlZeitText(eintrag.aenderung);
+    d.zeitZ = nxAuswahlZeitText(eintrag.zugriff);
+    d.groesse = eintrag.groesse;
+    d.attribute = qint32(eintrag.attribute);
+    d.verz = eintrag.istVerzeichnis() ? 1 : 0;
+    d.pfadNr = pfadNr;
+    return d;
+}
+
 void nxAuswahlListeVorbereiten(ListenDaten &liste)
 {
     liste.Leeren();

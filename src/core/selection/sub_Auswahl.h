@@ -86,6 +86,9 @@ QString nxNameFormat(const QString &name);
 // Time text of a file time for a cell; empty where the file system keeps no such time.
 QString nxAuswahlZeitText(const plattform::DateiZeit &zeit);
 
+// What a listing records of one object for the selection list.
+TNxSuchTyp nxAuswahlSuchDaten(const plattform::Eintrag &eintrag, qint32 pfadNr = 0);
+
 // Clears the list and gives it the eleven cells of a selection entry.
 void nxAuswahlListeVorbereiten(ListenDaten &liste);
 

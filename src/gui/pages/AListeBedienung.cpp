@@ -219,14 +219,7 @@ void AListeBedienung::VerzeichnisListen(const QString &verzeichnis)
     f.FortAbschnittNeu(QStringLiteral("Auflisten"), true, true);
     bool abbruch = false;
     const Ergebnis e = plattform::verzeichnisLesen(verz, plattform::Details::Alle, [&](const plattform::Eintrag &x) {
-        TNxSuchTyp d;
-        d.zeitH = nxAuswahlZeitText(x.herstellung);
-        d.zeitA = nxAuswahlZeitText(x.aenderung);
-        d.zeitZ = nxAuswahlZeitText(x.zugriff);
-        d.groesse = x.groesse;
-        d.attribute = qint32(x.attribute);
-        d.verz = x.istVerzeichnis() ? 1 : 0;
-        treffer.Neu(verz, x.name, std::move(d));
+        treffer.Neu(verz, x.name, nxAuswahlSuchDaten(x));
         if (treffer.Anzahl() % 500 == 0) {
             f.FortMeldung(QStringLiteral("gefunden"), treffer.Anzahl());
             if (f.Abbruch || (escGedrueckt && escGedrueckt())) {
@@ -333,15 +326,7 @@ void AListeBedienung::NamenUebernehmen(const QStringList &volleNamen)
             verzeichnisse << v;
             nr = verzeichnisse.size() - 1;
         }
-        TNxSuchTyp d;
-        d.zeitH = nxAuswahlZeitText(x.herstellung);
-        d.zeitA = nxAuswahlZeitText(x.aenderung);
-        d.zeitZ = nxAuswahlZeitText(x.zugriff);
-        d.groesse = x.groesse;
-        d.attribute = qint32(x.attribute);
-        d.verz = x.istVerzeichnis() ? 1 : 0;
-        d.pfadNr = qint32(nr);
-        treffer.Neu(v, name, std::move(d));
+        treffer.Neu(v, name, nxAuswahlSuchDaten(x, qint32(nr)));
     }
     Fuellen(treffer, false, false);
 }

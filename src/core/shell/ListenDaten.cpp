@@ -1,5 +1,7 @@
 #include "core/shell/ListenDaten.h"
 
+#include <QStringEncoder>
+
 #include <algorithm>
 #include <numeric>
 
@@ -96,7 +98,12 @@ void ListenDaten::ZelleSetzen(int zeile, int zelle, const QString &text)
         ZelleSetzenUtf8(zeile, zelle, {});
         return;
     }
-    ZelleSetzenUtf8(zeile, zelle, text.toUtf8());
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    const qsizetype platz = utf8.requiredSpace(text.size());
+    if (m_puffer.size() < platz)
+        m_puffer.resize(platz);
+    char *ende = utf8.appendToBuffer(m_puffer.data(), text);
+    ZelleSetzenUtf8(zeile, zelle, QByteArrayView(m_puffer.constData(), ende - m_puffer.constData()));
 }
 
 void ListenDaten::ZelleSetzenUtf8(int zeile, int zelle, QByteArrayView text)

@@ -130,6 +130,7 @@ private:
     int m_markiert = 0;
     int m_aktPosition = 0;
     QString m_meldung;
+    QByteArray m_puffer; // scratch for encoding a cell without an allocation per call
 };
 
 } // namespace rinolux

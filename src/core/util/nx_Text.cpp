@@ -165,8 +165,23 @@ void SortSchluessel::textFeld(const std::function<QString(int)> &text)
     f.anfang.push_back(0);
     f.bytes.reserve(qsizetype(m_anzahl) * 48);
     const Kollator &k = kollator();
+    // Neighbours often share a text (the directory of a listing): its key is copied, not
+    // computed again.
+    QString letzterText;
+    qsizetype letzterAnfang = -1;
     for (int i = 1; i <= m_anzahl; ++i) {
-        k.schluesselAnhaengen(umschreiben(text(i)), f.bytes);
+        const QString t = text(i);
+        if (letzterAnfang >= 0 && t == letzterText) {
+            const qsizetype laenge = f.bytes.size() - letzterAnfang;
+            const qsizetype anfang = f.bytes.size();
+            f.bytes.resize(anfang + laenge);
+            std::memcpy(f.bytes.data() + anfang, f.bytes.constData() + letzterAnfang, size_t(laenge));
+            letzterAnfang = anfang;
+        } else {
+            letzterAnfang = f.bytes.size();
+            k.schluesselAnhaengen(umschreiben(t), f.bytes);
+            letzterText = t;
+        }
         f.anfang.push_back(f.bytes.size());
     }
     f.bytes.squeeze();

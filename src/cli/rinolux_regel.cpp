@@ -7,6 +7,7 @@
 #include "core/selection/sub_Auswahl.h"
 #include "core/shell/Fortschritt.h"
 #include "core/shell/Prozess.h"
+#include "core/util/nx_Adresse.h"
 #include "core/util/nx_DateiText.h"
 
 #include <QCoreApplication>
@@ -80,11 +81,12 @@ struct Objekt
 // One object as it is given: the last component is the name, even for a directory.
 std::optional<Objekt> objektTeilen(const QString &pfad)
 {
-    QString voll = QDir::cleanPath(QFileInfo(pfad).absoluteFilePath());
+    const QString voll = QDir::cleanPath(QFileInfo(pfad).absoluteFilePath());
     if (voll == QStringLiteral("/"))
         return std::nullopt;
-    const qsizetype strich = voll.lastIndexOf(u'/');
-    return Objekt{voll.left(strich + 1), voll.mid(strich + 1)};
+    Objekt o;
+    nxAdresseVerzeichnisUndNameFormat(voll, o.verzeichnis, o.name);
+    return o;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/engine/VorschauPruefung.h"
 
 #include "core/engine/RegelCode.h"
+#include "core/util/nx_Adresse.h"
 #include "core/util/nx_Format.h"
 
 #include <QHash>
@@ -27,13 +28,6 @@ const QRegularExpression &platzhalterMuster()
     // The innermost "<...>" without TAB: "<a<b>" holds the placeholder "<b>".
     static const QRegularExpression muster(QStringLiteral("<([^<>\\t]+)>"));
     return muster;
-}
-
-// Characters not allowed in a name; kept as one text in this order.
-const QString &verboteneZeichen()
-{
-    static const QString z = QStringLiteral("/:\"<>|?*");
-    return z;
 }
 
 } // namespace
@@ -176,7 +170,7 @@ PruefErgebnis VorschauNamenPruefen(const NamensPruefungEingabe &e)
         return {QStringLiteral("neuer Name nicht möglich"), true};
     for (QChar c : name) {
         // Control characters would break the line- and TAB-framed undo file.
-        if (verboteneZeichen().contains(c) || c.unicode() < 0x20)
+        if (AdresseVerboteneZeichen.contains(c) || c.unicode() < 0x20)
             return {QStringLiteral("neuer Name enthält unmögliches Zeichen"), true};
     }
     if (e.doppelt)

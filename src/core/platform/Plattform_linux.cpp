@@ -715,6 +715,7 @@ private:
         if (::close(aus) != 0 && r.ok())
             r = fehler(errno, z);
         if (r.ok() && zielDa) {
+            // Replacing is allowed here only: the caller asked to overwrite this target.
             if (::rename(schreibZiel.constData(), z.constData()) != 0)
                 r = fehler(errno, z);
             else
@@ -776,6 +777,7 @@ private:
             return fehler(errno, z);
         m_angelegt.push_back(schreibZiel);
         if (zielDa) {
+            // Replacing is allowed here only: the caller asked to overwrite this target.
             if (::rename(schreibZiel.constData(), z.constData()) != 0)
                 return fehler(errno, z);
             m_angelegt.pop_back();

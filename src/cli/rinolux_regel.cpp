@@ -16,6 +16,9 @@
 #include <QHash>
 
 #include <cstdio>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <optional>
 
 using namespace rinolux;
@@ -93,6 +96,13 @@ std::optional<Objekt> objektTeilen(const QString &pfad)
 
 int main(int argc, char **argv)
 {
+#ifdef __GLIBC__
+    // One run lists, sorts and previews in phases that free and allocate tens of megabytes
+    // each; keeping freed memory for the next phase spares the page faults of handing it
+    // back and taking it again. The process ends right after.
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    mallopt(M_MMAP_THRESHOLD, 1 << 30);
+#endif
     QCoreApplication app(argc, argv);
     ProzessWerteSetzen(QStringLiteral("rinolux"));
     const QStringList args = QCoreApplication::arguments().mid(1);

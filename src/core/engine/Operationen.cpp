@@ -27,8 +27,14 @@ StueckListe Begrenzt(const StueckListe &stuecke, std::size_t textLaenge)
         s.laenge = int(ende - anfang);
         ergebnis.push_back(s);
     }
-    std::stable_sort(ergebnis.begin(), ergebnis.end(),
-                     [](const Zelle &a, const Zelle &b) { return a.start < b.start; });
+    const auto vorher = [](const Zelle &a, const Zelle &b) { return a.start < b.start; };
+    // Pieces come from the scan left to right and apart from each other: usually nothing to do.
+    if (std::is_sorted(ergebnis.begin(), ergebnis.end(), vorher)
+        && std::adjacent_find(ergebnis.begin(), ergebnis.end(), [](const Zelle &a, const Zelle &b) {
+               return a.start + a.laenge > b.start;
+           }) == ergebnis.end())
+        return ergebnis;
+    std::stable_sort(ergebnis.begin(), ergebnis.end(), vorher);
     StueckListe ohneUeberlappung;
     for (const Zelle &s : ergebnis)
         if (ohneUeberlappung.empty() ||
@@ -266,8 +272,14 @@ std::optional<std::u32string> WasAnderesText(QChar buchstabe, std::u32string_vie
 {
     switch (buchstabe.unicode()) {
     case u'w': {
-        const auto alternativen = TextTeilen(wert, U"|", false);
-        return alternativen.empty() ? std::u32string() : alternativen.front();
+        // The first non-empty alternative of "a|b|c".
+        for (std::size_t anfang = 0; anfang < wert.size();) {
+            const std::size_t ende = std::min(wert.find(U'|', anfang), wert.size());
+            if (ende > anfang)
+                return std::u32string(wert.substr(anfang, ende - anfang));
+            anfang = ende + 1;
+        }
+        return std::u32string();
     }
     case u'+':
     case u'-': {

@@ -37,11 +37,11 @@ Zelle stueck(int start, int laenge)
 }
 
 // Kind 2: the n-th matching cell beyond the reference, seen in the counting direction.
-Zellen naechsteZelle(std::u32string_view text, const Stellenangabe &stelle, bool vonLinks, const Bezug &bezug)
+Zellen naechsteZelle(std::u32string_view text, const StelleVorbereitet &v, const Bezug &bezug)
 {
-    ZellenSuche s = sucheFuer(stelle, vonLinks);
-    s.wahl = ZellenWahl::Alle;
-    const Zellen alle = nxZellenPositionen(text, s);
+    const Stellenangabe &stelle = v.stelle;
+    const bool vonLinks = v.suche.vonLinks;
+    const Zellen alle = nxZellenPositionen(text, v.suche);
     const qint64 n = betrag(stelle.anzahl);
     if (n == 0)
         return {};
@@ -60,13 +60,11 @@ Zellen naechsteZelle(std::u32string_view text, const Stellenangabe &stelle, bool
 }
 
 // Kinds 4 and 5: the piece before or after the n-th matching cell from where the scan starts.
-Zellen vorOderHinter(std::u32string_view text, const Stellenangabe &stelle, bool vonLinks)
+Zellen vorOderHinter(std::u32string_view text, const StelleVorbereitet &v)
 {
-    ZellenSuche s = sucheFuer(stelle, vonLinks);
-    s.wahl = ZellenWahl::Nte;
-    s.n = betrag(stelle.anzahl);
-    s.vorwaertsZaehlen = true;
-    const Zellen gefunden = nxZellenPositionen(text, s);
+    const Stellenangabe &stelle = v.stelle;
+    const bool vonLinks = v.suche.vonLinks;
+    const Zellen gefunden = nxZellenPositionen(text, v.suche);
     if (gefunden.empty())
         return {};
     const Zelle &z = gefunden.front();
@@ -164,46 +162,79 @@ GruppenMuster GruppenMusterListe(int gruppe, std::u32string_view wort)
     return g;
 }
 
-Zellen StelleAufloesen(std::u32string_view text, const Stellenangabe &stelle, bool vonLinks,
-                       std::optional<Bezug> bezug)
+StelleVorbereitet StelleVorbereiten(const Stellenangabe &stelle, bool vonLinks)
 {
-    ZellenSuche s = sucheFuer(stelle, vonLinks);
-    s.n = betrag(stelle.anzahl);
-    s.vorwaertsZaehlen = stelle.anzahl >= 0;
+    StelleVorbereitet v;
+    v.stelle = stelle;
+    v.suche = sucheFuer(stelle, vonLinks);
+    v.suche.n = betrag(stelle.anzahl);
+    v.suche.vorwaertsZaehlen = stelle.anzahl >= 0;
     switch (stelle.art) {
     case 1:
-        s.wahl = ZellenWahl::Nte;
+        v.suche.wahl = ZellenWahl::Nte;
         break;
-    case 2:
-        return bezug ? naechsteZelle(text, stelle, vonLinks, *bezug) : Zellen{};
     case 3:
-        s.wahl = ZellenWahl::ErsteN;
+        v.suche.wahl = ZellenWahl::ErsteN;
         break;
     case 4:
     case 5:
-        return vorOderHinter(text, stelle, vonLinks);
-    case 6:
-        s.wahl = ZellenWahl::Alle;
+        // The piece before or after the n-th cell from where the scan starts.
+        v.suche.wahl = ZellenWahl::Nte;
+        v.suche.vorwaertsZaehlen = true;
         break;
     case 7:
-        s.wahl = ZellenWahl::NteJeFolge;
+        v.suche.wahl = ZellenWahl::NteJeFolge;
         break;
+    default:
+        // Kind 2 looks at every cell beyond its reference; kind 6 takes them all.
+        v.suche.wahl = ZellenWahl::Alle;
+        break;
+    }
+    return v;
+}
+
+Zellen StelleAufloesen(std::u32string_view text, const StelleVorbereitet &v, std::optional<Bezug> bezug)
+{
+    switch (v.stelle.art) {
+    case 1:
+    case 3:
+    case 6:
+    case 7:
+        return nxZellenPositionen(text, v.suche);
+    case 2:
+        return bezug ? naechsteZelle(text, v, *bezug) : Zellen{};
+    case 4:
+    case 5:
+        return vorOderHinter(text, v);
     default:
         return {};
     }
-    return nxZellenPositionen(text, s);
+}
+
+Zellen StelleAufloesen(std::u32string_view text, const Stellenangabe &stelle, bool vonLinks,
+                       std::optional<Bezug> bezug)
+{
+    return StelleAufloesen(text, StelleVorbereiten(stelle, vonLinks), bezug);
 }
 
 Bereich BereichFinden(std::u32string_view arbeit, const Stellenangabe &von, const Stellenangabe &bis,
                       bool vonLinks)
 {
+    return BereichFinden(arbeit, StelleVorbereiten(von, vonLinks), StelleVorbereiten(bis, vonLinks));
+}
+
+Bereich BereichFinden(std::u32string_view arbeit, const StelleVorbereitet &vonStelle, const StelleVorbereitet &bisStelle)
+{
+    const Stellenangabe &von = vonStelle.stelle;
+    const Stellenangabe &bis = bisStelle.stelle;
+    const bool vonLinks = vonStelle.suche.vonLinks;
     Bereich b;
-    const Zellen v = StelleAufloesen(arbeit, von, vonLinks);
+    const Zellen v = StelleAufloesen(arbeit, vonStelle);
     if (v.empty())
         return b;
     b.vonZelle = v.front();
     const Zelle &V = *b.vonZelle;
-    const Zellen bz = StelleAufloesen(arbeit, bis, vonLinks, Bezug{V.start, V.start + V.laenge - 1});
+    const Zellen bz = StelleAufloesen(arbeit, bisStelle, Bezug{V.start, V.start + V.laenge - 1});
     if (bz.empty())
         return b;
     b.bisZelle = bz.front();
@@ -256,11 +287,17 @@ void ZellenVerbinden(Zellen &stuecke)
 Zellen TeilstueckeFinden(std::u32string_view arbeit, const Bereich &bereich, const Stellenangabe &teilstueck,
                          bool vonLinks, bool verbinden)
 {
+    return TeilstueckeFinden(arbeit, bereich, StelleVorbereiten(teilstueck, vonLinks), verbinden);
+}
+
+Zellen TeilstueckeFinden(std::u32string_view arbeit, const Bereich &bereich, const StelleVorbereitet &teilstueck,
+                         bool verbinden)
+{
     if (bereich.leer())
         return {};
     const std::u32string_view innen =
         arbeit.substr(std::size_t(bereich.von - 1), std::size_t(bereich.laenge()));
-    Zellen stuecke = StelleAufloesen(innen, teilstueck, vonLinks);
+    Zellen stuecke = StelleAufloesen(innen, teilstueck);
     for (Zelle &z : stuecke)
         z.start += bereich.von - 1;
     if (verbinden)
@@ -273,20 +310,36 @@ Zellen EinfuegeStellen(std::u32string_view arbeit, const Stellenangabe &stelle, 
     return StelleAufloesen(arbeit, stelle, vonLinks);
 }
 
-TeilRegelStellen StellenFuerTeilRegel(std::u32string_view name, const TeilRegel &regel)
+TeilRegelPlan TeilRegelPlanen(const TeilRegel &regel)
+{
+    TeilRegelPlan p;
+    p.code = regel.code;
+    p.namensTeil = regel.code == 209 ? regel.freiNamensTeil : HatBereich(regel.code) ? regel.namensTeil : 0;
+    p.verbinden = TeilstueckeVerbinden(regel.code, regel.verbinden);
+    const bool links = regel.richtung == 0;
+    p.von = StelleVorbereiten(regel.von, links);
+    p.bis = StelleVorbereiten(regel.bis, links);
+    p.teilstueck = StelleVorbereiten(regel.teilstueck, links);
+    p.hin = StelleVorbereiten(regel.hinStelle, links);
+    return p;
+}
+
+TeilRegelStellen StellenFuerTeilRegel(std::u32string_view name, const TeilRegelPlan &plan)
 {
     TeilRegelStellen s;
-    const int teil = regel.code == 209 ? regel.freiNamensTeil : HatBereich(regel.code) ? regel.namensTeil : 0;
-    s.teile = ArbeitsTeileAusName(name, teil);
-    const bool links = regel.richtung == 0;
-    if (HatVonBis(regel.code))
-        s.bereich = BereichFinden(s.teile.arbeit, regel.von, regel.bis, links);
-    if (HatTeilstueck(regel.code))
-        s.stuecke = TeilstueckeFinden(s.teile.arbeit, s.bereich, regel.teilstueck, links,
-                                      TeilstueckeVerbinden(regel.code, regel.verbinden));
-    if (HatEinfuegeStelle(regel.code))
-        s.einfuegen = EinfuegeStellen(s.teile.arbeit, regel.hinStelle, links);
+    s.teile = ArbeitsTeileAusName(name, plan.namensTeil);
+    if (HatVonBis(plan.code))
+        s.bereich = BereichFinden(s.teile.arbeit, plan.von, plan.bis);
+    if (HatTeilstueck(plan.code))
+        s.stuecke = TeilstueckeFinden(s.teile.arbeit, s.bereich, plan.teilstueck, plan.verbinden);
+    if (HatEinfuegeStelle(plan.code))
+        s.einfuegen = StelleAufloesen(s.teile.arbeit, plan.hin);
     return s;
+}
+
+TeilRegelStellen StellenFuerTeilRegel(std::u32string_view name, const TeilRegel &regel)
+{
+    return StellenFuerTeilRegel(name, TeilRegelPlanen(regel));
 }
 
 } // namespace rinolux

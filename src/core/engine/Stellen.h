@@ -57,9 +57,20 @@ struct Bezug
     int ende = 0;
 };
 
+// A position with its scan resolved once (patterns, polarity, case, counting), so a run over
+// many names does not build it again for every name.
+struct StelleVorbereitet
+{
+    Stellenangabe stelle;
+    ZellenSuche suche; // vonLinks is the rule's counting direction
+};
+StelleVorbereitet StelleVorbereiten(const Stellenangabe &stelle, bool vonLinks);
+
 // The cells a position selects in text, left to right (kinds 4 and 5 give the one piece
 // before or after the found cell). vonLinks is the rule's counting direction; kind 2 needs
 // a reference and selects nothing without one.
+Zellen StelleAufloesen(std::u32string_view text, const StelleVorbereitet &stelle,
+                       std::optional<Bezug> bezug = std::nullopt);
 Zellen StelleAufloesen(std::u32string_view text, const Stellenangabe &stelle, bool vonLinks,
                        std::optional<Bezug> bezug = std::nullopt);
 
@@ -77,6 +88,7 @@ struct Bereich
 };
 Bereich BereichFinden(std::u32string_view arbeit, const Stellenangabe &von, const Stellenangabe &bis,
                       bool vonLinks);
+Bereich BereichFinden(std::u32string_view arbeit, const StelleVorbereitet &von, const StelleVorbereitet &bis);
 
 // Whether adjacent Teilstück pieces are joined: for 219 and 221–225 when the join flag is
 // set, always for 231–233.
@@ -85,6 +97,8 @@ bool TeilstueckeVerbinden(AktionsCode code, bool verbindenFeld);
 // The Teilstück pieces inside the range, as positions of the work part, left to right.
 Zellen TeilstueckeFinden(std::u32string_view arbeit, const Bereich &bereich, const Stellenangabe &teilstueck,
                          bool vonLinks, bool verbinden);
+Zellen TeilstueckeFinden(std::u32string_view arbeit, const Bereich &bereich, const StelleVorbereitet &teilstueck,
+                         bool verbinden);
 
 // Joins pieces that touch (used by TeilstueckeFinden).
 void ZellenVerbinden(Zellen &stuecke);
@@ -101,5 +115,16 @@ struct TeilRegelStellen
     Zellen einfuegen; // 211–215
 };
 TeilRegelStellen StellenFuerTeilRegel(std::u32string_view name, const TeilRegel &regel);
+
+// The positions of one name sub-rule, prepared once for a run over many names.
+struct TeilRegelPlan
+{
+    AktionsCode code = 0;
+    int namensTeil = 0;
+    bool verbinden = false;
+    StelleVorbereitet von, bis, teilstueck, hin;
+};
+TeilRegelPlan TeilRegelPlanen(const TeilRegel &regel);
+TeilRegelStellen StellenFuerTeilRegel(std::u32string_view name, const TeilRegelPlan &plan);
 
 } // namespace rinolux

@@ -34,7 +34,11 @@ QString NichtMoeglichText()
 } // namespace
 
 TeilRegelLauf::TeilRegelLauf(const TeilRegel &regel, bool suchErgebnis, ZufallsQuelle &zufall)
-    : m_regel(regel), m_jeVerzeichnis(regel.nrUnterverz && suchErgebnis), m_zufall(&zufall)
+    : m_regel(regel), m_plan(TeilRegelPlanen(regel)), m_nachStelle(StelleVorbereiten(regel.nachStelle, regel.richtung == 0)),
+      m_tauschVon(StelleVorbereiten(regel.tauschVon, regel.tauschenLR == 0)),
+      m_tauschBis(StelleVorbereiten(regel.tauschBis, regel.tauschenLR == 0)), m_wert(nxU32AusText(regel.wert)),
+      m_auffuellText(nxU32AusText(regel.auffuellText)), m_jeVerzeichnis(regel.nrUnterverz && suchErgebnis),
+      m_zufall(&zufall)
 {
     switch (regel.code) {
     case 214:
@@ -106,16 +110,34 @@ ZeilenErgebnis TeilRegelLauf::teileNeu(std::u32string_view vorn, std::u32string_
                                        std::u32string_view hinten, const NamensPositionen &positionen,
                                        const ZeilenWerte &werte)
 {
+    QString fehler;
+    const std::optional<std::u32string> neu = neuerTeil(vorn, teil, hinten, positionen, werte, fehler);
+    if (!neu)
+        return Fehler(werte.neuerName, fehler);
+    if (m_regel.code == 209)
+        return ZeilenErgebnis{nxTextAusU32(*neu), {}};
+    std::u32string name(vorn);
+    name += *neu;
+    name += hinten;
+    return ZeilenErgebnis{nxTextAusU32(name), {}};
+}
+
+std::optional<std::u32string> TeilRegelLauf::neuerTeil(std::u32string_view vorn, std::u32string_view teil,
+                                                       std::u32string_view hinten, const NamensPositionen &positionen,
+                                                       const ZeilenWerte &werte, QString &fehler)
+{
     const int code = m_regel.code;
-    if (const auto fehler = regelFehler())
-        return Fehler(werte.neuerName, *fehler);
+    if (const auto f = regelFehler()) {
+        fehler = *f;
+        return std::nullopt;
+    }
     if (code == 209) {
         // Past the end of the list the whole name is empty, so the row fails the name check.
-        return ZeilenErgebnis{nxTextAusU32(FreierName(vorn, m_zeilen, werte.zeile, hinten)), {}};
+        return FreierName(vorn, m_zeilen, werte.zeile, hinten);
     }
 
     const EintragTexte texte = Texte(werte);
-    const std::u32string wert = nxU32AusText(m_regel.wert);
+    const std::u32string &wert = m_wert;
     std::optional<std::u32string> neu;
     switch (code) {
     case 207:
@@ -139,7 +161,7 @@ ZeilenErgebnis TeilRegelLauf::teileNeu(std::u32string_view vorn, std::u32string_
         break;
     }
     case 219: {
-        const std::u32string fuell = nxU32AusText(m_regel.auffuellText);
+        const std::u32string &fuell = m_auffuellText;
         neu = StueckeErsetzen(teil, positionen.stuecke,
                               [&](std::u32string_view stueck) -> std::optional<std::u32string> {
                                   return StueckAuffuellen(stueck, fuell, m_regel.auffuellRichtung);
@@ -179,26 +201,21 @@ ZeilenErgebnis TeilRegelLauf::teileNeu(std::u32string_view vorn, std::u32string_
         neu = Tauschen(teil, positionen.bereich, positionen.bereich2);
         break;
     default:
-        return Fehler(werte.neuerName,
-                      QStringLiteral("Die Regel ist veraltet und kann nicht mehr verwendet werden."));
+        fehler = QStringLiteral("Die Regel ist veraltet und kann nicht mehr verwendet werden.");
+        return std::nullopt;
     }
     if (!neu)
-        return Fehler(werte.neuerName, NummerZuGrossText());
-
-    std::u32string name(vorn);
-    name += *neu;
-    name += hinten;
-    return ZeilenErgebnis{nxTextAusU32(name), {}};
+        fehler = NummerZuGrossText();
+    return neu;
 }
 
 ZeilenErgebnis TeilRegelLauf::name(const ZeilenWerte &werte)
 {
-    const TeilRegelStellen s = StellenFuerTeilRegel(nxU32AusText(werte.neuerName), m_regel);
+    TeilRegelStellen s = StellenFuerTeilRegel(nxU32AusText(werte.neuerName), m_plan);
     NamensPositionen p;
     p.bereich = s.bereich;
-    p.stuecke = s.stuecke;
-    p.einfuegeStellen = s.einfuegen;
-    const bool links = m_regel.richtung == 0;
+    p.stuecke = std::move(s.stuecke);
+    p.einfuegeStellen = std::move(s.einfuegen);
     if (m_regel.code == 232 || m_regel.code == 233) {
         // Targets are found before anything moves; "das nächste"/"das vorige" count from the
         // range, whose end reaches over the whole bis cell.
@@ -206,16 +223,20 @@ ZeilenErgebnis TeilRegelLauf::name(const ZeilenWerte &werte)
         if (!s.bereich.leer())
             bezug = Bezug{s.bereich.von,
                           s.bereich.bis + (s.bereich.bisZelle ? s.bereich.bisZelle->laenge - 1 : 0)};
-        p.ziele = StelleAufloesen(s.teile.arbeit, m_regel.nachStelle, links, bezug);
+        p.ziele = StelleAufloesen(s.teile.arbeit, m_nachStelle, bezug);
     }
     if (m_regel.code == 234)
-        p.bereich2 =
-            BereichFinden(s.teile.arbeit, m_regel.tauschVon, m_regel.tauschBis, m_regel.tauschenLR == 0);
+        p.bereich2 = BereichFinden(s.teile.arbeit, m_tauschVon, m_tauschBis);
 
-    ZeilenErgebnis e = teileNeu(s.teile.vorne, s.teile.arbeit, s.teile.hinten, p, werte);
-    if (e.ok())
-        e.wert = nxTextAusU32(ErgebnisBereinigen(nxU32AusText(e.wert)));
-    return e;
+    QString fehler;
+    std::optional<std::u32string> neu = neuerTeil(s.teile.vorne, s.teile.arbeit, s.teile.hinten, p, werte, fehler);
+    if (!neu)
+        return Fehler(werte.neuerName, fehler);
+    if (m_regel.code != 209) {
+        neu->insert(0, s.teile.vorne);
+        *neu += s.teile.hinten;
+    }
+    return ZeilenErgebnis{nxTextAusU32(ErgebnisBereinigen(*neu)), {}};
 }
 
 ZeilenErgebnis TeilRegelLauf::attribute(const ZeilenWerte &werte) const

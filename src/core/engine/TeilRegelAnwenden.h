@@ -94,7 +94,17 @@ private:
     // The list word or number of this entry (212-214, 222-224); counters move once per entry.
     std::optional<std::u32string> eintragsText(const ZeilenWerte &werte);
 
+    // The new work part (without prefix and suffix), or the whole new name for 209; empty
+    // with the row's error when it fails.
+    std::optional<std::u32string> neuerTeil(std::u32string_view vorn, std::u32string_view teil,
+                                            std::u32string_view hinten, const NamensPositionen &positionen,
+                                            const ZeilenWerte &werte, QString &fehler);
+
     TeilRegel m_regel;
+    // Prepared once per run: the positions and the texts of the record as code points.
+    TeilRegelPlan m_plan;
+    StelleVorbereitet m_nachStelle, m_tauschVon, m_tauschBis;
+    std::u32string m_wert, m_auffuellText;
     bool m_jeVerzeichnis = false;
     ZufallsQuelle *m_zufall;
     NummernZaehler m_zaehler;

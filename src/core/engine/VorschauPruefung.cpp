@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -108,6 +109,32 @@ bool gefaltetGleich(QStringView a, QStringView b)
     return true;
 }
 
+// One of the characters no name may hold; the common ASCII case is a table lookup.
+bool verboten(QChar c)
+{
+    static const auto tabelle = [] {
+        std::array<bool, 128> t{};
+        for (QChar v : AdresseVerboteneZeichen)
+            if (v.unicode() < 128)
+                t[v.unicode()] = true;
+        return t;
+    }();
+    if (c.unicode() < 128)
+        return tabelle[c.unicode()];
+    return AdresseVerboteneZeichen.contains(c);
+}
+
+// a1 + a2 == b1 + b2, without building either text.
+bool verkettetGleich(QStringView a1, QStringView a2, QStringView b1, QStringView b2)
+{
+    if (a1.size() + a2.size() != b1.size() + b2.size())
+        return false;
+    if (a1.size() <= b1.size())
+        return b1.startsWith(a1) && b1.sliced(a1.size()) == a2.first(b1.size() - a1.size())
+               && a2.sliced(b1.size() - a1.size()) == b2;
+    return verkettetGleich(b1, b2, a1, a2);
+}
+
 } // namespace
 
 QList<bool> VorschauDoppelteMarkieren(const QStringList &neuePfade, const QStringList &neueNamen)
@@ -157,12 +184,11 @@ PruefErgebnis VorschauNamenPruefen(const NamensPruefungEingabe &e)
     const QString &name = e.neuerName;
     if (name.endsWith(u' '))
         return {QStringLiteral("Name hat Leerzeichen am Ende"), true};
-    QString ohneBlanks = name;
-    ohneBlanks.remove(u' ');
-    if (ohneBlanks.isEmpty())
+    if (std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c == u' '; }))
         return {QStringLiteral("neuer Name zu kurz"), true};
-    // The path limit of 250 characters stays; a name over 255 bytes is refused by Linux.
-    if (e.neuerPfad.size() + name.size() > 250 || name.toUtf8().size() > 255)
+    // The path limit of 250 characters stays; a name over 255 bytes is refused by Linux. A
+    // UTF-16 unit takes at most three bytes, so short names need no counting.
+    if (e.neuerPfad.size() + name.size() > 250 || (name.size() * 3 > 255 && name.toUtf8().size() > 255))
         return {QStringLiteral("neuer Pfad+Name zu lang (maximal 250 Zeichen erlaubt)"), true};
     if (std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c == u'.'; }))
         return {QStringLiteral("neuer Name nicht möglich"), true};
@@ -170,16 +196,18 @@ PruefErgebnis VorschauNamenPruefen(const NamensPruefungEingabe &e)
         return {QStringLiteral("neuer Name nicht möglich"), true};
     for (QChar c : name) {
         // Control characters would break the line- and TAB-framed undo file.
-        if (AdresseVerboteneZeichen.contains(c) || c.unicode() < 0x20)
+        if (c.unicode() < 0x20 || verboten(c))
             return {QStringLiteral("neuer Name enthält unmögliches Zeichen"), true};
     }
     if (e.doppelt)
         return {QStringLiteral("neuer Name doppelt"), true};
-    const QString alt = e.alterPfad + e.alterName;
-    const QString neu = e.neuerPfad + name;
-    if (e.kopieRegel && alt.compare(neu, Qt::CaseInsensitive) == 0)
-        return {QStringLiteral("neuer Name schon vorhanden"), true};
-    if (alt == neu)
+    if (e.kopieRegel) {
+        const QString alt = e.alterPfad + e.alterName;
+        const QString neu = e.neuerPfad + name;
+        if (alt.compare(neu, Qt::CaseInsensitive) == 0)
+            return {QStringLiteral("neuer Name schon vorhanden"), true};
+    }
+    if (verkettetGleich(e.alterPfad, e.alterName, e.neuerPfad, name))
         return {QStringLiteral("keine Veränderung"), false};
     return {QStringLiteral("ok"), false};
 }

@@ -70,12 +70,39 @@ bool brauchtEintragsWerte(const TeilRegel &teil)
     return IstAttributCode(c) || IstZeitCode(c) || c == 213 || c == 214 || c == 223 || c == 224;
 }
 
-ZeilenWerte zeilenWerte(const ListenDaten &v, const ListenDaten &a, int zeile, bool eintragsWerte)
+// Decodes the cells of one column; a cell equal to the one read before shares its text, so
+// the directory of a listing is not decoded and allocated again for every row.
+class SpaltenLeser final
+{
+public:
+    SpaltenLeser(const ListenDaten &liste, int zelle) : m_liste(liste), m_zelle(zelle) {}
+    QString operator()(int zeile)
+    {
+        const QByteArrayView b = m_liste.ZelleUtf8(zeile, m_zelle);
+        if (!m_gelesen || b != QByteArrayView(m_bytes)) {
+            m_bytes = b.toByteArray();
+            m_text = b.isEmpty() ? QString() : QString::fromUtf8(b);
+            m_gelesen = true;
+        }
+        return m_text;
+    }
+
+private:
+    const ListenDaten &m_liste;
+    int m_zelle;
+    bool m_gelesen = false;
+    QByteArray m_bytes;
+    QString m_text;
+};
+
+// The values of one row for a sub-rule; the names come from the run's own arrays.
+ZeilenWerte zeilenWerte(const ListenDaten &v, const ListenDaten &a, int zeile, bool eintragsWerte,
+                        const QString &pfad, const QString &name, const QString &neuerName)
 {
     ZeilenWerte w;
-    w.pfad = v.Zelle(zeile, VZelle::Pfad);
-    w.name = v.Zelle(zeile, VZelle::Name);
-    w.neuerName = v.Zelle(zeile, VZelle::NeuName);
+    w.pfad = pfad;
+    w.name = name;
+    w.neuerName = neuerName;
     w.zeile = zeile;
     const int eintrag = v.Link(zeile);
     if (eintragsWerte && eintrag >= 1 && eintrag <= a.Anzahl()) {
@@ -227,12 +254,34 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
     const QList<TeilRegel> &teile = gelesen.regel.teile;
     const AktionsCode letzter = teile.last().code;
 
-    // The new name starts as the present one; the new path is set by the name rules.
-    for (int z = 1; z <= n; ++z)
-        vliste.ZelleSetzenUtf8(z, VZelle::NeuName, vliste.ZelleUtf8(z, VZelle::Name));
+    // Paths and names are decoded once; the new names live in an array while the sub-rules
+    // run and go into the list at the end.
+    // Lists counted from 0: row z is at z - 1.
+    QStringList pfade;
+    QStringList namen;
+    pfade.reserve(n);
+    namen.reserve(n);
+    {
+        SpaltenLeser pfad(vliste, VZelle::Pfad);
+        for (int z = 1; z <= n; ++z) {
+            pfade.append(pfad(z));
+            namen.append(vliste.Zelle(z, VZelle::Name));
+        }
+    }
+    QStringList neueNamen = namen;
+    int neuerPfadBis = 0; // rows a name rule has reached: they get the new path
 
-    // First error per row from any sub-rule; every sub-rule counts, not only the last.
-    std::vector<QString> fruehFehler(size_t(n) + 1);
+    // First error per row from any sub-rule; every sub-rule counts, not only the last. Rows
+    // hold the number of their text in fehlerTexte (0: none), as most rows have none.
+    QStringList fehlerTexte{QString()};
+    std::vector<qint32> fruehFehler(size_t(n) + 1, 0);
+    auto fehlerMerken = [&](int z, const QString &text) {
+        if (fruehFehler[size_t(z)] != 0)
+            return;
+        if (fehlerTexte.constLast() != text)
+            fehlerTexte.append(text);
+        fruehFehler[size_t(z)] = qint32(fehlerTexte.size() - 1);
+    };
     AktionsCode ueberschussCode = letzter;
     Schritte schritte(fort, qint64(n) * teile.size());
     bool abgebrochen = false;
@@ -246,8 +295,7 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         }
         if (const std::optional<QString> f = lauf.regelFehler()) {
             for (int z = 1; z <= n; ++z)
-                if (fruehFehler[size_t(z)].isEmpty())
-                    fruehFehler[size_t(z)] = *f;
+                fehlerMerken(z, *f);
             continue;
         }
         if (IstHerstellCode(teil.code))
@@ -256,46 +304,45 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         const bool eintragsWerte = brauchtEintragsWerte(teil);
         const int spalte = neuSpalte(teil.code);
         for (int z = 1; z <= n; ++z) {
-            const ZeilenWerte werte = zeilenWerte(vliste, aliste, z, eintragsWerte);
+            const ZeilenWerte werte =
+                zeilenWerte(vliste, aliste, z, eintragsWerte, pfade[z - 1], namen[z - 1], neueNamen[z - 1]);
             ZeilenErgebnis e;
             if (name) {
-                vliste.ZelleSetzenUtf8(z, VZelle::NeuPfad, vliste.ZelleUtf8(z, VZelle::Pfad));
+                neuerPfadBis = std::max(neuerPfadBis, z);
                 e = lauf.name(werte);
-            } else if (IstAttributCode(teil.code)) {
-                e = lauf.attribute(werte);
+                neueNamen[z - 1] = std::move(e.wert);
             } else {
-                e = lauf.zeit(werte);
+                e = IstAttributCode(teil.code) ? lauf.attribute(werte) : lauf.zeit(werte);
+                vliste.ZelleSetzen(z, spalte, e.wert);
             }
-            vliste.ZelleSetzen(z, spalte, e.wert);
-            if (!e.ok() && fruehFehler[size_t(z)].isEmpty())
-                fruehFehler[size_t(z)] = e.fehler;
+            if (!e.ok())
+                fehlerMerken(z, e.fehler);
             if (!schritte.weiter(qint64(s) * n + z)) {
                 abgebrochen = true;
                 break;
             }
         }
     }
+    for (int z = 1; z <= n; ++z)
+        vliste.ZelleSetzen(z, VZelle::NeuName, neueNamen[z - 1]);
+    for (int z = 1; z <= neuerPfadBis; ++z)
+        vliste.ZelleSetzenUtf8(z, VZelle::NeuPfad, vliste.ZelleUtf8(z, VZelle::Pfad));
     fort.FortAbschnittMax();
     fort.FortAbschnittNeu(QStringLiteral("Vorschau"), true, true);
 
     if (!abgebrochen && n > 0) {
         if (IstNamenCode(letzter)) {
-            QStringList pfade;
-            QStringList namen;
-            pfade.reserve(n);
-            namen.reserve(n);
-            for (int z = 1; z <= n; ++z) {
-                pfade.append(vliste.Zelle(z, VZelle::NeuPfad));
-                namen.append(vliste.Zelle(z, VZelle::NeuName));
-            }
-            const QList<bool> doppelt = VorschauDoppelteMarkieren(pfade, namen);
+            // The new path of a name rule is the present one; a row no name rule reached
+            // carries a rule error, which overrides this check.
+            const QStringList &neuePfade = pfade;
+            const QList<bool> doppelt = VorschauDoppelteMarkieren(neuePfade, neueNamen);
             Schritte pruefSchritte(fort, n);
+            NamensPruefungEingabe e;
             for (int z = 1; z <= n; ++z) {
-                NamensPruefungEingabe e;
-                e.neuerName = namen[z - 1];
-                e.neuerPfad = pfade[z - 1];
-                e.alterPfad = vliste.Zelle(z, VZelle::Pfad);
-                e.alterName = vliste.Zelle(z, VZelle::Name);
+                e.neuerName = neueNamen[z - 1];
+                e.neuerPfad = neuePfade[z - 1];
+                e.alterPfad = pfade[z - 1];
+                e.alterName = namen[z - 1];
                 e.doppelt = doppelt[z - 1];
                 const PruefErgebnis p = VorschauNamenPruefen(e);
                 vliste.ZelleSetzen(z, VZelle::Ergebnis, p.text);
@@ -317,8 +364,8 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
             }
         }
         for (int z = 1; z <= n; ++z) {
-            if (!fruehFehler[size_t(z)].isEmpty()) {
-                vliste.ZelleSetzen(z, VZelle::Ergebnis, fruehFehler[size_t(z)]);
+            if (fruehFehler[size_t(z)] != 0) {
+                vliste.ZelleSetzen(z, VZelle::Ergebnis, fehlerTexte[fruehFehler[size_t(z)]]);
                 vliste.WarnSetzen(z, true);
             }
         }

@@ -123,6 +123,18 @@ int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuel
     nxAuswahlListeVorbereiten(liste);
     liste.BlockSetzen(ZeilenBlock);
     const int n = treffer.Anzahl();
+    // Texts go in as UTF-8: the directory is encoded once per directory, numbers are written
+    // straight into a buffer, and the format is the tail of the encoded name (a "." byte is
+    // never part of a longer UTF-8 sequence).
+    QString letztesVerzeichnis;
+    QByteArray verzeichnisUtf8;
+    QByteArray nameUtf8;
+    auto zahl = [](char (&puffer)[24], qint64 wert) {
+        const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof(puffer), wert);
+        Q_UNUSED(fehler);
+        return QByteArrayView(puffer, ende - puffer);
+    };
+    char zahlPuffer[24];
     for (int zeile = 1; zeile <= n; ++zeile) {
         if ((zeile - 1) % ZeilenBlock == 0) {
             AuswahlFueller::kuerzen(treffer);
@@ -138,12 +150,19 @@ int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuel
         const int k = treffer.Anzahl();
         const QString &name = treffer.Name(k);
         const TNxSuchTyp &d = treffer.Daten(k);
-        liste.ZelleSetzen(z, AZelle::Pfad, treffer.Verzeichnis(k));
-        liste.ZelleSetzen(z, AZelle::PfadNr, QString::number(d.pfadNr));
-        liste.ZelleSetzen(z, AZelle::Name, name);
-        liste.ZelleSetzen(z, AZelle::Format, nxNameFormat(name));
-        liste.ZelleSetzen(z, AZelle::Bytes, QString::number(d.groesse));
-        liste.ZelleSetzen(z, AZelle::Attribute, QString::number(d.attribute));
+        const QString &verzeichnis = treffer.Verzeichnis(k);
+        if (zeile == 1 || !(verzeichnis.isSharedWith(letztesVerzeichnis) || verzeichnis == letztesVerzeichnis)) {
+            letztesVerzeichnis = verzeichnis;
+            verzeichnisUtf8 = verzeichnis.toUtf8();
+        }
+        liste.ZelleSetzenUtf8(z, AZelle::Pfad, verzeichnisUtf8);
+        liste.ZelleSetzenUtf8(z, AZelle::PfadNr, zahl(zahlPuffer, d.pfadNr));
+        nameUtf8 = name.toUtf8();
+        liste.ZelleSetzenUtf8(z, AZelle::Name, nameUtf8);
+        const qsizetype punkt = nameUtf8.lastIndexOf('.');
+        liste.ZelleSetzenUtf8(z, AZelle::Format, punkt < 0 ? QByteArrayView() : QByteArrayView(nameUtf8).sliced(punkt + 1));
+        liste.ZelleSetzenUtf8(z, AZelle::Bytes, zahl(zahlPuffer, d.groesse));
+        liste.ZelleSetzenUtf8(z, AZelle::Attribute, zahl(zahlPuffer, d.attribute));
         liste.ZelleSetzenUtf8(z, AZelle::ZeitH, d.zeitH.utf8());
         liste.ZelleSetzenUtf8(z, AZelle::ZeitA, d.zeitA.utf8());
         liste.ZelleSetzenUtf8(z, AZelle::ZeitZ, d.zeitZ.utf8());

@@ -4,37 +4,44 @@ namespace rinolux {
 
 std::u32string nxU32AusText(QStringView text)
 {
-    std::u32string ergebnis;
-    ergebnis.reserve(static_cast<size_t>(text.size()));
+    std::u32string ergebnis(static_cast<size_t>(text.size()), U'\0');
     const char16_t *p = text.utf16();
     const qsizetype n = text.size();
+    size_t k = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = p[i];
         if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
-            ergebnis.push_back(QChar::surrogateToUcs4(c, p[i + 1]));
+            ergebnis[k++] = QChar::surrogateToUcs4(c, p[i + 1]);
             ++i;
         } else {
-            ergebnis.push_back(c);
+            ergebnis[k++] = c;
         }
     }
+    ergebnis.resize(k);
     return ergebnis;
 }
 
 QString nxTextAusU32(std::u32string_view text)
 {
-    QString ergebnis;
-    ergebnis.reserve(static_cast<qsizetype>(text.size()));
+    // Written straight into a buffer of the exact size.
+    qsizetype laenge = static_cast<qsizetype>(text.size());
+    for (const char32_t c : text)
+        laenge += c >= 0x10000 && c <= QChar::LastValidCodePoint ? 1 : 0;
+    QString ergebnis(laenge, Qt::Uninitialized);
+    char16_t *ziel = reinterpret_cast<char16_t *>(ergebnis.data());
+    char16_t *z = ziel;
     for (const char32_t c : text) {
-        if (QChar::requiresSurrogates(c)) {
-            ergebnis.append(QChar(QChar::highSurrogate(c)));
-            ergebnis.append(QChar(QChar::lowSurrogate(c)));
-        } else if (c <= 0xFFFF) {
-            ergebnis.append(QChar(static_cast<char16_t>(c)));
+        if (c <= 0xFFFF) {
+            *z++ = static_cast<char16_t>(c);
+        } else if (c <= QChar::LastValidCodePoint) {
+            *z++ = QChar::highSurrogate(c);
+            *z++ = QChar::lowSurrogate(c);
         } else {
             // Beyond Unicode: cannot come from a QString; shown as the replacement character.
-            ergebnis.append(QChar(QChar::ReplacementCharacter));
+            *z++ = QChar::ReplacementCharacter;
         }
     }
+    Q_ASSERT(z - ziel == laenge);
     return ergebnis;
 }
 

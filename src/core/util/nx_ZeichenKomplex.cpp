@@ -29,7 +29,13 @@ bool wortZeichenPasst(const MusterElement &e, char32_t c, bool grossKlein)
 {
     if (e.art == MusterElement::Art::Klasse)
         return nxZeichenKlasse(c, static_cast<int>(e.wert));
-    return e.wert == c || (!grossKlein && QChar::toLower(e.wert) == QChar::toLower(c));
+    if (e.wert == c || grossKlein)
+        return e.wert == c;
+    if (e.wert < 0x80 && c < 0x80) {
+        auto klein = [](char32_t x) { return x >= U'A' && x <= U'Z' ? x + 32 : x; };
+        return klein(e.wert) == klein(c);
+    }
+    return QChar::toLower(e.wert) == QChar::toLower(c);
 }
 
 // Does word w cover the m characters starting at index anfang (0-based)?
@@ -82,53 +88,92 @@ std::u32string zellText(std::u32string_view text, const Zelle &z)
 
 } // namespace
 
+namespace {
+
+// The length of the cell at p and whether it matches one of the patterns; p is a 0-based
+// index, from the right the last character of the cell.
+struct ZellTreffer
+{
+    qint64 laenge = 1;
+    bool getroffen = false;
+};
+
+ZellTreffer zelleBei(std::u32string_view text, qint64 p, const ZellenSuche &suche, bool links)
+{
+    ZellTreffer t;
+    const qint64 len = qint64(text.size());
+    const char32_t c = text[size_t(p)];
+    for (const ZeichenMuster &m : suche.muster) {
+        if (m.istKlasse()) {
+            const int k = m.klasse();
+            bool treffer = false;
+            if (k == KlasseZahl || k == KlasseZahl + KlasseNicht) {
+                if (nxZeichenIstZiffer(c)) {
+                    treffer = true;
+                    qint64 q = p;
+                    while (q >= 0 && q < len && nxZeichenIstZiffer(text[size_t(q)]))
+                        q += links ? 1 : -1;
+                    t.laenge = std::max(t.laenge, links ? q - p : p - q);
+                }
+            } else {
+                treffer = nxZeichenKlasse(c, k >= 21 ? k - KlasseNicht : k);
+            }
+            if (k >= 21 && k <= 28)
+                treffer = !treffer;
+            t.getroffen = t.getroffen || treffer;
+        } else {
+            const qint64 m_len = m.laenge();
+            if (m_len == 0) {
+                t.getroffen = true;
+                continue;
+            }
+            const qint64 anfang = links ? p : p - m_len + 1;
+            if (wortPasst(text, anfang, m, suche.grossKlein)) {
+                t.getroffen = true;
+                t.laenge = std::max(t.laenge, m_len);
+            }
+        }
+    }
+    return t;
+}
+
+// Calls weiter(zelle) for every cell in scan order until it returns false.
+template<typename F>
+void zellenAbtasten(std::u32string_view text, const ZellenSuche &suche, bool links, F &&weiter)
+{
+    const qint64 len = qint64(text.size());
+    for (qint64 p = links ? 0 : len - 1; p >= 0 && p < len;) {
+        const ZellTreffer t = zelleBei(text, p, suche, links);
+        const qint64 start = links ? p : p - t.laenge + 1;
+        if (!weiter(Zelle{int(start + 1), int(t.laenge), t.getroffen == suche.positiv}))
+            return;
+        p += links ? t.laenge : -t.laenge;
+    }
+}
+
+// Every cell is one character whichever end the scan starts from: no digit runs, no word
+// longer than one character.
+bool nurEinzelneZeichen(const MusterListe &muster)
+{
+    return std::all_of(muster.cbegin(), muster.cend(), [](const ZeichenMuster &m) {
+        if (m.istKlasse())
+            return m.klasse() != KlasseZahl && m.klasse() != KlasseZahl + KlasseNicht;
+        return m.laenge() <= 1;
+    });
+}
+
+} // namespace
+
 Zellen nxZellenErmitteln(std::u32string_view text, const ZellenSuche &suche, int *markiert)
 {
     Zellen zellen;
-    const qint64 len = qint64(text.size());
-    if (len > 0)
-        zellen.reserve(size_t(len));
+    if (!text.empty())
+        zellen.reserve(text.size());
     const bool links = suche.vonLinks;
-    // p is a 0-based index; from the right it is the last character of the cell.
-    for (qint64 p = links ? 0 : len - 1; p >= 0 && p < len;) {
-        bool getroffen = false;
-        qint64 l = 1;
-        const char32_t c = text[size_t(p)];
-        for (const ZeichenMuster &m : suche.muster) {
-            if (m.istKlasse()) {
-                const int k = m.klasse();
-                bool treffer = false;
-                if (k == KlasseZahl || k == KlasseZahl + KlasseNicht) {
-                    if (nxZeichenIstZiffer(c)) {
-                        treffer = true;
-                        qint64 q = p;
-                        while (q >= 0 && q < len && nxZeichenIstZiffer(text[size_t(q)]))
-                            q += links ? 1 : -1;
-                        l = std::max(l, links ? q - p : p - q);
-                    }
-                } else {
-                    treffer = nxZeichenKlasse(c, k >= 21 ? k - KlasseNicht : k);
-                }
-                if (k >= 21 && k <= 28)
-                    treffer = !treffer;
-                getroffen = getroffen || treffer;
-            } else {
-                const qint64 m_len = m.laenge();
-                if (m_len == 0) {
-                    getroffen = true;
-                    continue;
-                }
-                const qint64 anfang = links ? p : p - m_len + 1;
-                if (wortPasst(text, anfang, m, suche.grossKlein)) {
-                    getroffen = true;
-                    l = std::max(l, m_len);
-                }
-            }
-        }
-        const qint64 start = links ? p : p - l + 1;
-        zellen.push_back({int(start + 1), int(l), getroffen == suche.positiv});
-        p += links ? l : -l;
-    }
+    zellenAbtasten(text, suche, links, [&](const Zelle &z) {
+        zellen.push_back(z);
+        return true;
+    });
     auswaehlen(zellen, suche);
     if (!links)
         std::reverse(zellen.begin(), zellen.end());
@@ -139,9 +184,41 @@ Zellen nxZellenErmitteln(std::u32string_view text, const ZellenSuche &suche, int
 
 Zellen nxZellenPositionen(std::u32string_view text, const ZellenSuche &suche)
 {
-    Zellen zellen = nxZellenErmitteln(text, suche);
-    std::erase_if(zellen, [](const Zelle &z) { return !z.markiert; });
-    return zellen;
+    const bool nte = suche.wahl == ZellenWahl::Nte;
+    const bool bisNter = nte || suche.wahl == ZellenWahl::ErsteN;
+    const bool alle = !bisNter && suche.wahl != ZellenWahl::AusserNter && suche.wahl != ZellenWahl::NteJeFolge;
+    // Counted from the last cell, the n-th is the n-th from the other end when every cell is
+    // one character, since the cells are then the same whichever end the scan starts from.
+    const bool abtasten = alle || (bisNter && (suche.vorwaertsZaehlen || nurEinzelneZeichen(suche.muster)));
+    if (!abtasten) {
+        Zellen zellen = nxZellenErmitteln(text, suche);
+        std::erase_if(zellen, [](const Zelle &z) { return !z.markiert; });
+        return zellen;
+    }
+
+    // Only the flagged cells are kept, and the scan stops at the n-th.
+    const qint64 n = suche.n < 0 ? -suche.n : suche.n;
+    if (bisNter && n == 0)
+        return {};
+    const bool links = alle || suche.vorwaertsZaehlen ? suche.vonLinks : !suche.vonLinks;
+    Zellen gefunden;
+    qint64 k = 0;
+    zellenAbtasten(text, suche, links, [&](const Zelle &z) {
+        if (!z.markiert)
+            return true;
+        ++k;
+        if (nte) {
+            if (k < n)
+                return true;
+            gefunden.push_back(z);
+            return false;
+        }
+        gefunden.push_back(z);
+        return alle || k < n;
+    });
+    if (!links)
+        std::reverse(gefunden.begin(), gefunden.end());
+    return gefunden;
 }
 
 std::u32string nxZellenBehalten(std::u32string_view text, const ZellenSuche &suche)

@@ -40,6 +40,14 @@ TEST(U32Text, EinzelnesSurrogatBleibtErhalten)
     EXPECT_EQ(nxTextAusU32(t), s);
 }
 
+TEST(U32Text, JenseitsVonUnicodeWirdErsatzzeichen)
+{
+    const std::u32string t = {U'a', char32_t(0x110000), U'\U0010FFFF', U'b'};
+    const QString erwartet = QStringLiteral("a") + QChar(QChar::ReplacementCharacter) + QChar(QChar::highSurrogate(0x10FFFF))
+                             + QChar(QChar::lowSurrogate(0x10FFFF)) + QStringLiteral("b");
+    EXPECT_EQ(nxTextAusU32(t), erwartet);
+}
+
 // --- classes --------------------------------------------------------------------------
 
 struct KlassenFall

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <random>
+
 using namespace rinolux;
 
 namespace {
@@ -137,6 +140,47 @@ TEST(Zellen, PositionenBehaltenEntfernen)
     EXPECT_EQ(pos[1], (Zelle{6, 1, true}));
     EXPECT_EQ(aus(nxZellenBehalten(U"ab12c3", s)), "123");
     EXPECT_EQ(aus(nxZellenEntfernen(U"ab12c3", s)), "abc");
+}
+
+// The flagged-cells scan stops early and may scan from the other end; whatever the
+// parameters, it must give exactly the flagged cells of the full scan.
+TEST(Zellen, PositionenWieVolleAbtastung)
+{
+    const std::vector<MusterListe> muster = {
+        {nxMusterKlasse(KlasseBeliebig)},
+        {nxMusterKlasse(KlasseLeer)},
+        {nxMusterKlasse(KlasseZahl)},
+        {nxMusterKlasse(KlasseZahl + KlasseNicht)},
+        {nxMusterKlasse(KlasseBuchstabe), nxMusterKlasse(KlasseLeer)},
+        {nxMusterWort(U"a")},
+        {nxMusterWort(U"aa")},
+        {nxMusterWort(U"A"), nxMusterWort(U"ab")},
+        {ZeichenMuster{}},
+        {},
+    };
+    const std::u32string zeichen = U"aAb 1234.xÄ";
+    std::mt19937 zufall(4711);
+    for (int runde = 0; runde < 4000; ++runde) {
+        std::u32string text;
+        const int laenge = int(zufall() % 12);
+        for (int i = 0; i < laenge; ++i)
+            text += zeichen[zufall() % zeichen.size()];
+        ZellenSuche s;
+        s.muster = muster[zufall() % muster.size()];
+        s.wahl = std::array{ZellenWahl::Nte, ZellenWahl::AusserNter, ZellenWahl::NteJeFolge, ZellenWahl::ErsteN,
+                            ZellenWahl::Alle}[zufall() % 5];
+        s.n = qint64(zufall() % 7) - 3;
+        s.vorwaertsZaehlen = zufall() % 2 == 0;
+        s.vonLinks = zufall() % 2 == 0;
+        s.positiv = zufall() % 4 != 0;
+        s.grossKlein = zufall() % 2 == 0;
+
+        Zellen erwartet = nxZellenErmitteln(text, s);
+        std::erase_if(erwartet, [](const Zelle &z) { return !z.markiert; });
+        ASSERT_EQ(nxZellenPositionen(text, s), erwartet)
+            << "Text \"" << aus(text) << "\", Wahl " << int(s.wahl) << ", n " << s.n << ", vorwärts "
+            << s.vorwaertsZaehlen << ", von links " << s.vonLinks << ", positiv " << s.positiv;
+    }
 }
 
 struct AbschneidenFall

@@ -178,11 +178,14 @@ void VorschauZeilenAufbauen(ListenDaten &vliste, const ListenDaten &aliste, Akti
     const bool zeit = IstZeitCode(code);
     const bool attribut = IstAttributCode(code);
     const std::array<int, 3> zeiten = zeitZellen(code);
+    // One row per marked entry, appended at once.
+    const int erste = vliste.ZeilenAnhaengen(aliste.MarkiertAnzahl());
+    int z = erste - 1;
     for (int pos = 1; pos <= aliste.Anzahl(); ++pos) {
         const int eintrag = aliste.ZeileAn(pos);
         if (!aliste.Markiert(eintrag))
             continue;
-        const int z = vliste.ZeilenAnhaengen(1);
+        ++z;
         vliste.VerzSetzen(z, aliste.Verz(eintrag));
         vliste.LinkSetzen(z, eintrag);
         vliste.ZelleSetzenUtf8(z, VZelle::Pfad, aliste.ZelleUtf8(eintrag, AZelle::Pfad));
@@ -195,6 +198,7 @@ void VorschauZeilenAufbauen(ListenDaten &vliste, const ListenDaten &aliste, Akti
         if (attribut)
             vliste.ZelleSetzenUtf8(z, VZelle::Attribute, aliste.ZelleUtf8(eintrag, AZelle::Attribute));
     }
+    Q_ASSERT(z == vliste.Anzahl());
 }
 
 QString VorschauVeralten(ListenDaten &vliste, AktionsCode code, int markiert, const QString &ersteSeite)

@@ -123,6 +123,9 @@ int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuel
     nxAuswahlListeVorbereiten(liste);
     liste.BlockSetzen(ZeilenBlock);
     const int n = treffer.Anzahl();
+    // The row arrays get their final size at once: no copying as they grow, and pages are
+    // only touched as the rows fill.
+    liste.Leeren(n);
     // Texts go in as UTF-8: the directory is encoded once per directory, numbers are written
     // straight into a buffer, and the format is the tail of the encoded name (a "." byte is
     // never part of a longer UTF-8 sequence).
@@ -144,9 +147,10 @@ int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuel
                 treffer.Leeren();
                 return 0;
             }
+            liste.ZeilenAnhaengen(std::min(ZeilenBlock, n - zeile + 1));
         }
         // Row i receives hit n+1-i: the last hit found is always the one at the back.
-        const int z = liste.ZeilenAnhaengen(1);
+        const int z = zeile;
         const int k = treffer.Anzahl();
         const QString &name = treffer.Name(k);
         const TNxSuchTyp &d = treffer.Daten(k);

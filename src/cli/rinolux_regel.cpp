@@ -20,6 +20,7 @@
 #include <malloc.h>
 #endif
 #include <optional>
+#include <string>
 
 using namespace rinolux;
 
@@ -265,22 +266,25 @@ int main(int argc, char **argv)
     optionen.platzhalter = &platzhalter;
     const VorschauLaufErgebnis lauf = Aktion_VorschauAnzeigen(vorschau, auswahl, *regelCode, optionen, fort);
 
-    QByteArray aus;
+    std::string aus;
+    aus.reserve((1 << 20) + 4096);
     for (int z = 1; z <= vorschau.Anzahl(); ++z) {
         for (int s = 1; s <= VZelle::Anzahl; ++s) {
             if (s > 1)
                 aus += '\t';
-            aus.append(vorschau.ZelleUtf8(z, s));
+            const QByteArrayView zelle = vorschau.ZelleUtf8(z, s);
+            if (!zelle.isEmpty())
+                aus.append(zelle.data(), size_t(zelle.size()));
         }
         aus += '\n';
         if (aus.size() > (1 << 20)) {
-            std::fwrite(aus.constData(), 1, size_t(aus.size()), stdout);
+            std::fwrite(aus.data(), 1, aus.size(), stdout);
             aus.clear();
         }
     }
-    aus += lauf.auswertung.text.toUtf8();
+    aus += lauf.auswertung.text.toStdString();
     aus += '\n';
-    std::fwrite(aus.constData(), 1, size_t(aus.size()), stdout);
+    std::fwrite(aus.data(), 1, aus.size(), stdout);
     std::fflush(stdout);
     return lauf.auswertung.aktionFrei ? 0 : 1;
 }

@@ -137,11 +137,38 @@ ZellTreffer zelleBei(std::u32string_view text, qint64 p, const ZellenSuche &such
     return t;
 }
 
+bool einzelnesZeichen(const ZeichenMuster &m)
+{
+    return m.istKlasse() ? m.klasse() != KlasseZahl && m.klasse() != KlasseZahl + KlasseNicht : m.laenge() == 1;
+}
+
 // Calls weiter(zelle) for every cell in scan order until it returns false.
 template<typename F>
 void zellenAbtasten(std::u32string_view text, const ZellenSuche &suche, bool links, F &&weiter)
 {
     const qint64 len = qint64(text.size());
+    if (!suche.muster.empty() && std::all_of(suche.muster.cbegin(), suche.muster.cend(), einzelnesZeichen)) {
+        // Every pattern covers exactly one character (the usual blank, letter or "_"): each
+        // cell is one character, tested directly.
+        for (qint64 i = 0; i < len; ++i) {
+            const qint64 p = links ? i : len - 1 - i;
+            const char32_t c = text[size_t(p)];
+            bool getroffen = false;
+            for (const ZeichenMuster &m : suche.muster) {
+                if (m.istKlasse()) {
+                    const int k = m.klasse();
+                    getroffen = nxZeichenKlasse(c, k >= 21 ? k - KlasseNicht : k) != (k >= 21 && k <= 28);
+                } else {
+                    getroffen = wortZeichenPasst(m.elemente[0], c, suche.grossKlein);
+                }
+                if (getroffen)
+                    break;
+            }
+            if (!weiter(Zelle{int(p + 1), 1, getroffen == suche.positiv}))
+                return;
+        }
+        return;
+    }
     for (qint64 p = links ? 0 : len - 1; p >= 0 && p < len;) {
         const ZellTreffer t = zelleBei(text, p, suche, links);
         const qint64 start = links ? p : p - t.laenge + 1;

@@ -6,7 +6,9 @@
 //
 // "Vorschau" is the preview step itself: rows from the marked entries, the rule on every
 // row, the checks and the summary. The entries were listed and filled in beforehand.
-// "RenameTrockenlauf" and "RinoluxRegelVerzeichnis" are wall times of whole processes.
+// "RenameTrockenlauf" and "RinoluxRegelVerzeichnis" are wall times of whole processes;
+// "RinoluxRegelGegenRename" runs the two in turn in every iteration, so a change of load hits
+// both alike, and reports their mean times and the ratio rinolux-regel / rename.
 
 #include "core/engine/RegelListe.h"
 #include "core/engine/sub_Aktion_Vorschau.h"
@@ -15,12 +17,14 @@
 #include "core/shell/Fortschritt.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 
 using namespace rinolux;
@@ -120,6 +124,44 @@ void RinoluxRegelVerzeichnis(benchmark::State &state)
     }
 }
 BENCHMARK(RinoluxRegelVerzeichnis)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void RinoluxRegelGegenRename(benchmark::State &state)
+{
+    Bestand &b = bestand();
+    QTemporaryDir konfig;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), konfig.path());
+    double renameMs = 0;
+    double rinoluxMs = 0;
+    for (auto _ : state) {
+        QElapsedTimer uhr;
+        uhr.start();
+        QProcess r;
+        r.setWorkingDirectory(b.pfad);
+        r.setStandardOutputFile(QProcess::nullDevice());
+        r.setStandardErrorFile(QProcess::nullDevice());
+        r.start(QStringLiteral("rename"), {QStringLiteral("-n"), QStringLiteral("s/ /_/g")});
+        r.write(b.namenZeilen);
+        r.closeWriteChannel();
+        if (!r.waitForFinished(600000) || r.exitCode() != 0)
+            state.SkipWithError("rename -n ist nicht gelaufen");
+        renameMs += double(uhr.nsecsElapsed()) / 1e6;
+
+        uhr.restart();
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.setStandardOutputFile(QProcess::nullDevice());
+        p.start(QStringLiteral(RINOLUX_REGEL_PROGRAMM), {QStringLiteral("--regel"), kRegel, QStringLiteral("--verzeichnis"), b.pfad});
+        if (!p.waitForFinished(600000) || p.exitCode() != 0)
+            state.SkipWithError("rinolux-regel ist nicht gelaufen");
+        rinoluxMs += double(uhr.nsecsElapsed()) / 1e6;
+    }
+    const double n = double(std::max<benchmark::IterationCount>(state.iterations(), 1));
+    state.counters["rename_ms"] = renameMs / n;
+    state.counters["rinolux_regel_ms"] = rinoluxMs / n;
+    state.counters["verhaeltnis"] = renameMs > 0 ? rinoluxMs / renameMs : 0;
+}
+BENCHMARK(RinoluxRegelGegenRename)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 
 } // namespace
 

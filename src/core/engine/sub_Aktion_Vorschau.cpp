@@ -179,7 +179,10 @@ void VorschauZeilenAufbauen(ListenDaten &vliste, const ListenDaten &aliste, Akti
     const bool attribut = IstAttributCode(code);
     const std::array<int, 3> zeiten = zeitZellen(code);
     // One row per marked entry, appended at once.
-    const int erste = vliste.ZeilenAnhaengen(aliste.MarkiertAnzahl());
+    int markiert = 0;
+    for (int eintrag = 1; eintrag <= aliste.Anzahl(); ++eintrag)
+        markiert += aliste.Markiert(eintrag) ? 1 : 0;
+    const int erste = vliste.ZeilenAnhaengen(markiert);
     int z = erste - 1;
     for (int pos = 1; pos <= aliste.Anzahl(); ++pos) {
         const int eintrag = aliste.ZeileAn(pos);

@@ -91,20 +91,37 @@ void Vorschau(benchmark::State &state)
 }
 BENCHMARK(Vorschau)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// One dry run of rename on the names, fed through stdin; false when it did not run.
+bool renameLaufen(const Bestand &b)
+{
+    QProcess p;
+    p.setWorkingDirectory(b.pfad);
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setStandardErrorFile(QProcess::nullDevice());
+    p.start(QStringLiteral("rename"), {QStringLiteral("-n"), QStringLiteral("s/ /_/g")});
+    p.write(b.namenZeilen);
+    p.closeWriteChannel();
+    return p.waitForFinished(600000) && p.exitCode() == 0;
+}
+
+// One run of rinolux-regel on the directory, with its own configuration directory.
+bool rinoluxRegelLaufen(const Bestand &b, const QTemporaryDir &konfig)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), konfig.path());
+    p.setProcessEnvironment(env);
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.start(QStringLiteral(RINOLUX_REGEL_PROGRAMM), {QStringLiteral("--regel"), kRegel, QStringLiteral("--verzeichnis"), b.pfad});
+    return p.waitForFinished(600000) && p.exitCode() == 0;
+}
+
 void RenameTrockenlauf(benchmark::State &state)
 {
     Bestand &b = bestand();
-    for (auto _ : state) {
-        QProcess p;
-        p.setWorkingDirectory(b.pfad);
-        p.setStandardOutputFile(QProcess::nullDevice());
-        p.setStandardErrorFile(QProcess::nullDevice());
-        p.start(QStringLiteral("rename"), {QStringLiteral("-n"), QStringLiteral("s/ /_/g")});
-        p.write(b.namenZeilen);
-        p.closeWriteChannel();
-        if (!p.waitForFinished(600000) || p.exitCode() != 0)
+    for (auto _ : state)
+        if (!renameLaufen(b))
             state.SkipWithError("rename -n ist nicht gelaufen");
-    }
 }
 BENCHMARK(RenameTrockenlauf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -112,16 +129,9 @@ void RinoluxRegelVerzeichnis(benchmark::State &state)
 {
     Bestand &b = bestand();
     QTemporaryDir konfig;
-    for (auto _ : state) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), konfig.path());
-        p.setProcessEnvironment(env);
-        p.setStandardOutputFile(QProcess::nullDevice());
-        p.start(QStringLiteral(RINOLUX_REGEL_PROGRAMM), {QStringLiteral("--regel"), kRegel, QStringLiteral("--verzeichnis"), b.pfad});
-        if (!p.waitForFinished(600000) || p.exitCode() != 0)
+    for (auto _ : state)
+        if (!rinoluxRegelLaufen(b, konfig))
             state.SkipWithError("rinolux-regel ist nicht gelaufen");
-    }
 }
 BENCHMARK(RinoluxRegelVerzeichnis)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -129,30 +139,16 @@ void RinoluxRegelGegenRename(benchmark::State &state)
 {
     Bestand &b = bestand();
     QTemporaryDir konfig;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), konfig.path());
     double renameMs = 0;
     double rinoluxMs = 0;
     for (auto _ : state) {
         QElapsedTimer uhr;
         uhr.start();
-        QProcess r;
-        r.setWorkingDirectory(b.pfad);
-        r.setStandardOutputFile(QProcess::nullDevice());
-        r.setStandardErrorFile(QProcess::nullDevice());
-        r.start(QStringLiteral("rename"), {QStringLiteral("-n"), QStringLiteral("s/ /_/g")});
-        r.write(b.namenZeilen);
-        r.closeWriteChannel();
-        if (!r.waitForFinished(600000) || r.exitCode() != 0)
+        if (!renameLaufen(b))
             state.SkipWithError("rename -n ist nicht gelaufen");
         renameMs += double(uhr.nsecsElapsed()) / 1e6;
-
         uhr.restart();
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.setStandardOutputFile(QProcess::nullDevice());
-        p.start(QStringLiteral(RINOLUX_REGEL_PROGRAMM), {QStringLiteral("--regel"), kRegel, QStringLiteral("--verzeichnis"), b.pfad});
-        if (!p.waitForFinished(600000) || p.exitCode() != 0)
+        if (!rinoluxRegelLaufen(b, konfig))
             state.SkipWithError("rinolux-regel ist nicht gelaufen");
         rinoluxMs += double(uhr.nsecsElapsed()) / 1e6;
     }

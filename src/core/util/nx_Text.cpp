@@ -3,13 +3,211 @@
 #include "core/shell/Fortschritt.h"
 
 #include <unicode/ucol.h>
+#include <unicode/uset.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace rinolux {
 
 namespace {
+
+// The system's own rewriting: an umlaut becomes a letter of its own right after its plain
+// vowel, "ß" one right after "s", and the hyphen a character just before "+". It is applied
+// to every text, not only when a pair holds a trigger: inserting the same mark after the
+// same letter in both texts does not change their order, and a rewriting that depends
+// only on the text itself gives keys, a total order and so a consistent sort.
+QString umschreiben(const QString &text)
+{
+    // Letter case does not matter to the collator, so only the letters that are rewritten
+    // are folded (to the lower-case results the rewriting asks for).
+    QString r;
+    r.reserve(text.size() + text.size() / 2 + 2);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u's': case u'S': r += u"s1"; break;
+        case u'ß': case u'ẞ': r += u"s2"; break;
+        case u'a': case u'A': r += u"a1"; break;
+        case u'ä': case u'Ä': r += u"a2"; break;
+        case u'o': case u'O': r += u"o1"; break;
+        case u'ö': case u'Ö': r += u"o2"; break;
+        case u'u': case u'U': r += u"u1"; break;
+        case u'ü': case u'Ü': r += u"u2"; break;
+        case u'+': r += u"+2"; break;
+        case u'-': r += u"+1"; break;
+        default: r += c; break;
+        }
+    }
+    return r;
+}
+
+// Quick keys. At the collator's settings (secondary strength, punctuation not ignorable,
+// digits one by one) texts of "simple" characters - each one collation element with a
+// non-zero primary weight and the common secondary weight, and none part of a contraction,
+// context or expansion made only of simple characters - order as the sequences of their
+// primary weights, a prefix first: the secondary level then only counts the characters,
+// which the primary level has settled already. So such a text's key can be one byte per
+// character, its rank among those primary weights. Which characters are simple is read from
+// the collator when it is opened, so other collation data only makes the set smaller.
+struct EinfacheRaenge
+{
+    // For each code point below 0x100: the rank bytes of its rewriting, the first in the low
+    // byte, the second (0 when there is none) in the high byte; 0 when not simple.
+    std::array<quint16, 256> latin{};
+    quint16 grossesEszett = 0; // U+1E9E
+
+    quint16 rang(char16_t c) const { return c < 0x100 ? latin[c] : (c == 0x1E9E ? grossesEszett : 0); }
+};
+
+// The primary weight of a single character from its sort key: primary bytes, the level
+// separator 01, the one byte of a single common secondary (05) and the closing 00. Anything
+// else (no primary, more than one element, another secondary) gives 0.
+quint32 einfachesPrimaergewicht(const UCollator *c, UChar zeichen)
+{
+    uint8_t k[32];
+    const int32_t n = ucol_getSortKey(c, &zeichen, 1, k, int32_t(sizeof k));
+    if (n < 4 || n > int32_t(sizeof k))
+        return 0;
+    int32_t i = 0;
+    quint32 p = 0;
+    while (i < n && k[i] > 0x01) {
+        if (i == 4)
+            return 0;
+        p |= quint32(k[i]) << (24 - 8 * i);
+        ++i;
+    }
+    if (i == 0 || n != i + 3 || k[i] != 0x01 || k[i + 1] != 0x05 || k[i + 2] != 0x00)
+        return 0;
+    return p;
+}
+
+EinfacheRaenge einfacheRaengeErmitteln(const UCollator *c, UErrorCode &status)
+{
+    // Candidates: printable ASCII, which the rewriting below produces for the umlauts too.
+    std::array<quint32, 128> primaer{};
+    for (char16_t z = 0x20; z < 0x7F; ++z)
+        primaer[z] = einfachesPrimaergewicht(c, z);
+
+    USet *kontraktionen = uset_openEmpty();
+    USet *erweiterungen = uset_openEmpty();
+    ucol_getContractionsAndExpansions(c, kontraktionen, erweiterungen, true, &status);
+    auto aussortieren = [&](const USet *menge) {
+        for (int32_t k = 0; k < uset_getItemCount(menge); ++k) {
+            UChar32 von = 0, bis = 0;
+            UChar text[64];
+            UErrorCode s = U_ZERO_ERROR;
+            const int32_t laenge = uset_getItem(menge, k, &von, &bis, text, int32_t(std::size(text)), &s);
+            if (laenge == 0) {
+                for (UChar32 z = std::max<UChar32>(von, 0); z <= std::min<UChar32>(bis, 0x7F); ++z)
+                    primaer[size_t(z)] = 0;
+                continue;
+            }
+            // A string too long for the buffer cannot be checked: every candidate it may
+            // hold is dropped.
+            const int32_t bekannt = U_FAILURE(s) ? 0 : laenge;
+            bool nurEinfache = true;
+            for (int32_t j = 0; j < bekannt && nurEinfache; ++j)
+                nurEinfache = text[j] < 0x80 && primaer[text[j]] != 0;
+            if (U_FAILURE(s))
+                primaer.fill(0);
+            else if (nurEinfache)
+                for (int32_t j = 0; j < laenge; ++j)
+                    primaer[text[j]] = 0;
+        }
+    };
+    if (U_SUCCESS(status)) {
+        aussortieren(kontraktionen);
+        aussortieren(erweiterungen);
+    }
+    uset_close(kontraktionen);
+    uset_close(erweiterungen);
+    EinfacheRaenge r;
+    if (U_FAILURE(status))
+        return r;
+
+    // Equal primary weights (a letter and its capital) get one rank.
+    std::vector<quint32> gewichte;
+    for (const quint32 p : primaer)
+        if (p != 0)
+            gewichte.push_back(p);
+    std::sort(gewichte.begin(), gewichte.end());
+    gewichte.erase(std::unique(gewichte.begin(), gewichte.end()), gewichte.end());
+    auto rang = [&](QChar z) -> quint16 {
+        if (z.unicode() >= 0x80 || primaer[z.unicode()] == 0)
+            return 0;
+        return quint16(std::lower_bound(gewichte.begin(), gewichte.end(), primaer[z.unicode()]) - gewichte.begin() + 1);
+    };
+    // The rewriting is made character by character, so a character's quick key is that of
+    // its rewriting.
+    auto eintrag = [&](char16_t z) -> quint16 {
+        const QString neu = umschreiben(QString(QChar(z)));
+        if (neu.isEmpty() || neu.size() > 2)
+            return 0;
+        const quint16 erster = rang(neu.at(0));
+        const quint16 zweiter = neu.size() == 2 ? rang(neu.at(1)) : quint16(0);
+        if (erster == 0 || (neu.size() == 2 && zweiter == 0))
+            return 0;
+        return quint16(erster | (zweiter << 8));
+    };
+    for (char16_t z = 0; z < 0x100; ++z)
+        r.latin[z] = eintrag(z);
+    r.grossesEszett = eintrag(u'\u1E9E');
+    return r;
+}
+
+// Appends the quick key of a text given by its UTF-16 units or its UTF-8 bytes at ziel's
+// end; false (and ziel as it was) when a character is not simple.
+bool einfachAnhaengen(const EinfacheRaenge &r, QStringView text, QByteArray &ziel)
+{
+    const qsizetype alt = ziel.size();
+    ziel.resize(alt + 2 * text.size());
+    auto *p = reinterpret_cast<uchar *>(ziel.data() + alt);
+    for (const QChar z : text) {
+        const quint16 w = r.rang(z.unicode());
+        if (w == 0) {
+            ziel.resize(alt);
+            return false;
+        }
+        *p++ = uchar(w);
+        if (w >> 8)
+            *p++ = uchar(w >> 8);
+    }
+    ziel.resize(p - reinterpret_cast<uchar *>(ziel.data()));
+    return true;
+}
+
+bool einfachAnhaengen(const EinfacheRaenge &r, QByteArrayView utf8, QByteArray &ziel)
+{
+    const qsizetype alt = ziel.size();
+    ziel.resize(alt + 2 * utf8.size());
+    auto *p = reinterpret_cast<uchar *>(ziel.data() + alt);
+    const auto *q = reinterpret_cast<const uchar *>(utf8.data());
+    const auto *ende = q + utf8.size();
+    while (q < ende) {
+        quint16 w = 0;
+        const uchar b = *q;
+        if (b < 0x80) {
+            w = r.latin[b];
+            ++q;
+        } else if ((b == 0xC2 || b == 0xC3) && ende - q >= 2 && (q[1] & 0xC0) == 0x80) {
+            w = r.latin[((b & 0x1F) << 6) | (q[1] & 0x3F)];
+            q += 2;
+        } else if (b == 0xE1 && ende - q >= 3 && q[1] == 0xBA && q[2] == 0x9E) {
+            w = r.grossesEszett;
+            q += 3;
+        }
+        if (w == 0) {
+            ziel.resize(alt);
+            return false;
+        }
+        *p++ = uchar(w);
+        if (w >> 8)
+            *p++ = uchar(w >> 8);
+    }
+    ziel.resize(p - reinterpret_cast<uchar *>(ziel.data()));
+    return true;
+}
 
 // The only collator of the system: German, letter case ignored (secondary strength: accents
 // count, case does not), punctuation not skipped (the rewriting below makes the hyphen
@@ -37,7 +235,9 @@ public:
         if (U_FAILURE(status)) {
             ucol_close(m_c);
             m_c = nullptr;
+            return;
         }
+        m_einfach = einfacheRaengeErmitteln(m_c, status);
     }
     ~Kollator()
     {
@@ -76,6 +276,9 @@ public:
         }
     }
 
+    // Without collation data no character is simple.
+    const EinfacheRaenge &einfach() const { return m_einfach; }
+
     int vergleich(const QString &a, const QString &b) const
     {
         if (!m_c) {
@@ -92,41 +295,13 @@ public:
 
 private:
     UCollator *m_c = nullptr;
+    EinfacheRaenge m_einfach;
 };
 
 const Kollator &kollator()
 {
     thread_local const Kollator k;
     return k;
-}
-
-// The system's own rewriting: an umlaut becomes a letter of its own right after its plain
-// vowel, "ß" one right after "s", and the hyphen a character just before "+". It is applied
-// to every text, not only when a pair holds a trigger: inserting the same mark after the
-// same letter in both texts does not change their order, and a rewriting that depends
-// only on the text itself gives keys, a total order and so a consistent sort.
-QString umschreiben(const QString &text)
-{
-    // Letter case does not matter to the collator, so only the letters that are rewritten
-    // are folded (to the lower-case results the rewriting asks for).
-    QString r;
-    r.reserve(text.size() + text.size() / 2 + 2);
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u's': case u'S': r += u"s1"; break;
-        case u'ß': case u'ẞ': r += u"s2"; break;
-        case u'a': case u'A': r += u"a1"; break;
-        case u'ä': case u'Ä': r += u"a2"; break;
-        case u'o': case u'O': r += u"o1"; break;
-        case u'ö': case u'Ö': r += u"o2"; break;
-        case u'u': case u'U': r += u"u1"; break;
-        case u'ü': case u'Ü': r += u"u2"; break;
-        case u'+': r += u"+2"; break;
-        case u'-': r += u"+1"; break;
-        default: r += c; break;
-        }
-    }
-    return r;
 }
 
 int vorzeichen(int v)
@@ -158,34 +333,74 @@ QByteArray nxTextSchluessel(const QString &text)
 
 SortSchluessel::SortSchluessel(int anzahl) : m_anzahl(std::max(anzahl, 0)) {}
 
-void SortSchluessel::textFeld(const std::function<QString(int)> &text)
+namespace {
+
+// Neighbours often share a text (the directory of a listing): its key is copied, not
+// computed again. anhaengen(i, bytes) appends the key of text i or returns false.
+template <typename Text, typename Anhaengen>
+bool schluesselBlock(int anzahl, const Text &text, Anhaengen anhaengen, QByteArray &bytes,
+                     std::vector<qsizetype> &anfang)
 {
-    BytesFeld f;
-    f.anfang.reserve(size_t(m_anzahl) + 1);
-    f.anfang.push_back(0);
-    f.bytes.reserve(qsizetype(m_anzahl) * 48);
-    const Kollator &k = kollator();
-    // Neighbours often share a text (the directory of a listing): its key is copied, not
-    // computed again.
-    QString letzterText;
+    anfang.reserve(size_t(anzahl) + 1);
+    anfang.push_back(0);
+    decltype(text(1)) letzterText{};
     qsizetype letzterAnfang = -1;
-    for (int i = 1; i <= m_anzahl; ++i) {
-        const QString t = text(i);
+    for (int i = 1; i <= anzahl; ++i) {
+        const auto t = text(i);
         if (letzterAnfang >= 0 && t == letzterText) {
-            const qsizetype laenge = f.bytes.size() - letzterAnfang;
-            const qsizetype anfang = f.bytes.size();
-            f.bytes.resize(anfang + laenge);
-            std::memcpy(f.bytes.data() + anfang, f.bytes.constData() + letzterAnfang, size_t(laenge));
-            letzterAnfang = anfang;
+            const qsizetype laenge = bytes.size() - letzterAnfang;
+            const qsizetype neu = bytes.size();
+            bytes.resize(neu + laenge);
+            std::memcpy(bytes.data() + neu, bytes.constData() + letzterAnfang, size_t(laenge));
+            letzterAnfang = neu;
         } else {
-            letzterAnfang = f.bytes.size();
-            k.schluesselAnhaengen(umschreiben(t), f.bytes);
+            letzterAnfang = bytes.size();
+            if (!anhaengen(t, bytes))
+                return false;
             letzterText = t;
         }
-        f.anfang.push_back(f.bytes.size());
+        anfang.push_back(bytes.size());
     }
-    f.bytes.squeeze();
+    bytes.squeeze();
+    return true;
+}
+
+} // namespace
+
+void SortSchluessel::textFeld(const std::function<QString(int)> &text)
+{
+    const Kollator &k = kollator();
+    const EinfacheRaenge &einfach = k.einfach();
+    // A quick key and a collator key do not compare with each other, so one text that is
+    // not simple sends the whole field the collator's way.
+    BytesFeld f;
+    f.bytes.reserve(qsizetype(m_anzahl) * 24);
+    if (!schluesselBlock(m_anzahl, text,
+                         [&einfach](const QString &t, QByteArray &z) { return einfachAnhaengen(einfach, t, z); },
+                         f.bytes, f.anfang)) {
+        f = BytesFeld{};
+        f.bytes.reserve(qsizetype(m_anzahl) * 48);
+        schluesselBlock(m_anzahl, text,
+                        [&k](const QString &t, QByteArray &z) {
+                            k.schluesselAnhaengen(umschreiben(t), z);
+                            return true;
+                        },
+                        f.bytes, f.anfang);
+    }
     m_felder.emplace_back(std::move(f));
+}
+
+bool SortSchluessel::textFeldEinfach(const std::function<QByteArrayView(int)> &utf8)
+{
+    const EinfacheRaenge &einfach = kollator().einfach();
+    BytesFeld f;
+    f.bytes.reserve(qsizetype(m_anzahl) * 24);
+    if (!schluesselBlock(m_anzahl, utf8,
+                         [&einfach](QByteArrayView t, QByteArray &z) { return einfachAnhaengen(einfach, t, z); },
+                         f.bytes, f.anfang))
+        return false;
+    m_felder.emplace_back(std::move(f));
+    return true;
 }
 
 void SortSchluessel::bytesFeld(const std::function<QByteArray(int)> &bytes)

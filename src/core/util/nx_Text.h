@@ -27,6 +27,7 @@
 #include "core/util/nx_DateiText.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -55,6 +56,11 @@ public:
     int anzahl() const { return m_anzahl; }
 
     void textFeld(const std::function<QString(int)> &text);      // text order
+    // Text order over texts held as UTF-8, for callers that have them so: only when every
+    // text is made of printable ASCII characters, German umlauts and "ß" (in practice; the
+    // collator decides which characters qualify) is the field added, with cheap keys, and
+    // the result true. Otherwise nothing is added and the caller takes textFeld.
+    bool textFeldEinfach(const std::function<QByteArrayView(int)> &utf8);
     void bytesFeld(const std::function<QByteArray(int)> &bytes); // plain byte order
     void zahlFeld(const std::function<qint64(int)> &zahl);       // by value
 

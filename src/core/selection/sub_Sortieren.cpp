@@ -126,34 +126,40 @@ int natuerlicheZelle(QChar code)
 void natuerlichUtf8Anhaengen(QByteArrayView text, QByteArray &aus)
 {
     auto istZiffer = [](char c) { return c >= '0' && c <= '9'; };
-    auto drei = [&aus](qsizetype n) {
+    // A lone digit grows the most: "5" -> "0015000". Runs of 1000 digits and more write
+    // their length with its own digits, which the digits themselves more than cover.
+    const qsizetype alt = aus.size();
+    aus.resize(alt + 7 * text.size());
+    char *p = aus.data() + alt;
+    auto drei = [&p](qsizetype n) {
         if (n >= 1000) {
-            aus.append(QByteArray::number(n));
+            const QByteArray zahl = QByteArray::number(n);
+            p = std::copy(zahl.cbegin(), zahl.cend(), p);
             return;
         }
-        const char z[3] = {char('0' + n / 100), char('0' + n / 10 % 10), char('0' + n % 10)};
-        aus.append(z, 3);
+        *p++ = char('0' + n / 100);
+        *p++ = char('0' + n / 10 % 10);
+        *p++ = char('0' + n % 10);
     };
-    const qsizetype laenge = text.size();
-    qsizetype i = 0;
-    while (i < laenge) {
-        qsizetype ende = i;
-        while (ende < laenge && !istZiffer(text[ende]))
-            ++ende;
-        aus.append(text.data() + i, ende - i);
-        if (ende == laenge)
-            break;
-        i = ende;
-        while (ende < laenge && istZiffer(text[ende]))
-            ++ende;
-        qsizetype nullen = 0;
-        while (i + nullen < ende && text[i + nullen] == '0')
-            ++nullen;
-        drei(ende - i - nullen);
-        aus.append(text.data() + i + nullen, ende - i - nullen);
-        drei(nullen);
-        i = ende;
+    const char *q = text.data();
+    const char *const ende = q + text.size();
+    while (q < ende) {
+        if (!istZiffer(*q)) {
+            *p++ = *q++;
+            continue;
+        }
+        const char *lauf = q;
+        while (lauf < ende && istZiffer(*lauf))
+            ++lauf;
+        const char *ziffern = q;
+        while (ziffern < lauf && *ziffern == '0')
+            ++ziffern;
+        drei(lauf - ziffern);
+        p = std::copy(ziffern, lauf, p);
+        drei(ziffern - q);
+        q = lauf;
     }
+    aus.resize(p - aus.constData());
 }
 
 } // namespace

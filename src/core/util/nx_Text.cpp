@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 
 namespace rinolux {
 
@@ -44,12 +45,12 @@ QString umschreiben(const QString &text)
 
 // Quick keys. At the collator's settings (secondary strength, punctuation not ignorable,
 // digits one by one) texts of "simple" characters - each one collation element with a
-// non-zero primary weight and the common secondary weight, and none part of a contraction,
-// context or expansion made only of simple characters - order as the sequences of their
-// primary weights, a prefix first: the secondary level then only counts the characters,
-// which the primary level has settled already. So such a text's key can be one byte per
-// character, its rank among those primary weights. Which characters are simple is read from
-// the collator when it is opened, so other collation data only makes the set smaller.
+// non-zero primary weight and the common secondary weight, and none part of a contraction
+// or context made only of simple characters - order as the sequences of their primary
+// weights, a prefix first: the secondary level then only counts the characters, which the
+// primary level has settled already. So such a text's key can be one byte per character,
+// its rank among those primary weights. Which characters are simple is read from the
+// collator itself, so other collation data can only make the set smaller.
 struct EinfacheRaenge
 {
     // For each code point below 0x100: the rank bytes of its rewriting, the first in the low
@@ -62,7 +63,9 @@ struct EinfacheRaenge
 
 // The primary weight of a single character from its sort key: primary bytes, the level
 // separator 01, the one byte of a single common secondary (05) and the closing 00. Anything
-// else (no primary, more than one element, another secondary) gives 0.
+// else gives 0: no primary (an ignorable control character), another secondary, or an
+// expansion - every element with a primary has a secondary too, so two of them would show
+// as two secondaries (06, the count of a run of common ones).
 quint32 einfachesPrimaergewicht(const UCollator *c, UChar zeichen)
 {
     uint8_t k[32];
@@ -89,9 +92,11 @@ EinfacheRaenge einfacheRaengeErmitteln(const UCollator *c, UErrorCode &status)
     for (char16_t z = 0x20; z < 0x7F; ++z)
         primaer[z] = einfachesPrimaergewicht(c, z);
 
+    // Contractions and contexts (prefixes included) are not visible in single keys: they
+    // are listed. Listing them is the costly part (tens of millions of instructions, mostly
+    // in the set that collects them), which is why this is only done when it pays.
     USet *kontraktionen = uset_openEmpty();
-    USet *erweiterungen = uset_openEmpty();
-    ucol_getContractionsAndExpansions(c, kontraktionen, erweiterungen, true, &status);
+    ucol_getContractionsAndExpansions(c, kontraktionen, nullptr, true, &status);
     auto aussortieren = [&](const USet *menge) {
         for (int32_t k = 0; k < uset_getItemCount(menge); ++k) {
             UChar32 von = 0, bis = 0;
@@ -116,12 +121,9 @@ EinfacheRaenge einfacheRaengeErmitteln(const UCollator *c, UErrorCode &status)
                     primaer[text[j]] = 0;
         }
     };
-    if (U_SUCCESS(status)) {
+    if (U_SUCCESS(status))
         aussortieren(kontraktionen);
-        aussortieren(erweiterungen);
-    }
     uset_close(kontraktionen);
-    uset_close(erweiterungen);
     EinfacheRaenge r;
     if (U_FAILURE(status))
         return r;
@@ -235,9 +237,7 @@ public:
         if (U_FAILURE(status)) {
             ucol_close(m_c);
             m_c = nullptr;
-            return;
         }
-        m_einfach = einfacheRaengeErmitteln(m_c, status);
     }
     ~Kollator()
     {
@@ -276,8 +276,26 @@ public:
         }
     }
 
-    // Without collation data no character is simple.
-    const EinfacheRaenge &einfach() const { return m_einfach; }
+    // The simple characters, found once this thread has asked for keys of enough texts
+    // (anzahl more now) that finding them costs less than the collator keys it saves;
+    // nullptr before that and without collation data.
+    const EinfacheRaenge *einfach(qint64 anzahl) const
+    {
+        if (!m_einfach && m_c) {
+            m_texte += anzahl;
+            if (m_texte >= kEinfachLohntAb)
+                einfachErmitteln();
+        }
+        return m_einfach ? &*m_einfach : nullptr;
+    }
+
+    void einfachErmitteln() const
+    {
+        if (m_einfach || !m_c)
+            return;
+        UErrorCode status = U_ZERO_ERROR;
+        m_einfach = einfacheRaengeErmitteln(m_c, status);
+    }
 
     int vergleich(const QString &a, const QString &b) const
     {
@@ -294,8 +312,12 @@ public:
     }
 
 private:
+    // Finding the simple characters costs about as much as 8000 collator keys.
+    static constexpr qint64 kEinfachLohntAb = 8000;
+
     UCollator *m_c = nullptr;
-    EinfacheRaenge m_einfach;
+    mutable qint64 m_texte = 0;
+    mutable std::optional<EinfacheRaenge> m_einfach;
 };
 
 const Kollator &kollator()
@@ -322,6 +344,13 @@ int bytesVergleich(const char *a, qsizetype la, const char *b, qsizetype lb)
 int nxTextVergleich(const QString &a, const QString &b)
 {
     return kollator().vergleich(umschreiben(a), umschreiben(b));
+}
+
+bool nxTextSchnellVorbereiten()
+{
+    const Kollator &k = kollator();
+    k.einfachErmitteln();
+    return k.einfach(0) != nullptr;
 }
 
 QByteArray nxTextSchluessel(const QString &text)
@@ -370,14 +399,15 @@ bool schluesselBlock(int anzahl, const Text &text, Anhaengen anhaengen, QByteArr
 void SortSchluessel::textFeld(const std::function<QString(int)> &text)
 {
     const Kollator &k = kollator();
-    const EinfacheRaenge &einfach = k.einfach();
+    const EinfacheRaenge *einfach = k.einfach(m_anzahl);
     // A quick key and a collator key do not compare with each other, so one text that is
     // not simple sends the whole field the collator's way.
     BytesFeld f;
     f.bytes.reserve(qsizetype(m_anzahl) * 24);
-    if (!schluesselBlock(m_anzahl, text,
-                         [&einfach](const QString &t, QByteArray &z) { return einfachAnhaengen(einfach, t, z); },
-                         f.bytes, f.anfang)) {
+    if (!einfach
+        || !schluesselBlock(m_anzahl, text,
+                            [einfach](const QString &t, QByteArray &z) { return einfachAnhaengen(*einfach, t, z); },
+                            f.bytes, f.anfang)) {
         f = BytesFeld{};
         f.bytes.reserve(qsizetype(m_anzahl) * 48);
         schluesselBlock(m_anzahl, text,
@@ -392,11 +422,13 @@ void SortSchluessel::textFeld(const std::function<QString(int)> &text)
 
 bool SortSchluessel::textFeldEinfach(const std::function<QByteArrayView(int)> &utf8)
 {
-    const EinfacheRaenge &einfach = kollator().einfach();
+    const EinfacheRaenge *einfach = kollator().einfach(m_anzahl);
+    if (!einfach)
+        return false;
     BytesFeld f;
     f.bytes.reserve(qsizetype(m_anzahl) * 24);
     if (!schluesselBlock(m_anzahl, utf8,
-                         [&einfach](QByteArrayView t, QByteArray &z) { return einfachAnhaengen(einfach, t, z); },
+                         [einfach](QByteArrayView t, QByteArray &z) { return einfachAnhaengen(*einfach, t, z); },
                          f.bytes, f.anfang))
         return false;
     m_felder.emplace_back(std::move(f));

@@ -314,6 +314,7 @@ QStringList einfacheZufallsTexte(int anzahl, quint32 saat)
 // and nxTextVergleich: pair by pair and as a whole sort, ties (letter case) included.
 TEST(SchnelleSchluessel, OrdnenGenauWieDerKollator)
 {
+    ASSERT_TRUE(nxTextSchnellVorbereiten());
     const QStringList t = einfacheZufallsTexte(3000, 20261210);
     std::vector<QByteArray> utf8;
     for (const QString &x : t)
@@ -361,6 +362,7 @@ class FremderText : public ::testing::TestWithParam<FremderTextFall>
 // order stays exactly the collator's, and the UTF-8 variant adds no field at all.
 TEST_P(FremderText, GanzesFeldNachDemKollator)
 {
+    ASSERT_TRUE(nxTextSchnellVorbereiten());
     QStringList t = einfacheZufallsTexte(400, 7);
     t << q("e") << q("f") << q("l") << q("m") << q("ab") << q("a b") << q("zz");
     t.insert(200, q(GetParam().text));
@@ -396,6 +398,7 @@ INSTANTIATE_TEST_SUITE_P(NichtEinfach, FremderText,
 // Bytes that are not UTF-8 (or not simple characters) never take the cheap way.
 TEST(SchnelleSchluessel, NurGueltigesUtf8)
 {
+    ASSERT_TRUE(nxTextSchnellVorbereiten());
     const std::vector<QByteArray> faelle{"\xC3", "a\xC3(", "\xC3\xA4\xA4", "\xE1\xBA", "\xE1\xBA\x9F", "\xFF", "\xC0\xA1",
                                          "a\x7F", "\xF0\x9F\x98\x80"};
     for (const QByteArray &f : faelle) {

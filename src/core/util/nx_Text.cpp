@@ -212,7 +212,7 @@ bool einfachAnhaengen(const EinfacheRaenge &r, QByteArrayView utf8, QByteArray &
 }
 
 // The only collator of the system: German, letter case ignored (secondary strength: accents
-// count, case does not), punctuation not skipped (the rewriting below makes the hyphen
+// count, case does not), punctuation not skipped (the rewriting above makes the hyphen
 // count), digits one by one. These are the settings a case-insensitive German QCollator
 // uses; ICU is called directly because its sort keys are plain bytes that can be stored
 // in one block and compared without further calls, which keeps large sorts fast.

@@ -48,17 +48,20 @@ QString umschreiben(const QString &text)
 // non-zero primary weight and the common secondary weight, and none part of a contraction
 // or context made only of simple characters - order as the sequences of their primary
 // weights, a prefix first: the secondary level then only counts the characters, which the
-// primary level has settled already. So such a text's key can be one byte per character,
-// its rank among those primary weights. Which characters are simple is read from the
-// collator itself, so other collation data can only make the set smaller.
+// primary level has settled already. So such a text's key can be its characters' ranks
+// among those primary weights. Which characters are simple is read from the collator
+// itself, so other collation data can only make the set smaller.
+//
+// The rewriting turns some characters into pairs ("a" -> "a1", "ä" -> "a2"). A pair's first
+// character never stands alone in a rewritten text, so each pair can be one symbol ranked
+// by both of its ranks without changing any comparison: one byte per source character.
 struct EinfacheRaenge
 {
-    // For each code point below 0x100: the rank bytes of its rewriting, the first in the low
-    // byte, the second (0 when there is none) in the high byte; 0 when not simple.
-    std::array<quint16, 256> latin{};
-    quint16 grossesEszett = 0; // U+1E9E
+    // For each code point below 0x100: the rank of its rewriting; 0 when not simple.
+    std::array<quint8, 256> latin{};
+    quint8 grossesEszett = 0; // U+1E9E
 
-    quint16 rang(char16_t c) const { return c < 0x100 ? latin[c] : (c == 0x1E9E ? grossesEszett : 0); }
+    quint8 rang(char16_t c) const { return c < 0x100 ? latin[c] : (c == 0x1E9E ? grossesEszett : 0); }
 };
 
 // The primary weight of a single character from its sort key: primary bytes, the level
@@ -140,21 +143,46 @@ EinfacheRaenge einfacheRaengeErmitteln(const UCollator *c, UErrorCode &status)
             return 0;
         return quint16(std::lower_bound(gewichte.begin(), gewichte.end(), primaer[z.unicode()]) - gewichte.begin() + 1);
     };
-    // The rewriting is made character by character, so a character's quick key is that of
-    // its rewriting.
-    auto eintrag = [&](char16_t z) -> quint16 {
-        const QString neu = umschreiben(QString(QChar(z)));
+    // The rewriting is made character by character, so a character's key is that of its
+    // rewriting: one or two ranks, the second 0 when there is none.
+    constexpr int kLatin = 256;
+    constexpr int kGrossesEszett = kLatin;
+    std::array<std::pair<quint16, quint16>, kLatin + 1> paar{};
+    for (int z = 0; z <= kLatin; ++z) {
+        const QString neu = umschreiben(QString(QChar(z == kGrossesEszett ? char16_t(0x1E9E) : char16_t(z))));
         if (neu.isEmpty() || neu.size() > 2)
-            return 0;
+            continue;
         const quint16 erster = rang(neu.at(0));
         const quint16 zweiter = neu.size() == 2 ? rang(neu.at(1)) : quint16(0);
-        if (erster == 0 || (neu.size() == 2 && zweiter == 0))
-            return 0;
-        return quint16(erster | (zweiter << 8));
-    };
-    for (char16_t z = 0; z < 0x100; ++z)
-        r.latin[z] = eintrag(z);
-    r.grossesEszett = eintrag(u'\u1E9E');
+        if (erster != 0 && (neu.size() == 1 || zweiter != 0))
+            paar[size_t(z)] = {erster, zweiter};
+    }
+    // A rank that starts a pair must not stand alone anywhere (it does not: the rewriting
+    // leaves no plain "a" behind); a character that would is left to the collator.
+    std::vector<quint16> paarAnfang;
+    for (const auto &[erster, zweiter] : paar)
+        if (zweiter != 0)
+            paarAnfang.push_back(erster);
+    for (auto &[erster, zweiter] : paar)
+        if (zweiter == 0 && std::find(paarAnfang.begin(), paarAnfang.end(), erster) != paarAnfang.end())
+            erster = 0;
+    std::vector<std::pair<quint16, quint16>> symbole;
+    for (const auto &x : paar)
+        if (x.first != 0)
+            symbole.push_back(x);
+    std::sort(symbole.begin(), symbole.end());
+    symbole.erase(std::unique(symbole.begin(), symbole.end()), symbole.end());
+    if (symbole.size() > 255)
+        return r;
+    for (int z = 0; z <= kLatin; ++z) {
+        if (paar[size_t(z)].first == 0)
+            continue;
+        const auto nr = quint8(std::lower_bound(symbole.begin(), symbole.end(), paar[size_t(z)]) - symbole.begin() + 1);
+        if (z == kGrossesEszett)
+            r.grossesEszett = nr;
+        else
+            r.latin[size_t(z)] = nr;
+    }
     return r;
 }
 
@@ -163,17 +191,15 @@ EinfacheRaenge einfacheRaengeErmitteln(const UCollator *c, UErrorCode &status)
 bool einfachAnhaengen(const EinfacheRaenge &r, QStringView text, QByteArray &ziel)
 {
     const qsizetype alt = ziel.size();
-    ziel.resize(alt + 2 * text.size());
+    ziel.resize(alt + text.size());
     auto *p = reinterpret_cast<uchar *>(ziel.data() + alt);
     for (const QChar z : text) {
-        const quint16 w = r.rang(z.unicode());
+        const quint8 w = r.rang(z.unicode());
         if (w == 0) {
             ziel.resize(alt);
             return false;
         }
-        *p++ = uchar(w);
-        if (w >> 8)
-            *p++ = uchar(w >> 8);
+        *p++ = w;
     }
     ziel.resize(p - reinterpret_cast<uchar *>(ziel.data()));
     return true;
@@ -182,12 +208,12 @@ bool einfachAnhaengen(const EinfacheRaenge &r, QStringView text, QByteArray &zie
 bool einfachAnhaengen(const EinfacheRaenge &r, QByteArrayView utf8, QByteArray &ziel)
 {
     const qsizetype alt = ziel.size();
-    ziel.resize(alt + 2 * utf8.size());
+    ziel.resize(alt + utf8.size());
     auto *p = reinterpret_cast<uchar *>(ziel.data() + alt);
     const auto *q = reinterpret_cast<const uchar *>(utf8.data());
     const auto *ende = q + utf8.size();
     while (q < ende) {
-        quint16 w = 0;
+        quint8 w = 0;
         const uchar b = *q;
         if (b < 0x80) {
             w = r.latin[b];
@@ -203,9 +229,7 @@ bool einfachAnhaengen(const EinfacheRaenge &r, QByteArrayView utf8, QByteArray &
             ziel.resize(alt);
             return false;
         }
-        *p++ = uchar(w);
-        if (w >> 8)
-            *p++ = uchar(w >> 8);
+        *p++ = w;
     }
     ziel.resize(p - reinterpret_cast<uchar *>(ziel.data()));
     return true;
@@ -475,7 +499,7 @@ int SortSchluessel::vergleich(int a, int b) const
     return 0;
 }
 
-quint64 SortSchluessel::praefix(int i) const
+quint64 SortSchluessel::praefix(int i, qsizetype ab) const
 {
     if (m_felder.empty())
         return 0;
@@ -483,7 +507,7 @@ quint64 SortSchluessel::praefix(int i) const
     if (const auto *by = std::get_if<BytesFeld>(&f)) {
         // Big-endian and padded with zero bytes: a shorter key that is a prefix of a longer
         // one never gets the larger number, so differing prefixes order as the keys do.
-        const qsizetype a0 = by->anfang[size_t(i - 1)], a1 = by->anfang[size_t(i)];
+        const qsizetype a0 = by->anfang[size_t(i - 1)] + ab, a1 = by->anfang[size_t(i)];
         quint64 p = 0;
         for (qsizetype k = 0; k < 8; ++k) {
             p <<= 8;
@@ -492,19 +516,23 @@ quint64 SortSchluessel::praefix(int i) const
         }
         return p;
     }
+    if (ab > 0)
+        return 0;
     return quint64(std::get<std::vector<qint64>>(f)[size_t(i - 1)]) ^ (quint64(1) << 63);
 }
 
 namespace {
 
+// Two prefixes: names of one folder often share their first 8 key bytes ("Urlaub 2024-").
 struct Eintrag
 {
     quint64 praefix;
+    quint64 praefix2;
     int nr;
 };
 
 // Bottom-up merge sort of the element numbers: stable, n log n comparisons. Each entry
-// carries the first 8 key bytes, so most comparisons never leave the entry array. The
+// carries the first 16 key bytes, so most comparisons never leave the entry array. The
 // merge passes give a natural place to look at the cancel flag between small pieces of work.
 class Sortierer final
 {
@@ -561,6 +589,8 @@ private:
     {
         if (x.praefix != y.praefix)
             return x.praefix < y.praefix ? -1 : 1;
+        if (x.praefix2 != y.praefix2)
+            return x.praefix2 < y.praefix2 ? -1 : 1;
         return m_s.vergleich(x.nr, y.nr);
     }
 
@@ -623,7 +653,7 @@ std::optional<Permutation> nxFeldSortieren(const SortSchluessel &schluessel, For
     std::vector<Eintrag> reihe;
     reihe.reserve(size_t(n));
     for (int i = 1; i <= n; ++i)
-        reihe.push_back({schluessel.praefix(i), i});
+        reihe.push_back({schluessel.praefix(i), schluessel.praefix(i, 8), i});
     Sortierer sortierer(schluessel, fort);
     if (!sortierer.sortieren(reihe))
         return std::nullopt;

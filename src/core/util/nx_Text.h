@@ -73,8 +73,9 @@ public:
     int vergleich(int a, int b) const;
 
     // The first 8 bytes of element i's first key (a number: its value), for quick
-    // comparisons: when the prefixes of a and b differ, they decide.
-    quint64 praefix(int i) const;
+    // comparisons: when the prefixes of a and b differ, they decide. With ab = 8 the next
+    // 8 bytes (0 for a number), which decide when the first ones are equal and these differ.
+    quint64 praefix(int i, qsizetype ab = 0) const;
 
 private:
     // All keys of one field in one block, so comparing touches little memory.

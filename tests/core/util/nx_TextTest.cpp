@@ -310,12 +310,43 @@ QStringList einfacheZufallsTexte(int anzahl, quint32 saat)
 
 } // namespace
 
+// Every text of at most two characters from printable ASCII, umlauts and ß: each pair of
+// characters meets once, the rewritten pairs ("a1", "a2") beside everything else.
+QStringList alleKurzenTexte()
+{
+    QString zeichen;
+    for (char16_t c = 0x20; c < 0x7F; ++c)
+        zeichen += QChar(c);
+    zeichen += q("äöüÄÖÜßẞ");
+    QStringList t{QString()};
+    for (const QChar a : zeichen) {
+        t << QString(a);
+        for (const QChar b : zeichen)
+            t << QString(a) + b;
+    }
+    return t;
+}
+
+struct EinfacheTexteFall
+{
+    const char *name;
+    QStringList (*texte)();
+};
+
+void PrintTo(const EinfacheTexteFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
+class SchnelleSchluessel : public ::testing::TestWithParam<EinfacheTexteFall>
+{};
+
 // The cheap keys of texts made of simple characters order exactly as the collator's keys
 // and nxTextVergleich: pair by pair and as a whole sort, ties (letter case) included.
-TEST(SchnelleSchluessel, OrdnenGenauWieDerKollator)
+TEST_P(SchnelleSchluessel, OrdnenGenauWieDerKollator)
 {
     ASSERT_TRUE(nxTextSchnellVorbereiten());
-    const QStringList t = einfacheZufallsTexte(3000, 20261210);
+    const QStringList t = GetParam().texte();
     std::vector<QByteArray> utf8;
     for (const QString &x : t)
         utf8.push_back(x.toUtf8());
@@ -343,6 +374,11 @@ TEST(SchnelleSchluessel, OrdnenGenauWieDerKollator)
     EXPECT_EQ(nxFeldSortieren(einfach), p);
     EXPECT_EQ(nxFeldSortieren(text), p);
 }
+
+INSTANTIATE_TEST_SUITE_P(Texte, SchnelleSchluessel,
+                         ::testing::Values(EinfacheTexteFall{"Zufall", [] { return einfacheZufallsTexte(3000, 20261210); }},
+                                           EinfacheTexteFall{"AlleBisZweiZeichen", alleKurzenTexte}),
+                         [](const ::testing::TestParamInfo<EinfacheTexteFall> &i) { return std::string(i.param.name); });
 
 struct FremderTextFall
 {
@@ -396,7 +432,7 @@ INSTANTIATE_TEST_SUITE_P(NichtEinfach, FremderText,
                          [](const ::testing::TestParamInfo<FremderTextFall> &i) { return std::string(i.param.name); });
 
 // Bytes that are not UTF-8 (or not simple characters) never take the cheap way.
-TEST(SchnelleSchluessel, NurGueltigesUtf8)
+TEST(SchnelleSchluesselUtf8, NurGueltigesUtf8)
 {
     ASSERT_TRUE(nxTextSchnellVorbereiten());
     const std::vector<QByteArray> faelle{"\xC3", "a\xC3(", "\xC3\xA4\xA4", "\xE1\xBA", "\xE1\xBA\x9F", "\xFF", "\xC0\xA1",

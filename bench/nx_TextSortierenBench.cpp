@@ -5,10 +5,18 @@
 //
 // "Sortieren" includes computing the keys; "NurSchluessel" only computes them;
 // "NurVergleich" sorts keys made beforehand; "ZeitTexte" sorts 300,000 time texts by bytes;
+// the "kollator:1" variants hold one further name ("Café") that the cheap keys do not
+// cover, so the whole field takes the collator's keys: the cost before the cheap keys.
+// "Auswahl" sorts a selection list of the names by "Name.Format" (natural keys from the
+// stored cells), likewise with and without that one name. "Einrichten" opens the collator
+// and finds the characters the cheap keys cover, in a new thread each time (done once
+// per thread, once it has keyed some thousand texts);
 // "SortMinusF" is the wall time of the external `sort -f` process (reading and writing
 // its files included), in the locale the benchmark runs in; its counter sort_cpu_ms is the
 // CPU time of those processes.
 
+#include "core/selection/sub_Auswahl.h"
+#include "core/selection/sub_Sortieren.h"
 #include "core/util/nx_Text.h"
 
 #include <QElapsedTimer>
@@ -20,6 +28,8 @@
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
+
+#include <thread>
 
 using namespace rinolux;
 
@@ -57,39 +67,87 @@ const TextFeld &namen()
     return feld;
 }
 
+// The names, with "Café" at the end when the field is to take the collator's keys.
+const TextFeld &feld(bool kollator)
+{
+    static const TextFeld mitFremdem = [] {
+        TextFeld f = namen();
+        f.append(QStringLiteral("Caf\u00e9"));
+        return f;
+    }();
+    return kollator ? mitFremdem : namen();
+}
+
+int anzahl(const TextFeld &f)
+{
+    return int(f.size() - 1);
+}
+
 void Sortieren(benchmark::State &state)
 {
-    const TextFeld &f = namen();
+    const TextFeld &f = feld(state.range(0) != 0);
     for (auto _ : state) {
         auto p = nxFeldSortieren(f);
         benchmark::DoNotOptimize(p);
     }
-    state.SetItemsProcessed(state.iterations() * kAnzahl);
+    state.SetItemsProcessed(state.iterations() * anzahl(f));
 }
-BENCHMARK(Sortieren)->Unit(benchmark::kMillisecond);
+BENCHMARK(Sortieren)->ArgName("kollator")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void NurSchluessel(benchmark::State &state)
 {
-    const TextFeld &f = namen();
+    const TextFeld &f = feld(state.range(0) != 0);
     for (auto _ : state) {
-        SortSchluessel s(kAnzahl);
+        SortSchluessel s(anzahl(f));
         s.textFeld([&f](int i) { return f.at(i); });
         benchmark::DoNotOptimize(s);
     }
 }
-BENCHMARK(NurSchluessel)->Unit(benchmark::kMillisecond);
+BENCHMARK(NurSchluessel)->ArgName("kollator")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void NurVergleich(benchmark::State &state)
 {
-    const TextFeld &f = namen();
-    SortSchluessel s(kAnzahl);
+    const TextFeld &f = feld(state.range(0) != 0);
+    SortSchluessel s(anzahl(f));
     s.textFeld([&f](int i) { return f.at(i); });
     for (auto _ : state) {
         auto p = nxFeldSortieren(s);
         benchmark::DoNotOptimize(p);
     }
 }
-BENCHMARK(NurVergleich)->Unit(benchmark::kMillisecond);
+BENCHMARK(NurVergleich)->ArgName("kollator")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void Auswahl(benchmark::State &state)
+{
+    const TextFeld &f = feld(state.range(0) != 0);
+    ListenDaten l;
+    nxAuswahlListeVorbereiten(l);
+    for (int i = 1; i <= anzahl(f); ++i) {
+        const int z = l.ZeilenAnhaengen(1);
+        l.ZelleSetzen(z, AZelle::Pfad, QStringLiteral("/home/benutzer/Bilder/"));
+        l.ZelleSetzen(z, AZelle::Name, f.at(i));
+    }
+    for (auto _ : state) {
+        if (!nxAuswahlSortieren(l, 3, false, {}, nullptr))
+            state.SkipWithError("sort stopped");
+        state.PauseTiming();
+        l.ReihenfolgeIdentitaet();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(Auswahl)->ArgName("kollator")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void Einrichten(benchmark::State &state)
+{
+    for (auto _ : state) {
+        bool bereit = false;
+        std::thread t([&bereit] { bereit = nxTextSchnellVorbereiten(); });
+        t.join();
+        if (!bereit)
+            state.SkipWithError("no cheap keys");
+    }
+}
+BENCHMARK(Einrichten)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // Time texts sort as plain bytes (the selection list's time columns).
 void ZeitTexte(benchmark::State &state)

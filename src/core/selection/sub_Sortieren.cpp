@@ -9,6 +9,7 @@
 #include "core/util/nx_ZeichenEinfach.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace rinolux {
 
@@ -100,6 +101,65 @@ bool bytesOrdnung(QChar code)
 {
     return code == u'V' || code == u'H' || code == u'Ä' || code == u'Z' || code == u'1' || code == u'2'
            || code == u'3' || code == u'6';
+}
+
+// The cell whose natural key is the key text of a code; -1 for the other codes.
+int natuerlicheZelle(QChar code)
+{
+    switch (code.unicode()) {
+    case u'P':
+        return AZelle::Pfad;
+    case u'N':
+        return AZelle::Name;
+    case u'F':
+        return AZelle::Format;
+    case u'B':
+        return AZelle::Bytes;
+    default:
+        return -1;
+    }
+}
+
+// nxNatuerlicherSchluessel on UTF-8 bytes, appended to aus. Digits are single bytes that
+// are never part of a longer sequence, so for valid UTF-8 this is the UTF-8 form of the
+// natural key of the decoded text.
+void natuerlichUtf8Anhaengen(QByteArrayView text, QByteArray &aus)
+{
+    auto istZiffer = [](char c) { return c >= '0' && c <= '9'; };
+    // A lone digit grows the most: "5" -> "0015000". Runs of 1000 digits and more write
+    // their length with its own digits, which the digits themselves more than cover.
+    const qsizetype alt = aus.size();
+    aus.resize(alt + 7 * text.size());
+    char *p = aus.data() + alt;
+    auto drei = [&p](qsizetype n) {
+        if (n >= 1000) {
+            const QByteArray zahl = QByteArray::number(n);
+            p = std::copy(zahl.cbegin(), zahl.cend(), p);
+            return;
+        }
+        *p++ = char('0' + n / 100);
+        *p++ = char('0' + n / 10 % 10);
+        *p++ = char('0' + n % 10);
+    };
+    const char *q = text.data();
+    const char *const ende = q + text.size();
+    while (q < ende) {
+        if (!istZiffer(*q)) {
+            *p++ = *q++;
+            continue;
+        }
+        const char *lauf = q;
+        while (lauf < ende && istZiffer(*lauf))
+            ++lauf;
+        const char *ziffern = q;
+        while (ziffern < lauf && *ziffern == '0')
+            ++ziffern;
+        drei(lauf - ziffern);
+        p = std::copy(ziffern, lauf, p);
+        drei(ziffern - q);
+        q = lauf;
+    }
+    aus.resize(p - aus.constData());
 }
 
 } // namespace
@@ -201,27 +261,62 @@ bool nxAuswahlSortieren(ListenDaten &liste, int wahl, bool escErlaubt, const std
                 continue;
             }
 
-            std::vector<QString> schluessel(size_t(m) + 1);
-            for (int i = 1; i <= m; ++i)
-                schluessel[size_t(i)] = nxSortSchluesselText(liste, ord[size_t(von + i - 1)], code);
-
-            // One key for the whole group (the directory of a listing): nothing to order,
-            // and the stable sort would give the identity anyway.
-            bool alleGleich = true;
-            for (int i = 2; i <= m && alleGleich; ++i)
-                alleGleich = schluessel[size_t(i)] == schluessel[1];
-            if (alleGleich) {
-                if (umgekehrt && code != u'V')
-                    std::reverse(ord.begin() + von, ord.begin() + von + m);
-                naechste.push_back({von, von + m - 1});
-                continue;
+            SortSchluessel s(m);
+            std::vector<QString> schluessel;
+            // The natural key of a cell the quick way: built from the stored UTF-8, without
+            // texts. It is taken only when every key is made of simple characters, which
+            // also means valid UTF-8, so that comparing the bytes is comparing the texts.
+            QByteArray nat;
+            std::vector<qsizetype> natAnfang;
+            bool schnell = false;
+            if (const int zelle = natuerlicheZelle(code); zelle >= 0) {
+                auto bytes = [&](int i) { return liste.ZelleUtf8(ord[size_t(von + i - 1)], zelle); };
+                // Equal cells give equal keys: nothing to order (see below).
+                const QByteArrayView erste = bytes(1);
+                bool gleicheZellen = true;
+                for (int i = 2; i <= m && gleicheZellen; ++i)
+                    gleicheZellen = bytes(i) == erste;
+                if (gleicheZellen) {
+                    if (umgekehrt)
+                        std::reverse(ord.begin() + von, ord.begin() + von + m);
+                    naechste.push_back({von, von + m - 1});
+                    continue;
+                }
+                nat.reserve(qsizetype(m) * (erste.size() + 8));
+                natAnfang.reserve(size_t(m) + 1);
+                natAnfang.push_back(0);
+                for (int i = 1; i <= m; ++i) {
+                    natuerlichUtf8Anhaengen(bytes(i), nat);
+                    natAnfang.push_back(nat.size());
+                }
+                schnell = s.textFeldEinfach([&](int i) {
+                    return QByteArrayView(nat).sliced(natAnfang[size_t(i - 1)],
+                                                      natAnfang[size_t(i)] - natAnfang[size_t(i - 1)]);
+                });
             }
 
-            SortSchluessel s(m);
-            if (bytesOrdnung(code))
-                s.bytesFeld([&](int i) { return schluessel[size_t(i)].toUtf8(); });
-            else
-                s.textFeld([&](int i) { return schluessel[size_t(i)]; });
+            if (!schnell) {
+                schluessel.resize(size_t(m) + 1);
+                for (int i = 1; i <= m; ++i)
+                    schluessel[size_t(i)] = nxSortSchluesselText(liste, ord[size_t(von + i - 1)], code);
+
+                // One key for the whole group (the directory of a listing): nothing to order,
+                // and the stable sort would give the identity anyway.
+                bool alleGleich = true;
+                for (int i = 2; i <= m && alleGleich; ++i)
+                    alleGleich = schluessel[size_t(i)] == schluessel[1];
+                if (alleGleich) {
+                    if (umgekehrt && code != u'V')
+                        std::reverse(ord.begin() + von, ord.begin() + von + m);
+                    naechste.push_back({von, von + m - 1});
+                    continue;
+                }
+
+                if (bytesOrdnung(code))
+                    s.bytesFeld([&](int i) { return schluessel[size_t(i)].toUtf8(); });
+                else
+                    s.textFeld([&](int i) { return schluessel[size_t(i)]; });
+            }
             std::optional<Permutation> perm = nxFeldSortieren(s, escErlaubt ? fort : nullptr);
             if (!perm)
                 return false;
@@ -229,20 +324,26 @@ bool nxAuswahlSortieren(ListenDaten &liste, int wahl, bool escErlaubt, const std
                 std::reverse(perm->begin() + 1, perm->end());
 
             std::vector<int> neu(static_cast<size_t>(m));
-            std::vector<QString> neuSchluessel(static_cast<size_t>(m));
-            for (int i = 1; i <= m; ++i) {
+            for (int i = 1; i <= m; ++i)
                 neu[size_t(i - 1)] = ord[size_t(von + (*perm)[size_t(i)] - 1)];
-                neuSchluessel[size_t(i - 1)] = std::move(schluessel[size_t((*perm)[size_t(i)])]);
-            }
             std::copy(neu.begin(), neu.end(), ord.begin() + von);
 
-            // Runs of byte-equal keys go on to the next key.
-            for (int a = 0; a < m;) {
+            // Runs of byte-equal keys go on to the next key (a and b: numbers before the sort).
+            auto gleich = [&](int a, int b) {
+                if (!schnell)
+                    return schluessel[size_t(a)] == schluessel[size_t(b)];
+                const qsizetype la = natAnfang[size_t(a)] - natAnfang[size_t(a - 1)];
+                return la == natAnfang[size_t(b)] - natAnfang[size_t(b - 1)]
+                       && std::memcmp(nat.constData() + natAnfang[size_t(a - 1)],
+                                      nat.constData() + natAnfang[size_t(b - 1)], size_t(la))
+                              == 0;
+            };
+            for (int a = 1; a <= m;) {
                 int b = a + 1;
-                while (b < m && neuSchluessel[size_t(b)] == neuSchluessel[size_t(a)])
+                while (b <= m && gleich((*perm)[size_t(b)], (*perm)[size_t(a)]))
                     ++b;
                 if (b - a >= 2)
-                    naechste.push_back({von + a, von + b - 1});
+                    naechste.push_back({von + a - 1, von + b - 2});
                 a = b;
             }
 

@@ -3,16 +3,240 @@
 #include "core/shell/Fortschritt.h"
 
 #include <unicode/ucol.h>
+#include <unicode/uset.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <optional>
 
 namespace rinolux {
 
 namespace {
 
+// The system's own rewriting: an umlaut becomes a letter of its own right after its plain
+// vowel, "ß" one right after "s", and the hyphen a character just before "+". It is applied
+// to every text, not only when a pair holds a trigger: inserting the same mark after the
+// same letter in both texts does not change their order, and a rewriting that depends
+// only on the text itself gives keys, a total order and so a consistent sort.
+QString umschreiben(const QString &text)
+{
+    // Letter case does not matter to the collator, so only the letters that are rewritten
+    // are folded (to the lower-case results the rewriting asks for).
+    QString r;
+    r.reserve(text.size() + text.size() / 2 + 2);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u's': case u'S': r += u"s1"; break;
+        case u'ß': case u'ẞ': r += u"s2"; break;
+        case u'a': case u'A': r += u"a1"; break;
+        case u'ä': case u'Ä': r += u"a2"; break;
+        case u'o': case u'O': r += u"o1"; break;
+        case u'ö': case u'Ö': r += u"o2"; break;
+        case u'u': case u'U': r += u"u1"; break;
+        case u'ü': case u'Ü': r += u"u2"; break;
+        case u'+': r += u"+2"; break;
+        case u'-': r += u"+1"; break;
+        default: r += c; break;
+        }
+    }
+    return r;
+}
+
+// Quick keys. At the collator's settings (secondary strength, punctuation not ignorable,
+// digits one by one) texts of "simple" characters - each one collation element with a
+// non-zero primary weight and the common secondary weight, and none part of a contraction
+// or context made only of simple characters - order as the sequences of their primary
+// weights, a prefix first: the secondary level then only counts the characters, which the
+// primary level has settled already. So such a text's key can be its characters' ranks
+// among those primary weights. Which characters are simple is read from the collator
+// itself, so other collation data can only make the set smaller.
+//
+// The rewriting turns some characters into pairs ("a" -> "a1", "ä" -> "a2"). A pair's first
+// character never stands alone in a rewritten text, so each pair can be one symbol ranked
+// by both of its ranks without changing any comparison: one byte per source character.
+struct EinfacheRaenge
+{
+    // For each code point below 0x100: the rank of its rewriting; 0 when not simple.
+    std::array<quint8, 256> latin{};
+    quint8 grossesEszett = 0; // U+1E9E
+
+    quint8 rang(char16_t c) const { return c < 0x100 ? latin[c] : (c == 0x1E9E ? grossesEszett : 0); }
+};
+
+// The primary weight of a single character from its sort key: primary bytes, the level
+// separator 01, the one byte of a single common secondary (05) and the closing 00. Anything
+// else gives 0: no primary (an ignorable control character), another secondary, or an
+// expansion - every element with a primary has a secondary too, so two of them would show
+// as two secondaries (06, the count of a run of common ones).
+quint32 einfachesPrimaergewicht(const UCollator *c, UChar zeichen)
+{
+    uint8_t k[32];
+    const int32_t n = ucol_getSortKey(c, &zeichen, 1, k, int32_t(sizeof k));
+    if (n < 4 || n > int32_t(sizeof k))
+        return 0;
+    int32_t i = 0;
+    quint32 p = 0;
+    while (i < n && k[i] > 0x01) {
+        if (i == 4)
+            return 0;
+        p |= quint32(k[i]) << (24 - 8 * i);
+        ++i;
+    }
+    if (i == 0 || n != i + 3 || k[i] != 0x01 || k[i + 1] != 0x05 || k[i + 2] != 0x00)
+        return 0;
+    return p;
+}
+
+EinfacheRaenge einfacheRaengeErmitteln(const UCollator *c, UErrorCode &status)
+{
+    // Candidates: printable ASCII, which the rewriting below produces for the umlauts too.
+    std::array<quint32, 128> primaer{};
+    for (char16_t z = 0x20; z < 0x7F; ++z)
+        primaer[z] = einfachesPrimaergewicht(c, z);
+
+    // Contractions and contexts (prefixes included) are not visible in single keys: they
+    // are listed. Listing them is the costly part (tens of millions of instructions, mostly
+    // in the set that collects them), which is why this is only done when it pays.
+    USet *kontraktionen = uset_openEmpty();
+    ucol_getContractionsAndExpansions(c, kontraktionen, nullptr, true, &status);
+    auto aussortieren = [&](const USet *menge) {
+        for (int32_t k = 0; k < uset_getItemCount(menge); ++k) {
+            UChar32 von = 0, bis = 0;
+            UChar text[64];
+            UErrorCode s = U_ZERO_ERROR;
+            const int32_t laenge = uset_getItem(menge, k, &von, &bis, text, int32_t(std::size(text)), &s);
+            if (laenge == 0) {
+                for (UChar32 z = std::max<UChar32>(von, 0); z <= std::min<UChar32>(bis, 0x7F); ++z)
+                    primaer[size_t(z)] = 0;
+                continue;
+            }
+            // A string too long for the buffer cannot be checked: every candidate it may
+            // hold is dropped.
+            const int32_t bekannt = U_FAILURE(s) ? 0 : laenge;
+            bool nurEinfache = true;
+            for (int32_t j = 0; j < bekannt && nurEinfache; ++j)
+                nurEinfache = text[j] < 0x80 && primaer[text[j]] != 0;
+            if (U_FAILURE(s))
+                primaer.fill(0);
+            else if (nurEinfache)
+                for (int32_t j = 0; j < laenge; ++j)
+                    primaer[text[j]] = 0;
+        }
+    };
+    if (U_SUCCESS(status))
+        aussortieren(kontraktionen);
+    uset_close(kontraktionen);
+    EinfacheRaenge r;
+    if (U_FAILURE(status))
+        return r;
+
+    // Equal primary weights (a letter and its capital) get one rank.
+    std::vector<quint32> gewichte;
+    for (const quint32 p : primaer)
+        if (p != 0)
+            gewichte.push_back(p);
+    std::sort(gewichte.begin(), gewichte.end());
+    gewichte.erase(std::unique(gewichte.begin(), gewichte.end()), gewichte.end());
+    auto rang = [&](QChar z) -> quint16 {
+        if (z.unicode() >= 0x80 || primaer[z.unicode()] == 0)
+            return 0;
+        return quint16(std::lower_bound(gewichte.begin(), gewichte.end(), primaer[z.unicode()]) - gewichte.begin() + 1);
+    };
+    // The rewriting is made character by character, so a character's key is that of its
+    // rewriting: one or two ranks, the second 0 when there is none.
+    constexpr int kLatin = 256;
+    constexpr int kGrossesEszett = kLatin;
+    std::array<std::pair<quint16, quint16>, kLatin + 1> paar{};
+    for (int z = 0; z <= kLatin; ++z) {
+        const QString neu = umschreiben(QString(QChar(z == kGrossesEszett ? char16_t(0x1E9E) : char16_t(z))));
+        if (neu.isEmpty() || neu.size() > 2)
+            continue;
+        const quint16 erster = rang(neu.at(0));
+        const quint16 zweiter = neu.size() == 2 ? rang(neu.at(1)) : quint16(0);
+        if (erster != 0 && (neu.size() == 1 || zweiter != 0))
+            paar[size_t(z)] = {erster, zweiter};
+    }
+    // A rank that starts a pair must not stand alone anywhere (it does not: the rewriting
+    // leaves no plain "a" behind); a character that would is left to the collator.
+    std::vector<quint16> paarAnfang;
+    for (const auto &[erster, zweiter] : paar)
+        if (zweiter != 0)
+            paarAnfang.push_back(erster);
+    for (auto &[erster, zweiter] : paar)
+        if (zweiter == 0 && std::find(paarAnfang.begin(), paarAnfang.end(), erster) != paarAnfang.end())
+            erster = 0;
+    std::vector<std::pair<quint16, quint16>> symbole;
+    for (const auto &x : paar)
+        if (x.first != 0)
+            symbole.push_back(x);
+    std::sort(symbole.begin(), symbole.end());
+    symbole.erase(std::unique(symbole.begin(), symbole.end()), symbole.end());
+    if (symbole.size() > 255)
+        return r;
+    for (int z = 0; z <= kLatin; ++z) {
+        if (paar[size_t(z)].first == 0)
+            continue;
+        const auto nr = quint8(std::lower_bound(symbole.begin(), symbole.end(), paar[size_t(z)]) - symbole.begin() + 1);
+        if (z == kGrossesEszett)
+            r.grossesEszett = nr;
+        else
+            r.latin[size_t(z)] = nr;
+    }
+    return r;
+}
+
+// Appends the quick key of a text given by its UTF-16 units or its UTF-8 bytes at ziel's
+// end; false (and ziel as it was) when a character is not simple.
+bool einfachAnhaengen(const EinfacheRaenge &r, QStringView text, QByteArray &ziel)
+{
+    const qsizetype alt = ziel.size();
+    ziel.resize(alt + text.size());
+    auto *p = reinterpret_cast<uchar *>(ziel.data() + alt);
+    for (const QChar z : text) {
+        const quint8 w = r.rang(z.unicode());
+        if (w == 0) {
+            ziel.resize(alt);
+            return false;
+        }
+        *p++ = w;
+    }
+    ziel.resize(p - reinterpret_cast<uchar *>(ziel.data()));
+    return true;
+}
+
+bool einfachAnhaengen(const EinfacheRaenge &r, QByteArrayView utf8, QByteArray &ziel)
+{
+    const qsizetype alt = ziel.size();
+    ziel.resize(alt + utf8.size());
+    auto *p = reinterpret_cast<uchar *>(ziel.data() + alt);
+    const auto *q = reinterpret_cast<const uchar *>(utf8.data());
+    const auto *ende = q + utf8.size();
+    while (q < ende) {
+        quint8 w = 0;
+        const uchar b = *q;
+        if (b < 0x80) {
+            w = r.latin[b];
+            ++q;
+        } else if ((b == 0xC2 || b == 0xC3) && ende - q >= 2 && (q[1] & 0xC0) == 0x80) {
+            w = r.latin[((b & 0x1F) << 6) | (q[1] & 0x3F)];
+            q += 2;
+        } else if (b == 0xE1 && ende - q >= 3 && q[1] == 0xBA && q[2] == 0x9E) {
+            w = r.grossesEszett;
+            q += 3;
+        }
+        if (w == 0) {
+            ziel.resize(alt);
+            return false;
+        }
+        *p++ = w;
+    }
+    ziel.resize(p - reinterpret_cast<uchar *>(ziel.data()));
+    return true;
+}
+
 // The only collator of the system: German, letter case ignored (secondary strength: accents
-// count, case does not), punctuation not skipped (the rewriting below makes the hyphen
+// count, case does not), punctuation not skipped (the rewriting above makes the hyphen
 // count), digits one by one. These are the settings a case-insensitive German QCollator
 // uses; ICU is called directly because its sort keys are plain bytes that can be stored
 // in one block and compared without further calls, which keeps large sorts fast.
@@ -76,6 +300,27 @@ public:
         }
     }
 
+    // The simple characters, found once this thread has asked for keys of enough texts
+    // (anzahl more now) that finding them costs less than the collator keys it saves;
+    // nullptr before that and without collation data.
+    const EinfacheRaenge *einfach(qint64 anzahl) const
+    {
+        if (!m_einfach && m_c) {
+            m_texte += anzahl;
+            if (m_texte >= kEinfachLohntAb)
+                einfachErmitteln();
+        }
+        return m_einfach ? &*m_einfach : nullptr;
+    }
+
+    void einfachErmitteln() const
+    {
+        if (m_einfach || !m_c)
+            return;
+        UErrorCode status = U_ZERO_ERROR;
+        m_einfach = einfacheRaengeErmitteln(m_c, status);
+    }
+
     int vergleich(const QString &a, const QString &b) const
     {
         if (!m_c) {
@@ -91,42 +336,18 @@ public:
     }
 
 private:
+    // Finding the simple characters costs about as much as 8000 collator keys.
+    static constexpr qint64 kEinfachLohntAb = 8000;
+
     UCollator *m_c = nullptr;
+    mutable qint64 m_texte = 0;
+    mutable std::optional<EinfacheRaenge> m_einfach;
 };
 
 const Kollator &kollator()
 {
     thread_local const Kollator k;
     return k;
-}
-
-// The system's own rewriting: an umlaut becomes a letter of its own right after its plain
-// vowel, "ß" one right after "s", and the hyphen a character just before "+". It is applied
-// to every text, not only when a pair holds a trigger: inserting the same mark after the
-// same letter in both texts does not change their order, and a rewriting that depends
-// only on the text itself gives keys, a total order and so a consistent sort.
-QString umschreiben(const QString &text)
-{
-    // Letter case does not matter to the collator, so only the letters that are rewritten
-    // are folded (to the lower-case results the rewriting asks for).
-    QString r;
-    r.reserve(text.size() + text.size() / 2 + 2);
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u's': case u'S': r += u"s1"; break;
-        case u'ß': case u'ẞ': r += u"s2"; break;
-        case u'a': case u'A': r += u"a1"; break;
-        case u'ä': case u'Ä': r += u"a2"; break;
-        case u'o': case u'O': r += u"o1"; break;
-        case u'ö': case u'Ö': r += u"o2"; break;
-        case u'u': case u'U': r += u"u1"; break;
-        case u'ü': case u'Ü': r += u"u2"; break;
-        case u'+': r += u"+2"; break;
-        case u'-': r += u"+1"; break;
-        default: r += c; break;
-        }
-    }
-    return r;
 }
 
 int vorzeichen(int v)
@@ -149,6 +370,13 @@ int nxTextVergleich(const QString &a, const QString &b)
     return kollator().vergleich(umschreiben(a), umschreiben(b));
 }
 
+bool nxTextSchnellVorbereiten()
+{
+    const Kollator &k = kollator();
+    k.einfachErmitteln();
+    return k.einfach(0) != nullptr;
+}
+
 QByteArray nxTextSchluessel(const QString &text)
 {
     QByteArray k;
@@ -158,34 +386,77 @@ QByteArray nxTextSchluessel(const QString &text)
 
 SortSchluessel::SortSchluessel(int anzahl) : m_anzahl(std::max(anzahl, 0)) {}
 
-void SortSchluessel::textFeld(const std::function<QString(int)> &text)
+namespace {
+
+// Neighbours often share a text (the directory of a listing): its key is copied, not
+// computed again. anhaengen(i, bytes) appends the key of text i or returns false.
+template <typename Text, typename Anhaengen>
+bool schluesselBlock(int anzahl, const Text &text, Anhaengen anhaengen, QByteArray &bytes,
+                     std::vector<qsizetype> &anfang)
 {
-    BytesFeld f;
-    f.anfang.reserve(size_t(m_anzahl) + 1);
-    f.anfang.push_back(0);
-    f.bytes.reserve(qsizetype(m_anzahl) * 48);
-    const Kollator &k = kollator();
-    // Neighbours often share a text (the directory of a listing): its key is copied, not
-    // computed again.
-    QString letzterText;
+    anfang.reserve(size_t(anzahl) + 1);
+    anfang.push_back(0);
+    decltype(text(1)) letzterText{};
     qsizetype letzterAnfang = -1;
-    for (int i = 1; i <= m_anzahl; ++i) {
-        const QString t = text(i);
+    for (int i = 1; i <= anzahl; ++i) {
+        const auto t = text(i);
         if (letzterAnfang >= 0 && t == letzterText) {
-            const qsizetype laenge = f.bytes.size() - letzterAnfang;
-            const qsizetype anfang = f.bytes.size();
-            f.bytes.resize(anfang + laenge);
-            std::memcpy(f.bytes.data() + anfang, f.bytes.constData() + letzterAnfang, size_t(laenge));
-            letzterAnfang = anfang;
+            const qsizetype laenge = bytes.size() - letzterAnfang;
+            const qsizetype neu = bytes.size();
+            bytes.resize(neu + laenge);
+            std::memcpy(bytes.data() + neu, bytes.constData() + letzterAnfang, size_t(laenge));
+            letzterAnfang = neu;
         } else {
-            letzterAnfang = f.bytes.size();
-            k.schluesselAnhaengen(umschreiben(t), f.bytes);
+            letzterAnfang = bytes.size();
+            if (!anhaengen(t, bytes))
+                return false;
             letzterText = t;
         }
-        f.anfang.push_back(f.bytes.size());
+        anfang.push_back(bytes.size());
     }
-    f.bytes.squeeze();
+    bytes.squeeze();
+    return true;
+}
+
+} // namespace
+
+void SortSchluessel::textFeld(const std::function<QString(int)> &text)
+{
+    const Kollator &k = kollator();
+    const EinfacheRaenge *einfach = k.einfach(m_anzahl);
+    // A quick key and a collator key do not compare with each other, so one text that is
+    // not simple sends the whole field the collator's way.
+    BytesFeld f;
+    f.bytes.reserve(qsizetype(m_anzahl) * 24);
+    if (!einfach
+        || !schluesselBlock(m_anzahl, text,
+                            [einfach](const QString &t, QByteArray &z) { return einfachAnhaengen(*einfach, t, z); },
+                            f.bytes, f.anfang)) {
+        f = BytesFeld{};
+        f.bytes.reserve(qsizetype(m_anzahl) * 48);
+        schluesselBlock(m_anzahl, text,
+                        [&k](const QString &t, QByteArray &z) {
+                            k.schluesselAnhaengen(umschreiben(t), z);
+                            return true;
+                        },
+                        f.bytes, f.anfang);
+    }
     m_felder.emplace_back(std::move(f));
+}
+
+bool SortSchluessel::textFeldEinfach(const std::function<QByteArrayView(int)> &utf8)
+{
+    const EinfacheRaenge *einfach = kollator().einfach(m_anzahl);
+    if (!einfach)
+        return false;
+    BytesFeld f;
+    f.bytes.reserve(qsizetype(m_anzahl) * 24);
+    if (!schluesselBlock(m_anzahl, utf8,
+                         [einfach](QByteArrayView t, QByteArray &z) { return einfachAnhaengen(*einfach, t, z); },
+                         f.bytes, f.anfang))
+        return false;
+    m_felder.emplace_back(std::move(f));
+    return true;
 }
 
 void SortSchluessel::bytesFeld(const std::function<QByteArray(int)> &bytes)
@@ -228,7 +499,7 @@ int SortSchluessel::vergleich(int a, int b) const
     return 0;
 }
 
-quint64 SortSchluessel::praefix(int i) const
+quint64 SortSchluessel::praefix(int i, qsizetype ab) const
 {
     if (m_felder.empty())
         return 0;
@@ -236,7 +507,7 @@ quint64 SortSchluessel::praefix(int i) const
     if (const auto *by = std::get_if<BytesFeld>(&f)) {
         // Big-endian and padded with zero bytes: a shorter key that is a prefix of a longer
         // one never gets the larger number, so differing prefixes order as the keys do.
-        const qsizetype a0 = by->anfang[size_t(i - 1)], a1 = by->anfang[size_t(i)];
+        const qsizetype a0 = by->anfang[size_t(i - 1)] + ab, a1 = by->anfang[size_t(i)];
         quint64 p = 0;
         for (qsizetype k = 0; k < 8; ++k) {
             p <<= 8;
@@ -245,19 +516,23 @@ quint64 SortSchluessel::praefix(int i) const
         }
         return p;
     }
+    if (ab > 0)
+        return 0;
     return quint64(std::get<std::vector<qint64>>(f)[size_t(i - 1)]) ^ (quint64(1) << 63);
 }
 
 namespace {
 
+// Two prefixes: names of one folder often share their first 8 key bytes ("Urlaub 2024-").
 struct Eintrag
 {
     quint64 praefix;
+    quint64 praefix2;
     int nr;
 };
 
 // Bottom-up merge sort of the element numbers: stable, n log n comparisons. Each entry
-// carries the first 8 key bytes, so most comparisons never leave the entry array. The
+// carries the first 16 key bytes, so most comparisons never leave the entry array. The
 // merge passes give a natural place to look at the cancel flag between small pieces of work.
 class Sortierer final
 {
@@ -314,6 +589,8 @@ private:
     {
         if (x.praefix != y.praefix)
             return x.praefix < y.praefix ? -1 : 1;
+        if (x.praefix2 != y.praefix2)
+            return x.praefix2 < y.praefix2 ? -1 : 1;
         return m_s.vergleich(x.nr, y.nr);
     }
 
@@ -376,7 +653,7 @@ std::optional<Permutation> nxFeldSortieren(const SortSchluessel &schluessel, For
     std::vector<Eintrag> reihe;
     reihe.reserve(size_t(n));
     for (int i = 1; i <= n; ++i)
-        reihe.push_back({schluessel.praefix(i), i});
+        reihe.push_back({schluessel.praefix(i), schluessel.praefix(i, 8), i});
     Sortierer sortierer(schluessel, fort);
     if (!sortierer.sortieren(reihe))
         return std::nullopt;

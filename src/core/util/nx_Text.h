@@ -27,6 +27,7 @@
 #include "core/util/nx_DateiText.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -45,6 +46,10 @@ using Permutation = std::vector<int>;
 int nxTextVergleich(const QString &a, const QString &b);
 // Key of a text: comparing two keys as plain bytes gives the sign of nxTextVergleich.
 QByteArray nxTextSchluessel(const QString &text);
+// Sort fields of texts made of simple characters get cheap keys, once the thread has sorted
+// some thousand texts (before that the collator's keys cost less than setting them up).
+// This sets them up at once; false when they are not available (no collation data).
+bool nxTextSchnellVorbereiten();
 
 // Precomputed sort keys of elements 1..n, compared field by field.
 class SortSchluessel final
@@ -55,6 +60,12 @@ public:
     int anzahl() const { return m_anzahl; }
 
     void textFeld(const std::function<QString(int)> &text);      // text order
+    // Text order over texts held as UTF-8, for callers that have them so: only when the
+    // cheap keys are available (see nxTextSchnellVorbereiten) and every text is made of
+    // printable ASCII characters, German umlauts and "ß" (in practice; the collator decides
+    // which characters qualify) is the field added, with cheap keys, and the result true.
+    // Otherwise nothing is added and the caller takes textFeld.
+    bool textFeldEinfach(const std::function<QByteArrayView(int)> &utf8);
     void bytesFeld(const std::function<QByteArray(int)> &bytes); // plain byte order
     void zahlFeld(const std::function<qint64(int)> &zahl);       // by value
 
@@ -62,8 +73,9 @@ public:
     int vergleich(int a, int b) const;
 
     // The first 8 bytes of element i's first key (a number: its value), for quick
-    // comparisons: when the prefixes of a and b differ, they decide.
-    quint64 praefix(int i) const;
+    // comparisons: when the prefixes of a and b differ, they decide. With ab = 8 the next
+    // 8 bytes (0 for a number), which decide when the first ones are equal and these differ.
+    quint64 praefix(int i, qsizetype ab = 0) const;
 
 private:
     // All keys of one field in one block, so comparing touches little memory.

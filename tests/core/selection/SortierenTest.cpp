@@ -1,10 +1,14 @@
 #include "core/selection/sub_Auswahl.h"
 #include "core/selection/sub_Sortieren.h"
 #include "core/shell/Fortschritt.h"
+#include "core/util/nx_Text.h"
 
+#include <QRandomGenerator>
 #include <QStringList>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace rinolux;
 
@@ -167,3 +171,105 @@ TEST(Sortieren, AbbruchDerFortschrittsanzeigeNurWennErlaubt)
     AbbruchBeiSchritt g(1);
     EXPECT_TRUE(nxAuswahlSortieren(l, 1, false, {}, &g));
 }
+
+namespace {
+
+// The chain's text keys the collator's way on the key texts, each key ordering only the
+// runs of equal key texts the one before left: the order every other way must give.
+QStringList referenzFolge(const ListenDaten &l, int wahl)
+{
+    const QString kette = nxSortKette(wahl).mid(1); // all entries are files: "V" does nothing
+    const bool umgekehrt = wahl % 2 == 0;
+    std::vector<int> ord;
+    for (int z = 1; z <= l.Anzahl(); ++z)
+        ord.push_back(z);
+    std::vector<std::pair<int, int>> gruppen{{0, l.Anzahl()}};
+    for (const QChar code : kette) {
+        std::vector<std::pair<int, int>> naechste;
+        for (const auto &[von, bis] : gruppen) {
+            auto text = [&](int zeile) { return nxSortSchluesselText(l, zeile, code); };
+            std::stable_sort(ord.begin() + von, ord.begin() + bis,
+                             [&](int a, int b) { return nxTextSchluessel(text(a)) < nxTextSchluessel(text(b)); });
+            if (umgekehrt)
+                std::reverse(ord.begin() + von, ord.begin() + bis);
+            for (int a = von; a < bis;) {
+                int b = a + 1;
+                while (b < bis && text(ord[size_t(b)]) == text(ord[size_t(a)]))
+                    ++b;
+                if (b - a >= 2)
+                    naechste.emplace_back(a, b);
+                a = b;
+            }
+        }
+        gruppen = std::move(naechste);
+    }
+    QStringList t;
+    for (const int z : ord)
+        t << l.Zelle(z, AZelle::Pfad) + l.Zelle(z, AZelle::Name);
+    return t;
+}
+
+struct ZufallsListeFall
+{
+    const char *name;
+    QByteArray besondererName; // stored as these bytes in one row; empty: none
+};
+
+void PrintTo(const ZufallsListeFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
+class ZufallsListe : public testing::TestWithParam<ZufallsListeFall>
+{
+};
+
+} // namespace
+
+// Names with umlauts, ß, case variants, hyphens, numbers with and without leading zeros
+// ("a01" and "a1" have different keys), equal in several folders: every name and path
+// chain sorts exactly as the collator orders the key texts, whether the keys are the
+// cheap ones (all names simple) or the collator's (one name that is not).
+TEST_P(ZufallsListe, WieDerKollatorAufDenSchluesseltexten)
+{
+    ASSERT_TRUE(nxTextSchnellVorbereiten());
+    QRandomGenerator zufall(31337);
+    const QString zeichen = QString::fromUtf8("aAbBsSßäÄöÖüoOuU-+ _.");
+    const QStringList pfade = {QStringLiteral("/d/"), QStringLiteral("/D/"), QString::fromUtf8("/ä/x/"),
+                               QStringLiteral("/d1/")};
+    std::vector<Eintrag> e;
+    QStringList namen;
+    for (int i = 0; i < 800; ++i) {
+        QString n;
+        if (!namen.isEmpty() && zufall.bounded(4) == 0) {
+            n = namen[zufall.bounded(int(namen.size()))];
+        } else {
+            const int teile = 1 + zufall.bounded(4);
+            for (int j = 0; j < teile; ++j) {
+                if (zufall.bounded(2))
+                    n += QString(zufall.bounded(3), u'0') + QString::number(zufall.bounded(120));
+                else
+                    n += zeichen[zufall.bounded(int(zeichen.size()))];
+            }
+        }
+        namen << n;
+        e.push_back({pfade[zufall.bounded(int(pfade.size()))], n, zufall.bounded(3000)});
+    }
+    e.push_back({QStringLiteral("/d/"), QStringLiteral("x") + QString(1005, u'7')});
+    ListenDaten l = liste(e);
+    if (!GetParam().besondererName.isEmpty())
+        l.ZelleSetzenUtf8(400, AZelle::Name, GetParam().besondererName);
+
+    // Path + name, name + path, format, bytes (natural keys of the size texts); both ways.
+    for (int wahl = 1; wahl <= 8; ++wahl) {
+        SCOPED_TRACE(wahl);
+        ASSERT_TRUE(nxAuswahlSortieren(l, wahl, false, {}, nullptr));
+        EXPECT_EQ(folge(l), referenzFolge(l, wahl));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Namen, ZufallsListe,
+    testing::Values(ZufallsListeFall{"NurEinfacheZeichen", {}}, ZufallsListeFall{"EinAkzent", "caf\xC3\xA9 01"},
+                    ZufallsListeFall{"UngueltigesUtf8", "a\xC3(01"}, ZufallsListeFall{"Steuerzeichen", "a\tb"}),
+    [](const testing::TestParamInfo<ZufallsListeFall> &i) { return std::string(i.param.name); });

@@ -263,3 +263,191 @@ TEST(TextFeld, ZeilenUndFeld)
 }
 
 } // namespace
+
+namespace {
+
+int vz(int v)
+{
+    return (v > 0) - (v < 0);
+}
+
+// The collator's own order as a sort field: its keys in plain byte order.
+SortSchluessel kollatorFeld(const QStringList &texte)
+{
+    SortSchluessel s(int(texte.size()));
+    s.bytesFeld([&](int i) { return nxTextSchluessel(texte[i - 1]); });
+    return s;
+}
+
+// Random texts of printable ASCII, umlauts and ß; many share a beginning, are prefixes of
+// each other or equal but for letter case, as names in one folder do.
+QStringList einfacheZufallsTexte(int anzahl, quint32 saat)
+{
+    QRandomGenerator zufall(saat);
+    QString zeichen;
+    for (char16_t c = 0x20; c < 0x7F; ++c)
+        zeichen += QChar(c);
+    zeichen += q("äöüÄÖÜßẞ");
+    QStringList t;
+    for (int i = 0; i < anzahl; ++i) {
+        const int art = t.isEmpty() ? 0 : zufall.bounded(5);
+        const QString &frueher = t.isEmpty() ? QString() : t[zufall.bounded(int(t.size()))];
+        QString neu;
+        if (art == 1) {
+            neu = frueher.left(zufall.bounded(int(frueher.size()) + 1));
+        } else if (art == 2) {
+            neu = zufall.bounded(2) ? frueher.toUpper() : frueher;
+        } else {
+            neu = art == 3 ? frueher : QString();
+            const int laenge = zufall.bounded(art == 3 ? 4 : 12);
+            for (int j = 0; j < laenge; ++j)
+                neu += zeichen[zufall.bounded(int(zeichen.size()))];
+        }
+        t << neu;
+    }
+    return t;
+}
+
+} // namespace
+
+// Every text of at most two characters from printable ASCII, umlauts and ß: each pair of
+// characters meets once, the rewritten pairs ("a1", "a2") beside everything else.
+QStringList alleKurzenTexte()
+{
+    QString zeichen;
+    for (char16_t c = 0x20; c < 0x7F; ++c)
+        zeichen += QChar(c);
+    zeichen += q("äöüÄÖÜßẞ");
+    QStringList t{QString()};
+    for (const QChar a : zeichen) {
+        t << QString(a);
+        for (const QChar b : zeichen)
+            t << QString(a) + b;
+    }
+    return t;
+}
+
+struct EinfacheTexteFall
+{
+    const char *name;
+    QStringList (*texte)();
+};
+
+void PrintTo(const EinfacheTexteFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
+class SchnelleSchluessel : public ::testing::TestWithParam<EinfacheTexteFall>
+{};
+
+// The cheap keys of texts made of simple characters order exactly as the collator's keys
+// and nxTextVergleich: pair by pair and as a whole sort, ties (letter case) included.
+TEST_P(SchnelleSchluessel, OrdnenGenauWieDerKollator)
+{
+    ASSERT_TRUE(nxTextSchnellVorbereiten());
+    const QStringList t = GetParam().texte();
+    std::vector<QByteArray> utf8;
+    for (const QString &x : t)
+        utf8.push_back(x.toUtf8());
+    const int n = int(t.size());
+
+    SortSchluessel einfach(n);
+    ASSERT_TRUE(einfach.textFeldEinfach([&](int i) { return QByteArrayView(utf8[size_t(i - 1)]); }));
+    SortSchluessel text(n);
+    text.textFeld([&](int i) { return t[i - 1]; });
+    const SortSchluessel kollator = kollatorFeld(t);
+
+    QRandomGenerator zufall(99);
+    for (int k = 0; k < 20000; ++k) {
+        // Neighbours in the input share beginnings often; random pairs mostly differ early.
+        const int a = 1 + zufall.bounded(n);
+        const int b = k % 2 ? std::min(n, a + 1) : 1 + zufall.bounded(n);
+        const int soll = kollator.vergleich(a, b);
+        ASSERT_EQ(vz(einfach.vergleich(a, b)), soll) << t[a - 1].toStdString() << " / " << t[b - 1].toStdString();
+        ASSERT_EQ(vz(text.vergleich(a, b)), soll) << t[a - 1].toStdString() << " / " << t[b - 1].toStdString();
+        if (k % 10 == 0) {
+            ASSERT_EQ(nxTextVergleich(t[a - 1], t[b - 1]), soll);
+        }
+    }
+    const auto p = nxFeldSortieren(kollator);
+    EXPECT_EQ(nxFeldSortieren(einfach), p);
+    EXPECT_EQ(nxFeldSortieren(text), p);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texte, SchnelleSchluessel,
+                         ::testing::Values(EinfacheTexteFall{"Zufall", [] { return einfacheZufallsTexte(3000, 20261210); }},
+                                           EinfacheTexteFall{"AlleBisZweiZeichen", alleKurzenTexte}),
+                         [](const ::testing::TestParamInfo<EinfacheTexteFall> &i) { return std::string(i.param.name); });
+
+struct FremderTextFall
+{
+    const char *name;
+    const char *text;
+};
+
+void PrintTo(const FremderTextFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
+class FremderText : public ::testing::TestWithParam<FremderTextFall>
+{};
+
+// One text the cheap keys do not cover sends the whole field the collator's way: the
+// order stays exactly the collator's, and the UTF-8 variant adds no field at all.
+TEST_P(FremderText, GanzesFeldNachDemKollator)
+{
+    ASSERT_TRUE(nxTextSchnellVorbereiten());
+    QStringList t = einfacheZufallsTexte(400, 7);
+    t << q("e") << q("f") << q("l") << q("m") << q("ab") << q("a b") << q("zz");
+    t.insert(200, q(GetParam().text));
+    t << q(GetParam().text).toUpper();
+    const int n = int(t.size());
+    std::vector<QByteArray> utf8;
+    for (const QString &x : t)
+        utf8.push_back(x.toUtf8());
+
+    SortSchluessel einfach(n);
+    EXPECT_FALSE(einfach.textFeldEinfach([&](int i) { return QByteArrayView(utf8[size_t(i - 1)]); }));
+    // Nothing was added: a later field alone decides.
+    einfach.zahlFeld([n](int i) { return qint64(n - i); });
+    Permutation rueckwaerts{0};
+    for (int i = n; i >= 1; --i)
+        rueckwaerts.push_back(i);
+    EXPECT_EQ(nxFeldSortieren(einfach), rueckwaerts);
+
+    SortSchluessel text(n);
+    text.textFeld([&](int i) { return t[i - 1]; });
+    EXPECT_EQ(nxFeldSortieren(text), nxFeldSortieren(kollatorFeld(t)));
+}
+
+INSTANTIATE_TEST_SUITE_P(NichtEinfach, FremderText,
+                         ::testing::Values(FremderTextFall{"AkzentE", "é"}, FremderTextFall{"PolnischL", "łódź"},
+                                           FremderTextFall{"Japanisch", "東京 2024"},
+                                           FremderTextFall{"Emoji", "Urlaub 😀"},
+                                           FremderTextFall{"Steuerzeichen", "a\tb"},
+                                           FremderTextFall{"KeinUmbruchLeerzeichen", "a\u00a0b"},
+                                           FremderTextFall{"LangesS", "ſ"}),
+                         [](const ::testing::TestParamInfo<FremderTextFall> &i) { return std::string(i.param.name); });
+
+// Bytes that are not UTF-8 (or not simple characters) never take the cheap way.
+TEST(SchnelleSchluesselUtf8, NurGueltigesUtf8)
+{
+    ASSERT_TRUE(nxTextSchnellVorbereiten());
+    const std::vector<QByteArray> faelle{"\xC3", "a\xC3(", "\xC3\xA4\xA4", "\xE1\xBA", "\xE1\xBA\x9F", "\xFF", "\xC0\xA1",
+                                         "a\x7F", "\xF0\x9F\x98\x80"};
+    for (const QByteArray &f : faelle) {
+        SortSchluessel s(2);
+        const QByteArray gut = "a";
+        EXPECT_FALSE(s.textFeldEinfach([&](int i) { return QByteArrayView(i == 1 ? gut : f); })) << f.toHex().toStdString();
+    }
+    // The umlauts, ß and ẞ themselves do.
+    const QStringList deutsch = liste({"Straße", "STRAẞE", "Strasse", "Äpfel", "apfel", "Öl", "über", "Ubel"});
+    std::vector<QByteArray> utf8;
+    for (const QString &x : deutsch)
+        utf8.push_back(x.toUtf8());
+    SortSchluessel s(int(deutsch.size()));
+    ASSERT_TRUE(s.textFeldEinfach([&](int i) { return QByteArrayView(utf8[size_t(i - 1)]); }));
+    EXPECT_EQ(nxFeldSortieren(s), nxFeldSortieren(kollatorFeld(deutsch)));
+}

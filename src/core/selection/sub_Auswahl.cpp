@@ -74,6 +74,12 @@ QString nxNameFormat(const QString &name)
     return nxAdresseFormat(name);
 }
 
+QByteArrayView nxNameFormatUtf8(QByteArrayView name)
+{
+    const qsizetype punkt = name.lastIndexOf('.');
+    return punkt < 0 ? QByteArrayView() : name.sliced(punkt + 1);
+}
+
 QString nxAuswahlZeitText(const plattform::DateiZeit &zeit)
 {
     if (!zeit.gueltig)
@@ -127,8 +133,7 @@ int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuel
     // only touched as the rows fill.
     liste.Leeren(n);
     // Texts go in as UTF-8: the directory is encoded once per directory, numbers are written
-    // straight into a buffer, and the format is the tail of the encoded name (a "." byte is
-    // never part of a longer UTF-8 sequence).
+    // straight into a buffer, and the format is the tail of the encoded name.
     QString letztesVerzeichnis;
     QByteArray verzeichnisUtf8;
     QByteArray nameUtf8;
@@ -163,8 +168,7 @@ int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuel
         liste.ZelleSetzenUtf8(z, AZelle::PfadNr, zahl(zahlPuffer, d.pfadNr));
         nameUtf8 = name.toUtf8();
         liste.ZelleSetzenUtf8(z, AZelle::Name, nameUtf8);
-        const qsizetype punkt = nameUtf8.lastIndexOf('.');
-        liste.ZelleSetzenUtf8(z, AZelle::Format, punkt < 0 ? QByteArrayView() : QByteArrayView(nameUtf8).sliced(punkt + 1));
+        liste.ZelleSetzenUtf8(z, AZelle::Format, nxNameFormatUtf8(nameUtf8));
         liste.ZelleSetzenUtf8(z, AZelle::Bytes, zahl(zahlPuffer, d.groesse));
         liste.ZelleSetzenUtf8(z, AZelle::Attribute, zahl(zahlPuffer, d.attribute));
         liste.ZelleSetzenUtf8(z, AZelle::ZeitH, d.zeitH.utf8());

@@ -82,6 +82,8 @@ private:
 
 // The format of a name: the text after its last dot, empty without a dot.
 QString nxNameFormat(const QString &name);
+// The same on a name's UTF-8 bytes: a "." byte is never part of a longer sequence.
+QByteArrayView nxNameFormatUtf8(QByteArrayView name);
 
 // Time text of a file time for a cell; empty where the file system keeps no such time.
 QString nxAuswahlZeitText(const plattform::DateiZeit &zeit);

@@ -8,6 +8,8 @@
 #include "core/util/nx_U32Text.h"
 #include "core/util/nx_ZeichenEinfach.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <cstring>
 
@@ -46,35 +48,55 @@ QString nxSortKette(int wahl)
     return QString::fromUtf16(Ketten[(wahl - 1) / 2]);
 }
 
-QString nxNatuerlicherSchluessel(const QString &text)
+namespace {
+
+// The natural key of the characters from q to ende (UTF-16 units or UTF-8 bytes), written
+// from p on; returns the end. Every digit run becomes its length without leading zeros
+// (at least three digits, zero-padded; 1000 and more with its own digits), the digits and
+// the number of leading zeros: "7" -> "0017000". A lone digit grows the most, to seven
+// characters, so 7 per character is always room enough.
+template<typename Zeichen>
+Zeichen *natuerlichSchreiben(const Zeichen *q, const Zeichen *ende, Zeichen *p)
 {
-    auto istZiffer = [](QChar c) { return c >= u'0' && c <= u'9'; };
-    // At least three digits, zero-padded; larger numbers with their own digits.
-    auto drei = [](qsizetype n) {
-        if (n >= 1000)
-            return QString::number(n);
-        const char16_t z[3] = {char16_t(u'0' + n / 100), char16_t(u'0' + n / 10 % 10), char16_t(u'0' + n % 10)};
-        return QString(reinterpret_cast<const QChar *>(z), 3);
+    auto istZiffer = [](Zeichen c) { return c >= Zeichen('0') && c <= Zeichen('9'); };
+    auto drei = [&p](qsizetype n) {
+        if (n >= 1000) {
+            const QByteArray zahl = QByteArray::number(n);
+            for (const char c : zahl)
+                *p++ = Zeichen(c);
+            return;
+        }
+        *p++ = Zeichen('0' + n / 100);
+        *p++ = Zeichen('0' + n / 10 % 10);
+        *p++ = Zeichen('0' + n % 10);
     };
-    QString aus;
-    aus.reserve(text.size() + 8);
-    qsizetype i = 0;
-    while (i < text.size()) {
-        if (!istZiffer(text.at(i))) {
-            aus.append(text.at(i++));
+    while (q < ende) {
+        if (!istZiffer(*q)) {
+            *p++ = *q++;
             continue;
         }
-        qsizetype ende = i;
-        while (ende < text.size() && istZiffer(text.at(ende)))
-            ++ende;
-        qsizetype nullen = 0;
-        while (i + nullen < ende && text.at(i + nullen) == u'0')
-            ++nullen;
-        const QStringView ziffern = QStringView(text).mid(i + nullen, ende - i - nullen);
-        aus.append(drei(ziffern.size())).append(ziffern).append(drei(nullen));
-        i = ende;
+        const Zeichen *lauf = q;
+        while (lauf < ende && istZiffer(*lauf))
+            ++lauf;
+        const Zeichen *ziffern = q;
+        while (ziffern < lauf && *ziffern == Zeichen('0'))
+            ++ziffern;
+        drei(lauf - ziffern);
+        p = std::copy(ziffern, lauf, p);
+        drei(ziffern - q);
+        q = lauf;
     }
-    return aus;
+    return p;
+}
+
+} // namespace
+
+QString nxNatuerlicherSchluessel(const QString &text)
+{
+    QVarLengthArray<char16_t, 512> puffer(text.size() * 7);
+    const char16_t *q = reinterpret_cast<const char16_t *>(text.utf16());
+    const char16_t *ende = natuerlichSchreiben(q, q + text.size(), puffer.data());
+    return QString(reinterpret_cast<const QChar *>(puffer.data()), ende - puffer.data());
 }
 
 namespace {
@@ -125,41 +147,10 @@ int natuerlicheZelle(QChar code)
 // natural key of the decoded text.
 void natuerlichUtf8Anhaengen(QByteArrayView text, QByteArray &aus)
 {
-    auto istZiffer = [](char c) { return c >= '0' && c <= '9'; };
-    // A lone digit grows the most: "5" -> "0015000". Runs of 1000 digits and more write
-    // their length with its own digits, which the digits themselves more than cover.
     const qsizetype alt = aus.size();
     aus.resize(alt + 7 * text.size());
-    char *p = aus.data() + alt;
-    auto drei = [&p](qsizetype n) {
-        if (n >= 1000) {
-            const QByteArray zahl = QByteArray::number(n);
-            p = std::copy(zahl.cbegin(), zahl.cend(), p);
-            return;
-        }
-        *p++ = char('0' + n / 100);
-        *p++ = char('0' + n / 10 % 10);
-        *p++ = char('0' + n % 10);
-    };
-    const char *q = text.data();
-    const char *const ende = q + text.size();
-    while (q < ende) {
-        if (!istZiffer(*q)) {
-            *p++ = *q++;
-            continue;
-        }
-        const char *lauf = q;
-        while (lauf < ende && istZiffer(*lauf))
-            ++lauf;
-        const char *ziffern = q;
-        while (ziffern < lauf && *ziffern == '0')
-            ++ziffern;
-        drei(lauf - ziffern);
-        p = std::copy(ziffern, lauf, p);
-        drei(ziffern - q);
-        q = lauf;
-    }
-    aus.resize(p - aus.constData());
+    char *anfang = aus.data() + alt;
+    aus.resize(alt + (natuerlichSchreiben(text.data(), text.data() + text.size(), anfang) - anfang));
 }
 
 } // namespace
@@ -261,6 +252,13 @@ bool nxAuswahlSortieren(ListenDaten &liste, int wahl, bool escErlaubt, const std
                 continue;
             }
 
+            // One key for the whole group (the directory of a listing): nothing to order, and
+            // the stable sort would give the identity anyway; the group goes on as it is.
+            auto ganzeGruppeWeiter = [&] {
+                if (umgekehrt)
+                    std::reverse(ord.begin() + von, ord.begin() + von + m);
+                naechste.push_back({von, von + m - 1});
+            };
             SortSchluessel s(m);
             std::vector<QString> schluessel;
             // The natural key of a cell the quick way: built from the stored UTF-8, without
@@ -271,15 +269,13 @@ bool nxAuswahlSortieren(ListenDaten &liste, int wahl, bool escErlaubt, const std
             bool schnell = false;
             if (const int zelle = natuerlicheZelle(code); zelle >= 0) {
                 auto bytes = [&](int i) { return liste.ZelleUtf8(ord[size_t(von + i - 1)], zelle); };
-                // Equal cells give equal keys: nothing to order (see below).
+                // Equal cells give equal keys.
                 const QByteArrayView erste = bytes(1);
                 bool gleicheZellen = true;
                 for (int i = 2; i <= m && gleicheZellen; ++i)
                     gleicheZellen = bytes(i) == erste;
                 if (gleicheZellen) {
-                    if (umgekehrt)
-                        std::reverse(ord.begin() + von, ord.begin() + von + m);
-                    naechste.push_back({von, von + m - 1});
+                    ganzeGruppeWeiter();
                     continue;
                 }
                 nat.reserve(qsizetype(m) * (erste.size() + 8));
@@ -300,15 +296,11 @@ bool nxAuswahlSortieren(ListenDaten &liste, int wahl, bool escErlaubt, const std
                 for (int i = 1; i <= m; ++i)
                     schluessel[size_t(i)] = nxSortSchluesselText(liste, ord[size_t(von + i - 1)], code);
 
-                // One key for the whole group (the directory of a listing): nothing to order,
-                // and the stable sort would give the identity anyway.
                 bool alleGleich = true;
                 for (int i = 2; i <= m && alleGleich; ++i)
                     alleGleich = schluessel[size_t(i)] == schluessel[1];
                 if (alleGleich) {
-                    if (umgekehrt && code != u'V')
-                        std::reverse(ord.begin() + von, ord.begin() + von + m);
-                    naechste.push_back({von, von + m - 1});
+                    ganzeGruppeWeiter();
                     continue;
                 }
 

@@ -76,6 +76,11 @@ TEST(Auswahl, FormatIstDerTextNachDemLetztenPunkt)
     EXPECT_EQ(nxNameFormat(QStringLiteral(".profile")), QStringLiteral("profile"));
     EXPECT_EQ(nxNameFormat(QStringLiteral("LIESMICH")), QString());
     EXPECT_EQ(nxNameFormat(QStringLiteral("ende.")), QString());
+    // The byte form the fill uses agrees, also behind multi-byte characters.
+    for (const char *name : {"a.tar.gz", ".profile", "LIESMICH", "ende.", "Übersicht.größe", "日本.テキスト", "a.😀"}) {
+        const QString text = QString::fromUtf8(name);
+        EXPECT_EQ(nxNameFormatUtf8(text.toUtf8()).toByteArray(), nxNameFormat(text).toUtf8()) << name;
+    }
 }
 
 // ---------------------------------------------------------------- filling

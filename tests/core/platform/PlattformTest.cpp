@@ -43,9 +43,9 @@ protected:
 
     pf::Eintrag lesen(const QString &relativ) const
     {
-        pf::Eintrag e;
-        EXPECT_TRUE(pf::objektLesen(p(relativ), e).ok()) << relativ.toStdString();
-        return e;
+        const ErgebnisWert<pf::Eintrag> e = pf::objektLesen(p(relativ));
+        EXPECT_TRUE(e.ok()) << relativ.toStdString();
+        return e.wertOder({});
     }
 };
 
@@ -325,8 +325,8 @@ void baumAnlegen(const test::TestVerzeichnis &tv, const QString &wurzel)
     ::symlink("eins.txt", nativ(tv.pfad(wurzel + u"/zeiger"_s)).constData());
     ::chmod(nativ(tv.pfad(wurzel + u"/eins.txt"_s)).constData(), 0640);
     const pf::DateiZeit zeit{1'300'000'000, 777, true};
-    pf::zeitSetzen(tv.pfad(wurzel + u"/unter/zwei.bin"_s), u'a', zeit);
-    pf::zeitSetzen(tv.pfad(wurzel + u"/unter/tiefer"_s), u'a', zeit);
+    EXPECT_TRUE(pf::zeitSetzen(tv.pfad(wurzel + u"/unter/zwei.bin"_s), u'a', zeit).ok());
+    EXPECT_TRUE(pf::zeitSetzen(tv.pfad(wurzel + u"/unter/tiefer"_s), u'a', zeit).ok());
 }
 
 TEST_F(PlattformTest, KopierenEinesBaums)
@@ -402,9 +402,9 @@ TEST_F(VerschiebenTest, UeberDateisystemeGleicherBaumQuelleWeg)
     EXPECT_EQ(baumBild(ziel(u"quelle"_s)), vorher);
     EXPECT_FALSE(QFileInfo::exists(p(u"quelle"_s)));
     EXPECT_FALSE(QFileInfo::exists(p(u".hidden"_s)));
-    pf::Eintrag e;
-    ASSERT_TRUE(pf::objektLesen(ziel(u"quelle"_s), e).ok());
-    EXPECT_TRUE(e.attribute & pf::AttrVersteckt);
+    const ErgebnisWert<pf::Eintrag> e = pf::objektLesen(ziel(u"quelle"_s));
+    ASSERT_TRUE(e.ok());
+    EXPECT_TRUE(e->attribute & pf::AttrVersteckt);
 
     // A single file, and never onto an existing one.
     tv.dateiSchreiben(u"einzeln"_s, "1");

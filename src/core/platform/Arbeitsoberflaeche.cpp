@@ -30,6 +30,10 @@ Ergebnis eigenschaftenZeigen(const QString &pfad)
 Ergebnis oeffnenMit(const QString &programm, const QString &pfad)
 {
     const QString p = pfadOhneEnde(pfad);
+    // The program gets its argument as UTF-8 text: undecodable bytes would name another object.
+    if (nameHatFremdeBytes(p))
+        return Ergebnis::Fehler(0, nameAnzeige(p)
+                                       + QStringLiteral(": der Name enthält ungültige Zeichen, bitte zuerst umbenennen"));
     // Program and path as separate arguments: never a command line built from names.
     if (!QProcess::startDetached(programm, {p}, pfadEltern(p)))
         return Ergebnis::Fehler(0, programm + QStringLiteral(": Programm konnte nicht gestartet werden"));

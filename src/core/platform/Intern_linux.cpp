@@ -4,8 +4,6 @@
 
 #include "core/util/nx_Debug.h"
 
-#include <QFile>
-
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -117,9 +115,9 @@ bool eintragArt(int dirFd, const dirent &de, ObjektArt &art)
     }
 }
 
-QByteArray nativ(const QString &pfad) { return QFile::encodeName(pfadOhneEnde(pfad)); }
+QByteArray nativ(const QString &pfad) { return nameZuBytes(pfadOhneEnde(pfad)); }
 
-QString ausNativ(const QByteArray &pfad) { return QFile::decodeName(pfad); }
+QString ausNativ(QByteArrayView pfad) { return nameAusBytes(pfad); }
 
 QByteArray verbinden(const QByteArray &verzeichnis, const char *name)
 {

@@ -54,7 +54,7 @@ Ergebnis verzeichnisLesen(const QString &verzeichnis, Details details,
     const QSet<QString> versteckt = alle ? versteckteNamen(fd) : QSet<QString>();
     Eintrag e;
     fehler = eintraegeLesen(d, [&](const dirent &de) {
-        e.name = ausNativ(QByteArray(de.d_name));
+        e.name = ausNativ(QByteArrayView(de.d_name));
         if (alle) {
             struct statx sx;
             if (::statx(fd, de.d_name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, kStatxMaske, &sx) != 0)

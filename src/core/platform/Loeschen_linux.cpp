@@ -90,6 +90,11 @@ Ergebnis inPapierkorb(const QString &pfad)
     if (!QFileInfo(papierkorb).isDir())
         return Ergebnis::Fehler(0, QStringLiteral("Papierkorb nicht verfügbar: ") + papierkorb);
 
+    // Qt's trash takes the name as UTF-8 text: undecodable bytes would reach another name.
+    if (nameHatFremdeBytes(p))
+        return Ergebnis::Fehler(0, nameAnzeige(pfad)
+                                       + QStringLiteral(": Papierkorb: der Name enthält ungültige Zeichen, bitte "
+                                                        "zuerst umbenennen"));
     QFile f(p);
     if (!f.moveToTrash())
         return Ergebnis::Fehler(0, pfad + QStringLiteral(": Papierkorb: ") + f.errorString());

@@ -94,7 +94,7 @@ ObjektArt artAusModus(mode_t m);
 
 // Path bytes for a system call (trailing "/" removed, the root kept), and back.
 QByteArray nativ(const QString &pfad);
-QString ausNativ(const QByteArray &pfad);
+QString ausNativ(QByteArrayView pfad);
 QByteArray verbinden(const QByteArray &verzeichnis, const char *name);
 
 // The names listed in a directory's ".hidden" file. Never follows a link.

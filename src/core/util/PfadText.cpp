@@ -73,3 +73,196 @@ bool pfadAufgeraeumt(QStringView pfad)
 }
 
 } // namespace rinolux
+
+namespace rinolux {
+
+namespace {
+
+constexpr char16_t kFremdBasis = 0xDC00;
+
+bool istFremd(char16_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
+
+// Length of the valid UTF-8 sequence at b[i..n), 0 when there is none: no overlong forms,
+// no surrogates, nothing above U+10FFFF. With mitEinzelnen, encoded surrogates count too.
+int folgeLaenge(const uchar *b, qsizetype i, qsizetype n, char32_t &cp, bool mitEinzelnen)
+{
+    const uchar c = b[i];
+    if (c < 0x80) {
+        cp = c;
+        return 1;
+    }
+    int laenge = 0;
+    char32_t min = 0;
+    if (c >= 0xC2 && c <= 0xDF) {
+        laenge = 2;
+        cp = c & 0x1F;
+        min = 0x80;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        laenge = 3;
+        cp = c & 0x0F;
+        min = 0x800;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        laenge = 4;
+        cp = c & 0x07;
+        min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + laenge > n)
+        return 0;
+    for (int k = 1; k < laenge; ++k) {
+        const uchar f = b[i + k];
+        if ((f & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (f & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (!mitEinzelnen && cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return laenge;
+}
+
+void punktAnhaengen(QString &aus, char32_t cp)
+{
+    if (cp >= 0x10000) {
+        aus.append(QChar::highSurrogate(cp));
+        aus.append(QChar::lowSurrogate(cp));
+    } else {
+        aus.append(QChar(char16_t(cp)));
+    }
+}
+
+void utf8Anhaengen(QByteArray &aus, char32_t cp)
+{
+    if (cp < 0x80) {
+        aus.append(char(cp));
+    } else if (cp < 0x800) {
+        aus.append(char(0xC0 | (cp >> 6)));
+        aus.append(char(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        aus.append(char(0xE0 | (cp >> 12)));
+        aus.append(char(0x80 | ((cp >> 6) & 0x3F)));
+        aus.append(char(0x80 | (cp & 0x3F)));
+    } else {
+        aus.append(char(0xF0 | (cp >> 18)));
+        aus.append(char(0x80 | ((cp >> 12) & 0x3F)));
+        aus.append(char(0x80 | ((cp >> 6) & 0x3F)));
+        aus.append(char(0x80 | (cp & 0x3F)));
+    }
+}
+
+// Walks the text by code points; a lone surrogate comes as itself.
+template<class Je>
+void jederPunkt(QStringView text, Je je)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            je(QChar::surrogateToUcs4(c, text.at(i + 1).unicode()));
+            ++i;
+        } else {
+            je(char32_t(c));
+        }
+    }
+}
+
+// QString::fromUtf8 drops a leading byte order mark; in a name it is a character of its own.
+bool schnellLesbar(QByteArrayView b) { return b.isValidUtf8() && !b.startsWith("\xef\xbb\xbf"); }
+
+bool hatSurrogat(QStringView text)
+{
+    for (const QChar c : text)
+        if (c.isSurrogate())
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString nameAusBytes(QByteArrayView bytes)
+{
+    if (schnellLesbar(bytes))
+        return QString::fromUtf8(bytes);
+    QString aus;
+    aus.reserve(bytes.size());
+    const auto *b = reinterpret_cast<const uchar *>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size();) {
+        char32_t cp = 0;
+        const int laenge = folgeLaenge(b, i, bytes.size(), cp, false);
+        if (laenge == 0) {
+            aus.append(QChar(char16_t(kFremdBasis + b[i])));
+            ++i;
+        } else {
+            punktAnhaengen(aus, cp);
+            i += laenge;
+        }
+    }
+    return aus;
+}
+
+QByteArray nameZuBytes(QStringView text)
+{
+    if (!hatSurrogat(text))
+        return text.toUtf8();
+    QByteArray aus;
+    aus.reserve(text.size() * 3);
+    jederPunkt(text, [&](char32_t cp) {
+        if (istFremd(char16_t(cp)))
+            aus.append(char(cp - kFremdBasis));
+        else if (cp >= 0xD800 && cp <= 0xDFFF)
+            utf8Anhaengen(aus, 0xFFFD); // no byte on disk stands behind any other lone surrogate
+        else
+            utf8Anhaengen(aus, cp);
+    });
+    return aus;
+}
+
+bool nameHatFremdeBytes(QStringView text)
+{
+    for (const QChar c : text)
+        if (istFremd(c.unicode()))
+            return true;
+    return false;
+}
+
+QString nameAnzeige(const QString &text)
+{
+    if (!nameHatFremdeBytes(text))
+        return text;
+    QString aus;
+    aus.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        if (istFremd(c.unicode()))
+            aus += QStringLiteral("\\x") + QString::number(c.unicode() - kFremdBasis, 16).toUpper();
+        else
+            aus += c;
+    }
+    return aus;
+}
+
+QByteArray utf8MitEinzelnen(QStringView text)
+{
+    if (!hatSurrogat(text))
+        return text.toUtf8();
+    QByteArray aus;
+    aus.reserve(text.size() * 3);
+    jederPunkt(text, [&](char32_t cp) { utf8Anhaengen(aus, cp); });
+    return aus;
+}
+
+QString ausUtf8MitEinzelnen(QByteArrayView utf8)
+{
+    if (schnellLesbar(utf8))
+        return QString::fromUtf8(utf8);
+    QString aus;
+    aus.reserve(utf8.size());
+    const auto *b = reinterpret_cast<const uchar *>(utf8.data());
+    for (qsizetype i = 0; i < utf8.size();) {
+        char32_t cp = 0;
+        const int laenge = folgeLaenge(b, i, utf8.size(), cp, true);
+        punktAnhaengen(aus, laenge == 0 ? char32_t(0xFFFD) : cp);
+        i += laenge == 0 ? 1 : laenge;
+    }
+    return aus;
+}
+
+} // namespace rinolux

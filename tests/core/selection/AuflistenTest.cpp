@@ -1,7 +1,16 @@
 #include "core/selection/Auflisten.h"
+#include "core/selection/SpaltenText.h"
+#include "core/shell/Fortschritt.h"
+#include "core/util/PfadText.h"
 #include "support/TestUmgebung.h"
 
+#include <QFile>
 #include <QSet>
+
+#include <algorithm>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -63,6 +72,39 @@ TEST(Auflisten, VerzeichnisMeldetUndHaeltAn)
     SuchTreffer keine;
     EXPECT_FALSE(nxAuswahlVerzeichnisAuflisten(tv.pfad(u"fehlt/"_s), plattform::Details::Alle, 0, keine).ok());
     EXPECT_EQ(keine.Anzahl(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Auflisten, UngueltigeBytesUeberstehenDieListe)
+{
+    test::TestVerzeichnis tv;
+    const QByteArray roh = "a\xff.txt", ersatz = "a\xef\xbf\xbd.txt";
+    for (const QByteArray &n : {roh, ersatz}) {
+        const int fd = ::open((QFile::encodeName(tv.pfad()) + n).constData(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_GE(fd, 0);
+        ::close(fd);
+    }
+    SuchTreffer treffer;
+    ASSERT_TRUE(nxAuswahlVerzeichnisAuflisten(tv.pfad(), plattform::Details::Alle, 0, treffer).ok());
+    ListenDaten liste;
+    StillerFortschritt still;
+    ASSERT_EQ(nxAuswahlFuellen(liste, treffer, AuswahlFuellung{}, still), 2);
+    QList<QByteArray> bytes;
+    QStringList anzeige;
+    for (int z = 1; z <= liste.Anzahl(); ++z) {
+        bytes << nameZuBytes(liste.Zelle(z, AZelle::Name));
+        anzeige << nxZelleAnzeige(SpaltenTyp::Text, liste.Zelle(z, AZelle::Name));
+        // A cell set as text keeps the bytes as well.
+        liste.ZelleSetzen(z, AZelle::Leer, liste.Zelle(z, AZelle::Name));
+        EXPECT_EQ(liste.Zelle(z, AZelle::Leer), liste.Zelle(z, AZelle::Name));
+    }
+    std::sort(bytes.begin(), bytes.end());
+    EXPECT_EQ(bytes, (QList<QByteArray>{ersatz, roh}));
+    anzeige.sort();
+    EXPECT_EQ(anzeige, (QStringList{u"a\\xFF.txt"_s, u"a\uFFFD.txt"_s}));
 }
 
 } // namespace

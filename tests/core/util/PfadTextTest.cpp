@@ -1,5 +1,7 @@
 #include "core/util/PfadText.h"
 
+#include <QList>
+
 #include <gtest/gtest.h>
 
 using namespace rinolux;
@@ -77,6 +79,41 @@ TEST(PfadText, AufgeraeumtUndPunktTeile)
         EXPECT_EQ(pfadAufgeraeumt(p), f.aufgeraeumt) << p.toStdString();
         EXPECT_EQ(pfadHatPunktTeil(p), f.punktTeil) << p.toStdString();
     }
+}
+
+} // namespace
+
+namespace {
+
+// Names as the file system may hold them: every byte string must come back unchanged.
+TEST(PfadText, NamenBytesKommenUnveraendertZurueck)
+{
+    const QList<QByteArray> namen{
+        "a.txt",           "\xc3\xa4rger",     "a\xff.txt",         "a\xef\xbf\xbd.txt", // U+FFFD itself
+        "\xed\xb2\x80",    // an encoded surrogate
+        "\xc0\xaf",        // overlong "/"
+        "\xf4\x90\x80\x80", // above U+10FFFF
+        "\xe2\x82",        // cut short
+        "\xef\xbb\xbf" "x", // a byte order mark is part of the name
+        "\xf0\x9f\x98\x80" "\xff", "\x80\x80\x80", "\xfe\xff",
+    };
+    QList<QString> texte;
+    for (const QByteArray &n : namen) {
+        const QString text = nameAusBytes(n);
+        EXPECT_EQ(nameZuBytes(text), n) << n.toHex().constData();
+        EXPECT_EQ(ausUtf8MitEinzelnen(utf8MitEinzelnen(text)), text) << n.toHex().constData();
+        EXPECT_FALSE(texte.contains(text)) << n.toHex().constData();
+        texte.append(text);
+    }
+    EXPECT_TRUE(nameHatFremdeBytes(nameAusBytes("a\xff.txt")));
+    EXPECT_FALSE(nameHatFremdeBytes(nameAusBytes("a\xef\xbf\xbd.txt")));
+    EXPECT_EQ(utf8MitEinzelnen(u"äb"_s), QByteArray("\xc3\xa4" "b"));
+}
+
+TEST(PfadText, FremdeBytesSichtbarInDerAnzeige)
+{
+    EXPECT_EQ(nameAnzeige(nameAusBytes("a\xff\x80.txt")), u"a\\xFF\\x80.txt"_s);
+    EXPECT_EQ(nameAnzeige(u"ä\\x.txt"_s), u"ä\\x.txt"_s);
 }
 
 } // namespace

@@ -278,7 +278,10 @@ Ergebnis verschieben(const QString &quelle, const QString &ziel)
     if (r.ok() || r.fehlerNummer() != EXDEV)
         return r;
 
-    // Another file system: the source goes only after a complete, checked copy is on disk.
+    // Another file system: the source goes only after a complete, checked copy is on disk,
+    // and only by a path that cannot reach anything else ("/x/sub/.." is /x).
+    if (!pfadAufgeraeumt(quelle))
+        return Ergebnis::Fehler(EINVAL, nameAnzeige(quelle) + QStringLiteral(": Pfad nicht in bereinigter Form"));
     if (zielInQuelle(z, q))
         return Ergebnis::Fehler(EINVAL, ziel + QStringLiteral(": Ziel liegt in der Quelle"));
     const QByteArray nq = nativ(q), nz = nativ(z);

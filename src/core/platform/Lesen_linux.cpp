@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace rinolux::plattform {
@@ -21,7 +22,8 @@ DateiZeit zeitAus(const struct statx_timestamp &t)
     return DateiZeit{static_cast<qint64>(t.tv_sec), static_cast<qint32>(t.tv_nsec), true};
 }
 
-constexpr unsigned kStatxMaske = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME | STATX_MTIME | STATX_BTIME;
+constexpr unsigned kStatxMaske =
+    STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME | STATX_MTIME | STATX_BTIME | STATX_INO;
 
 void eintragFuellen(const struct statx &sx, Eintrag &e, bool versteckt)
 {
@@ -38,6 +40,8 @@ void eintragFuellen(const struct statx &sx, Eintrag &e, bool versteckt)
     e.aenderung = zeitAus(sx.stx_mtime);
     e.zugriff = zeitAus(sx.stx_atime);
     e.herstellung = (sx.stx_mask & STATX_BTIME) ? zeitAus(sx.stx_btime) : DateiZeit{};
+    e.identitaet = Identitaet{static_cast<quint64>(makedev(sx.stx_dev_major, sx.stx_dev_minor)),
+                              static_cast<quint64>(sx.stx_ino)};
 }
 
 } // namespace

@@ -50,33 +50,67 @@ int baumLoeschen(int elternFd, const char *name)
 
 namespace intern {
 
-Ergebnis loeschenIntern(const QString &p)
+bool istErwartet(const struct stat &st, const Identitaet &erwartet)
+{
+    return !erwartet.gueltig()
+           || (static_cast<quint64>(st.st_dev) == erwartet.geraet && static_cast<quint64>(st.st_ino) == erwartet.inode);
+}
+
+Ergebnis ersetztFehler(const QString &pfad)
+{
+    return Ergebnis::Fehler(0, nameAnzeige(pfad)
+                                   + QStringLiteral(": das Objekt wurde seit dem Auflisten ersetzt; bitte neu auflisten"));
+}
+
+Ergebnis loeschenIntern(const QString &p, const Identitaet &erwartet)
 {
     if (p == u"/" || p.isEmpty() || !p.startsWith(u'/'))
         return ErgebnisAusErrno(EINVAL, p);
     const Fd elternFd(::open(nativ(pfadEltern(p)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!elternFd.offen())
         return ErgebnisAusErrno(errno, p);
-    const int fehler = baumLoeschen(elternFd.get(), nativ(pfadName(p)).constData());
+    const QByteArray name = nativ(pfadName(p));
+    if (erwartet.gueltig()) {
+        struct stat st;
+        if (::fstatat(elternFd.get(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return ErgebnisAusErrno(errno, p);
+        if (!istErwartet(st, erwartet))
+            return ersetztFehler(p);
+    }
+    const int fehler = baumLoeschen(elternFd.get(), name.constData());
     return fehler == 0 ? Ergebnis::Ok() : ErgebnisAusErrno(fehler, p);
+}
+
+Ergebnis nichtAufgeraeumtFehler(const QString &pfad)
+{
+    return Ergebnis::Fehler(EINVAL, nameAnzeige(pfad)
+                                        + QStringLiteral(": Pfad mit \".\", \"..\" oder leerem Teil wird nicht "
+                                                         "gelöscht; bitte den vollständigen Pfad angeben"));
 }
 
 } // namespace intern
 
-Ergebnis fuerImmerLoeschen(const QString &pfad)
+Ergebnis fuerImmerLoeschen(const QString &pfad, const Identitaet &erwartet)
 {
+    if (!pfadAufgeraeumt(pfad))
+        return nichtAufgeraeumtFehler(pfad);
     const QString p = pfadOhneEnde(pfad);
-    Ergebnis r = loeschenIntern(p);
+    Ergebnis r = loeschenIntern(p, erwartet);
     if (r.ok())
         nachtragMelden(p, versteckteZeileEntfernen(p));
     return r;
 }
 
-Ergebnis inPapierkorb(const QString &pfad)
+Ergebnis inPapierkorb(const QString &pfad, const Identitaet &erwartet)
 {
+    if (!pfadAufgeraeumt(pfad) || pfad == u"/")
+        return nichtAufgeraeumtFehler(pfad);
     const QString p = pfadOhneEnde(pfad);
-    if (!vorhanden(p))
+    struct stat st;
+    if (::lstat(nativ(p).constData(), &st) != 0)
         return ErgebnisAusErrno(errno, pfad);
+    if (!istErwartet(st, erwartet))
+        return ersetztFehler(pfad);
 
     // Qt puts the trash below the data directory only when that exists; otherwise it
     // would use the working directory. So the home trash must exist before we ask.

@@ -57,6 +57,16 @@ struct DateiZeit
     friend bool operator==(const DateiZeit &, const DateiZeit &) = default;
 };
 
+// Which object a name reached when it was read: device and inode. Two objects that are
+// not the same never share both while they exist.
+struct Identitaet
+{
+    quint64 geraet = 0;
+    quint64 inode = 0;
+    bool gueltig() const { return inode != 0; }
+    friend bool operator==(const Identitaet &, const Identitaet &) = default;
+};
+
 struct Eintrag
 {
     QString name;             // as the file system spells it
@@ -66,6 +76,7 @@ struct Eintrag
     DateiZeit herstellung;    // birth time, may be invalid
     DateiZeit aenderung;
     DateiZeit zugriff;
+    Identitaet identitaet;    // filled by every listing and objektLesen
 
     bool istVerzeichnis() const { return art == ObjektArt::Verzeichnis; }
 };
@@ -119,11 +130,15 @@ struct LeereVErgebnis
 // between entries.
 LeereVErgebnis leereVerzeichnisseLoeschen(const QString &start, const std::function<bool()> &abbrechen);
 
+// Deleting takes absolute paths in tidied form only (no empty, "." or ".." component):
+// "/x/sub/.." would reach /x. With an expected identity (what a listing read), an object
+// that is not that one any more (replaced since) is left alone and the call fails.
+//
 // Freedesktop trash. When the trash cannot take the object it stays where it was and
 // the call fails; it is never deleted for ever instead.
-Ergebnis inPapierkorb(const QString &pfad);
+Ergebnis inPapierkorb(const QString &pfad, const Identitaet &erwartet = {});
 // Deletes a file, a link (not its target) or a directory with all its contents.
-Ergebnis fuerImmerLoeschen(const QString &pfad);
+Ergebnis fuerImmerLoeschen(const QString &pfad, const Identitaet &erwartet = {});
 
 // Copies a file, link or directory tree to exactly ziel (times and permissions kept).
 // An existing target is replaced (a file) or merged into (a directory) only with

@@ -114,6 +114,11 @@ Ergebnis versteckteZeileEntfernen(const QString &pfadOhneEnde);
 void nachtragMelden(const QString &wo, const Ergebnis &nachtrag);
 
 // Deletes a tree for ever, never following links (the path is absolute, without "/").
-Ergebnis loeschenIntern(const QString &p);
+// With a valid expected identity, only when the name still reaches that object.
+Ergebnis loeschenIntern(const QString &p, const Identitaet &erwartet = {});
+// Whether the object (not followed) is the one expected; an invalid expectation holds.
+bool istErwartet(const struct stat &st, const Identitaet &erwartet);
+// The failure of a delete whose name now reaches another object than the one listed.
+Ergebnis ersetztFehler(const QString &pfad);
 
 } // namespace rinolux::plattform::intern

@@ -318,6 +318,48 @@ TEST_F(PlattformTest, FuerImmerLoeschenFolgtKeinemLink)
     EXPECT_EQ(nxAdresseLoeschen(p(u"fehlt"_s), false).fehlerNummer(), ENOENT);
 }
 
+TEST_F(PapierkorbTest, LoeschenNurAufgeraeumterPfadeUndNurDesGelistetenObjekts)
+{
+    tv.dateienAnlegen({u"x/inhalt"_s, u"x/sub/"_s});
+    struct Fall
+    {
+        const char16_t *pfad;
+    };
+    for (const Fall &f : {Fall{u"x/sub/.."}, Fall{u"x/sub/../"}, Fall{u"x/."}, Fall{u"x/./sub"}, Fall{u"x//sub"}}) {
+        const QString pfad = p(QString::fromUtf16(f.pfad));
+        for (const bool papierkorb : {false, true}) {
+            const Ergebnis r = papierkorb ? pf::inPapierkorb(pfad) : pf::fuerImmerLoeschen(pfad);
+            EXPECT_FALSE(r.ok()) << pfad.toStdString() << papierkorb;
+            EXPECT_EQ(r.fehlerNummer(), EINVAL) << pfad.toStdString() << papierkorb;
+            EXPECT_TRUE(nxAdresseIstDatei(p(u"x/inhalt"_s))) << pfad.toStdString() << papierkorb;
+            EXPECT_TRUE(nxAdresseIstVerzeichnis(p(u"x/sub/"_s))) << pfad.toStdString() << papierkorb;
+        }
+    }
+
+    // What was listed is deleted only while the name still reaches it.
+    for (const bool papierkorb : {false, true}) {
+        tv.dateiSchreiben(u"a"_s, "gelistet");
+        const ErgebnisWert<pf::Eintrag> gelistet = pf::objektLesen(p(u"a"_s));
+        ASSERT_TRUE(gelistet.ok());
+        ASSERT_TRUE(gelistet->identitaet.gueltig());
+        // Another object takes the name; the listed one lives on elsewhere.
+        ASSERT_EQ(::rename(nativ(p(u"a"_s)).constData(), nativ(p(u"alt"_s)).constData()), 0);
+        tv.dateiSchreiben(u"a"_s, "neu");
+        const auto loeschen = [&](const pf::Identitaet &id) {
+            return papierkorb ? pf::inPapierkorb(p(u"a"_s), id) : pf::fuerImmerLoeschen(p(u"a"_s), id);
+        };
+        EXPECT_FALSE(loeschen(gelistet->identitaet).ok()) << papierkorb;
+        EXPECT_EQ(tv.dateiLesen(u"a"_s), QByteArray("neu"));
+        const ErgebnisWert<pf::Eintrag> jetzt = pf::objektLesen(p(u"a"_s));
+        ASSERT_TRUE(jetzt.ok());
+        EXPECT_NE(jetzt->identitaet, gelistet->identitaet);
+        EXPECT_TRUE(loeschen(jetzt->identitaet).ok()) << papierkorb;
+        EXPECT_FALSE(QFileInfo::exists(p(u"a"_s)));
+        EXPECT_EQ(tv.dateiLesen(u"alt"_s), QByteArray("gelistet"));
+        ASSERT_EQ(::unlink(nativ(p(u"alt"_s)).constData()), 0);
+    }
+}
+
 // ---------------------------------------------------------------------------------------
 // Copying and moving
 

@@ -121,4 +121,15 @@ bool istErwartet(const struct stat &st, const Identitaet &erwartet);
 // The failure of a delete whose name now reaches another object than the one listed.
 Ergebnis ersetztFehler(const QString &pfad);
 
+// Test seam: makes this process behave like a file system that refuses RENAME_NOREPLACE
+// (NFS, FUSE) and, with ohneLinks, hard links too; zwischendurch runs where another
+// program could act between two steps of the directory fallback.
+struct Nachbildung
+{
+    bool ohneNoreplace = false;
+    bool ohneLinks = false;
+    std::function<void()> zwischendurch;
+};
+Nachbildung &nachbildung();
+
 } // namespace rinolux::plattform::intern

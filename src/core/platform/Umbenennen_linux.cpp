@@ -4,12 +4,23 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace rinolux::plattform {
 
 using namespace intern;
+
+namespace intern {
+
+Nachbildung &nachbildung()
+{
+    static Nachbildung n;
+    return n;
+}
+
+} // namespace intern
 
 namespace {
 
@@ -25,56 +36,123 @@ bool nurSchreibweise(const QByteArray &a, const QByteArray &n, const struct stat
     return pfadEltern(qa) == pfadEltern(qn) && pfadName(qa).compare(pfadName(qn), Qt::CaseInsensitive) == 0;
 }
 
+bool nurSchreibweise(const QByteArray &a, const QByteArray &n)
+{
+    struct stat sa, sn;
+    return ::lstat(a.constData(), &sa) == 0 && ::lstat(n.constData(), &sn) == 0 && nurSchreibweise(a, n, sa, sn);
+}
+
+// After a plain rename between two spellings of one object: the directory must now list
+// the new spelling and no longer the old one. Two hard links "a.txt"/"A.txt" of one file
+// on a case-sensitive file system stay two names (rename(2) does nothing between them).
+Ergebnis schreibweiseGeprueft(const QByteArray &a, const QByteArray &n, const QString &alt)
+{
+    const QString qa = ausNativ(a), qn = ausNativ(n);
+    const QByteArray altName = nativ(pfadName(qa)), neuName = nativ(pfadName(qn));
+    bool altDa = false, neuDa = false;
+    const Ergebnis gelesen = eintraegePruefen(nativ(pfadEltern(qn)), [&](const dirent &de) {
+        altDa = altDa || altName == de.d_name;
+        neuDa = neuDa || neuName == de.d_name;
+        return Ergebnis::Ok();
+    });
+    if (!gelesen.ok())
+        return gelesen;
+    if (altDa || !neuDa)
+        return ErgebnisAusErrno(EEXIST, alt);
+    return Ergebnis::Ok();
+}
+
+// Only for two spellings of one object (nurSchreibweise): a plain rename cannot replace
+// anything else, and what it did is checked afterwards.
+Ergebnis schreibweiseWechseln(const QByteArray &a, const QByteArray &n, const QString &alt)
+{
+    if (a == n)
+        return Ergebnis::Ok();
+    if (::rename(a.constData(), n.constData()) != 0)
+        return ErgebnisAusErrno(errno, alt);
+    return schreibweiseGeprueft(a, n, alt);
+}
+
+bool linkFehlt(int fehler) { return fehler == EPERM || fehler == EOPNOTSUPP || fehler == ENOSYS || fehler == EMLINK; }
+
+// A file where RENAME_NOREPLACE is refused: link fails on any existing name, so nothing
+// can be replaced. Without hard links there is no way that cannot replace a name made
+// meanwhile by someone else: the file stays where it is.
+Ergebnis dateiOhneNoreplace(const QByteArray &a, const QByteArray &n, const QString &alt)
+{
+    const int r = nachbildung().ohneLinks ? (errno = EPERM, -1) : ::link(a.constData(), n.constData());
+    if (r == 0) {
+        if (::unlink(a.constData()) == 0)
+            return Ergebnis::Ok();
+        const int fehler = errno;
+        // The second name is ours as long as it reaches the same object.
+        struct stat sa, sn;
+        if (::lstat(a.constData(), &sa) == 0 && ::lstat(n.constData(), &sn) == 0 && sa.st_dev == sn.st_dev
+            && sa.st_ino == sn.st_ino)
+            static_cast<void>(::unlink(n.constData())); // the object keeps its old name either way
+        return ErgebnisAusErrno(fehler, alt);
+    }
+    const int fehler = errno;
+    if (fehler == EEXIST && nurSchreibweise(a, n))
+        return schreibweiseWechseln(a, n, alt);
+    if (linkFehlt(fehler))
+        return Ergebnis::Fehler(fehler, nameAnzeige(alt)
+                                            + QStringLiteral(": auf diesem Dateisystem kann nicht umbenannt werden, "
+                                                             "ohne ein vorhandenes Objekt zu gefährden; bitte mit "
+                                                             "einem anderen Programm umbenennen"));
+    return ErgebnisAusErrno(fehler, alt);
+}
+
+// A directory where RENAME_NOREPLACE is refused: mkdir is exclusive, so an empty
+// placeholder of our own takes the name first, and rename(2) of a directory onto an empty
+// directory replaces only that. Whatever another program puts into it meanwhile makes
+// the rename fail and stays.
+Ergebnis verzeichnisOhneNoreplace(const QByteArray &a, const QByteArray &n, const QString &alt)
+{
+    if (::mkdir(n.constData(), 0700) != 0) {
+        const int fehler = errno;
+        if (fehler == EEXIST && nurSchreibweise(a, n))
+            return schreibweiseWechseln(a, n, alt);
+        return ErgebnisAusErrno(fehler, alt);
+    }
+    struct stat platzhalter;
+    const bool gemerkt = ::lstat(n.constData(), &platzhalter) == 0;
+    if (nachbildung().zwischendurch)
+        nachbildung().zwischendurch();
+    // The one replacing rename here: ueberschreiben of our own empty placeholder only.
+    if (::rename(a.constData(), n.constData()) == 0)
+        return Ergebnis::Ok();
+    const int fehler = errno;
+    struct stat jetzt;
+    if (gemerkt && ::lstat(n.constData(), &jetzt) == 0 && jetzt.st_dev == platzhalter.st_dev
+        && jetzt.st_ino == platzhalter.st_ino)
+        static_cast<void>(::rmdir(n.constData())); // only while empty; filled, it is someone else's now
+    return ErgebnisAusErrno(fehler == ENOTEMPTY ? EEXIST : fehler, alt);
+}
+
 // The rename itself, without the ".hidden" bookkeeping.
 Ergebnis umbenennenRoh(const QByteArray &a, const QByteArray &n, const QString &alt)
 {
-    if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, n.constData(), RENAME_NOREPLACE) == 0)
+    const int r = nachbildung().ohneNoreplace
+                      ? (errno = EINVAL, -1)
+                      : ::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, n.constData(), RENAME_NOREPLACE);
+    if (r == 0)
         return Ergebnis::Ok();
-    int fehler = errno;
-    struct stat sa, sn;
+    const int fehler = errno;
     if (fehler == EEXIST) {
-        // One object under two spellings (case-insensitive mount): a plain rename
-        // cannot replace anything else.
-        if (::lstat(a.constData(), &sa) == 0 && ::lstat(n.constData(), &sn) == 0 && nurSchreibweise(a, n, sa, sn)) {
-            if (a == n)
-                return Ergebnis::Ok();
-            if (::rename(a.constData(), n.constData()) == 0)
-                return Ergebnis::Ok();
-            fehler = errno;
-        }
+        // One object under two spellings (case-insensitive mount).
+        if (nurSchreibweise(a, n))
+            return schreibweiseWechseln(a, n, alt);
         return ErgebnisAusErrno(fehler, alt);
     }
     if (fehler != EINVAL && fehler != ENOSYS && fehler != EOPNOTSUPP)
         return ErgebnisAusErrno(fehler, alt);
 
-    // The file system refuses RENAME_NOREPLACE.
+    // The file system refuses RENAME_NOREPLACE (NFS, some FUSE file systems).
+    struct stat sa;
     if (::lstat(a.constData(), &sa) != 0)
         return ErgebnisAusErrno(errno, alt);
-    if (!S_ISDIR(sa.st_mode)) {
-        // link fails on an existing name, so nothing can be replaced.
-        if (::link(a.constData(), n.constData()) == 0) {
-            if (::unlink(a.constData()) == 0)
-                return Ergebnis::Ok();
-            fehler = errno;
-            ::unlink(n.constData());
-            return ErgebnisAusErrno(fehler, alt);
-        }
-        fehler = errno;
-        if (fehler != EPERM && fehler != EOPNOTSUPP && fehler != ENOSYS)
-            return ErgebnisAusErrno(fehler, alt);
-        // No hard links on this file system: fall through to the checked rename.
-    }
-    if (::lstat(n.constData(), &sn) == 0) {
-        if (!nurSchreibweise(a, n, sa, sn))
-            return ErgebnisAusErrno(EEXIST, alt);
-        if (a == n)
-            return Ergebnis::Ok();
-    } else if (errno != ENOENT) {
-        return ErgebnisAusErrno(errno, alt);
-    }
-    if (::rename(a.constData(), n.constData()) == 0)
-        return Ergebnis::Ok();
-    return ErgebnisAusErrno(errno, alt);
+    return S_ISDIR(sa.st_mode) ? verzeichnisOhneNoreplace(a, n, alt) : dateiOhneNoreplace(a, n, alt);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "core/platform/Plattform.h"
+#include "core/platform/PlattformIntern_linux.h"
 #include "core/util/nx_Adresse.h"
 #include "core/util/nx_Laufwerk.h"
 #include "support/TestUmgebung.h"
@@ -88,6 +89,77 @@ TEST_F(PlattformTest, UmbenennenErsetztNie)
     EXPECT_EQ(pf::umbenennen(p(u"b.txt"_s), p(u"b2.txt"_s)).fehlerNummer(), EEXIST);
     EXPECT_TRUE(QFileInfo::exists(p(u"b.txt"_s)));
     EXPECT_TRUE(QFileInfo::exists(p(u"b2.txt"_s)));
+}
+
+// Where the file system refuses RENAME_NOREPLACE (and hard links): nothing may replace
+// a name that another program takes between two steps.
+class OhneNoreplaceTest : public PlattformTest
+{
+protected:
+    void TearDown() override { pf::intern::nachbildung() = {}; }
+};
+
+TEST_F(OhneNoreplaceTest, ErsetztNieAuchNichtWasZwischendurchEntsteht)
+{
+    struct Fall
+    {
+        const char *titel;
+        bool verzeichnis, ohneLinks;
+        bool ok;
+    };
+    for (const Fall &f : {Fall{"Datei mit Links", false, false, true}, Fall{"Datei ohne Links", false, true, false},
+                          Fall{"Verzeichnis", true, false, true}, Fall{"Verzeichnis ohne Links", true, true, true}}) {
+        test::TestVerzeichnis t;
+        if (f.verzeichnis)
+            t.dateiSchreiben(u"alt/inhalt"_s, "alt");
+        else
+            t.dateiSchreiben(u"alt"_s, "alt");
+        pf::intern::nachbildung() = {true, f.ohneLinks, {}};
+        // Another program takes the free name in the window between test and rename.
+        bool fremdAngelegt = false;
+        pf::intern::nachbildung().zwischendurch = [&] {
+            fremdAngelegt = ::mkdir(nativ(t.pfad(u"neu"_s)).constData(), 0755) == 0;
+        };
+        const Ergebnis r = pf::umbenennen(t.pfad(u"alt"_s), t.pfad(u"neu"_s));
+        EXPECT_EQ(r.ok(), f.ok) << f.titel << ": " << r.text().toStdString();
+        EXPECT_FALSE(fremdAngelegt) << f.titel;
+        const QString inhalt = f.verzeichnis ? u"/inhalt"_s : QString();
+        EXPECT_EQ(t.dateiLesen((f.ok ? u"neu"_s : u"alt"_s) + inhalt), QByteArray("alt")) << f.titel;
+        EXPECT_EQ(QFileInfo::exists(t.pfad(u"alt"_s)), !f.ok) << f.titel;
+
+        // An existing target always stays, empty directories too.
+        for (const QString &ziel : {u"datei"_s, u"leer/"_s}) {
+            t.dateienAnlegen({ziel});
+            const QString von = f.ok ? u"neu"_s : u"alt"_s;
+            const Ergebnis r2 = pf::umbenennen(t.pfad(von), t.pfad(ziel));
+            EXPECT_FALSE(r2.ok()) << f.titel;
+            if (!f.ohneLinks || f.verzeichnis) {
+                EXPECT_EQ(r2.fehlerNummer(), EEXIST) << f.titel;
+            }
+            EXPECT_EQ(t.dateiLesen(von + inhalt), QByteArray("alt")) << f.titel;
+        }
+        EXPECT_TRUE(t.dateiLesen(u"datei"_s).isEmpty()) << f.titel;
+        EXPECT_TRUE(nxAdresseIstVerzeichnis(t.pfad(u"leer/"_s))) << f.titel;
+        EXPECT_FALSE(nxAdresseIstVorhanden(t.pfad(u"leer/*"_s))) << f.titel;
+    }
+    EXPECT_FALSE(pf::umbenennen(p(u"fehlt"_s), p(u"neu"_s)).ok());
+}
+
+TEST_F(OhneNoreplaceTest, SchreibweiseZweierHarterLinksIstKeinErfolg)
+{
+    for (const bool ohneNoreplace : {false, true}) {
+        test::TestVerzeichnis t;
+        t.dateiSchreiben(u"a.txt"_s, "A");
+        ASSERT_EQ(::link(nativ(t.pfad(u"a.txt"_s)).constData(), nativ(t.pfad(u"A.txt"_s)).constData()), 0);
+        pf::intern::nachbildung().ohneNoreplace = ohneNoreplace;
+        const Ergebnis r = pf::umbenennen(t.pfad(u"a.txt"_s), t.pfad(u"A.txt"_s));
+        EXPECT_FALSE(r.ok()) << ohneNoreplace;
+        EXPECT_EQ(r.fehlerNummer(), EEXIST) << ohneNoreplace;
+        EXPECT_TRUE(QFileInfo::exists(t.pfad(u"a.txt"_s)));
+        EXPECT_TRUE(QFileInfo::exists(t.pfad(u"A.txt"_s)));
+        // A real change of spelling still works.
+        EXPECT_TRUE(pf::umbenennen(t.pfad(u"a.txt"_s), t.pfad(u"B.txt"_s)).ok()) << ohneNoreplace;
+    }
 }
 
 TEST_F(PlattformTest, UmbenennenNimmtVersteckteMitUndLinksBleibenLinks)

@@ -123,7 +123,8 @@ Ergebnis ersetztFehler(const QString &pfad);
 
 // Test seam: makes this process behave like a file system that refuses RENAME_NOREPLACE
 // (NFS, FUSE) and, with ohneLinks, hard links too; zwischendurch runs where another
-// program could act between two steps of the directory fallback.
+// program could act between two steps: in the directory fallback of a rename, and
+// between the checked copy and the deleting of a move's source.
 struct Nachbildung
 {
     bool ohneNoreplace = false;

@@ -505,6 +505,38 @@ TEST_F(PlattformTest, KopierenEinesBaums)
     EXPECT_TRUE(nxAdresseIstVerzeichnis(p(u"ziel/unter/"_s)));
 }
 
+TEST_F(PlattformTest, KopierenInSichSelbstUeberEinenLinkAbgelehnt)
+{
+    tv.dateiSchreiben(u"quelle/unter/eins"_s, "1");
+    ASSERT_EQ(::symlink("quelle/unter", nativ(p(u"ort"_s)).constData()), 0);
+    for (const QString &ziel : {p(u"ort/neu"_s), p(u"ort/tief/neu"_s)}) {
+        const Ergebnis r = pf::kopieren(p(u"quelle"_s), ziel, false);
+        EXPECT_EQ(r.fehlerNummer(), EINVAL) << ziel.toStdString() << ": " << r.text().toStdString();
+    }
+    EXPECT_EQ(baumBild(p(u"quelle"_s)).keys(), (QStringList{u"/unter"_s, u"/unter/eins"_s}));
+}
+
+TEST_F(PlattformTest, UeberschreibenBeruehrtKeineFremdenNamen)
+{
+    tv.dateiSchreiben(u"quelle"_s, "neu");
+    tv.dateiSchreiben(u"ziel"_s, "alt");
+    ASSERT_EQ(::symlink("quelle", nativ(p(u"zeiger"_s)).constData()), 0);
+    ASSERT_EQ(::symlink("ziel", nativ(p(u"zeiger2"_s)).constData()), 0);
+    // Names another program keeps beside the targets, in the pattern of temporary names.
+    const QString pid = QString::number(::getpid());
+    const QStringList fremd{u"ziel.rinolux-kopie-"_s + pid, u"ziel.rinolux-kopie-"_s + pid + u"-1"_s,
+                            u"zeiger2.rinolux-kopie-"_s + pid, u"zeiger2.rinolux-kopie-"_s + pid + u"-2"_s};
+    for (const QString &f : fremd)
+        tv.dateiSchreiben(f, "fremd");
+    ASSERT_TRUE(pf::kopieren(p(u"quelle"_s), p(u"ziel"_s), true).ok());
+    ASSERT_TRUE(pf::kopieren(p(u"zeiger"_s), p(u"zeiger2"_s), true).ok());
+    EXPECT_EQ(tv.dateiLesen(u"ziel"_s), QByteArray("neu"));
+    EXPECT_EQ(QFileInfo(p(u"zeiger2"_s)).symLinkTarget(), p(u"quelle"_s));
+    for (const QString &f : fremd)
+        EXPECT_EQ(tv.dateiLesen(f), QByteArray("fremd")) << f.toStdString();
+    EXPECT_EQ(QDir(tv.pfad()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(), 4 + fremd.size());
+}
+
 TEST_F(PlattformTest, KopierfehlerLaesstKeineHalbeKopie)
 {
     baumAnlegen(tv, u"quelle"_s);
@@ -563,6 +595,27 @@ TEST_F(VerschiebenTest, UeberDateisystemeGleicherBaumQuelleWeg)
     QFile f(ziel(u"einzeln"_s));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("1"));
+}
+
+TEST_F(VerschiebenTest, LoeschtNurWasKopiertWurde)
+{
+    baumAnlegen(tv, u"quelle"_s);
+    // Between the checked copy and the deleting, another program adds and changes entries.
+    pf::intern::nachbildung().zwischendurch = [&] {
+        tv.dateiSchreiben(u"quelle/unter/neu.txt"_s, "neu");
+        tv.dateiSchreiben(u"quelle/eins.txt"_s, "geändert");
+    };
+    const Ergebnis r = pf::verschieben(p(u"quelle"_s), ziel(u"quelle"_s));
+    pf::intern::nachbildung() = {};
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.text().contains(u"neu.txt"_s) || r.text().contains(u"unter"_s)) << r.text().toStdString();
+    // The copy is whole; the source keeps exactly what is new or changed.
+    QFile kopie(ziel(u"quelle/eins.txt"_s));
+    ASSERT_TRUE(kopie.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kopie.readAll(), QByteArray("eins"));
+    EXPECT_EQ(tv.dateiLesen(u"quelle/unter/neu.txt"_s), QByteArray("neu"));
+    EXPECT_EQ(tv.dateiLesen(u"quelle/eins.txt"_s), QByteArray("geändert"));
+    EXPECT_EQ(baumBild(p(u"quelle"_s)).keys(), (QStringList{u"/eins.txt"_s, u"/unter"_s, u"/unter/neu.txt"_s}));
 }
 
 TEST_F(VerschiebenTest, FehlerMittendrinLaesstQuelleGanz)

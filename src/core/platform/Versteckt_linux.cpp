@@ -4,7 +4,6 @@
 #include "core/platform/PlattformIntern_linux.h"
 
 #include <QList>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -16,21 +15,38 @@ namespace {
 
 constexpr qsizetype kGroesstes = 16 << 20; // a ".hidden" of that size is not one
 
-QByteArray dateiName(const QString &verzeichnis)
+// The list file as it was read: its lines and, when it exists, which object it was.
+struct Liste
 {
-    return verbinden(nativ(verzeichnis), ".hidden");
+    QList<QByteArray> zeilen;
+    bool da = false;
+    struct stat st = {};
+};
+
+Ergebnis keineDatei(const QString &fuerText)
+{
+    return Ergebnis::Fehler(EINVAL, nameAnzeige(fuerText) + QStringLiteral(": ist keine gewöhnliche Datei; bitte "
+                                                                            "entfernen oder umbenennen"));
 }
 
-// The lines of the list (CR LF or LF, empty lines left out). A missing file is an empty
-// list; name is below dirFd, or a whole path with AT_FDCWD.
-ErgebnisWert<QList<QByteArray>> zeilenLesen(int dirFd, const char *name, const QString &fuerText)
+// Reads the list below dirFd: never through a link, never from anything but a regular
+// file (a FIFO would block, a device would never end). A missing file is an empty list.
+ErgebnisWert<Liste> listeLesen(int dirFd, const QString &fuerText)
 {
-    Fd fd(::openat(dirFd, name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    Liste liste;
+    const Fd fd(::openat(dirFd, ".hidden", O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
     if (!fd.offen()) {
         if (errno == ENOENT)
-            return QList<QByteArray>();
+            return liste;
+        if (errno == ELOOP)
+            return keineDatei(fuerText);
         return ErgebnisAusErrno(errno, fuerText);
     }
+    if (::fstat(fd.get(), &liste.st) != 0)
+        return ErgebnisAusErrno(errno, fuerText);
+    if (!S_ISREG(liste.st.st_mode))
+        return keineDatei(fuerText);
+    liste.da = true;
     QByteArray inhalt;
     char puffer[8192];
     for (;;) {
@@ -43,39 +59,86 @@ ErgebnisWert<QList<QByteArray>> zeilenLesen(int dirFd, const char *name, const Q
             break;
         inhalt.append(puffer, n);
         if (inhalt.size() > kGroesstes)
-            break;
+            return Ergebnis::Fehler(EFBIG, nameAnzeige(fuerText) + QStringLiteral(": Datei zu groß"));
     }
-    QList<QByteArray> zeilen;
     for (const QByteArray &zeile : inhalt.split('\n')) {
         QByteArray z = zeile;
         if (z.endsWith('\r'))
             z.chop(1);
         if (!z.isEmpty())
-            zeilen.append(z);
+            liste.zeilen.append(z);
     }
-    return zeilen;
+    return liste;
 }
 
-QSet<QString> namenAus(const ErgebnisWert<QList<QByteArray>> &zeilen)
+QSet<QString> namenAus(const ErgebnisWert<Liste> &liste)
 {
     // An unreadable list hides nothing: the objects themselves are still there to show.
     QSet<QString> namen;
-    for (const QByteArray &z : zeilen.wertOder({}))
-        namen.insert(ausNativ(z));
+    if (liste)
+        for (const QByteArray &z : liste->zeilen)
+            namen.insert(ausNativ(z));
     return namen;
+}
+
+QString dateiText(const QString &verzeichnis)
+{
+    return (verzeichnis == u"/" ? QString() : pfadOhneEnde(verzeichnis)) + QStringLiteral("/.hidden");
+}
+
+// Writes the lines to a new temporary file beside the list and puts it in place, so the
+// list is never half-written and never written through a link.
+Ergebnis listeSchreiben(int dirFd, const Liste &alt, const QList<QByteArray> &zeilen, const QString &fuerText)
+{
+    const mode_t modus = alt.da ? (alt.st.st_mode & 07777) : 0644;
+    QByteArray temp;
+    Fd fd;
+    for (int versuch = 0; versuch < 100 && !fd.offen(); ++versuch) {
+        temp = ".hidden.rinolux-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(versuch);
+        fd = Fd(::openat(dirFd, temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, modus));
+        if (!fd.offen() && errno != EEXIST)
+            return ErgebnisAusErrno(errno, fuerText);
+    }
+    if (!fd.offen())
+        return ErgebnisAusErrno(EEXIST, fuerText);
+    QByteArray inhalt;
+    for (const QByteArray &z : zeilen)
+        inhalt += z + '\n';
+    int fehler = 0;
+    for (qsizetype geschrieben = 0; geschrieben < inhalt.size() && fehler == 0;) {
+        const ssize_t n = ::write(fd.get(), inhalt.constData() + geschrieben, size_t(inhalt.size() - geschrieben));
+        if (n < 0 && errno != EINTR)
+            fehler = errno;
+        else if (n > 0)
+            geschrieben += n;
+    }
+    if (fehler == 0 && ::fsync(fd.get()) != 0)
+        fehler = errno;
+    if (const int f = fd.schliessen(); fehler == 0)
+        fehler = f;
+    // The temporary file is ours: made exclusively just above.
+    if (fehler == 0 && ::renameat(dirFd, temp.constData(), dirFd, ".hidden") != 0)
+        fehler = errno; // replacing the list read above is the point (ueberschreiben of ".hidden" only)
+    if (fehler != 0) {
+        static_cast<void>(::unlinkat(dirFd, temp.constData(), 0)); // ours; the list stays as it was
+        return ErgebnisAusErrno(fehler, fuerText);
+    }
+    return Ergebnis::Ok();
 }
 
 } // namespace
 
 QSet<QString> versteckteNamen(int verzeichnisFd)
 {
-    return namenAus(zeilenLesen(verzeichnisFd, ".hidden", QStringLiteral(".hidden")));
+    return namenAus(listeLesen(verzeichnisFd, QStringLiteral(".hidden")));
 }
 
 QSet<QString> versteckteNamen(const QString &verzeichnis)
 {
-    const QByteArray datei = dateiName(verzeichnis);
-    return namenAus(zeilenLesen(AT_FDCWD, datei.constData(), ausNativ(datei)));
+    const Fd fd(::open(nativ(verzeichnis).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd.offen())
+        return {};
+    return namenAus(listeLesen(fd.get(), dateiText(verzeichnis)));
 }
 
 bool istVersteckt(const QString &pfadOhneEnde)
@@ -88,12 +151,19 @@ bool istVersteckt(const QString &pfadOhneEnde)
 
 Ergebnis versteckteListeAendern(const QString &verzeichnis, const QString &entfernen, const QString &hinzufuegen)
 {
-    const QByteArray nDatei = dateiName(verzeichnis);
-    const QString datei = ausNativ(nDatei);
-    ErgebnisWert<QList<QByteArray>> gelesen = zeilenLesen(AT_FDCWD, nDatei.constData(), datei);
+    const QString datei = dateiText(verzeichnis);
+    // The list is one name a line: a name with a line break would hide other names.
+    if (hinzufuegen.contains(u'\n') || hinzufuegen.contains(u'\r'))
+        return Ergebnis::Fehler(EINVAL, nameAnzeige(hinzufuegen)
+                                            + QStringLiteral(": ein Name mit Zeilenumbruch kann nicht versteckt "
+                                                             "werden; bitte zuerst umbenennen"));
+    const Fd dirFd(::open(nativ(verzeichnis).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dirFd.offen())
+        return ErgebnisAusErrno(errno, verzeichnis);
+    const ErgebnisWert<Liste> gelesen = listeLesen(dirFd.get(), datei);
     if (!gelesen)
         return gelesen.ergebnis();
-    QList<QByteArray> &zeilen = *gelesen;
+    QList<QByteArray> zeilen = gelesen->zeilen;
     const qsizetype vorher = zeilen.size();
     if (!entfernen.isEmpty())
         zeilen.removeAll(nativ(entfernen));
@@ -106,20 +176,17 @@ Ergebnis versteckteListeAendern(const QString &verzeichnis, const QString &entfe
     if (!geaendert)
         return Ergebnis::Ok();
     if (zeilen.isEmpty()) {
-        if (::unlink(nDatei.constData()) != 0 && errno != ENOENT)
+        // The emptied list goes, but only the very file that was read.
+        struct stat st;
+        if (::fstatat(dirFd.get(), ".hidden", &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return errno == ENOENT ? Ergebnis::Ok() : ErgebnisAusErrno(errno, datei);
+        if (st.st_dev != gelesen->st.st_dev || st.st_ino != gelesen->st.st_ino)
+            return Ergebnis::Fehler(0, datei + QStringLiteral(": wurde inzwischen ersetzt; bitte noch einmal versuchen"));
+        if (::unlinkat(dirFd.get(), ".hidden", 0) != 0 && errno != ENOENT)
             return ErgebnisAusErrno(errno, datei);
         return Ergebnis::Ok();
     }
-    QSaveFile f(datei);
-    if (!f.open(QIODevice::WriteOnly))
-        return Ergebnis::Fehler(0, datei + QStringLiteral(": ") + f.errorString());
-    for (const QByteArray &z : zeilen) {
-        f.write(z);
-        f.write("\n", 1);
-    }
-    if (!f.commit())
-        return Ergebnis::Fehler(0, datei + QStringLiteral(": ") + f.errorString());
-    return Ergebnis::Ok();
+    return listeSchreiben(dirFd.get(), *gelesen, zeilen, datei);
 }
 
 Ergebnis versteckteMitnehmen(const QString &alt, const QString &neu)

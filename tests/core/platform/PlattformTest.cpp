@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <functional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -299,6 +300,59 @@ TEST_F(PlattformTest, AttributeSetzen)
     EXPECT_TRUE(pf::attributeSetzen(p(u"link"_s), pf::AttrNurLesen).nichtMoeglich());
     EXPECT_EQ(lesen(u"d"_s).attribute, 0u);
     EXPECT_FALSE(pf::attributeSetzen(p(u"fehlt"_s), 0).ok());
+}
+
+TEST_F(PlattformTest, VersteckteListeNurAlsGewoehnlicheDatei)
+{
+    struct Fall
+    {
+        const char *titel;
+        std::function<void(const test::TestVerzeichnis &)> anlegen;
+    };
+    test::TestVerzeichnis aussen;
+    aussen.dateiSchreiben(u"wichtig"_s, "bleibt\n");
+    const QByteArray aussenDatei = nativ(aussen.pfad(u"wichtig"_s));
+    for (const Fall &f : {
+             Fall{"Link", [&](const test::TestVerzeichnis &t) {
+                      ASSERT_EQ(::symlink(aussenDatei.constData(), nativ(t.pfad(u".hidden"_s)).constData()), 0);
+                  }},
+             Fall{"Verzeichnis", [](const test::TestVerzeichnis &t) { t.dateienAnlegen({u".hidden/"_s}); }},
+             Fall{"Fifo", [](const test::TestVerzeichnis &t) {
+                      ASSERT_EQ(::mkfifo(nativ(t.pfad(u".hidden"_s)).constData(), 0644), 0);
+                  }},
+         }) {
+        test::TestVerzeichnis t;
+        t.dateienAnlegen({u"x"_s});
+        f.anlegen(t);
+        const Ergebnis r = pf::attributeSetzen(t.pfad(u"x"_s), pf::AttrVersteckt);
+        EXPECT_FALSE(r.ok()) << f.titel;
+        // Listing never blocks on it and reads nothing through it.
+        int anzahl = 0;
+        EXPECT_TRUE(pf::verzeichnisLesen(t.pfad(), pf::Details::Alle, [&](const pf::Eintrag &e) {
+                        anzahl += e.name == u"x"_s && !(e.attribute & pf::AttrVersteckt);
+                        return true;
+                    }).ok()) << f.titel;
+        EXPECT_EQ(anzahl, 1) << f.titel;
+    }
+    EXPECT_EQ(aussen.dateiLesen(u"wichtig"_s), QByteArray("bleibt\n"));
+}
+
+TEST_F(PlattformTest, VersteckteListeBehaeltZeilenAlsBytesUndNimmtKeineZeilenumbrueche)
+{
+    tv.dateienAnlegen({u"a"_s, u"b"_s, u"neu"_s});
+    tv.dateiSchreiben(u".hidden"_s, "\xff\r\nb\n");
+    for (const QString &name : {u"a\nb"_s, u"a\rb"_s}) {
+        tv.dateienAnlegen({name});
+        EXPECT_FALSE(pf::attributeSetzen(p(name), pf::AttrVersteckt).ok());
+    }
+    EXPECT_EQ(lesen(u"a"_s).attribute, 0u);
+    EXPECT_EQ(tv.dateiLesen(u".hidden"_s), QByteArray("\xff\r\nb\n"));
+
+    ASSERT_TRUE(pf::attributeSetzen(p(u"neu"_s), pf::AttrVersteckt).ok());
+    EXPECT_EQ(tv.dateiLesen(u".hidden"_s), QByteArray("\xff\nb\nneu\n"));
+    // Written beside it and put in place: no temporary file stays.
+    const QStringList namen = QDir(tv.pfad()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_EQ(namen, (QStringList{u".hidden"_s, u"a"_s, u"a\nb"_s, u"a\rb"_s, u"b"_s, u"neu"_s}));
 }
 
 TEST_F(PlattformTest, ZeitenVonVerzeichnisUndLink)

@@ -190,7 +190,7 @@ TEST_F(PlattformTest, NamenMitUngueltigenBytesBleibenZweiObjekte)
     // One name is not UTF-8; the other holds U+FFFD, which a lossy decoding would make of it.
     const QByteArray roh = "a\xff.txt", ersatz = "a\xef\xbf\xbd.txt";
     for (const QByteArray &n : {roh, ersatz}) {
-        const int fd = ::open((nativ(tv.pfad()) + n).constData(), O_CREAT | O_WRONLY, 0644);
+        const int fd = ::open(QByteArray(nativ(tv.pfad()) + n).constData(), O_CREAT | O_WRONLY, 0644);
         ASSERT_GE(fd, 0);
         ::close(fd);
     }
@@ -206,12 +206,12 @@ TEST_F(PlattformTest, NamenMitUngueltigenBytesBleibenZweiObjekte)
 
     ASSERT_TRUE(pf::umbenennen(p(rohName), p(u"b.txt"_s)).ok());
     struct stat st;
-    EXPECT_NE(::lstat((nativ(tv.pfad()) + roh).constData(), &st), 0);
-    EXPECT_EQ(::lstat((nativ(tv.pfad()) + ersatz).constData(), &st), 0);
+    EXPECT_NE(::lstat(QByteArray(nativ(tv.pfad()) + roh).constData(), &st), 0);
+    EXPECT_EQ(::lstat(QByteArray(nativ(tv.pfad()) + ersatz).constData(), &st), 0);
     EXPECT_TRUE(QFileInfo::exists(p(u"b.txt"_s)));
     // Back to the very same bytes, and hidden by its own bytes in ".hidden".
     ASSERT_TRUE(pf::umbenennen(p(u"b.txt"_s), p(rohName)).ok());
-    EXPECT_EQ(::lstat((nativ(tv.pfad()) + roh).constData(), &st), 0);
+    EXPECT_EQ(::lstat(QByteArray(nativ(tv.pfad()) + roh).constData(), &st), 0);
     ASSERT_TRUE(pf::attributeSetzen(p(rohName), pf::AttrVersteckt).ok());
     EXPECT_EQ(tv.dateiLesen(u".hidden"_s), roh + '\n');
     EXPECT_EQ(lesen(rohName).attribute, pf::AttrVersteckt);

@@ -83,7 +83,7 @@ TEST(Auflisten, UngueltigeBytesUeberstehenDieListe)
     test::TestVerzeichnis tv;
     const QByteArray roh = "a\xff.txt", ersatz = "a\xef\xbf\xbd.txt";
     for (const QByteArray &n : {roh, ersatz}) {
-        const int fd = ::open((QFile::encodeName(tv.pfad()) + n).constData(), O_CREAT | O_WRONLY, 0644);
+        const int fd = ::open(QByteArray(QFile::encodeName(tv.pfad()) + n).constData(), O_CREAT | O_WRONLY, 0644);
         ASSERT_GE(fd, 0);
         ::close(fd);
     }

@@ -176,9 +176,9 @@ bool hatSurrogat(QStringView text)
     return false;
 }
 
-} // namespace
-
-QString nameAusBytes(QByteArrayView bytes)
+// Decodes UTF-8; each byte that starts no valid sequence becomes its stand-in. With
+// mitEinzelnen, the three-byte forms of lone surrogates are taken as those.
+QString dekodieren(QByteArrayView bytes, bool mitEinzelnen)
 {
     if (schnellLesbar(bytes))
         return QString::fromUtf8(bytes);
@@ -187,7 +187,7 @@ QString nameAusBytes(QByteArrayView bytes)
     const auto *b = reinterpret_cast<const uchar *>(bytes.data());
     for (qsizetype i = 0; i < bytes.size();) {
         char32_t cp = 0;
-        const int laenge = folgeLaenge(b, i, bytes.size(), cp, false);
+        const int laenge = folgeLaenge(b, i, bytes.size(), cp, mitEinzelnen);
         if (laenge == 0) {
             aus.append(QChar(char16_t(kFremdBasis + b[i])));
             ++i;
@@ -199,22 +199,30 @@ QString nameAusBytes(QByteArrayView bytes)
     return aus;
 }
 
-QByteArray nameZuBytes(QStringView text)
+// Encodes to UTF-8; with fremdAlsByte each stand-in becomes its byte again (and any other
+// lone surrogate U+FFFD), else lone surrogates keep their three-byte form.
+QByteArray kodieren(QStringView text, bool fremdAlsByte)
 {
     if (!hatSurrogat(text))
         return text.toUtf8();
     QByteArray aus;
     aus.reserve(text.size() * 3);
     jederPunkt(text, [&](char32_t cp) {
-        if (istFremd(char16_t(cp)))
+        if (fremdAlsByte && istFremd(char16_t(cp)))
             aus.append(char(cp - kFremdBasis));
-        else if (cp >= 0xD800 && cp <= 0xDFFF)
+        else if (fremdAlsByte && cp >= 0xD800 && cp <= 0xDFFF)
             utf8Anhaengen(aus, 0xFFFD); // no byte on disk stands behind any other lone surrogate
         else
             utf8Anhaengen(aus, cp);
     });
     return aus;
 }
+
+} // namespace
+
+QString nameAusBytes(QByteArrayView bytes) { return dekodieren(bytes, false); }
+
+QByteArray nameZuBytes(QStringView text) { return kodieren(text, true); }
 
 bool nameHatFremdeBytes(QStringView text)
 {
@@ -239,30 +247,8 @@ QString nameAnzeige(const QString &text)
     return aus;
 }
 
-QByteArray utf8MitEinzelnen(QStringView text)
-{
-    if (!hatSurrogat(text))
-        return text.toUtf8();
-    QByteArray aus;
-    aus.reserve(text.size() * 3);
-    jederPunkt(text, [&](char32_t cp) { utf8Anhaengen(aus, cp); });
-    return aus;
-}
+QByteArray utf8MitEinzelnen(QStringView text) { return kodieren(text, false); }
 
-QString ausUtf8MitEinzelnen(QByteArrayView utf8)
-{
-    if (schnellLesbar(utf8))
-        return QString::fromUtf8(utf8);
-    QString aus;
-    aus.reserve(utf8.size());
-    const auto *b = reinterpret_cast<const uchar *>(utf8.data());
-    for (qsizetype i = 0; i < utf8.size();) {
-        char32_t cp = 0;
-        const int laenge = folgeLaenge(b, i, utf8.size(), cp, true);
-        punktAnhaengen(aus, laenge == 0 ? char32_t(0xFFFD) : cp);
-        i += laenge == 0 ? 1 : laenge;
-    }
-    return aus;
-}
+QString ausUtf8MitEinzelnen(QByteArrayView utf8) { return dekodieren(utf8, true); }
 
 } // namespace rinolux

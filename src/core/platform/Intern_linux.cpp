@@ -28,7 +28,7 @@ int Fd::schliessen()
 VerzeichnisStrom::~VerzeichnisStrom()
 {
     if (m_d)
-        ::closedir(m_d);
+        static_cast<void>(::closedir(m_d)); // a stream only read from has nothing left to report
 }
 
 VerzeichnisStrom VerzeichnisStrom::oeffnen(int elternFd, const char *name, bool ohneLink, int &fehler)

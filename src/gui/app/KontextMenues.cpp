@@ -9,6 +9,12 @@ namespace {
 
 using R = MenueRegel;
 
+// Clipboard entries that several lists offer.
+constexpr const char16_t *VonAllen = u"von &allen ...";
+constexpr const char16_t *VonAusgewaehlten = u"von den ausgewählten ...";
+constexpr const char16_t *VonNichtAusgewaehlten = u"von den nicht-ausgewählten ...";
+constexpr const char16_t *AlleInhalte = u"alle &Inhalte ...";
+
 constexpr MenueEintrag Tabelle[] = {
     {u"PopA", u"PopA_Kopf", u"mehr Spalten anzeigen ...", R::Verbunden},
     {u"PopA", nullptr, nullptr, R::Trenner},
@@ -24,33 +30,33 @@ constexpr MenueEintrag Tabelle[] = {
     {u"PopA", u"PopA_Pro6", u"", R::OeffnenMit, false, 6},
     {u"PopA", nullptr, nullptr, R::Trenner},
     {u"PopA", u"PopA_Zelle", u"", R::ZelleNichtLeer},
-    {u"PopA", u"PopA_alle", u"von &allen ...", R::Verbunden, true},
-    {u"PopA", u"PopA_aus", u"von den ausgewählten ...", R::Verbunden, true},
-    {u"PopA", u"PopA_NichtAus", u"von den nicht-ausgewählten ...", R::Verbunden, true},
+    {u"PopA", u"PopA_alle", VonAllen, R::Verbunden, true},
+    {u"PopA", u"PopA_aus", VonAusgewaehlten, R::Verbunden, true},
+    {u"PopA", u"PopA_NichtAus", VonNichtAusgewaehlten, R::Verbunden, true},
     {u"PopA", u"PopA_PNF", u"&Pfad\\Name.Format ...", R::Verbunden, true},
     {u"PopA", u"PopA_NF", u"Name.&Format ...", R::Verbunden, true},
     {u"PopA", u"PopA_N", u"&Name ...", R::Verbunden, true},
-    {u"PopA", u"PopA_Inhalte", u"alle &Inhalte ...", R::Verbunden, true},
+    {u"PopA", u"PopA_Inhalte", AlleInhalte, R::Verbunden, true},
 
     {u"PopL", u"PopL_Eigenschaften", u"Eigenschaften anzeigen", R::Verbunden},
     {u"PopL", u"PopL_UnterVerz", u"ein neues Unter-Verzeichnis herstellen ...", R::Verbunden},
     {u"PopL", u"PopL_LeereLoeschen", u"alle leeren Unter-Verzeichnisse löschen ...", R::Verbunden},
     {u"PopL", nullptr, nullptr, R::Trenner},
-    {u"PopL", u"PopL_Alle", u"von &allen ...", R::Verbunden, true},
-    {u"PopL", u"PopL_Aus", u"von den ausgewählten ...", R::Verbunden, true},
-    {u"PopL", u"PopL_NichtAus", u"von den nicht-ausgewählten ...", R::Verbunden, true},
+    {u"PopL", u"PopL_Alle", VonAllen, R::Verbunden, true},
+    {u"PopL", u"PopL_Aus", VonAusgewaehlten, R::Verbunden, true},
+    {u"PopL", u"PopL_NichtAus", VonNichtAusgewaehlten, R::Verbunden, true},
     {u"PopL", u"PopL_PV", u"&Pfad\\Verzeichnis ...", R::Verbunden, true},
     {u"PopL", u"PopL_V", u"&Verzeichnis ...", R::Verbunden, true},
-    {u"PopL", u"PopL_Inhalte", u"alle &Inhalte ...", R::Verbunden, true},
+    {u"PopL", u"PopL_Inhalte", AlleInhalte, R::Verbunden, true},
 
     {u"PopV", u"PopV_FehlerSprungMinus", u"Vorschau-Fehler finden (aufwärts)", R::Verbunden},
     {u"PopV", u"PopV_FehlerSprungPlus", u"Vorschau-Fehler finden (abwärts)", R::Verbunden},
     {u"PopV", nullptr, nullptr, R::Trenner},
     {u"PopV", u"PopV_Zelle", u"", R::ZelleNichtLeer},
-    {u"PopV", u"PopV_UnterVerz", u"alle &Inhalte ...", R::Verbunden, true},
+    {u"PopV", u"PopV_UnterVerz", AlleInhalte, R::Verbunden, true},
 
     {u"PopR", u"PopR_Zelle", u"", R::ZelleNichtLeer},
-    {u"PopR", u"PopR_1", u"alle &Inhalte ...", R::Verbunden, true},
+    {u"PopR", u"PopR_1", AlleInhalte, R::Verbunden, true},
 
     {u"PopSpaltenA", u"PopSpaltenA_Symbol", u" Symbol anzeigen", R::Spalte},
     {u"PopSpaltenA", u"PopSpaltenA_Format", u"\"Format\" anzeigen", R::Spalte},

@@ -31,15 +31,13 @@ namespace rinolux {
 
 TNxRotListeOptionen AListeBedienung::Optionen()
 {
-    TNxRotListeOptionen o;
-    o.dateienAnnehmen = true;
-    o.endenFest = true;
-    o.rechtsKlick = true;
-    o.bereichMarkieren = true;
-    o.klickMarkiert = true;
-    o.linksKlick = true;
-    o.fuellGrenze = 5;
-    return o;
+    return {.dateienAnnehmen = true,
+            .endenFest = true,
+            .rechtsKlick = true,
+            .bereichMarkieren = true,
+            .klickMarkiert = true,
+            .linksKlick = true,
+            .fuellGrenze = 5};
 }
 
 AListeBedienung::AListeBedienung(QWidget *paAuswahlliste, int baumBreite, SeitenUmgebung &umgebung, QMenu *popA,

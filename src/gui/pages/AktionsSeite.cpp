@@ -162,12 +162,7 @@ void TAktionsSeite::AnzeigeSchalterBeschriftung(int tab)
 
 TNxRotListeOptionen TAktionsSeite::VListeOptionen()
 {
-    TNxRotListeOptionen o;
-    o.endenFest = true;
-    o.rechtsKlick = true;
-    o.linksKlick = true;
-    o.fuellGrenze = 11;
-    return o;
+    return {.endenFest = true, .rechtsKlick = true, .linksKlick = true, .fuellGrenze = 11};
 }
 
 } // namespace rinolux

@@ -230,12 +230,7 @@ AListeBedienung *TAuswahlSeite::ListeAnlegen()
 
 TNxRotListeOptionen TAuswahlSeite::SListeOptionen()
 {
-    TNxRotListeOptionen o;
-    o.bereichMarkieren = true;
-    o.klickMarkiert = true;
-    o.linksKlick = true;
-    o.fuellGrenze = 6;
-    return o;
+    return {.bereichMarkieren = true, .klickMarkiert = true, .linksKlick = true, .fuellGrenze = 6};
 }
 
 } // namespace rinolux

@@ -21,10 +21,7 @@ QString TEinstellungenSeite::Titel(int) const
 
 TNxRotListeOptionen TEinstellungenSeite::EinstellungenListeOptionen()
 {
-    TNxRotListeOptionen o;
-    o.klickMarkiert = true;
-    o.linksKlick = true;
-    return o;
+    return {.klickMarkiert = true, .linksKlick = true};
 }
 
 } // namespace rinolux

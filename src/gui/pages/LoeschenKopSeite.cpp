@@ -32,11 +32,7 @@ void TLoeschenKopSeite::Anpassen(int tab)
 
 TNxRotListeOptionen TLoeschenKopSeite::LListeOptionen()
 {
-    TNxRotListeOptionen o;
-    o.endenFest = true;
-    o.rechtsKlick = true;
-    o.linksKlick = true;
-    return o;
+    return {.endenFest = true, .rechtsKlick = true, .linksKlick = true};
 }
 
 } // namespace rinolux

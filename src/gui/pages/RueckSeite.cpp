@@ -22,20 +22,12 @@ QString TRueckSeite::Titel(int) const
 
 TNxRotListeOptionen TRueckSeite::RueckIndexListeOptionen()
 {
-    TNxRotListeOptionen o;
-    o.klickMarkiert = true;
-    o.linksKlick = true;
-    return o;
+    return {.klickMarkiert = true, .linksKlick = true};
 }
 
 TNxRotListeOptionen TRueckSeite::RuckAltNeuListeOptionen()
 {
-    TNxRotListeOptionen o;
-    o.endenFest = true;
-    o.rechtsKlick = true;
-    o.linksKlick = true;
-    o.fuellGrenze = 8;
-    return o;
+    return {.endenFest = true, .rechtsKlick = true, .linksKlick = true, .fuellGrenze = 8};
 }
 
 } // namespace rinolux

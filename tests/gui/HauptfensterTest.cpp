@@ -195,6 +195,22 @@ private Q_SLOTS:
         QCOMPARE(co->currentIndex(), 1);
     }
 
+    void vorschauSchalterSteuertDenTimer()
+    {
+        // The action page asks the window for the automatic preview through its signal.
+        tabKlicken(m_aa->HauptRegister(), 2);
+        auto *che = m_fenster.teil<QCheckBox>(QStringLiteral("CheVorschauSchalter"));
+        QVERIFY(che);
+        che->setChecked(true);
+        QVERIFY(m_aa->TimerAutoVorschau()->isActive());
+        che->setChecked(false);
+        QVERIFY(!m_aa->TimerAutoVorschau()->isActive());
+        // A page switch stops it as well.
+        che->setChecked(true);
+        tabKlicken(m_aa->HauptRegister(), 1);
+        QVERIFY(!m_aa->TimerAutoVorschau()->isActive());
+    }
+
     void farbSchemaBunt()
     {
         m_aa->RegisterFarbenAnwenden(RegisterFarbSchema::Bunt1);

@@ -1,6 +1,7 @@
 // The start-up sequence of the main window and the saves after it has closed.
 #include "gui/app/Start.h"
 
+#include "core/shell/Dialog.h"
 #include "core/shell/DialogText.h"
 #include "core/shell/Prozess.h"
 #include "core/util/nx_Debug.h"
@@ -10,8 +11,6 @@
 #include "gui/app/SignalWaechter.h"
 #include "gui/controls/nx_Register.h"
 #include "gui/pages/Seite.h"
-
-#include "core/shell/Dialog.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -22,7 +22,6 @@
 #include <QPushButton>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QVBoxLayout>

@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <limits>
 #include <utility>
 
@@ -202,13 +203,12 @@ void IniControlsAusZeilen(const QStringList &zeilen, QList<IniTextEintrag> &text
 
 Ergebnis IniControlsLesen(const QString &pfad, QList<IniTextEintrag> &texte, QList<IniFlagEintrag> &flags)
 {
-    QString fehler;
-    const std::optional<TextFeld> feld = nxDateiTextLesen(pfad, &fehler);
+    const ErgebnisWert<TextFeld> feld = nxDateiTextLesen(pfad);
     if (!feld) {
         IniControlsAusZeilen({}, texte, flags);
-        if (!fehler.isEmpty())
-            return Ergebnis::Fehler(0, fehler);
-        return Ergebnis::Ok();
+        if (feld.ergebnis().fehlerNummer() == ENOENT)
+            return Ergebnis::Ok();
+        return feld.ergebnis();
     }
     IniControlsAusZeilen(feld->mid(1), texte, flags);
     return Ergebnis::Ok();

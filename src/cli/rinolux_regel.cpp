@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <cerrno>
 #include <cstdio>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -28,6 +29,8 @@ using namespace rinolux;
 namespace {
 
 constexpr int kFehlerAufruf = 2;
+// A list of paths may be long (hundreds of thousands of lines), but never endless.
+constexpr qint64 kListeGrenze = qint64(512) * 1024 * 1024;
 
 const char *const kHilfe =
     "Aufruf: rinolux-regel [Optionen] PFAD...\n"
@@ -41,8 +44,11 @@ const char *const kHilfe =
     "  --regelcode CODE          ein Regel-Code (Felder durch TAB getrennt)\n"
     "  --regelcode-datei DATEI   der Regel-Code aus der ersten Zeile von DATEI\n"
     "  --platzhalter NAME=WERT   Wert eines Platzhalters <NAME> (mehrfach moeglich)\n"
-    "  --regeln                  alle gespeicherten Regeln ausgeben (Beschreibung TAB Code)\n"
+    "  --regeln                  alle gespeicherten Regeln ausgeben (Beschreibung TAB Code), allein\n"
+    "                            anzugeben; ohne Regel-Datei die Standard-Regeln (es wird nichts angelegt)\n"
     "  --hilfe                   diese Hilfe\n"
+    "  --                        Ende der Optionen: alles danach ist ein PFAD, auch wenn es mit - beginnt\n"
+    "                            (so bei Namen aus einem Muster wie *: rinolux-regel --regel R -- *)\n"
     "\n"
     "Ausgabe: eine Zeile je Vorschau-Zeile mit ihren 11 Zellen (TAB-getrennt), dann die\n"
     "Zusammenfassung. Ende-Status 0: die Aktion waere moeglich, 1: nicht, 2: falscher Aufruf.\n";
@@ -129,10 +135,10 @@ int main(int argc, char **argv)
         } else if (a == u"--liste") {
             if (!wert(w))
                 return aufrufFehler(QStringLiteral("--liste braucht eine Datei."));
-            QString fehler;
-            const std::optional<TextFeld> zeilen = nxDateiTextLesen(w, &fehler);
+            const ErgebnisWert<TextFeld> zeilen = nxDateiTextLesen(w, kListeGrenze);
             if (!zeilen)
-                return aufrufFehler(QStringLiteral("Die Liste \"%1\" kann nicht gelesen werden. %2").arg(w, fehler));
+                return aufrufFehler(
+                    QStringLiteral("Die Liste kann nicht gelesen werden. %1").arg(zeilen.ergebnis().text()));
             for (qsizetype k = 1; k < zeilen->size(); ++k)
                 if (!zeilen->at(k).isEmpty())
                     pfade.append(zeilen->at(k));
@@ -147,10 +153,12 @@ int main(int argc, char **argv)
         } else if (a == u"--regelcode-datei") {
             if (!wert(w))
                 return aufrufFehler(QStringLiteral("--regelcode-datei braucht eine Datei."));
-            QString fehler;
-            const std::optional<TextFeld> zeilen = nxDateiTextLesen(w, &fehler);
-            if (!zeilen || zeilen->size() < 2)
-                return aufrufFehler(QStringLiteral("Der Regel-Code kann aus \"%1\" nicht gelesen werden. %2").arg(w, fehler));
+            const ErgebnisWert<TextFeld> zeilen = nxDateiTextLesen(w);
+            if (!zeilen)
+                return aufrufFehler(QStringLiteral("Der Regel-Code kann nicht gelesen werden. %1")
+                                        .arg(zeilen.ergebnis().text()));
+            if (zeilen->size() < 2)
+                return aufrufFehler(QStringLiteral("Die Datei \"%1\" enthält keinen Regel-Code.").arg(w));
             regelCode = zeilen->at(1);
         } else if (a == u"--platzhalter") {
             if (!wert(w) || !w.contains(u'='))
@@ -170,11 +178,24 @@ int main(int argc, char **argv)
         }
     }
 
+    // A name from a shell pattern such as "*" may read "--regeln": together with anything else
+    // it is refused rather than printing the rules and reporting success.
+    if (regelnAusgeben && (regelName || regelCode || !pfade.isEmpty() || !verzeichnis.isEmpty()))
+        return aufrufFehler(
+            QStringLiteral("--regeln wird allein angegeben. Pfade, die mit - beginnen, bitte nach -- "
+                           "angeben."));
     RegelListe regeln;
     if (regelnAusgeben || regelName) {
-        const Ergebnis e = RegelListeLesen(RegelDateiPfad(), regeln);
-        if (!e)
-            return aufrufFehler(QStringLiteral("Die Regel-Datei kann nicht gelesen werden: %1").arg(e.text()));
+        // Only read: without a rule file the defaults are used as they would be written, and
+        // nothing is created.
+        ErgebnisWert<RegelListe> gelesen = RegelDateiLesen(RegelDateiPfad());
+        if (gelesen)
+            regeln = std::move(gelesen).wert();
+        else if (gelesen.ergebnis().fehlerNummer() == ENOENT)
+            regeln = StandardRegeln();
+        else
+            return aufrufFehler(QStringLiteral("Die Regel-Datei kann nicht gelesen werden: %1")
+                                    .arg(gelesen.ergebnis().text()));
     }
     if (regelnAusgeben) {
         for (int i = 0; i < regeln.anzahl(); ++i)

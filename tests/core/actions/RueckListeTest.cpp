@@ -33,14 +33,16 @@ struct RueckFixture
         for (const Satz &s : erste) {
             ASSERT_TRUE((*w)->satz(QString::fromUtf8(s.verz), QString::fromUtf8(s.name), QString::fromUtf8(s.wert), s.v));
         }
-        if (!zweite.empty())
+        if (!zweite.empty()) {
             ASSERT_TRUE((*w)->zweiterAbschnitt());
+        }
         for (const auto &[nummer, s] : zweite) {
             ASSERT_TRUE((*w)->abschluss(nummer, QString::fromUtf8(s.verz), QString::fromUtf8(s.name),
                                         QString::fromUtf8(s.wert), s.v));
         }
-        if (schliessen)
+        if (schliessen) {
             ASSERT_TRUE((*w)->schliessen(qint64(erste.size()), qint64(zweite.size()), 0));
+        }
         w->reset();
         index.IniListeRueck_EinenAnhaengen(*nr, code, QStringLiteral("Test"), true, 50, schliessen ? 0 : -1,
                                            qint64(zweite.size()), qint64(erste.size()));

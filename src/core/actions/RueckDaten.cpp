@@ -197,7 +197,7 @@ std::vector<QByteArray> byteZeilen(const QByteArray &bytes)
 
 bool nameGueltig(const QString &name)
 {
-    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') && !name.contains(QChar(0)) &&
+    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') && !enthaeltZeilenTrenner(name) &&
            name.toUtf8().size() <= 255;
 }
 
@@ -205,7 +205,7 @@ bool nameGueltig(const QString &name)
 // a record can only ever name an object inside the directory it states.
 bool verzeichnisGueltig(const QString &verz)
 {
-    if (!verz.startsWith(u'/') || !verz.endsWith(u'/') || verz.contains(QChar(0)))
+    if (!verz.startsWith(u'/') || !verz.endsWith(u'/') || enthaeltZeilenTrenner(verz))
         return false;
     if (verz.size() == 1)
         return true;
@@ -450,7 +450,7 @@ void RueckIndex::IniListeRueck_Lesen()
         const QString pfad = dateiPfad(nummer);
         const QByteArray anfang = nxDateiBytesLesen(pfad, 1, 64 * 1024);
         const std::vector<QByteArray> zeilen = byteZeilen(anfang);
-        if (zeilen.size() < 2)
+        if (zeilen.size() < 2 || zeilen[1].size() > kRueckZeilenGrenze)
             continue;
         const QStringList felder = nurText(zeilen[1]).split(u'\t');
         bool codeOk = false;

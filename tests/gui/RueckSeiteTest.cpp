@@ -5,6 +5,7 @@
 #include "gui/app/SchalterRahmen.h"
 #include "gui/controls/TNxRotListe.h"
 #include "gui/controls/nx_Register.h"
+#include "gui/pages/RueckSeite.h"
 #include "gui/support/FensterFixture.h"
 #include "gui/support/WidgetTest.h"
 #include "support/TestUmgebung.h"
@@ -121,6 +122,27 @@ private Q_SLOTS:
         QTest::mouseClick(m_fenster.teil<QPushButton>(QStringLiteral("BuRueckOK")), Qt::LeftButton);
         QCOMPARE(pruefen.count(), 1);
         QCOMPARE(machen.count(), 1);
+    }
+
+    void nachDemRueckgaengigBleibenNurDieOffenenZeilen()
+    {
+        auto *seite = m_fenster.teil<TRueckSeite>(QStringLiteral("PaRueck"));
+        QTest::mouseClick(m_index->viewport(), Qt::LeftButton, Qt::NoModifier, mitte(m_index, 1, 2));
+        QTest::mouseClick(m_fenster.teil<QPushButton>(QStringLiteral("BuRueckOK")), Qt::LeftButton);
+        QCOMPARE(m_altNeu->Daten().Zelle(1, kRueckZelleNeuPfad), QStringLiteral("/d/"));
+
+        seite->RueckAbgeschlossen({2});
+        QCOMPARE(m_index->Daten().Anzahl(), 2);
+        const ListenDaten &d = m_index->Daten();
+        QCOMPARE(d.Zelle(d.ZeileAn(1), 3), QStringLiteral("1"));
+        QVERIFY(d.Warn(d.ZeileAn(1)));
+        QTest::mouseClick(m_index->viewport(), Qt::LeftButton, Qt::NoModifier, mitte(m_index, 1, 2));
+        QCOMPARE(m_altNeu->Daten().Anzahl(), 1);
+        QCOMPARE(m_altNeu->Daten().Zelle(1, kRueckZelleName), QStringLiteral("a"));
+
+        seite->RueckAbgeschlossen({});
+        QCOMPARE(m_index->Daten().Anzahl(), 1);
+        QCOMPARE(m_altNeu->Daten().Anzahl(), 0);
     }
 
     void fehlendeDateiMeldetDenZugriff()

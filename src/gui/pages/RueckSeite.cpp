@@ -72,8 +72,17 @@ TRueckSeite::TRueckSeite(SeitenUmgebung &umgebung, QWidget *eltern)
     m_buOK->setObjectName(QStringLiteral("BuRueckOK"));
     m_buOKRahmen = new TSchalterRahmen(m_buOK, Gelb, Umgebung().Einst().RahmenDicke, oben);
     m_buOKRahmen->setObjectName(QStringLiteral("PaBuRueckOK"));
-    connect(m_buPruefen, &QPushButton::clicked, this, &TRueckSeite::RueckPruefenVerlangt);
-    connect(m_buOK, &QPushButton::clicked, this, &TRueckSeite::RueckAusfuehrenVerlangt);
+    // Records inside a renamed directory carry its old path: cell 3 says where they are now.
+    connect(m_buPruefen, &QPushButton::clicked, this, [this] {
+        RueckVerzeichnisKorrektur(m_altNeuListe->Daten(), m_code);
+        m_altNeuListe->Neuzeichnen();
+        Q_EMIT RueckPruefenVerlangt();
+    });
+    connect(m_buOK, &QPushButton::clicked, this, [this] {
+        RueckVerzeichnisKorrektur(m_altNeuListe->Daten(), m_code);
+        m_altNeuListe->Neuzeichnen();
+        Q_EMIT RueckAusfuehrenVerlangt();
+    });
 
     auto *rechts = new QVBoxLayout;
     rechts->addWidget(m_intro, 1);
@@ -184,6 +193,19 @@ void TRueckSeite::Aktion_Vorschau_Rueck(int i)
     schalterAn(nutzbar && e.code != 310);
     if (!stand.meldung.isEmpty())
         Umgebung().Dialoge().Dialog_Info(stand.meldung);
+}
+
+void TRueckSeite::RueckAbgeschlossen(const std::vector<int> &offen)
+{
+    if (m_eintrag >= 1) {
+        if (Ergebnis e = Aktion_RueckAbschliessen(m_index, m_eintrag, m_altNeuListe->Daten(), offen); !e)
+            Umgebung().Dialoge().Dialog_Fehler(
+                QStringLiteral("Die Rückgängig-Daten können nicht auf die übrigen Einträge gekürzt werden; sie "
+                               "bleiben vollständig erhalten. Prüfe den Speicherplatz und die Rechte im "
+                               "Verzeichnis \"%1\".\r\n\r\n%2")
+                    .arg(ProgPfad, e.text()));
+    }
+    RueckFuellen();
 }
 
 void TRueckSeite::schalterAn(bool an)

@@ -36,6 +36,11 @@ public:
     // Loads index entry i (from 1) into the detail list.
     void Aktion_Vorschau_Rueck(int i);
 
+    // After the undo of the entry shown: offen are the rows of the detail list still to
+    // undo. The file is deleted when none are left, else it keeps just those; the page is
+    // filled again.
+    void RueckAbgeschlossen(const std::vector<int> &offen);
+
     RueckIndex &Index() { return m_index; }
     // Index entry shown in the detail list (0: none), and its undo code (the list's tag).
     int AltNeuEintrag() const { return m_eintrag; }
@@ -44,6 +49,7 @@ public:
     TNxRotListe *AltNeuListe() const { return m_altNeuListe; }
 
 Q_SIGNALS:
+    // The detail list is ready for the carry-out routine (directories corrected).
     void RueckPruefenVerlangt();
     void RueckAusfuehrenVerlangt();
 

@@ -490,7 +490,9 @@ void Lauf::namenAendern()
             neuName = anfang + r.n;
         }
         const QString neu = r.d + neuName;
-        if (!moeglich || !plattform::umbenennen(alt, neu)) {
+        // A row that keeps its name has nothing to rename (its object exists: checked above).
+        const bool gleich = !umweg && neu == alt;
+        if (!moeglich || (!gleich && !plattform::umbenennen(alt, neu))) {
             ++m_erg.fehler1;
             m_fehler1.neu(QStringLiteral("> "), alt, QStringLiteral("\r\n"));
             st = AStatus::Fehler;
@@ -500,7 +502,7 @@ void Lauf::namenAendern()
             const Ergebnis e = m_rueck->satz(r.d, neuName, r.o, r.verz);
             if (!e) {
                 rueckFehlerMerken(e);
-                if (!plattform::umbenennen(neu, alt))
+                if (!gleich && !plattform::umbenennen(neu, alt))
                     m_nichtZurueck += QStringLiteral("\r\n> ") + DialogMaskieren(neu);
                 else
                     st = AStatus::Frei;
@@ -557,6 +559,25 @@ void Lauf::zweitePhase()
         const QString &d = m_umwegVerz[size_t(z)];
         const QString temp = m_umwegAnfang[size_t(z)] + r.n;
         if (!plattform::umbenennen(d + temp, d + r.n)) {
+            // The final name is still taken (after a cancel: by an object the first phase
+            // did not reach). Back to the old name, recorded as its final name, rather than
+            // staying under the temporary one.
+            if (plattform::umbenennen(d + temp, d + r.o)) {
+                const Ergebnis e = m_rueck ? m_rueck->abschluss(nummer, d, r.o, temp, r.verz) : Ergebnis::Ok();
+                if (!e) {
+                    rueckFehlerMerken(e);
+                    m_erg.status[size_t(z)] = AStatus::Frei;
+                    --m_erg.erledigt1;
+                    continue;
+                }
+                ++m_erg.erledigt2;
+                m_erg.status[size_t(z)] = AStatus::Frei;
+                if (!m_erg.abgebrochen) {
+                    ++m_erg.fehler1;
+                    m_fehler1.neu(QStringLiteral("> "), d + r.o, QStringLiteral("\r\n"));
+                }
+                continue;
+            }
             ++m_erg.fehler2;
             m_fehler2.neu(QStringLiteral("> "), d + temp, QStringLiteral("\r\n"));
             continue;

@@ -17,6 +17,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace rinolux {
@@ -59,6 +60,57 @@ struct RueckIndexEintrag
     QString nummer;       // ten characters
 };
 
+// File name part in front of the undo number, and the first line of every undo file.
+inline const QString kRueckDateiVorsatz = QStringLiteral("Rinol_Rück805_");
+inline const QString kRueckWarnZeile = QStringLiteral("Warnung: Änderungen in dieser Datei können zu Fehlern führen!");
+inline constexpr int kRueckNummerVersuche = 500;
+inline constexpr int kRueckMaxGrenze = 100;
+// Largest undo file read: far above what 500,000 records need, so a hostile or broken
+// file cannot fill the memory. Longer lines than kRueckZeilenGrenze are no record.
+inline constexpr qint64 kRueckLeseGrenze = qint64(512) * 1024 * 1024;
+inline constexpr qsizetype kRueckZeilenGrenze = 16 * 1024;
+
+// The undo number of a file name "Rinol_Rück805_" + ten letters or digits + ".cfg".
+std::optional<QString> RueckNummerAusDateiName(const QString &name);
+
+// One record as read back. In the first section wert is the value to go back to; in the
+// second section (zweiter) nummer names the first-section record it completes, name is
+// the final name and wert the temporary one.
+struct RueckSatz
+{
+    QString verzeichnis;
+    QString name;
+    QString wert;
+    bool istVerzeichnis = false;
+    bool zweiter = false;
+    qint64 nummer = 0;
+};
+
+// Everything an undo file holds, read defensively: records that cannot be read or would
+// name something other than one object in one absolute directory are left out and
+// counted in fehlerhaft.
+struct RueckDateiInhalt
+{
+    QString zeit;
+    int code = 0;
+    QString beschreibung;
+    std::vector<RueckSatz> saetze;   // both sections in file order
+    qint64 ersteAnzahl = 0;          // readable first-section records
+    qint64 fehlerhaft = 0;           // records skipped
+    bool vollstaendig = false;       // ":::" and the three counts were read
+    qint64 anzahl = 0, anzahl2 = 0, fehler = -1; // the closing counts when vollstaendig
+};
+
+// Reads an undo file (at most kRueckLeseGrenze bytes). Fails when the file cannot be read
+// or its line 2 has fewer than three fields or no known undo code.
+ErgebnisWert<RueckDateiInhalt> RueckDateiLesen(const QString &pfad);
+
+// The undo codes that files may carry: 301..305, 309, 310.
+bool RueckCodeBekannt(int code);
+// The cell of the detail list that shows the value to go back to for the code (4..7),
+// 0 for an unknown code.
+int RueckWertZelle(int code);
+
 class RueckIndex final
 {
 public:
@@ -73,8 +125,10 @@ public:
     // beyond maxRueck.
     void IniListeRueck_EinenAnhaengen(const QString &nummer, int code, const QString &beschreibung, bool trimmen,
                                       int maxRueck, qint64 fehler, qint64 anzahl2, qint64 anzahl);
-    // Deletes entry i (from 1) and its file.
+    // Deletes entry i (from 1) and its file; an i out of range changes nothing.
     void IniListeRueck_EinenLoeschen(int i);
+    // Entry i (from 1) now describes the rewritten file (counts changed).
+    void EintragErsetzen(int i, const RueckIndexEintrag &eintrag);
 
     int anzahl() const { return int(m_eintraege.size()); }
     const RueckIndexEintrag &eintrag(int i) const { return m_eintraege[size_t(i - 1)]; } // from 1

@@ -1,5 +1,6 @@
 #include "AusfuehrenHilfe.h"
 
+#include "core/actions/RueckListe.h"
 #include "core/actions/sub_Aktion_Danach.h"
 #include "core/platform/Plattform.h"
 #include "core/shell/Dialog.h"
@@ -64,9 +65,17 @@ protected:
         return Aktion_AendernHerstellen(a, einst, fort ? *fort : still, *dialog, *index);
     }
 
+    // Undoes the newest entry from its file, as the undo page loads it.
     AusfuehrErgebnis rueckgaengig(int code, AusfuehrModus modus = AusfuehrModus::Rueckgaengig)
     {
-        rueckZeilenBauen(*aufz, code, rliste);
+        EXPECT_GE(index->anzahl(), 1);
+        if (index->anzahl() < 1)
+            return {};
+        const RueckIndexEintrag &eintrag = index->eintrag(index->anzahl());
+        EXPECT_EQ(eintrag.code, code);
+        const RueckLadeStand stand = Aktion_Vorschau_Rueck(index->dateiPfad(eintrag.nummer), eintrag, rliste);
+        EXPECT_EQ(stand.art, RueckLadeStand::Art::Ok) << stand.meldung.toStdString();
+        RueckVerzeichnisKorrektur(rliste, code);
         AusfuehrAuftrag a;
         a.arbeit = &rliste;
         a.code = code;
@@ -331,6 +340,14 @@ TEST_F(AendernHerstellen, TeilweiseFehlgeschlagenesRueckgaengigBehaeltDieOffenen
     const std::vector<int> offen = r.offeneZeilen(rliste);
     ASSERT_EQ(offen.size(), 1u);
     EXPECT_EQ(rliste.Zelle(offen[0], 2), QStringLiteral("b1"));
+    // The undo file keeps just that row.
+    ASSERT_TRUE(Aktion_RueckAbschliessen(*index, index->anzahl(), rliste, offen).ok());
+    ASSERT_EQ(index->anzahl(), 1);
+    ListenDaten rest(kRueckZellen);
+    static_cast<void>(Aktion_Vorschau_Rueck(index->dateiPfad(index->eintrag(1).nummer), index->eintrag(1), rest));
+    ASSERT_EQ(rest.Anzahl(), 1);
+    EXPECT_EQ(rest.Zelle(1, kRueckZelleName), QStringLiteral("b1"));
+    EXPECT_EQ(rest.Zelle(1, kRueckZelleNeuName), QStringLiteral("b"));
     EXPECT_EQ(tmp.dateiLesen(QStringLiteral("a")), "a");
     EXPECT_EQ(tmp.dateiLesen(QStringLiteral("c")), "c");
 }

@@ -52,6 +52,9 @@ void AblaufSchritteAnmelden(Taa &aa)
                                        + DialogMaskieren(RegelDateiPfad()) + QStringLiteral("\r\n\r\n")
                                        + DialogMaskieren(e.text()));
     });
+    // Undo index: the files of the data directory, complete or not.
+    aa.Ablauf().Anmelden(StartSchritt::RueckIndexLaden, [&aa] { aa.Rueck().IniListeRueck_Lesen(); });
+
     aa.Ablauf().Anmelden(EndeSchritt::Regeln, [] {
         const Ergebnis e = RegelListeSchreiben(RegelDateiPfad(), GespeicherteRegeln());
         if (!e)

@@ -46,6 +46,7 @@ public:
     Fortschritt &Fort() override { return *m_aa.m_fort; }
     Dialog &Dialoge() override { return m_aa.Dialoge(); }
     Einstellungen &Einst() override { return m_aa.m_einst; }
+    RueckIndex &Rueck() override { return m_aa.m_rueckIndex; }
     void StatusSetzen(int panel, const QString &text) override
     {
         for (Seite *s : m_aa.m_seitenListe)
@@ -75,7 +76,8 @@ Taa *Taa::Instanz()
 }
 
 Taa::Taa(QWidget *parent)
-    : QMainWindow(parent), m_dialog(std::make_unique<FensterDialog>(m_einst)), m_umgebung(std::make_unique<Umgebung>(*this))
+    : QMainWindow(parent), m_rueckIndex(ProgPfad), m_dialog(std::make_unique<FensterDialog>(m_einst)),
+      m_umgebung(std::make_unique<Umgebung>(*this))
 {
     setObjectName(QStringLiteral("aa"));
     setMinimumSize(MindestBreite, MindestHoehe);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/actions/RueckDaten.h"
 #include "core/shell/Einstellungen.h"
 #include "gui/app/Ablauf.h"
 
@@ -63,6 +64,8 @@ public:
     // Settings that core code reads; the settings page keeps them up to date.
     Einstellungen &Einst() { return m_einst; }
     AblaufSchritte &Ablauf() { return m_ablauf; }
+    // The undo index, read at start-up (StartSchritt::RueckIndexLaden).
+    RueckIndex &Rueck() { return m_rueckIndex; }
     Dialog &Dialoge();
     TFortschrittPanel &Fort() { return *m_fort; }
     // True while the progress display runs: keys and timers that would start other work wait.
@@ -131,6 +134,7 @@ private:
 
     Einstellungen m_einst;
     AblaufSchritte m_ablauf;
+    RueckIndex m_rueckIndex;
     std::unique_ptr<FensterDialog> m_dialog;
     std::unique_ptr<Umgebung> m_umgebung;
     TFortschrittPanel *m_fort = nullptr;

@@ -1,9 +1,11 @@
 #include "gui/pages/AListeBedienung.h"
 
+#include "core/actions/ListenUmbenennen.h"
 #include "core/platform/Plattform.h"
 #include "core/selection/Auflisten.h"
 #include "core/selection/sub_Sortieren.h"
 #include "core/shell/Dialog.h"
+#include "core/shell/DialogText.h"
 #include "core/shell/Fortschritt.h"
 #include "core/shell/Prozess.h"
 #include "core/util/nx_Adresse.h"
@@ -80,8 +82,8 @@ AListeBedienung::AListeBedienung(QWidget *paAuswahlliste, int baumBreite, Seiten
             EditorOeffnen();
     });
     connect(m_liste, &TNxRotListe::DateienFallengelassen, this, &AListeBedienung::NamenUebernehmen);
-    // The editor's "committed" event renames on disk and writes an undo file; until the
-    // undo files exist it is left unconnected, so an edit changes nothing and says nothing.
+    connect(m_liste, &TNxRotListe::EditorBestaetigt, this,
+            [this](const QString &neu, const QString &, int zeile) { EditorBestaetigt(neu, zeile); });
 }
 
 AListeBedienung::~AListeBedienung() = default;
@@ -395,6 +397,39 @@ void AListeBedienung::EditorOeffnen()
     if (pos < 1)
         pos = 1;
     m_liste->EditorZeigen(pos, AZelle::Name, int(Daten().Zelle(Daten().ZeileAn(pos), AZelle::Name).size()));
+}
+
+void AListeBedienung::EditorBestaetigt(const QString &neu, int zeile)
+{
+    DebugSchritt schritt(QStringLiteral("AListe.EditorBestaetigt"));
+    if (!ProgPfadAnlegen()) {
+        m_umgebung.Dialoge().Dialog_Info(QStringLiteral("Das Daten-Verzeichnis \"") + DialogMaskieren(ProgPfad)
+                                             + QStringLiteral("\" kann nicht angelegt werden; ohne Rückgängig-Daten "
+                                                              "wird kein Name geändert.\r\n\r\nEs ist nichts verändert worden."),
+                                         m_liste->objectName());
+        return;
+    }
+    const ListenUmbenennenErgebnis e =
+        Aktion_ListenUmbenennen(Daten(), zeile, neu, m_umgebung.Einst(), m_umgebung.Rueck());
+    switch (e.art) {
+    case ListenUmbenennenErgebnis::Art::Unveraendert:
+        return;
+    case ListenUmbenennenErgebnis::Art::Abgelehnt:
+        m_umgebung.Dialoge().Dialog_Info(e.meldung, m_liste->objectName());
+        return;
+    case ListenUmbenennenErgebnis::Art::Fehlgeschlagen:
+        if (m_umgebung.Dialoge().Dialog_Frage(e.meldung, m_liste->objectName()))
+            QApplication::clipboard()->setText(neu);
+        return;
+    case ListenUmbenennenErgebnis::Art::Umbenannt:
+        break;
+    }
+    // The renamed entry stays current at its new place in the order.
+    Daten().AktPositionSetzen(Daten().PositionVon(zeile));
+    NeuSortieren();
+    AnzeigeListenAnzahlAuswahl();
+    if (!e.meldung.isEmpty())
+        m_umgebung.Dialoge().Dialog_Info(e.meldung, m_liste->objectName());
 }
 
 void AListeBedienung::rechtsKlick(int spalte, int, int zeile, QPoint global)

@@ -77,6 +77,8 @@ public:
     QMenu *PopA() const { return m_popA; }
     QMenu *PopSpaltenA() const { return m_popSpalten; }
     void EditorOeffnen(); // F2 / F4
+    // The editor committed a changed name for row zeile: rename on disk with an undo file.
+    void EditorBestaetigt(const QString &neu, int zeile);
 
 Q_SIGNALS:
     void ZahlenGeaendert();

@@ -8,6 +8,7 @@ namespace rinolux {
 
 class Dialog;
 class Fortschritt;
+class RueckIndex;
 struct Einstellungen;
 
 // What a page may ask of the main window. The window hands it to every page's
@@ -20,6 +21,8 @@ public:
     virtual Fortschritt &Fort() = 0;
     virtual Dialog &Dialoge() = 0;
     virtual Einstellungen &Einst() = 0;
+    // The undo index the window read at start-up; every writer of an undo file appends to it.
+    virtual RueckIndex &Rueck() = 0;
     // Panel 0..2 of the status bar StatusAuswahl.
     virtual void StatusSetzen(int panel, const QString &text) = 0;
     // Window caption and application title; left alone while the progress display owns them.

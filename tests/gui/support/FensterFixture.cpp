@@ -1,5 +1,6 @@
 #include "gui/support/FensterFixture.h"
 
+#include "gui/app/Ablauf.h"
 #include "gui/controls/nx_Register.h"
 
 #include <QApplication>
@@ -10,10 +11,14 @@
 
 namespace rinolux::test {
 
-void FensterFixture::fensterAnlegen(QSize groesse)
+void FensterFixture::fensterAnlegen(QSize groesse, bool mitAblauf)
 {
     m_aa = std::make_unique<Taa>();
+    if (mitAblauf)
+        AblaufSchritteAnmelden(*m_aa);
     m_aa->Startwerte();
+    if (mitAblauf)
+        m_aa->Ablauf().Ausfuehren(StartSchritt::RueckIndexLaden);
     m_aa->RegHaupt_OnClick(1);
     m_aa->resize(groesse);
     m_aa->show();

@@ -18,8 +18,9 @@ namespace rinolux::test {
 class FensterFixture
 {
 public:
-    // Call from init(); fails the test when the window is not shown.
-    void fensterAnlegen(QSize groesse);
+    // Call from init(); fails the test when the window is not shown. mitAblauf: the parts
+    // register their start-up steps first (the selection list exists, the undo index is read).
+    void fensterAnlegen(QSize groesse, bool mitAblauf = false);
     void fensterWeg() { m_aa.reset(); }
     Taa &aa() const { return *m_aa; }
     bool da() const { return m_aa != nullptr; }

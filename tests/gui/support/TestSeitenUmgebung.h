@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/actions/RueckDaten.h"
 #include "core/shell/Dialog.h"
 #include "core/shell/Einstellungen.h"
 #include "core/shell/Fortschritt.h"
+#include "core/shell/Prozess.h"
 #include "gui/pages/SeitenUmgebung.h"
 
 #include <array>
@@ -17,6 +19,7 @@ public:
     Fortschritt &Fort() override { return fort; }
     Dialog &Dialoge() override { return dialog; }
     Einstellungen &Einst() override { return einst; }
+    RueckIndex &Rueck() override { return rueck; }
     void StatusSetzen(int panel, const QString &text) override
     {
         if (panel >= 0 && panel < int(status.size()))
@@ -33,6 +36,7 @@ public:
     StillerFortschritt fort;
     SkriptDialog dialog;
     Einstellungen einst;
+    RueckIndex rueck{ProgPfad};
     std::array<QString, 3> status;
     QString titel;
     int seite = 1;

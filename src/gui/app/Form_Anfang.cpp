@@ -159,6 +159,14 @@ void Taa::seiteVerbinden(Seite *seite)
         else
             m_timerAutoVorschau->stop();
     });
+    connect(seite, &Seite::AusfuehrenVerlangt, this, [this, seite] { aktionAusfuehren(*seite); });
+    // The undo page's two buttons run the routine on its detail list.
+    if (auto *rueck = qobject_cast<TRueckSeite *>(seite)) {
+        connect(rueck, &TRueckSeite::RueckPruefenVerlangt, this,
+                [this, rueck] { rueckAusfuehren(*rueck, AusfuehrModus::NurPruefen); });
+        connect(rueck, &TRueckSeite::RueckAusfuehrenVerlangt, this,
+                [this, rueck] { rueckAusfuehren(*rueck, AusfuehrModus::Rueckgaengig); });
+    }
 }
 
 Seite *Taa::SeiteFuerTab(int k) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/actions/RueckDaten.h"
+#include "core/actions/sub_Aktion_AendernHerstellen.h"
 #include "core/shell/Einstellungen.h"
 #include "gui/app/Ablauf.h"
 
@@ -17,9 +18,11 @@ class QTimer;
 
 namespace rinolux {
 
+class AListeBedienung;
 class Dialog;
 class FensterDialog;
 class Seite;
+class TRueckSeite;
 class TFortschrittPanel;
 class TNxReg;
 
@@ -127,6 +130,11 @@ private:
     void seiteAnmelden(Seite *seite);
     void seiteVerbinden(Seite *seite);
     void menuesBauen();
+    // Form_Anfang_Aktion.cpp: the carry-out routine for the action button and the undo page.
+    void aktionAusfuehren(Seite &seite);
+    void rueckAusfuehren(TRueckSeite &seite, AusfuehrModus modus);
+    AusfuehrErgebnis ausfuehren(AusfuehrAuftrag &auftrag, RueckIndex &index);
+    AListeBedienung *auswahlListe() const;
     // Form_Anfang_Tasten.cpp
     bool tasteVerarbeiten(QObject *ziel, QKeyEvent *event);
     void wackelTick();

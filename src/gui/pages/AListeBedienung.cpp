@@ -338,6 +338,15 @@ void AListeBedienung::NeuSortieren()
     m_liste->PositionZeigen(Daten().AktPosition());
 }
 
+void AListeBedienung::NachAusfuehren(int aktZeile)
+{
+    if (aktZeile >= 1 && aktZeile <= Daten().Anzahl())
+        Daten().AktPositionSetzen(Daten().PositionVon(aktZeile));
+    m_liste->Neuzeichnen();
+    m_liste->PositionZeigen(Daten().AktPosition());
+    AnzeigeListenAnzahlAuswahl();
+}
+
 // ---------------------------------------------------------------- counts
 
 QString AListeBedienung::ZaehlText() const

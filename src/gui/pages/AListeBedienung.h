@@ -69,6 +69,9 @@ public:
     void SortWahlSetzen(int wahl);
     void Sortieren(int wahl); // the CoAutoSort click: no ESC
     void NeuSortieren();      // after an action, in the current order
+    // The carry-out routine changed and re-sorted the rows; aktZeile (0: none) was the
+    // current row before, and stays current.
+    void NachAusfuehren(int aktZeile);
 
     // The counts in the status bar and the window title.
     void AnzeigeListenAnzahlAuswahl();

@@ -1,6 +1,8 @@
 #include "gui/pages/AktionsSeite.h"
 
+#include "core/actions/sub_Aktion_AendernHerstellen.h"
 #include "core/shell/Einstellungen.h"
+#include "core/shell/ListenDaten.h"
 #include "core/shell/Prozess.h"
 #include "core/util/nx_Debug.h"
 #include "gui/app/SchalterRahmen.h"
@@ -82,6 +84,8 @@ QWidget *TAktionsSeite::vorschauLeisteBauen()
     m_beVorschauFehler = bevel;
     auto *fehler = new QLabel(bevel);
     fehler->setObjectName(QStringLiteral("LaVorschauFehler"));
+    fehler->setTextFormat(Qt::PlainText);
+    m_laVorschauFehler = fehler;
     fehler->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     fehler->setContentsMargins(6, 0, 6, 0);
     auto *bevelZeile = new QHBoxLayout(bevel);
@@ -91,6 +95,7 @@ QWidget *TAktionsSeite::vorschauLeisteBauen()
     m_buAktion->setObjectName(QStringLiteral("BuAktion"));
     m_buAktion->setEnabled(false);
     m_buAktionRahmen = new TSchalterRahmen(m_buAktion, Gelb, Umgebung().Einst().RahmenDicke, m_paVorschauSchalter);
+    connect(m_buAktion, &QPushButton::clicked, this, [this] { Q_EMIT AusfuehrenVerlangt(); });
     // The bar follows the page's width: the action button stays at the right end.
     m_paVorschauSchalter->installEventFilter(this);
     return m_paVorschauSchalter;
@@ -115,6 +120,7 @@ void TAktionsSeite::Startwerte()
 
 void TAktionsSeite::Anpassen(int tab)
 {
+    m_tab = tab;
     const bool regel = tab == 4;
     m_paAendUndHerst->setVisible(!regel);
     m_paRegel->setVisible(regel);
@@ -130,6 +136,41 @@ void TAktionsSeite::Anpassen(int tab)
     for (const QString &name : listen)
         ListeAufGueltigenEintrag(name);
     AnzeigeSchalterBeschriftung(tab);
+    // A preview belongs to the tab it was made for.
+    m_buAktion->setEnabled(Aktion(tab).has_value());
+}
+
+void TAktionsSeite::VorschauFertig(int tab, const SeitenAktion &aktion)
+{
+    m_aktion = aktion;
+    m_aktionTab = tab;
+    m_laVorschauFehler->setText(aktion.zusammenfassung);
+    m_buAktion->setEnabled(tab == m_tab && Aktion(tab).has_value());
+}
+
+void TAktionsSeite::VorschauVeraltet()
+{
+    m_aktion.reset();
+    m_aktionTab = 0;
+    m_buAktion->setEnabled(false);
+}
+
+std::optional<SeitenAktion> TAktionsSeite::Aktion(int tab) const
+{
+    if (!m_aktion || !m_aktion->arbeit || tab != m_aktionTab)
+        return std::nullopt;
+    // Rows marked as errors are never carried out; with none left there is nothing to do.
+    const ListenDaten &a = *m_aktion->arbeit;
+    for (int z = 1; z <= a.Anzahl(); ++z)
+        if (!a.Warn(z))
+            return m_aktion;
+    return std::nullopt;
+}
+
+void TAktionsSeite::NachAusfuehren(const AusfuehrErgebnis &ergebnis)
+{
+    if (ergebnis.begonnen)
+        VorschauVeraltet();
 }
 
 void TAktionsSeite::ListeAufGueltigenEintrag(const QString &name)

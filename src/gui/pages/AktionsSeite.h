@@ -31,6 +31,16 @@ public:
     // Caption and frame colour of BuAktion for the page (" ..." with the safety question).
     void AnzeigeSchalterBeschriftung(int tab);
 
+    // The preview of tab is fresh: LaVorschauFehler shows its summary and BuAktion carries
+    // it out when at least one row is not marked as an error. aktion.arbeit must stay
+    // valid until VorschauVeraltet or the next VorschauFertig.
+    void VorschauFertig(int tab, const SeitenAktion &aktion);
+    // Any change makes the preview stale: nothing can be carried out until the next one.
+    void VorschauVeraltet();
+    std::optional<SeitenAktion> Aktion(int tab) const override;
+    // A run changed the disk: the preview no longer describes it.
+    void NachAusfuehren(const AusfuehrErgebnis &ergebnis) override;
+
     static TNxRotListeOptionen VListeOptionen();
 
 protected:
@@ -47,6 +57,10 @@ private:
     QWidget *m_beVorschauFehler = nullptr;
     QPushButton *m_buAktion = nullptr;
     TSchalterRahmen *m_buAktionRahmen = nullptr;
+    QLabel *m_laVorschauFehler = nullptr;
+    std::optional<SeitenAktion> m_aktion; // the fresh preview
+    int m_aktionTab = 0;
+    int m_tab = 2;
 };
 
 } // namespace rinolux

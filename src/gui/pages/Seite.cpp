@@ -30,6 +30,13 @@ void Seite::ZustaendeLesen(const QList<IniTextEintrag> &, const QList<IniFlagEin
 
 void Seite::ZustaendeSchreiben(QList<IniTextEintrag> &, QList<IniFlagEintrag> &) const {}
 
+std::optional<SeitenAktion> Seite::Aktion(int) const
+{
+    return std::nullopt;
+}
+
+void Seite::NachAusfuehren(const AusfuehrErgebnis &) {}
+
 QFrame *SeitenPanel(const QString &name, QWidget *eltern)
 {
     auto *p = new QFrame(eltern);

@@ -1,16 +1,30 @@
 #pragma once
 
+#include "core/engine/RegelCode.h"
 #include "core/persist/nx_IniControls.h"
 
 #include <QFrame>
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 class QColor;
 
 namespace rinolux {
 
+class ListenDaten;
 class SeitenUmgebung;
+struct AusfuehrErgebnis;
+
+// What a page carries out when its action button is pressed: its fresh preview.
+struct SeitenAktion
+{
+    AktionsCode code = 0;
+    QString beschreibung;                // line 2 of the undo file and the undo index entry
+    QString zusammenfassung;             // the preview summary the safety question is built from
+    const ListenDaten *arbeit = nullptr; // the preview rows
+};
 
 // One page of the main window on its panel. The window knows pages only through this
 // class and its list of pages by tab number; a page that serves several tabs (the action
@@ -43,6 +57,10 @@ public:
     // The page's control states, for pages that keep any.
     virtual void ZustaendeLesen(const QList<IniTextEintrag> &texte, const QList<IniFlagEintrag> &flags);
     virtual void ZustaendeSchreiben(QList<IniTextEintrag> &texte, QList<IniFlagEintrag> &flags) const;
+    // The action the page would carry out for this tab now; none without a fresh preview.
+    virtual std::optional<SeitenAktion> Aktion(int tab) const;
+    // A run of the carry-out routine has ended (any page's run, also an undo).
+    virtual void NachAusfuehren(const AusfuehrErgebnis &ergebnis);
 
 Q_SIGNALS:
     // Asks the window to show main tab k.
@@ -51,6 +69,8 @@ Q_SIGNALS:
     void UmbenennenVerlangt();
     // The check box of the automatic preview changed.
     void AutoVorschauSchalten(bool an);
+    // The action button: carry out Aktion() of the current tab.
+    void AusfuehrenVerlangt();
 
 protected:
     // name: the page panel's control name (PaAuswahl, PaAktion, ...).

@@ -24,7 +24,7 @@ public:
     // Creates pfad exclusively (O_EXCL: never over an existing file or a link).
     static ErgebnisWert<std::unique_ptr<SchreibDatei>> exklusivAnlegen(const QString &pfad);
 
-    ~SchreibDatei(); // closes without reporting; call schliessen to know
+    ~SchreibDatei(); // syncs and closes without reporting; call schliessen to know
     SchreibDatei(const SchreibDatei &) = delete;
     SchreibDatei &operator=(const SchreibDatei &) = delete;
 

@@ -65,8 +65,12 @@ ErgebnisWert<std::unique_ptr<SchreibDatei>> SchreibDatei::exklusivAnlegen(const 
 
 SchreibDatei::~SchreibDatei()
 {
-    if (m_fd >= 0)
+    // Left without schliessen (a run that stopped early): what was written still goes to
+    // the disk; nobody is left to hear about a failure.
+    if (m_fd >= 0) {
+        static_cast<void>(::fsync(m_fd));
         ::close(m_fd);
+    }
 }
 
 Ergebnis SchreibDatei::schreiben(QByteArrayView bytes)

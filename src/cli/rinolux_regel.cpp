@@ -1,11 +1,17 @@
 // rinolux-regel: the preview of a rule on files, without a window, for scripts and tests.
-// It never changes the disk.
+// It changes the disk only when asked to (--ausfuehren, --rueckgaengig), through the same
+// routine, data directory and undo files as the window.
 
+#include "core/actions/RueckDaten.h"
+#include "core/actions/RueckListe.h"
+#include "core/actions/sub_Aktion_AendernHerstellen.h"
 #include "core/engine/RegelListe.h"
 #include "core/engine/sub_Aktion_Vorschau.h"
 #include "core/platform/Plattform.h"
 #include "core/selection/Auflisten.h"
 #include "core/selection/sub_Auswahl.h"
+#include "core/shell/Dialog.h"
+#include "core/shell/Einstellungen.h"
 #include "core/shell/Fortschritt.h"
 #include "core/shell/Prozess.h"
 #include "core/util/nx_Adresse.h"
@@ -35,23 +41,33 @@ constexpr qint64 kListeGrenze = qint64(512) * 1024 * 1024;
 const char *const kHilfe =
     "Aufruf: rinolux-regel [Optionen] PFAD...\n"
     "\n"
-    "Zeigt die Vorschau einer Regel fuer Dateien und Verzeichnisse, ohne etwas zu aendern.\n"
-    "Jeder PFAD wird (so wie er ist, nicht sein Inhalt) ein ausgewaehlter Eintrag.\n"
+    "Zeigt die Vorschau einer Regel für Dateien und Verzeichnisse. Geändert wird nur mit\n"
+    "--ausfuehren oder --rueckgaengig, mit Rück-Datei wie im Fenster.\n"
+    "Jeder PFAD wird (so wie er ist, nicht sein Inhalt) ein ausgewählter Eintrag.\n"
     "\n"
-    "  --verzeichnis VERZ        alle Eintraege von VERZ (ohne Unterverzeichnisse), nach Namen sortiert\n"
+    "  --verzeichnis VERZ        alle Einträge von VERZ (ohne Unterverzeichnisse), nach Namen sortiert\n"
     "  --liste DATEI             die Pfade aus DATEI, einer je Zeile\n"
     "  --regel BESCHREIBUNG      eine gespeicherte Regel\n"
     "  --regelcode CODE          ein Regel-Code (Felder durch TAB getrennt)\n"
     "  --regelcode-datei DATEI   der Regel-Code aus der ersten Zeile von DATEI\n"
-    "  --platzhalter NAME=WERT   Wert eines Platzhalters <NAME> (mehrfach moeglich)\n"
+    "  --platzhalter NAME=WERT   Wert eines Platzhalters <NAME> (mehrfach möglich)\n"
     "  --regeln                  alle gespeicherten Regeln ausgeben (Beschreibung TAB Code), allein\n"
     "                            anzugeben; ohne Regel-Datei die Standard-Regeln (es wird nichts angelegt)\n"
+    "  --ausfuehren              die berechnete Vorschau durchführen (mit Rück-Datei)\n"
+    "  --trotzdem                meldet die Prüfung Probleme, trotzdem beginnen (sonst: Nein)\n"
+    "  --rueckgaengig-liste      die Rück-Daten auflisten: Nummer, Zeit, Code, Anzahl, Fehler\n"
+    "                            (\"Rück-Daten unvollständig\" bei einer unterbrochenen Aktion), Beschreibung\n"
+    "  --rueckgaengig NUMMER     die Aktion mit dieser Rück-Nummer rückgängig machen\n"
+    "  --rueckgaengig-pruefen NUMMER  nur prüfen, ob sie rückgängig gemacht werden kann\n"
     "  --hilfe                   diese Hilfe\n"
     "  --                        Ende der Optionen: alles danach ist ein PFAD, auch wenn es mit - beginnt\n"
     "                            (so bei Namen aus einem Muster wie *: rinolux-regel --regel R -- *)\n"
     "\n"
     "Ausgabe: eine Zeile je Vorschau-Zeile mit ihren 11 Zellen (TAB-getrennt), dann die\n"
-    "Zusammenfassung. Ende-Status 0: die Aktion waere moeglich, 1: nicht, 2: falscher Aufruf.\n";
+    "Zusammenfassung. In den Zellen stehen TAB, CR, LF und \\ als \\t, \\r, \\n und \\\\, so bleibt\n"
+    "jede Zeile eine Zeile. Danach die Meldungen der Durchführung, so wie sie im Fenster erscheinen.\n"
+    "Ende-Status 0: die Aktion wäre möglich (mit --ausfuehren oder --rueckgaengig: alles ist\n"
+    "durchgeführt), 1: nicht, 2: falscher Aufruf.\n";
 
 void schreiben(FILE *ziel, const QString &text)
 {
@@ -83,6 +99,114 @@ public:
     }
 };
 
+// Prints every message as the window would show it and answers questions from the
+// command line: yes only with --trotzdem.
+class KommandoDialog final : public Dialog
+{
+public:
+    explicit KommandoDialog(bool trotzdem) : m_trotzdem(trotzdem) {}
+    QChar Dialog_Zeigen(QChar art, const QString &text, const QString &, bool) override
+    {
+        QString t = text;
+        t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        t.replace(QStringLiteral("<f>"), QStringLiteral("\f"));
+        t.replace(QStringLiteral("<<>"), QStringLiteral("<"));
+        const bool frage = art == u'f' || art == u't';
+        if (frage)
+            t += m_trotzdem ? QStringLiteral("\n-> Ja (--trotzdem)") : QStringLiteral("\n-> Nein");
+        schreiben(stdout, QStringLiteral("\n") + t + QStringLiteral("\n"));
+        std::fflush(stdout);
+        return frage && m_trotzdem ? QChar(u'j') : QChar(u'n');
+    }
+
+private:
+    bool m_trotzdem;
+};
+
+// A cell on one output line: the line and field separators and the escape character itself
+// are written escaped.
+void zelleAnhaengen(std::string &aus, QByteArrayView zelle)
+{
+    for (const char c : zelle) {
+        switch (c) {
+        case '\t':
+            aus += "\\t";
+            break;
+        case '\r':
+            aus += "\\r";
+            break;
+        case '\n':
+            aus += "\\n";
+            break;
+        case '\\':
+            aus += "\\\\";
+            break;
+        default:
+            aus += c;
+        }
+    }
+}
+
+QString rueckIndexZeile(const RueckIndexEintrag &e)
+{
+    const QString fehler = e.fehler < 0 ? QStringLiteral("Rück-Daten unvollständig") : QString::number(e.fehler);
+    QString b = e.beschreibung;
+    b.replace(u'\t', u' ');
+    return e.nummer + u'\t' + e.zeit + u'\t' + QString::number(e.code) + u'\t' + QString::number(e.anzahl) + u'\t' +
+           fehler + u'\t' + b + u'\n';
+}
+
+// Undo (or check) of the entry with this number; the exit status.
+int rueckgaengigMachen(const QString &nummer, bool nurPruefen, bool trotzdem)
+{
+    RueckIndex index(ProgPfad);
+    index.IniListeRueck_Lesen();
+    int i = 0;
+    bool zahl = false;
+    const qint64 gesucht = nummer.toLongLong(&zahl);
+    for (int k = 1; k <= index.anzahl(); ++k)
+        if (index.eintrag(k).nummer == nummer || (zahl && index.eintrag(k).nummer.toLongLong() == gesucht))
+            i = k;
+    if (i == 0) {
+        schreiben(stderr, QStringLiteral("rinolux-regel: Keine Rück-Daten mit der Nummer %1. Die Nummern zeigt "
+                                         "--rueckgaengig-liste.\n")
+                              .arg(nummer));
+        return 1;
+    }
+    const RueckIndexEintrag eintrag = index.eintrag(i);
+    if (eintrag.code == 310) {
+        schreiben(stdout, QStringLiteral("Rückgängig nicht möglich.\n"));
+        return 1;
+    }
+    ListenDaten liste(kRueckZellen);
+    const RueckLadeStand stand = Aktion_Vorschau_Rueck(index.dateiPfad(eintrag.nummer), eintrag, liste);
+    if (!stand.meldung.isEmpty())
+        schreiben(stdout, stand.meldung + u'\n');
+    if (stand.art != RueckLadeStand::Art::Ok)
+        return 1;
+    RueckVerzeichnisKorrektur(liste, eintrag.code);
+
+    AusfuehrAuftrag a;
+    a.arbeit = &liste;
+    a.code = eintrag.code;
+    a.modus = nurPruefen ? AusfuehrModus::NurPruefen : AusfuehrModus::Rueckgaengig;
+    Einstellungen einstellungen;
+    StillerFortschritt fort;
+    KommandoDialog dialog(trotzdem);
+    const AusfuehrErgebnis e = Aktion_AendernHerstellen(a, einstellungen, fort, dialog, index);
+    if (nurPruefen)
+        return e.allesErledigt() && stand.uebersprungen == 0 ? 0 : 1;
+    if (!e.begonnen)
+        return 1;
+    const Ergebnis rest = Aktion_RueckAbschliessen(index, i, liste, e.offeneZeilen(liste));
+    if (!rest) {
+        schreiben(stdout, QStringLiteral("\nDie Rück-Datei kann nicht angepasst werden: ") + rest.text() +
+                              QStringLiteral("\n"));
+        return 1;
+    }
+    return e.allesErledigt() && stand.uebersprungen == 0 ? 0 : 1;
+}
+
 // One object as it is given, as a full path: the last component is the name, even for a
 // directory. The root has no name to change.
 std::optional<QString> objektPfad(const QString &pfad)
@@ -113,6 +237,11 @@ int main(int argc, char **argv)
     std::optional<QString> regelName;
     std::optional<QString> regelCode;
     bool regelnAusgeben = false;
+    bool ausfuehren = false;
+    bool trotzdem = false;
+    bool rueckListe = false;
+    std::optional<QString> rueckNummer;
+    bool rueckPruefen = false;
     KommandoPlatzhalter platzhalter;
 
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -129,6 +258,19 @@ int main(int argc, char **argv)
             return 0;
         } else if (a == u"--regeln") {
             regelnAusgeben = true;
+        } else if (a == u"--ausfuehren") {
+            ausfuehren = true;
+        } else if (a == u"--trotzdem") {
+            trotzdem = true;
+        } else if (a == u"--rueckgaengig-liste") {
+            rueckListe = true;
+        } else if (a == u"--rueckgaengig" || a == u"--rueckgaengig-pruefen") {
+            if (!wert(w) || w.isEmpty())
+                return aufrufFehler(QStringLiteral("%1 braucht eine Rück-Nummer.").arg(a));
+            if (rueckNummer)
+                return aufrufFehler(QStringLiteral("Bitte nur eine Rück-Nummer angeben."));
+            rueckNummer = w;
+            rueckPruefen = a == u"--rueckgaengig-pruefen";
         } else if (a == u"--verzeichnis") {
             if (!wert(verzeichnis))
                 return aufrufFehler(QStringLiteral("--verzeichnis braucht ein Verzeichnis."));
@@ -184,6 +326,22 @@ int main(int argc, char **argv)
         return aufrufFehler(
             QStringLiteral("--regeln wird allein angegeben. Pfade, die mit - beginnen, bitte nach -- "
                            "angeben."));
+    const bool auswahlGegeben = regelName || regelCode || !pfade.isEmpty() || !verzeichnis.isEmpty();
+    if (rueckListe || rueckNummer) {
+        if (auswahlGegeben || regelnAusgeben || ausfuehren || (rueckListe && rueckNummer))
+            return aufrufFehler(QStringLiteral("--rueckgaengig-liste, --rueckgaengig und --rueckgaengig-pruefen werden "
+                                               "allein angegeben."));
+        if (rueckListe) {
+            RueckIndex index(ProgPfad);
+            index.IniListeRueck_Lesen();
+            for (int k = 1; k <= index.anzahl(); ++k)
+                schreiben(stdout, rueckIndexZeile(index.eintrag(k)));
+            return 0;
+        }
+        return rueckgaengigMachen(*rueckNummer, rueckPruefen, trotzdem);
+    }
+    if (trotzdem && !ausfuehren)
+        return aufrufFehler(QStringLiteral("--trotzdem gilt nur mit --ausfuehren oder --rueckgaengig."));
     RegelListe regeln;
     if (regelnAusgeben || regelName) {
         // Only read: without a rule file the defaults are used as they would be written, and
@@ -278,9 +436,7 @@ int main(int argc, char **argv)
         for (int s = 1; s <= VZelle::Anzahl; ++s) {
             if (s > 1)
                 aus += '\t';
-            const QByteArrayView zelle = vorschau.ZelleUtf8(z, s);
-            if (!zelle.isEmpty())
-                aus.append(zelle.data(), size_t(zelle.size()));
+            zelleAnhaengen(aus, vorschau.ZelleUtf8(z, s));
         }
         aus += '\n';
         if (aus.size() > (1 << 20)) {
@@ -292,5 +448,29 @@ int main(int argc, char **argv)
     aus += '\n';
     std::fwrite(aus.data(), 1, aus.size(), stdout);
     std::fflush(stdout);
-    return lauf.auswertung.aktionFrei ? 0 : 1;
+    if (!ausfuehren)
+        return lauf.auswertung.aktionFrei ? 0 : 1;
+    // Nothing is carried out from a preview that is not free of errors.
+    if (!lauf.auswertung.aktionFrei || lauf.abgebrochen) {
+        schreiben(stdout, QStringLiteral("\nEs ist nichts verändert worden.\n"));
+        return 1;
+    }
+    if (!ProgPfadAnlegen()) {
+        schreiben(stderr, QStringLiteral("rinolux-regel: Das Daten-Verzeichnis %1 kann nicht angelegt werden.\n")
+                              .arg(ProgPfad));
+        return 1;
+    }
+    RueckIndex index(ProgPfad);
+    index.IniListeRueck_Lesen();
+    AusfuehrAuftrag auftrag;
+    auftrag.arbeit = &vorschau;
+    auftrag.auswahl = &auswahl;
+    auftrag.code = lauf.code != 0 ? lauf.code : code;
+    auftrag.beschreibung = QStringLiteral("Regeln: ") + (regelName ? *regelName : QStringLiteral("rinolux-regel"));
+    Einstellungen einstellungen;
+    KommandoDialog dialog(trotzdem);
+    const AusfuehrErgebnis e = Aktion_AendernHerstellen(auftrag, einstellungen, fort, dialog, index);
+    if (!e.rueckNummer.isEmpty())
+        schreiben(stdout, QStringLiteral("\nRück-Nummer: ") + e.rueckNummer + u'\n');
+    return e.allesErledigt() ? 0 : 1;
 }

@@ -1,9 +1,11 @@
 #include "core/engine/RegelCode.h"
+#include "core/platform/Plattform.h"
 #include "support/TestUmgebung.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -353,6 +355,116 @@ TEST(RinoluxRegelAufruf, GeraeteWerdenNichtGelesen)
         EXPECT_TRUE(a.aus.isEmpty()) << args.join(u' ').toStdString();
         EXPECT_TRUE(a.fehler.contains(QStringLiteral("keine gewöhnliche Datei"))) << a.fehler.toStdString();
     }
+}
+
+// Names, sizes and times (nanoseconds) of every entry of a directory, without reading any
+// file: a read after a rename (a newer change time) would itself move the access time.
+QMap<QString, QString> standLesen(const QString &verzeichnis)
+{
+    QMap<QString, QString> stand;
+    for (const QString &name : QDir(verzeichnis).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const auto e = plattform::objektLesen(verzeichnis + u'/' + name);
+        if (!e)
+            continue;
+        stand.insert(name, QStringLiteral("%1 %2.%3 %4.%5")
+                               .arg(e->groesse)
+                               .arg(e->aenderung.sekunden)
+                               .arg(e->aenderung.nanosekunden)
+                               .arg(e->zugriff.sekunden)
+                               .arg(e->zugriff.nanosekunden));
+    }
+    return stand;
+}
+
+TEST(RinoluxRegelAusfuehren, TauschUndRueckgaengigLassenAllesWieVorher)
+{
+    test::TestVerzeichnis dir;
+    dir.dateienAnlegen({QStringLiteral("f/"), QStringLiteral(".konfig/")});
+    dir.dateiSchreiben(QStringLiteral("f/ab"), "eins");
+    dir.dateiSchreiben(QStringLiteral("f/ba"), "zwei\n");
+    for (const auto &[name, sekunden] : {std::pair{"f/ab", 1000000000}, std::pair{"f/ba", 1200000000}}) {
+        QFile f(dir.pfad(QString::fromUtf8(name)));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        const QDateTime t = QDateTime::fromSecsSinceEpoch(sekunden);
+        ASSERT_TRUE(f.setFileTime(t, QFileDevice::FileModificationTime));
+        ASSERT_TRUE(f.setFileTime(t.addSecs(7), QFileDevice::FileAccessTime));
+    }
+    const QString f = dir.pfad(QStringLiteral("f"));
+    const auto vorher = standLesen(f);
+    // Reversing the names swaps them.
+    const QString umdrehen = code({ganz(231)});
+    const Ausgabe aus = starten(dir, {QStringLiteral("--ausfuehren"), QStringLiteral("--regelcode"), umdrehen,
+                                      QStringLiteral("--verzeichnis"), f});
+    ASSERT_EQ(aus.status, 0) << aus.aus.toStdString() << aus.fehler.toStdString();
+    const auto getauscht = standLesen(f);
+    EXPECT_EQ(getauscht.value(QStringLiteral("ab")), vorher.value(QStringLiteral("ba")));
+    EXPECT_EQ(getauscht.value(QStringLiteral("ba")), vorher.value(QStringLiteral("ab")));
+
+    const Ausgabe liste = starten(dir, {QStringLiteral("--rueckgaengig-liste")});
+    EXPECT_EQ(liste.status, 0);
+    const QStringList felder = liste.aus.trimmed().split(u'\t');
+    ASSERT_EQ(felder.size(), 6) << liste.aus.toStdString();
+    EXPECT_EQ(felder[2], QStringLiteral("301"));
+    EXPECT_EQ(felder[3], QStringLiteral("2"));
+    EXPECT_EQ(felder[4], QStringLiteral("0"));
+
+    const Ausgabe pruefen = starten(dir, {QStringLiteral("--rueckgaengig-pruefen"), felder[0]});
+    EXPECT_EQ(pruefen.status, 0) << pruefen.aus.toStdString();
+    EXPECT_TRUE(pruefen.aus.contains(QStringLiteral("Probleme sind NICHT entdeckt worden.")));
+    const Ausgabe zurueck = starten(dir, {QStringLiteral("--rueckgaengig"), felder[0]});
+    EXPECT_EQ(zurueck.status, 0) << zurueck.aus.toStdString();
+    EXPECT_EQ(standLesen(f), vorher);
+    EXPECT_EQ(dir.dateiLesen(QStringLiteral("f/ab")), "eins");
+    EXPECT_EQ(dir.dateiLesen(QStringLiteral("f/ba")), "zwei\n");
+    // Every row was undone: the entry is gone.
+    EXPECT_TRUE(starten(dir, {QStringLiteral("--rueckgaengig-liste")}).aus.isEmpty());
+    EXPECT_EQ(starten(dir, {QStringLiteral("--rueckgaengig"), felder[0]}).status, 1);
+}
+
+TEST(RinoluxRegelAusfuehren, ProblemeNurMitTrotzdem)
+{
+    test::TestVerzeichnis dir;
+    dir.dateienAnlegen({QStringLiteral("f/a b"), QStringLiteral("f/a_b"), QStringLiteral("f/c d")});
+    const QString regel = QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen");
+    const QStringList args = {QStringLiteral("--ausfuehren"), QStringLiteral("--regel"), regel, QStringLiteral("a b"),
+                              QStringLiteral("c d")};
+    const Ausgabe nein = starten(dir, args);
+    EXPECT_EQ(nein.status, 1);
+    EXPECT_TRUE(nein.aus.contains(QStringLiteral("Diese neuen Namen sind bereits durch andere Dateien oder "
+                                                 "Verzeichnisse belegt:\n> ") +
+                                  dir.pfad(QStringLiteral("f/a_b"))))
+        << nein.aus.toStdString();
+    EXPECT_TRUE(nein.aus.contains(QStringLiteral("\n-> Nein")));
+    EXPECT_TRUE(QFileInfo::exists(dir.pfad(QStringLiteral("f/c d"))));
+
+    const Ausgabe ja = starten(dir, args + QStringList{QStringLiteral("--trotzdem")});
+    EXPECT_EQ(ja.status, 1); // one rename fails
+    EXPECT_TRUE(ja.aus.contains(QStringLiteral("Jedoch gab es 1 Fehler."))) << ja.aus.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(dir.pfad(QStringLiteral("f/c_d"))));
+    EXPECT_TRUE(QFileInfo::exists(dir.pfad(QStringLiteral("f/a b"))));
+}
+
+TEST(RinoluxRegelAusgabe, SteuerzeichenInNamenBleibenInIhrerZelle)
+{
+    test::TestVerzeichnis dir;
+    const QStringList namen = {QStringLiteral("t\tx"), QStringLiteral("l\nx"), QStringLiteral("r\rx"),
+                               QStringLiteral("s\\x")};
+    for (const QString &n : namen)
+        dir.dateienAnlegen({QStringLiteral("f/") + n});
+    const Ausgabe a = starten(dir, {QStringLiteral("--regel"), QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen"),
+                                    QStringLiteral("--verzeichnis"), dir.pfad(QStringLiteral("f"))});
+    const QStringList zeilen = a.aus.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(zeilen.size(), namen.size() + 1) << a.aus.toStdString();
+    QStringList zellen2;
+    for (int i = 0; i < namen.size(); ++i) {
+        const QStringList z = zeilen[i].split(u'\t');
+        ASSERT_EQ(z.size(), 11) << zeilen[i].toStdString();
+        zellen2 << z[1];
+    }
+    zellen2.sort();
+    EXPECT_EQ(zellen2, (QStringList{QStringLiteral("l\\nx"), QStringLiteral("r\\rx"), QStringLiteral("s\\\\x"),
+                                    QStringLiteral("t\\tx")}));
+    EXPECT_TRUE(starten(dir, {QStringLiteral("--hilfe")}).aus.contains(QStringLiteral("\\t, \\r, \\n und \\\\")));
 }
 
 } // namespace

@@ -116,6 +116,8 @@ private:
     QString umwegAnfang(const QString &d, const QString &n);
     void rueckFehlerMerken(const Ergebnis &e);
     void zurueckAufAlt(int zeile);
+    // A waiting directory moved in the second phase: waiting objects inside follow it.
+    void verzeichnisVerschoben(int zeile, const QString &altV, const QString &neuV);
     void schritt(qint64 k, qint64 n) { m_fort.FortSchritt(n, k, 0, 0); }
 
     const AusfuehrAuftrag &m_a;
@@ -133,6 +135,7 @@ private:
     std::vector<QString> m_umwegVerz;    // remembered directory per waiting row
     std::vector<QString> m_umwegAnfang;  // remembered prefix per waiting row
     std::vector<int> m_wartend;          // rows under a temporary name, in order
+    std::vector<int> m_halter;           // detour rows: the row whose object holds the new name
     QSet<QString> m_neuePfade;           // every new full path of the run
     bool m_umwegeBenutzt = false;
     Liste m_belegt, m_gesperrt, m_fehlen, m_fehler1, m_fehler2;
@@ -293,6 +296,7 @@ bool Lauf::neueNamenPruefen()
     };
     m_fort.FortAbschnittNeu(QStringLiteral("Neue-Prüfen"), false, true);
     const int n = m_liste.Anzahl();
+    m_halter.assign(size_t(n) + 1, 0);
     for (int z = 1; z <= n; ++z) {
         schritt(z, n);
         if (m_fort.Abbruch)
@@ -311,12 +315,14 @@ bool Lauf::neueNamenPruefen()
             (r.n.compare(r.o, Qt::CaseInsensitive) == 0 && plattform::gleichesObjekt(eigen, ziel)))
             continue;
         bool anderer = false;
+        int halter = 0;
         const int pos =
             nxFeldSuchen(m, true, [&](int i) { return nxTextVergleich(ziel, pfadAn(i)); });
         for (int i = pos; pos > 0 && i <= m; ++i) {
             const QString p = pfadAn(i);
             if (p == ziel) {
                 anderer = true;
+                halter = m_reihe[size_t(m - i)];
                 break;
             }
             if (nxTextVergleich(ziel, p) != 0)
@@ -324,6 +330,7 @@ bool Lauf::neueNamenPruefen()
         }
         if (anderer) {
             m_erg.status[size_t(z)] = AStatus::Umweg;
+            m_halter[size_t(z)] = halter;
             continue;
         }
         m_belegt.neu(QStringLiteral("\r\n> "), ziel, QString());
@@ -544,10 +551,32 @@ void Lauf::zweitePhase()
         if (!e)
             rueckFehlerMerken(e);
     }
+    // A waiting object whose new name is still held (its holder was not reached after a
+    // cancel, or failed) goes back to its old name; so does every waiting object that
+    // needs that old name in turn. Everything else gets its final name.
+    std::vector<char> zurueck(m_zeilen.size(), 0);
+    for (bool weiter = true; weiter;) {
+        weiter = false;
+        for (const int w : m_wartend) {
+            if (zurueck[size_t(w)] || m_erg.status[size_t(w)] <= 0)
+                continue;
+            const int h = m_halter[size_t(w)];
+            const qint64 hs = h > 0 ? m_erg.status[size_t(h)] : AStatus::Fehler;
+            const bool weg = (hs == AStatus::Erledigt || hs > 0) && !zurueck[size_t(h)];
+            if (!weg) {
+                zurueck[size_t(w)] = 1;
+                weiter = true;
+            }
+        }
+    }
+    // Outer directories first, so a waiting object inside a waiting directory is found in
+    // the directory's final place. Its record still names the directory the run started
+    // from, as every first-section record does: the undo's directory correction maps those
+    // starting paths through the directory renames of the run.
     const qint64 n = qint64(m_reihe.size());
     for (qint64 k = 0; k < n; ++k) {
         m_fort.FortSchritt(n, k + 1, 0, 0);
-        const int z = m_reihe[size_t(k)];
+        const int z = m_reihe[size_t(n - 1 - k)];
         const qint64 nummer = m_erg.status[size_t(z)];
         if (nummer <= 0)
             continue;
@@ -558,12 +587,12 @@ void Lauf::zweitePhase()
         const Zeile &r = m_zeilen[size_t(z)];
         const QString &d = m_umwegVerz[size_t(z)];
         const QString temp = m_umwegAnfang[size_t(z)] + r.n;
-        if (!plattform::umbenennen(d + temp, d + r.n)) {
+        if (zurueck[size_t(z)] || !plattform::umbenennen(d + temp, d + r.n)) {
             // The final name is still taken (after a cancel: by an object the first phase
             // did not reach). Back to the old name, recorded as its final name, rather than
             // staying under the temporary one.
             if (plattform::umbenennen(d + temp, d + r.o)) {
-                const Ergebnis e = m_rueck ? m_rueck->abschluss(nummer, d, r.o, temp, r.verz) : Ergebnis::Ok();
+                const Ergebnis e = m_rueck ? m_rueck->abschluss(nummer, r.d, r.o, temp, r.verz) : Ergebnis::Ok();
                 if (!e) {
                     rueckFehlerMerken(e);
                     m_erg.status[size_t(z)] = AStatus::Frei;
@@ -572,6 +601,8 @@ void Lauf::zweitePhase()
                 }
                 ++m_erg.erledigt2;
                 m_erg.status[size_t(z)] = AStatus::Frei;
+                if (r.verz)
+                    verzeichnisVerschoben(z, d + temp + u'/', d + r.o + u'/');
                 if (!m_erg.abgebrochen) {
                     ++m_erg.fehler1;
                     m_fehler1.neu(QStringLiteral("> "), d + r.o, QStringLiteral("\r\n"));
@@ -583,7 +614,7 @@ void Lauf::zweitePhase()
             continue;
         }
         if (m_rueck) {
-            const Ergebnis e = m_rueck->abschluss(nummer, d, r.n, temp, r.verz);
+            const Ergebnis e = m_rueck->abschluss(nummer, r.d, r.n, temp, r.verz);
             if (!e) {
                 rueckFehlerMerken(e);
                 // Back under the temporary name its record holds, then back to the old one.
@@ -597,8 +628,16 @@ void Lauf::zweitePhase()
         ++m_erg.erledigt2;
         m_erg.status[size_t(z)] = AStatus::UmwegErledigt;
         if (r.verz)
-            m_erg.verzeichnisse.push_back({d + temp + u'/', d + r.n + u'/'});
+            verzeichnisVerschoben(z, d + temp + u'/', d + r.n + u'/');
     }
+}
+
+void Lauf::verzeichnisVerschoben(int z, const QString &altV, const QString &neuV)
+{
+    m_erg.verzeichnisse.push_back({altV, neuV});
+    for (const int w : m_wartend)
+        if (w != z && m_erg.status[size_t(w)] > 0 && nxPfadUnter(m_umwegVerz[size_t(w)], altV))
+            m_umwegVerz[size_t(w)] = neuV + QStringView(m_umwegVerz[size_t(w)]).mid(altV.size());
 }
 
 void Lauf::werteSetzen()

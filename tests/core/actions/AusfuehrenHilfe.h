@@ -192,6 +192,12 @@ inline Baum baumLesen(const QString &wurzel)
     return b;
 }
 
+inline void PrintTo(const Baum &b, std::ostream *os)
+{
+    for (auto it = b.cbegin(); it != b.cend(); ++it)
+        *os << "\n  " << it.key().toStdString() << " " << it.value().left(10).toStdString();
+}
+
 inline bool hatUmwegName(const Baum &b)
 {
     for (auto it = b.cbegin(); it != b.cend(); ++it)

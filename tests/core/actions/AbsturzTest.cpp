@@ -1,0 +1,128 @@
+// A run of 10,000 renames killed with SIGKILL at several points: the undo file it leaves
+// is listed as incomplete and undoing it restores every original name.
+
+#include "AusfuehrenHilfe.h"
+
+#include "core/actions/RueckListe.h"
+#include "core/shell/Dialog.h"
+#include "core/shell/Einstellungen.h"
+#include "core/shell/Fortschritt.h"
+#include "core/shell/Prozess.h"
+#include "support/TestUmgebung.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace rinolux::test {
+namespace {
+
+// Passes every call on to the real undo file and kills its own process right after call
+// number `nach` has been handed to the system.
+class TodNachAufruf final : public RueckSchreiber
+{
+public:
+    TodNachAufruf(std::unique_ptr<RueckSchreiber> echt, qint64 nach) : m_echt(std::move(echt)), m_nach(nach) {}
+    Ergebnis satz(const QString &v, const QString &n, const QString &w, bool verz) override
+    {
+        return danach(m_echt->satz(v, n, w, verz));
+    }
+    Ergebnis zweiterAbschnitt() override { return danach(m_echt->zweiterAbschnitt()); }
+    Ergebnis abschluss(qint64 nr, const QString &v, const QString &n, const QString &w, bool verz) override
+    {
+        return danach(m_echt->abschluss(nr, v, n, w, verz));
+    }
+    Ergebnis schliessen(qint64 a, qint64 b, qint64 c) override { return danach(m_echt->schliessen(a, b, c)); }
+
+private:
+    Ergebnis danach(Ergebnis e)
+    {
+        if (++m_aufrufe == m_nach)
+            ::kill(::getpid(), SIGKILL);
+        return e;
+    }
+    std::unique_ptr<RueckSchreiber> m_echt;
+    qint64 m_nach;
+    qint64 m_aufrufe = 0;
+};
+
+TEST(Absturz, UnterbrocheneRueckDateiStelltAlleNamenWiederHer)
+{
+    constexpr int kAnzahl = 10000;
+    // Every name moves one place on: all 10,000 rows take the detour. Writer calls: 10,000
+    // first-section records, "::", 10,000 second-section records.
+    struct Punkt
+    {
+        const char *name;
+        qint64 nachAufruf;
+    };
+    const std::vector<Punkt> punkte = {
+        {"erste Phase", 3000}, {"zwischen den Phasen", kAnzahl}, {"nach ::", kAnzahl + 1}, {"zweite Phase", 16000}};
+    for (const Punkt &p : punkte) {
+        SCOPED_TRACE(p.name);
+        XdgUmleiten();
+        ASSERT_TRUE(ProgPfadAnlegen());
+        TestVerzeichnis tmp;
+        std::vector<Umbenennung> plan;
+        const auto name = [](int i) { return QStringLiteral("n%1").arg(i, 5, 10, QChar(u'0')); };
+        for (int i = 0; i < kAnzahl; ++i) {
+            tmp.dateiSchreiben(name(i), name(i).toUtf8());
+            plan.push_back({tmp.pfad(), name(i), name((i + 1) % kAnzahl)});
+        }
+        const Baum vorher = baumLesen(tmp.pfad());
+
+        const pid_t kind = ::fork();
+        ASSERT_GE(kind, 0);
+        if (kind == 0) {
+            RueckIndex index(ProgPfad);
+            ListenDaten vliste(VZelle::Anzahl), aliste;
+            arbeitsListenBauen(plan, vliste, aliste);
+            AusfuehrAuftrag a;
+            a.arbeit = &vliste;
+            a.code = 211;
+            a.rueckAnlegen = [&p](const QString &pfad, int code,
+                                  const QString &b) -> ErgebnisWert<std::unique_ptr<RueckSchreiber>> {
+                auto echt = RueckDateiAnlegen(pfad, code, b);
+                if (!echt)
+                    return echt.ergebnis();
+                return std::unique_ptr<RueckSchreiber>(
+                    std::make_unique<TodNachAufruf>(std::move(echt).wert(), p.nachAufruf));
+            };
+            SkriptDialog d;
+            StillerFortschritt f;
+            Einstellungen e;
+            static_cast<void>(Aktion_AendernHerstellen(a, e, f, d, index)); // never returns: killed first
+            ::_exit(3);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+
+        RueckIndex index(ProgPfad);
+        index.IniListeRueck_Lesen();
+        ASSERT_EQ(index.anzahl(), 1);
+        const RueckIndexEintrag eintrag = index.eintrag(1);
+        EXPECT_EQ(eintrag.fehler, -1); // listed as incomplete
+        ListenDaten rliste(kRueckZellen);
+        const RueckLadeStand stand = Aktion_Vorschau_Rueck(index.dateiPfad(eintrag.nummer), eintrag, rliste);
+        ASSERT_EQ(stand.art, RueckLadeStand::Art::Ok);
+        RueckVerzeichnisKorrektur(rliste, 301);
+        AusfuehrAuftrag r;
+        r.arbeit = &rliste;
+        r.code = 301;
+        r.modus = AusfuehrModus::Rueckgaengig;
+        SkriptDialog d;
+        StillerFortschritt f;
+        Einstellungen e;
+        const AusfuehrErgebnis u = Aktion_AendernHerstellen(r, e, f, d, index);
+        EXPECT_TRUE(u.allesErledigt()) << u.bericht.toStdString();
+        const Baum nachher = baumLesen(tmp.pfad());
+        EXPECT_FALSE(hatUmwegName(nachher));
+        EXPECT_TRUE(nachher == vorher);
+    }
+}
+
+} // namespace
+} // namespace rinolux::test

@@ -152,7 +152,7 @@ private Q_SLOTS:
         QCOMPARE(popA->actions().size(), 12); // nothing added twice
     }
 
-    void editorAendertNichtsBisRueckgaengigDaIst()
+    void editorBenenntDieDateiUm()
     {
         QTemporaryDir dir;
         const QString v = dir.path() + u'/';
@@ -172,9 +172,10 @@ private Q_SLOTS:
         QCOMPARE(ed->cursorPosition(), int(ed->text().size()));
         ed->setText(QStringLiteral("neu.txt"));
         QTest::keyClick(ed, Qt::Key_Return);
-        QVERIFY(QFile::exists(v + "alt.txt"));
-        QVERIFY(!QFile::exists(v + "neu.txt"));
-        QCOMPARE(b.Daten().Zelle(b.Daten().ZeileAn(1), AZelle::Name), QStringLiteral("alt.txt"));
+        QVERIFY(!QFile::exists(v + "alt.txt"));
+        QVERIFY(QFile::exists(v + "neu.txt"));
+        QCOMPARE(b.Daten().Zelle(b.Daten().AktZeile(), AZelle::Name), QStringLiteral("neu.txt"));
+        QCOMPARE(umgebung.rueck.anzahl(), 1);
         QVERIFY(dialog.aufrufe.isEmpty());
     }
 

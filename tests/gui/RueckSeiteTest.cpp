@@ -118,7 +118,10 @@ private Q_SLOTS:
 
         QSignalSpy pruefen(m_fenster.teil<QObject>(QStringLiteral("PaRueck")), SIGNAL(RueckPruefenVerlangt()));
         QSignalSpy machen(m_fenster.teil<QObject>(QStringLiteral("PaRueck")), SIGNAL(RueckAusfuehrenVerlangt()));
+        // The window runs the routine on them: the check report, then "WIRKLICH?" declined.
+        test::naechstenDialogBeantworten(nullptr, QStringLiteral("BuOK"));
         QTest::mouseClick(m_fenster.teil<QPushButton>(QStringLiteral("BuRueckPruefen")), Qt::LeftButton);
+        test::naechstenDialogBeantworten(nullptr, QStringLiteral("BuNein"));
         QTest::mouseClick(m_fenster.teil<QPushButton>(QStringLiteral("BuRueckOK")), Qt::LeftButton);
         QCOMPARE(pruefen.count(), 1);
         QCOMPARE(machen.count(), 1);
@@ -128,6 +131,7 @@ private Q_SLOTS:
     {
         auto *seite = m_fenster.teil<TRueckSeite>(QStringLiteral("PaRueck"));
         QTest::mouseClick(m_index->viewport(), Qt::LeftButton, Qt::NoModifier, mitte(m_index, 1, 2));
+        test::naechstenDialogBeantworten(nullptr, QStringLiteral("BuNein")); // "WIRKLICH?"
         QTest::mouseClick(m_fenster.teil<QPushButton>(QStringLiteral("BuRueckOK")), Qt::LeftButton);
         QCOMPARE(m_altNeu->Daten().Zelle(1, kRueckZelleNeuPfad), QStringLiteral("/d/"));
 

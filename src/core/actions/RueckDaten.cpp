@@ -2,6 +2,7 @@
 
 #include "core/platform/Plattform.h"
 #include "core/platform/SchreibDatei.h"
+#include "core/util/PfadText.h"
 #include "core/util/nx_DateiText.h"
 #include "core/util/nx_Debug.h"
 #include "core/util/nx_Format.h"
@@ -139,11 +140,14 @@ private:
                                                           "das Objekt zuerst von Hand um.")
                                                .arg(*t));
         if (!m_verzGesetzt || verzeichnis != m_letztesVerz) {
-            b += ':' + kZeilenEnde + verzeichnis.toUtf8() + kZeilenEnde;
+            b += ':' + kZeilenEnde + nameZuBytes(verzeichnis) + kZeilenEnde;
             m_letztesVerz = verzeichnis;
             m_verzGesetzt = true;
         }
-        b += name.toUtf8() + kZeilenEnde + wert.toUtf8() + kZeilenEnde + (istVerzeichnis ? 'v' : 'd') + kZeilenEnde;
+        // Names go in as the bytes the file system holds, so a name that is no valid UTF-8
+        // reads back as the very same name.
+        b += nameZuBytes(name) + kZeilenEnde + nameZuBytes(wert) + kZeilenEnde + (istVerzeichnis ? 'v' : 'd') +
+             kZeilenEnde;
         return Ergebnis::Ok();
     }
 
@@ -198,7 +202,7 @@ std::vector<QByteArray> byteZeilen(const QByteArray &bytes)
 bool nameGueltig(const QString &name)
 {
     return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') && !enthaeltZeilenTrenner(name) &&
-           name.toUtf8().size() <= 255;
+           nameZuBytes(name).size() <= 255;
 }
 
 // An absolute directory with one trailing "/" and neither "." nor ".." nor empty parts:
@@ -313,13 +317,15 @@ ErgebnisWert<RueckDateiInhalt> RueckDateiLesen(const QString &pfad)
     if (!bytes)
         return bytes.ergebnis();
     const std::vector<QByteArray> roh = byteZeilen(*bytes);
+    // Record lines are names as the file system holds them (bytes that are no UTF-8 kept).
     const auto zeile = [&](size_t i) -> QString {
-        return roh[i].size() > kRueckZeilenGrenze ? QString() : nurText(roh[i]);
+        return roh[i].size() > kRueckZeilenGrenze ? QString() : nameAusBytes(roh[i]);
     };
     const auto zuLang = [&](size_t i) { return roh[i].size() > kRueckZeilenGrenze; };
 
     RueckDateiInhalt inhalt;
-    const QStringList kopf = roh.size() >= 2 ? zeile(1).split(u'\t') : QStringList();
+    const QStringList kopf =
+        roh.size() >= 2 && roh[1].size() <= kRueckZeilenGrenze ? nurText(roh[1]).split(u'\t') : QStringList();
     bool codeOk = false;
     if (kopf.size() >= 3)
         inhalt.code = kopf[1].toInt(&codeOk);

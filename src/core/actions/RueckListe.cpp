@@ -1,6 +1,7 @@
 #include "core/actions/RueckListe.h"
 
 #include "core/platform/SchreibDatei.h"
+#include "core/util/PfadText.h"
 #include "core/util/nx_Debug.h"
 
 #include <QDateTime>
@@ -116,14 +117,15 @@ ErgebnisWert<RueckIndexEintrag> RueckDateiRestSchreiben(const QString &pfad, con
             return Ergebnis::Fehler(0, QStringLiteral("Die Zeile %1 gibt es in der Liste nicht.").arg(z));
         const QString verz = liste.Zelle(z, kRueckZellePfad);
         if (erstes || verz != letztes) {
-            b += ':' + ende + verz.toUtf8() + ende;
+            b += ':' + ende + nameZuBytes(verz) + ende;
             letztes = verz;
             erstes = false;
         }
         const QString wert = (eintrag.code == 309 || eintrag.code == 310 || wertZelle == 0)
                                  ? QStringLiteral("-")
                                  : liste.Zelle(z, wertZelle);
-        b += liste.Zelle(z, kRueckZelleName).toUtf8() + ende + wert.toUtf8() + ende + (liste.Verz(z) ? 'v' : 'd') + ende;
+        b += nameZuBytes(liste.Zelle(z, kRueckZelleName)) + ende + nameZuBytes(wert) + ende + (liste.Verz(z) ? 'v' : 'd') +
+             ende;
         ++anzahl;
     }
     RueckIndexEintrag neu = eintrag;

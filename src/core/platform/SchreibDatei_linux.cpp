@@ -1,6 +1,6 @@
 #include "core/platform/SchreibDatei.h"
 
-#include <QFile>
+#include "core/util/PfadText.h"
 
 #include <cerrno>
 
@@ -53,7 +53,7 @@ QString verzeichnisVon(const QString &pfad)
 
 ErgebnisWert<std::unique_ptr<SchreibDatei>> SchreibDatei::exklusivAnlegen(const QString &pfad)
 {
-    const QByteArray nativ = QFile::encodeName(pfad);
+    const QByteArray nativ = nameZuBytes(pfad);
     int fd;
     do
         fd = ::open(nativ.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
@@ -115,11 +115,11 @@ Ergebnis dateiErsetzen(const QString &pfad, QByteArrayView bytes)
     }
     if (!temp)
         return temp.ergebnis();
-    const QByteArray tempNativ = QFile::encodeName(tempPfad);
+    const QByteArray tempNativ = nameZuBytes(tempPfad);
     Ergebnis e = (*temp)->schreiben(bytes);
     if (e)
         e = (*temp)->schliessen();
-    if (e && ::rename(tempNativ.constData(), QFile::encodeName(pfad).constData()) != 0)
+    if (e && ::rename(tempNativ.constData(), nameZuBytes(pfad).constData()) != 0)
         e = fehler(errno, QStringLiteral("Die Datei \"%1\" kann nicht ersetzt werden"), pfad);
     if (!e) {
         ::unlink(tempNativ.constData());
@@ -127,7 +127,7 @@ Ergebnis dateiErsetzen(const QString &pfad, QByteArrayView bytes)
     }
     // The rename is durable only once the directory is synced; a failure here leaves the
     // new content in place, so it is not reported.
-    const int dir = ::open(QFile::encodeName(verzeichnisVon(pfad)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir = ::open(nameZuBytes(verzeichnisVon(pfad)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         static_cast<void>(::fsync(dir));
         ::close(dir);
@@ -137,7 +137,7 @@ Ergebnis dateiErsetzen(const QString &pfad, QByteArrayView bytes)
 
 Ergebnis dateiLoeschen(const QString &pfad)
 {
-    if (::unlink(QFile::encodeName(pfad).constData()) != 0)
+    if (::unlink(nameZuBytes(pfad).constData()) != 0)
         return fehler(errno, QStringLiteral("Die Datei \"%1\" kann nicht gelöscht werden"), pfad);
     return Ergebnis::Ok();
 }

@@ -1,4 +1,5 @@
 #include "core/actions/RueckDaten.h"
+#include "core/util/PfadText.h"
 #include "support/TestUmgebung.h"
 
 #include <QFile>
@@ -133,6 +134,28 @@ TEST(RueckDateiTest, TauschHatZweiSaetzeUndZweiNummerierte)
     EXPECT_EQ(e.anzahl2, 2);
     EXPECT_EQ(e.fehler, 0);
     EXPECT_EQ(e.nummer, QStringLiteral("0000000001"));
+}
+
+// A name that is no valid UTF-8 is kept as its bytes and read back as the same name, so the
+// undo finds the object again.
+TEST(RueckDateiTest, NamenOhneGueltigesUtf8KommenUnveraendertZurueck)
+{
+    test::TestVerzeichnis dir;
+    const QString pfad = nummerPfad(dir, QStringLiteral("0000000001"));
+    const QString verz = nameAusBytes("/tmp/\xE4/");
+    const QString neu = nameAusBytes("neu\xFF");
+    const QString alt = nameAusBytes("alt\xC3");
+    auto w = RueckDateiAnlegen(pfad, 301, QStringLiteral("x"));
+    ASSERT_TRUE(w);
+    ASSERT_TRUE((*w)->satz(verz, neu, alt, false));
+    ASSERT_TRUE((*w)->schliessen(1, 0, 0));
+    EXPECT_TRUE(lesen(pfad).contains(":\r\n/tmp/\xE4/\r\nneu\xFF\r\nalt\xC3\r\nd\r\n"));
+    const auto inhalt = RueckDateiLesen(pfad);
+    ASSERT_TRUE(inhalt);
+    ASSERT_EQ(inhalt->saetze.size(), 1u);
+    EXPECT_EQ(inhalt->saetze[0].verzeichnis, verz);
+    EXPECT_EQ(inhalt->saetze[0].name, neu);
+    EXPECT_EQ(inhalt->saetze[0].wert, alt);
 }
 
 TEST(RueckDateiTest, SchreiberVerweigertWasDieDateiVerderbenWuerde)

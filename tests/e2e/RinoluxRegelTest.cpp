@@ -130,6 +130,17 @@ QList<Fall> faelle()
         r.wert.clear();
     });
 
+    const TeilRegel pfadDavor = mit(TeilRegel{}, [](TeilRegel &r) {
+        r.code = 215;
+        r.hinStelle = stelle(1, 1, kGruppeZeichen);
+        r.wert = QStringLiteral("../");
+    });
+    const TeilRegel zeitAb2020 = mit(TeilRegel{}, [](TeilRegel &r) {
+        r.code = 111;
+        r.zeit.wert = QStringLiteral("20200101_000000_000");
+        r.zeit.diff = QStringLiteral("1");
+    });
+
     return {
         {"LeerzeichenDurchUnterstrich",
          {QStringLiteral("--regel"), QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen"), QStringLiteral("a b"),
@@ -183,6 +194,12 @@ QList<Fall> faelle()
                 grossUnterstrich}),
           QStringLiteral("a b")},
          zeile("a b", "A_B", "ok") + QStringLiteral("Alle 1 können geändert werden. ->\n"), 0},
+        {"PfadInNamenVorZeitRegel",
+         {QStringLiteral("--regelcode"), code({pfadDavor, zeitAb2020}), QStringLiteral("a b")},
+         QStringLiteral("{D}\ta b\t\t\t\t\t{D}\t../a b\t20200101_000000_000_3\t\t"
+                        "neuer Name enthält unmögliches Zeichen\n"
+                        "Keine kann geändert werden. Alle 1 sind fehlerhaft.\n"),
+         1},
         {"AttributNurLesen",
          {QStringLiteral("--regelcode"), code({nurLesen}), QStringLiteral("a b")},
          QStringLiteral("{D}\ta b\t\t\t\t0\t\ta b\t\t1\tok\nAlle 1 können geändert werden. ->\n"), 0},

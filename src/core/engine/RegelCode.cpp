@@ -452,7 +452,12 @@ RegelLeseErgebnis RegelLesen(const QString &code)
         e.feld = 1;
         return e;
     }
-    const QStringList felder = code.split(u'\t');
+    // CR and LF are dropped as the writer drops them, so every field is checked as it will
+    // be written (a time value keeps its 19 characters) and the record reads back the same.
+    QString ohneZeilenenden = code;
+    ohneZeilenenden.remove(u'\r');
+    ohneZeilenenden.remove(u'\n');
+    const QStringList felder = ohneZeilenenden.split(u'\t');
     FeldLeser r(felder);
     const auto anzahl = r.zahl(1, std::numeric_limits<int>::max());
 

@@ -212,6 +212,35 @@ PruefErgebnis VorschauNamenPruefen(const NamensPruefungEingabe &e)
     return {QStringLiteral("ok"), false};
 }
 
+namespace {
+
+bool rahmenzeichen(QStringView s)
+{
+    for (QChar c : s)
+        if (c == u'\t' || c == u'\r' || c == u'\n')
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString VorschauObjektPruefen(QStringView pfad, QStringView name)
+{
+    if (rahmenzeichen(pfad))
+        return VorschauPfadZeichenText;
+    if (rahmenzeichen(name))
+        return VorschauJetzigerNameZeichenText;
+    return QString();
+}
+
+void VorschauPruefungDazu(PruefErgebnis &gesamt, const PruefErgebnis &teil)
+{
+    if (gesamt.fehler)
+        return;
+    if (teil.fehler || teil.text != u"keine Veränderung")
+        gesamt = teil;
+}
+
 PruefErgebnis VorschauAttributPruefen(const QString &neu, const QString &jetzt)
 {
     return {neu != jetzt ? QStringLiteral("ok") : QStringLiteral("keine Veränderung"), false};

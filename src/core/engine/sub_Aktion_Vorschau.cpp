@@ -337,39 +337,64 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
     fort.FortAbschnittMax();
     fort.FortAbschnittNeu(QStringLiteral("Vorschau"), true, true);
 
-    if (!abgebrochen && n > 0) {
-        if (IstNamenCode(letzter)) {
-            // The new path of a name rule is the present one; a row no name rule reached
-            // carries a rule error, which overrides this check.
-            const QStringList &neuePfade = pfade;
-            const QList<bool> doppelt = VorschauDoppelteMarkieren(neuePfade, neueNamen);
-            Schritte pruefSchritte(fort, n);
-            NamensPruefungEingabe e;
-            for (int z = 1; z <= n; ++z) {
+    if (!abgebrochen && n > 0 && !IstHerstellCode(letzter)) {
+        // Every kind of change a sub-rule made is checked, whichever sub-rule came last: an
+        // earlier name rule may leave an empty, forbidden or duplicate name behind a time rule.
+        const bool namenRegel = std::any_of(teile.cbegin(), teile.cend(), [](const TeilRegel &t) { return IstNamenCode(t.code); });
+        const bool attributRegel = std::any_of(teile.cbegin(), teile.cend(), [](const TeilRegel &t) { return IstAttributCode(t.code); });
+        AktionsCode zeitCode = 0;
+        for (const TeilRegel &t : teile)
+            if (IstZeitCode(t.code))
+                zeitCode = t.code;
+        // The new path of a name rule is the present one; a row no name rule reached
+        // carries a rule error, which overrides this check.
+        const QStringList &neuePfade = pfade;
+        const QList<bool> doppelt = namenRegel ? VorschauDoppelteMarkieren(neuePfade, neueNamen) : QList<bool>();
+        Schritte pruefSchritte(fort, n);
+        NamensPruefungEingabe e;
+        const QString *geprueft = nullptr; // the directory text checked last: rows share it
+        QString pfadFehler;
+        for (int z = 1; z <= n; ++z) {
+            const QString &pfad = pfade[z - 1];
+            if (!geprueft || pfad.constData() != geprueft->constData() || pfad.size() != geprueft->size()) {
+                pfadFehler = VorschauObjektPruefen(pfad, QStringView());
+                geprueft = &pfad;
+            }
+            const QString objektFehler = pfadFehler.isEmpty() ? VorschauObjektPruefen(QStringView(), namen[z - 1]) : pfadFehler;
+            PruefErgebnis p{QStringLiteral("keine Veränderung"), false};
+            if (namenRegel) {
                 e.neuerName = neueNamen[z - 1];
                 e.neuerPfad = neuePfade[z - 1];
-                e.alterPfad = pfade[z - 1];
+                e.alterPfad = pfad;
                 e.alterName = namen[z - 1];
                 e.doppelt = doppelt[z - 1];
-                const PruefErgebnis p = VorschauNamenPruefen(e);
-                vliste.ZelleSetzen(z, VZelle::Ergebnis, p.text);
-                vliste.WarnSetzen(z, p.fehler);
-                if (!pruefSchritte.weiter(z)) {
-                    abgebrochen = true;
-                    break;
+                VorschauPruefungDazu(p, VorschauNamenPruefen(e));
+            }
+            if (attributRegel || zeitCode != 0) {
+                const int eintrag = vliste.Link(z);
+                const bool mitEintrag = eintrag >= 1 && eintrag <= aliste.Anzahl();
+                if (attributRegel)
+                    VorschauPruefungDazu(p, VorschauAttributPruefen(vliste.Zelle(z, VZelle::NeuAttribute),
+                                                                    mitEintrag ? aliste.Zelle(eintrag, AZelle::Attribute)
+                                                                               : vliste.Zelle(z, VZelle::Attribute)));
+                if (zeitCode != 0) {
+                    const QString jetzt = mitEintrag ? aliste.Zelle(eintrag, zeitZellen(zeitCode)[0])
+                                                     : vliste.Zelle(z, VZelle::Zeit);
+                    VorschauPruefungDazu(p, VorschauZeitPruefen(vliste.Zelle(z, VZelle::NeuZeit), jetzt));
                 }
             }
-        } else if (IstAttributCode(letzter) || IstZeitCode(letzter)) {
-            for (int z = 1; z <= n; ++z) {
-                const PruefErgebnis p =
-                    IstAttributCode(letzter)
-                        ? VorschauAttributPruefen(vliste.Zelle(z, VZelle::NeuAttribute),
-                                                  vliste.Zelle(z, VZelle::Attribute))
-                        : VorschauZeitPruefen(vliste.Zelle(z, VZelle::NeuZeit), vliste.Zelle(z, VZelle::Zeit));
-                vliste.ZelleSetzen(z, VZelle::Ergebnis, p.text);
-                vliste.WarnSetzen(z, p.fehler);
+            if (!objektFehler.isEmpty())
+                p = {objektFehler, true};
+            else if (fruehFehler[size_t(z)] != 0)
+                p = {fehlerTexte[fruehFehler[size_t(z)]], true};
+            vliste.ZelleSetzen(z, VZelle::Ergebnis, p.text);
+            vliste.WarnSetzen(z, p.fehler);
+            if (!pruefSchritte.weiter(z)) {
+                abgebrochen = true;
+                break;
             }
         }
+    } else if (!abgebrochen && n > 0) {
         for (int z = 1; z <= n; ++z) {
             if (fruehFehler[size_t(z)] != 0) {
                 vliste.ZelleSetzen(z, VZelle::Ergebnis, fehlerTexte[fruehFehler[size_t(z)]]);

@@ -219,6 +219,9 @@ INSTANTIATE_TEST_SUITE_P(
                      RegelZustand::Kaputt, 5},
         SchlechtFall{"ZeitwertZuKurz", felder({"1", "112", "700", "2005030_093000_000", "ENDE"}),
                      RegelZustand::Kaputt, 4},
+        // A line end inside a field is dropped on reading, so this value has 18 characters.
+        SchlechtFall{"ZeitwertMitZeilenende", felder({"1", "112", "700", "20050307_09300\r_000", "ENDE"}),
+                     RegelZustand::Kaputt, 4},
         SchlechtFall{"EinheitSieben", felder({"1", "113", "700", "7", "1", "ENDE"}), RegelZustand::Kaputt, 4},
         SchlechtFall{"OrtUnbekannt", felder({"1", "274", "700", "Z", "f", "N", "ENDE"}), RegelZustand::Kaputt,
                      4},
@@ -240,6 +243,34 @@ TEST(RegelCodeTest, SchreiberEntferntTabUndZeilenenden)
     EXPECT_EQ(code, felder({"1", "225", "700", "1", "0", "g", "1", "1", "1", "ab", "N", "g",  "1",
                             "1", "0",   "",    "",  "1", "1", "0", "",  "",  "N",  "w", "xy", "ENDE"}));
     EXPECT_TRUE(RegelLesen(code).gueltig());
+}
+
+// A lone CR or LF inside a field (a stored line cut in the middle, a typed record) is dropped on
+// reading as on writing, so what was read is what is written and a time value that was checked
+// for its 19 characters keeps them.
+TEST(RegelCodeTest, LeserEntferntZeilenendenWieDerSchreiber)
+{
+    struct Fall
+    {
+        const char *name;
+        QString code;
+        QString geschrieben;
+    };
+    const Fall faelle[] = {
+        {"Text", felder({"1", "225", "700", "1", "0", kVon, kBis, kTeil, "N", "w", "x\ry\n", "ENDE"}),
+         felder({"1", "225", "700", "1", "0", kVon, kBis, kTeil, "N", "w", "xy", "ENDE"})},
+        {"Zeitwert", felder({"1", "112", "700", "20050307_\r093000_000", "ENDE"}),
+         felder({"1", "112", "700", "20050307_093000_000", "ENDE"})},
+        {"Zahl", felder({"1\r", "205", "700", "J", "N", "X", "\nX", "ENDE\r"}),
+         felder({"1", "205", "700", "J", "N", "X", "X", "ENDE"})},
+    };
+    for (const Fall &f : faelle) {
+        const RegelLeseErgebnis r = RegelLesen(f.code);
+        ASSERT_TRUE(r.gueltig()) << f.name << ": " << r.grund.toStdString();
+        EXPECT_EQ(RegelSchreiben(r.regel), f.geschrieben) << f.name;
+        EXPECT_EQ(RegelLesen(RegelSchreiben(r.regel)).regel, r.regel) << f.name;
+    }
+    EXPECT_EQ(RegelLesen(faelle[1].code).regel.teile.first().zeit.wert.size(), 19);
 }
 
 struct CodeMengeFall

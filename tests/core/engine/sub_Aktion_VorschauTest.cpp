@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace rinolux;
 
 namespace {
@@ -36,6 +38,12 @@ QString standardRegel(const QString &beschreibung)
 {
     const RegelListe r = StandardRegeln();
     return r.code(r.beschreibungen().indexOf(beschreibung));
+}
+
+TeilRegel mit(TeilRegel t, const std::function<void(TeilRegel &)> &f)
+{
+    f(t);
+    return t;
 }
 
 const QString kLeerzeichenZuUnterstrich = QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen");
@@ -185,6 +193,160 @@ TEST(VorschauLaufTest, VeralteteRegelLeertDieListe)
     EXPECT_EQ(v.Anzahl(), 0);
     EXPECT_EQ(e.auswertung.text, QStringLiteral("Die Regel ist veraltet und kann nicht mehr verwendet werden."));
 }
+
+// Sub-rules over the whole name, for combining.
+Stellenangabe stelle(int art, qint64 anzahl)
+{
+    Stellenangabe s;
+    s.art = art;
+    s.anzahl = anzahl;
+    return s;
+}
+
+TeilRegel einfuegenVorn(const QString &text)
+{
+    TeilRegel t;
+    t.code = 215;
+    t.hinStelle = stelle(1, 1);
+    t.wert = text;
+    return t;
+}
+
+TeilRegel allesEntfernen()
+{
+    TeilRegel t;
+    t.code = 208;
+    t.von = stelle(1, 1);
+    t.bis = stelle(1, -1);
+    t.teilstueck = stelle(6, 1);
+    return t;
+}
+
+TeilRegel freieNamen(const QStringList &zeilen)
+{
+    TeilRegel t;
+    t.code = 209;
+    t.freiZeilen = zeilen;
+    return t;
+}
+
+// Last-write times numbered from a fixed time, one second apart: every row changes.
+TeilRegel nummerierteZeit()
+{
+    TeilRegel t;
+    t.code = 111;
+    t.zeit.wert = QStringLiteral("20200101_000000_000");
+    t.zeit.einheit = 6;
+    t.zeit.diff = QStringLiteral("1");
+    return t;
+}
+
+TeilRegel nurLesen()
+{
+    TeilRegel t;
+    t.code = 205;
+    t.attribute = {AttributWahl::Lassen, AttributWahl::Setzen, AttributWahl::Lassen, AttributWahl::Lassen};
+    return t;
+}
+
+struct PruefFall
+{
+    const char *name;
+    QList<Eintrag> eintraege;
+    QList<TeilRegel> teile;
+    QStringList ergebnisse;
+    bool aktionFrei;
+};
+
+void PrintTo(const PruefFall &f, std::ostream *os) { *os << f.name; }
+
+class VorschauPruefFallTest : public ::testing::TestWithParam<PruefFall>
+{
+};
+
+// Whatever sub-rule comes last, a new name is checked once any sub-rule changed names, and
+// an object whose directory or name cannot be recorded in a TAB- and line-framed file is
+// never offered for a change.
+TEST_P(VorschauPruefFallTest, ErgebnisJeZeile)
+{
+    const PruefFall &f = GetParam();
+    Regel r;
+    r.teile = f.teile;
+    const Lauf l = vorschau(auswahl(f.eintraege), RegelSchreiben(r));
+    EXPECT_EQ(l.spalte(VZelle::Ergebnis).join(QStringLiteral(" | ")).toStdString(),
+              f.ergebnisse.join(QStringLiteral(" | ")).toStdString());
+    ASSERT_EQ(l.vorschau.Anzahl(), f.ergebnisse.size());
+    for (int z = 1; z <= l.vorschau.Anzahl(); ++z) {
+        const QString &e = f.ergebnisse[z - 1];
+        EXPECT_EQ(l.vorschau.Warn(z), e != u"ok" && e != u"keine Veränderung") << z;
+    }
+    EXPECT_EQ(l.ergebnis.auswertung.aktionFrei, f.aktionFrei) << l.ergebnis.auswertung.text.toStdString();
+}
+
+const QString d = QStringLiteral("/d/");
+
+INSTANTIATE_TEST_SUITE_P(
+    Kombiniert, VorschauPruefFallTest,
+    ::testing::Values(
+        PruefFall{"PfadInNamenVorZeitRegel",
+                  {{d, QStringLiteral("a.txt")}},
+                  {einfuegenVorn(QStringLiteral("../")), nummerierteZeit()},
+                  {QStringLiteral("neuer Name enthält unmögliches Zeichen")},
+                  false},
+        PruefFall{"LeererNameVorZeitRegel",
+                  {{d, QStringLiteral("a.txt")}, {d, QStringLiteral("b.txt")}},
+                  {allesEntfernen(), nummerierteZeit()},
+                  {QStringLiteral("neuer Name zu kurz"), QStringLiteral("neuer Name zu kurz")},
+                  false},
+        PruefFall{"DoppelteFreieNamenVorAttributRegel",
+                  {{d, QStringLiteral("a")}, {d, QStringLiteral("b")}, {d, QStringLiteral("c")}},
+                  {freieNamen({QStringLiteral("x"), QStringLiteral("X"), QStringLiteral("y")}), nurLesen()},
+                  {QStringLiteral("neuer Name doppelt"), QStringLiteral("neuer Name doppelt"), QStringLiteral("ok")},
+                  true},
+        PruefFall{"ZeitFehlerVorNamensRegel",
+                  {{d, QStringLiteral("a b")}},
+                  {mit(nummerierteZeit(), [](TeilRegel &t) { t.zeit.wert = QStringLiteral("20201340_000000_000"); }),
+                   einfuegenVorn(QStringLiteral("x"))},
+                  {QStringLiteral("falsche Zeit")},
+                  false},
+        PruefFall{"NameUnveraendertZeitNeu",
+                  {{d, QStringLiteral("ab")}},
+                  {einfuegenVorn(QString()), nummerierteZeit()},
+                  {QStringLiteral("ok")},
+                  true},
+        PruefFall{"NameNeuAttributUnveraendert",
+                  {{d, QStringLiteral("ab")}},
+                  {einfuegenVorn(QStringLiteral("x")),
+                   mit(nurLesen(), [](TeilRegel &t) { t.attribute[1] = AttributWahl::Lassen; })},
+                  {QStringLiteral("ok")},
+                  true},
+        PruefFall{"BeidesUnveraendert",
+                  {{d, QStringLiteral("ab")}},
+                  {einfuegenVorn(QString()),
+                   mit(nurLesen(), [](TeilRegel &t) { t.attribute[1] = AttributWahl::Lassen; })},
+                  {QStringLiteral("keine Veränderung")},
+                  true},
+        PruefFall{"RahmenzeichenImPfad",
+                  {{QStringLiteral("/d\tx/"), QStringLiteral("a b")},
+                   {QStringLiteral("/d\rx/"), QStringLiteral("a b")},
+                   {QStringLiteral("/d\nx/"), QStringLiteral("a b")},
+                   {d, QStringLiteral("a b")}},
+                  {einfuegenVorn(QStringLiteral("x"))},
+                  {QStringLiteral("Pfad enthält unmögliches Zeichen"), QStringLiteral("Pfad enthält unmögliches Zeichen"),
+                   QStringLiteral("Pfad enthält unmögliches Zeichen"), QStringLiteral("ok")},
+                  true},
+        PruefFall{"RahmenzeichenImJetzigenNamen",
+                  {{d, QStringLiteral("a\nb")}, {d, QStringLiteral("a\tb")}},
+                  {nurLesen()},
+                  {QStringLiteral("jetziger Name enthält unmögliches Zeichen"),
+                   QStringLiteral("jetziger Name enthält unmögliches Zeichen")},
+                  false},
+        PruefFall{"RahmenzeichenImPfadBeiZeitRegel",
+                  {{QStringLiteral("/d\n/"), QStringLiteral("a")}},
+                  {nummerierteZeit()},
+                  {QStringLiteral("Pfad enthält unmögliches Zeichen")},
+                  false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 class FesteWerte final : public PlatzhalterFrage
 {

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <cerrno>
 #include <cstdio>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -27,6 +28,8 @@ using namespace rinolux;
 namespace {
 
 constexpr int kFehlerAufruf = 2;
+// A list of paths may be long (hundreds of thousands of lines), but never endless.
+constexpr qint64 kListeGrenze = qint64(512) * 1024 * 1024;
 
 const char *const kHilfe =
     "Aufruf: rinolux-regel [Optionen] PFAD...\n"
@@ -135,10 +138,9 @@ int main(int argc, char **argv)
         } else if (a == u"--liste") {
             if (!wert(w))
                 return aufrufFehler(QStringLiteral("--liste braucht eine Datei."));
-            QString fehler;
-            const std::optional<TextFeld> zeilen = nxDateiTextLesen(w, &fehler);
+            const ErgebnisWert<TextFeld> zeilen = nxDateiTextLesen(w, kListeGrenze);
             if (!zeilen)
-                return aufrufFehler(QStringLiteral("Die Liste \"%1\" kann nicht gelesen werden. %2").arg(w, fehler));
+                return aufrufFehler(QStringLiteral("Die Liste kann nicht gelesen werden. %1").arg(zeilen.ergebnis().text()));
             for (qsizetype k = 1; k < zeilen->size(); ++k)
                 if (!zeilen->at(k).isEmpty())
                     pfade.append(zeilen->at(k));
@@ -153,10 +155,11 @@ int main(int argc, char **argv)
         } else if (a == u"--regelcode-datei") {
             if (!wert(w))
                 return aufrufFehler(QStringLiteral("--regelcode-datei braucht eine Datei."));
-            QString fehler;
-            const std::optional<TextFeld> zeilen = nxDateiTextLesen(w, &fehler);
-            if (!zeilen || zeilen->size() < 2)
-                return aufrufFehler(QStringLiteral("Der Regel-Code kann aus \"%1\" nicht gelesen werden. %2").arg(w, fehler));
+            const ErgebnisWert<TextFeld> zeilen = nxDateiTextLesen(w);
+            if (!zeilen)
+                return aufrufFehler(QStringLiteral("Der Regel-Code kann nicht gelesen werden. %1").arg(zeilen.ergebnis().text()));
+            if (zeilen->size() < 2)
+                return aufrufFehler(QStringLiteral("Die Datei \"%1\" enthält keinen Regel-Code.").arg(w));
             regelCode = zeilen->at(1);
         } else if (a == u"--platzhalter") {
             if (!wert(w) || !w.contains(u'='))

@@ -2,6 +2,8 @@
 #include "support/TestUmgebung.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -292,6 +294,29 @@ TEST(RinoluxRegelAufruf, FehlerUndVerzeichnis)
     EXPECT_EQ(regeln.status, 0);
     EXPECT_EQ(regeln.aus.count(u'\n'), 15);
     EXPECT_TRUE(regeln.aus.startsWith(QStringLiteral("Ändern: alle Buchstaben großmachen\t1\t221\t700\t")));
+}
+
+// Files that never end or never arrive are refused with a message, never read: a device as the
+// list, as the rule code file, and as the rule file itself.
+TEST(RinoluxRegelAufruf, GeraeteWerdenNichtGelesen)
+{
+    test::TestVerzeichnis dir;
+    dir.dateienAnlegen({QStringLiteral("f/a b"), QStringLiteral(".konfig/rinolux/")});
+    const QString regel = QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen");
+    const QString geraet = QStringLiteral("/dev/zero");
+    ASSERT_TRUE(QFile::link(geraet, dir.pfad(QStringLiteral(".konfig/rinolux/Rinol_Regel839.cfg"))));
+    const QList<QStringList> aufrufe{
+        {QStringLiteral("--regel"), regel, QStringLiteral("--liste"), geraet},
+        {QStringLiteral("--regelcode-datei"), geraet, QStringLiteral("a b")},
+        {QStringLiteral("--regeln")},
+        {QStringLiteral("--regel"), regel, QStringLiteral("a b")},
+    };
+    for (const QStringList &args : aufrufe) {
+        const Ausgabe a = starten(dir, args);
+        EXPECT_EQ(a.status, 2) << args.join(u' ').toStdString();
+        EXPECT_TRUE(a.aus.isEmpty()) << args.join(u' ').toStdString();
+        EXPECT_TRUE(a.fehler.contains(QStringLiteral("keine gewöhnliche Datei"))) << a.fehler.toStdString();
+    }
 }
 
 } // namespace

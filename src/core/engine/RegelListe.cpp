@@ -219,6 +219,40 @@ Ergebnis RegelStandardDateiSchreiben(const QString &pfad)
     return RegelListeSchreiben(pfad, StandardRegeln());
 }
 
+ErgebnisWert<RegelListe> RegelDateiLesen(const QString &pfad)
+{
+    const ErgebnisWert<TextFeld> zeilen = nxDateiTextLesen(pfad);
+    if (!zeilen)
+        return zeilen.ergebnis();
+
+    // Lines 1 and 2 are the header; then description, count, pieces for every rule. A file
+    // that ends right after a description keeps it. A count that is negative or names more
+    // lines than follow cannot have been written by this program: the whole file is refused
+    // rather than reading every later line one place off.
+    RegelListe liste;
+    const int letzte = int(zeilen->size()) - 1;
+    int i = 3;
+    while (i <= letzte) {
+        const QString beschreibung = zeilen->at(i++);
+        qint64 stuecke = 0;
+        if (i <= letzte) {
+            stuecke = IniZahl(zeilen->at(i));
+            if (stuecke < 0 || stuecke > letzte - i)
+                return Ergebnis::Fehler(
+                    0, QStringLiteral("In Zeile %1 steht keine mögliche Anzahl von Zeilen (\"%2\"). Die Datei wird "
+                                      "deshalb nicht benutzt und nicht überschrieben; bitte sie prüfen oder "
+                                      "umbenennen.")
+                           .arg(QString::number(i), zeilen->at(i).left(40)));
+            ++i;
+        }
+        QString code;
+        for (; stuecke > 0; --stuecke)
+            code += zeilen->at(i++);
+        liste.anhaengen(beschreibung, AlterZeitCodeUmrechnen(code));
+    }
+    return liste;
+}
+
 Ergebnis RegelListeLesen(const QString &pfad, RegelListe &liste)
 {
     DebugSchritt schritt(QStringLiteral("IniListeRegel_Lesen"));
@@ -234,39 +268,27 @@ Ergebnis RegelListeLesen(const QString &pfad, RegelListe &liste)
         }
     }
 
-    QString fehler;
-    const auto zeilen = nxDateiTextLesen(pfad, &fehler);
-    if (!zeilen) {
+    ErgebnisWert<RegelListe> gelesen = RegelDateiLesen(pfad);
+    if (!gelesen) {
         liste.dateiUnlesbar = true;
-        nxDebugZeile(QStringLiteral("Regel-Datei nicht lesbar: ") + fehler);
-        return Ergebnis::Fehler(
-            0, QStringLiteral("Die Regel-Datei \"%1\" kann nicht gelesen werden. %2").arg(pfad, fehler));
+        nxDebugZeile(QStringLiteral("Regel-Datei nicht lesbar: ") + gelesen.ergebnis().text());
+        return Ergebnis::Fehler(gelesen.ergebnis().fehlerNummer(),
+                                QStringLiteral("Die Regel-Datei \"%1\" kann nicht gelesen werden. %2")
+                                    .arg(pfad, gelesen.ergebnis().text()));
     }
-
-    // Lines 1 and 2 are the header; then description, count, pieces for every rule. A file
-    // that ends inside a rule keeps what was there.
-    const int letzte = int(zeilen->size()) - 1;
-    int i = 3;
-    while (i <= letzte) {
-        const QString beschreibung = zeilen->at(i++);
-        qint64 stuecke = 0;
-        if (i <= letzte)
-            stuecke = std::max<qint64>(0, IniZahl(zeilen->at(i++)));
-        QString code;
-        for (; stuecke > 0 && i <= letzte; --stuecke)
-            code += zeilen->at(i++);
-        liste.anhaengen(beschreibung, AlterZeitCodeUmrechnen(code));
-    }
+    liste = std::move(gelesen).wert();
     return Ergebnis::Ok();
 }
 
 Ergebnis RegelListeSchreiben(const QString &pfad, const RegelListe &liste)
 {
     DebugSchritt schritt(QStringLiteral("IniListeRegel_Schreiben"));
-    if (liste.dateiUnlesbar && liste.leer() && QFileInfo(pfad).exists())
+    // Rules added after a failed read would replace every rule of the file that could not be
+    // read: the file stays as it is until it has been read.
+    if (liste.dateiUnlesbar && QFileInfo(pfad).exists())
         return Ergebnis::Fehler(0,
                                 QStringLiteral("Die Regel-Datei \"%1\" wurde nicht gelesen und wird deshalb "
-                                               "nicht mit einer leeren Liste überschrieben.")
+                                               "nicht überschrieben.")
                                     .arg(pfad));
     TextFeld zeilen{QString(), IniWarnung, IniListenMarke};
     for (int i = 0; i < liste.anzahl(); ++i) {

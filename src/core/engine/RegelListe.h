@@ -71,11 +71,16 @@ QStringList RegelCodeStuecke(const QString &code);
 // and writes the log lines; any other record is returned unchanged.
 QString AlterZeitCodeUmrechnen(const QString &code);
 
+// The rules of the file, without writing anything. Fails when the file is missing (error
+// number ENOENT), cannot be read, or holds a count line that is negative or names more lines
+// than follow.
+ErgebnisWert<RegelListe> RegelDateiLesen(const QString &pfad);
 // Reads the file into the list (the list is replaced). A missing file is first written
 // with the default rules. When the file exists but cannot be read, the list stays empty,
 // dateiUnlesbar is set and the failure is returned.
 Ergebnis RegelListeLesen(const QString &pfad, RegelListe &liste);
-// Writes the whole list anew. Refuses to replace an unreadable file with an empty list.
+// Writes the whole list anew. Refuses to replace a file that could not be read
+// (dateiUnlesbar), whatever the list holds now.
 Ergebnis RegelListeSchreiben(const QString &pfad, const RegelListe &liste);
 Ergebnis RegelStandardDateiSchreiben(const QString &pfad);
 

@@ -6,7 +6,9 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <limits>
+#include <utility>
 
 namespace rinolux {
 
@@ -20,6 +22,22 @@ QStringList memoZeilen(const QString &text)
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     // A text ending with a line break has one more, empty line.
     return t.split(u'\n');
+}
+
+// A value of a single-line kind is one counted line: a line break inside it would add a line
+// the count does not know of and shift every later entry.
+QString einzeilig(QString s)
+{
+    s.remove(u'\r');
+    s.remove(u'\n');
+    return s;
+}
+
+QStringList einzeilig(QStringList zeilen)
+{
+    for (QString &z : zeilen)
+        z = einzeilig(std::move(z));
+    return zeilen;
 }
 
 QString crlfVerbinden(const QStringList &zeilen) { return zeilen.join(QStringLiteral("\r\n")); }
@@ -42,23 +60,23 @@ QStringList IniTextZeilen(const IniTextEintrag &e)
 {
     switch (e.art) {
     case IniArt::Liste:
-        return e.eintraege;
+        return einzeilig(e.eintraege);
     case IniArt::Array:
-        return e.eintraege.mid(1);
+        return einzeilig(e.eintraege.mid(1));
     case IniArt::Edit:
     case IniArt::Label:
         if (e.art == IniArt::Edit && e.text.isEmpty())
             return {};
-        return {e.text};
+        return {einzeilig(e.text)};
     case IniArt::Memo:
     case IniArt::Strings:
         return memoZeilen(e.text);
     case IniArt::CheckListe:
         if (!e.text.contains(u'1'))
             return {};
-        return {e.text};
+        return {einzeilig(e.text)};
     case IniArt::Bounds: {
-        QStringList felder = e.text.split(u'\t');
+        QStringList felder = einzeilig(e.text).split(u'\t');
         const QStringList std = e.standard.split(u'\t');
         felder.resize(4);
         for (int i = 0; i < 4; ++i)
@@ -185,13 +203,12 @@ void IniControlsAusZeilen(const QStringList &zeilen, QList<IniTextEintrag> &text
 
 Ergebnis IniControlsLesen(const QString &pfad, QList<IniTextEintrag> &texte, QList<IniFlagEintrag> &flags)
 {
-    QString fehler;
-    const std::optional<TextFeld> feld = nxDateiTextLesen(pfad, &fehler);
+    const ErgebnisWert<TextFeld> feld = nxDateiTextLesen(pfad);
     if (!feld) {
         IniControlsAusZeilen({}, texte, flags);
-        if (!fehler.isEmpty())
-            return Ergebnis::Fehler(0, fehler);
-        return Ergebnis::Ok();
+        if (feld.ergebnis().fehlerNummer() == ENOENT)
+            return Ergebnis::Ok();
+        return feld.ergebnis();
     }
     IniControlsAusZeilen(feld->mid(1), texte, flags);
     return Ergebnis::Ok();

@@ -45,7 +45,8 @@ struct IniFlagEintrag
     bool gelesen = false;
 };
 
-// The stored lines of one text entry (without its count line).
+// The stored lines of one text entry (without its count line). Values of the single-line
+// kinds (list items, array elements, edit, label, check list, bounds) lose CR and LF.
 QStringList IniTextZeilen(const IniTextEintrag &eintrag);
 
 // Writes the container file anew (warning, count, entries, flag line, warning).

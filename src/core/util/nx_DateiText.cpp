@@ -86,16 +86,20 @@ Ergebnis nxDateiBytesSchreiben(const QString &pfad, const QByteArray &bytes)
 {
     if (Ergebnis e = verzeichnisFuer(pfad); !e)
         return e;
+    // The system's own texts are English: the reason is told in German with what to check.
+    const Ergebnis fehler = Ergebnis::Fehler(
+        0, QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden. Bitte Zugriffsrechte und freien "
+                          "Speicherplatz prüfen.")
+               .arg(pfad));
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly))
-        return Ergebnis::Fehler(0, datei.errorString());
+        return fehler;
     if (datei.write(bytes) != bytes.size()) {
-        const QString grund = datei.errorString();
         datei.cancelWriting();
-        return Ergebnis::Fehler(0, grund);
+        return fehler;
     }
     if (!datei.commit())
-        return Ergebnis::Fehler(0, datei.errorString());
+        return fehler;
     return Ergebnis::Ok();
 }
 
@@ -128,26 +132,69 @@ Ergebnis nxDateiTextZeileSchreiben(const QString &pfad, const QString &text, boo
     return nxDateiBytesSchreiben(pfad, bomWennNoetig(text) + text.toUtf8() + "\r\n");
 }
 
-std::optional<TextFeld> nxDateiTextLesen(const QString &pfad, QString *fehler)
+namespace {
+
+Ergebnis keineDatei(const QString &pfad)
 {
-    if (fehler)
-        fehler->clear();
+    return Ergebnis::Fehler(0, QStringLiteral("\"%1\" ist keine gewöhnliche Datei (sondern zum Beispiel ein "
+                                              "Verzeichnis, ein Gerät oder eine Pipe) und wird nicht gelesen. "
+                                              "Bitte eine Datei angeben.")
+                                   .arg(pfad));
+}
+
+Ergebnis zuGross(const QString &pfad, qint64 grenze)
+{
+    return Ergebnis::Fehler(EFBIG, QStringLiteral("Die Datei \"%1\" ist größer als %2 Bytes und wird nicht gelesen. "
+                                                  "Bitte eine kleinere Datei angeben.")
+                                       .arg(pfad, QString::number(grenze)));
+}
+
+} // namespace
+
+ErgebnisWert<QByteArray> nxDateiBytesGanzLesen(const QString &pfad, qint64 grenze)
+{
+    const QFileInfo info(pfad);
+    if (!info.exists())
+        return Ergebnis::Fehler(ENOENT, QStringLiteral("Die Datei \"%1\" ist nicht vorhanden.").arg(pfad));
+    // Checked before opening: opening a FIFO would already wait for a writer.
+    if (!info.isFile())
+        return keineDatei(pfad);
+    if (info.size() > grenze)
+        return zuGross(pfad, grenze);
     QFile datei(pfad);
-    if (!datei.exists())
-        return std::nullopt;
-    if (!datei.open(QIODevice::ReadOnly)) {
-        if (fehler)
-            *fehler = datei.errorString();
-        return std::nullopt;
+    if (!datei.open(QIODevice::ReadOnly))
+        return Ergebnis::Fehler(EACCES, QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden. Bitte die "
+                                                       "Zugriffsrechte prüfen.")
+                                            .arg(pfad));
+    // What was opened may have been swapped since the check: it is checked again, and it is
+    // never read beyond the limit, however long it goes on.
+    if (datei.isSequential())
+        return keineDatei(pfad);
+    QByteArray bytes;
+    bytes.reserve(qsizetype(std::clamp<qint64>(datei.size(), 0, grenze)));
+    char puffer[1 << 16];
+    for (;;) {
+        const qint64 n = datei.read(puffer, sizeof puffer);
+        if (n < 0)
+            return Ergebnis::Fehler(EIO, QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden "
+                                                        "(Ein-/Ausgabefehler).")
+                                             .arg(pfad));
+        if (n == 0)
+            break;
+        if (bytes.size() + n > grenze)
+            return zuGross(pfad, grenze);
+        bytes.append(puffer, qsizetype(n));
     }
-    const QByteArray bytes = datei.readAll();
-    if (datei.error() != QFileDevice::NoError) {
-        if (fehler)
-            *fehler = datei.errorString();
-        return std::nullopt;
-    }
+    return bytes;
+}
+
+ErgebnisWert<TextFeld> nxDateiTextLesen(const QString &pfad, qint64 grenze)
+{
+    const ErgebnisWert<QByteArray> bytes = nxDateiBytesGanzLesen(pfad, grenze);
+    if (!bytes)
+        return bytes.ergebnis();
     TextFeld feld{QString()};
-    feld += nxTextZeilenTeilen(nxTextAusDatei(bytes));
+    feld += nxTextZeilenTeilen(nxTextAusDatei(*bytes));
     return feld;
 }
 
@@ -155,7 +202,7 @@ QString nxDateiTextZeileLesen(const QString &pfad, int n)
 {
     if (n < 1)
         return QString();
-    const std::optional<TextFeld> feld = nxDateiTextLesen(pfad);
+    const ErgebnisWert<TextFeld> feld = nxDateiTextLesen(pfad);
     if (!feld || n >= feld->size())
         return QString();
     return feld->at(n);
@@ -163,20 +210,19 @@ QString nxDateiTextZeileLesen(const QString &pfad, int n)
 
 QByteArray nxDateiGanzLesen(const QString &pfad)
 {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return datei.readAll();
+    return nxDateiBytesGanzLesen(pfad).wertOder(QByteArray());
 }
 
 QByteArray nxDateiBytesLesen(const QString &pfad, qint64 start, qint64 anzahl)
 {
     start = std::max<qint64>(start, 1);
     anzahl = std::max<qint64>(anzahl, 1);
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly) || !datei.seek(start - 1))
+    if (!QFileInfo(pfad).isFile())
         return QByteArray();
-    return datei.read(anzahl);
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly) || datei.isSequential() || !datei.seek(start - 1))
+        return QByteArray();
+    return datei.read(std::min(anzahl, std::max<qint64>(datei.size() - (start - 1), 0)));
 }
 
 } // namespace rinolux

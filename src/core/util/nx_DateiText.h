@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 
 namespace rinolux {
 
@@ -28,14 +27,22 @@ Ergebnis nxDateiTextZeileSchreiben(const QString &pfad, const QString &text, boo
 // Bytes as they are, through a save file.
 Ergebnis nxDateiBytesSchreiben(const QString &pfad, const QByteArray &bytes);
 
-// The file's lines as a one-based array; nullopt when the file does not exist or cannot
-// be read (fehler, when given, then tells why; empty for a missing file).
-std::optional<TextFeld> nxDateiTextLesen(const QString &pfad, QString *fehler = nullptr);
-// Line n (n >= 1), or empty when the file is shorter or missing.
+// Largest file the readers take unless told otherwise: the stored files of this program are
+// far smaller, and a bigger one would only fill the memory.
+inline constexpr qint64 DateiLeseGrenze = qint64(64) * 1024 * 1024;
+
+// The whole file, read only when it is a regular file (a FIFO would wait for a writer and a
+// device such as /dev/zero never ends) of at most grenze bytes. Fails with a German reason;
+// a missing file fails with the error number ENOENT, so callers can tell it apart.
+ErgebnisWert<QByteArray> nxDateiBytesGanzLesen(const QString &pfad, qint64 grenze = DateiLeseGrenze);
+// The file's lines as a one-based array, read as nxDateiBytesGanzLesen reads.
+ErgebnisWert<TextFeld> nxDateiTextLesen(const QString &pfad, qint64 grenze = DateiLeseGrenze);
+// Line n (n >= 1), or empty when the file is shorter, missing or cannot be read.
 QString nxDateiTextZeileLesen(const QString &pfad, int n);
-// The whole file, empty when missing.
+// The whole file, empty when it is missing or cannot be read.
 QByteArray nxDateiGanzLesen(const QString &pfad);
-// Up to anzahl bytes from start (1-based; start < 1 counts as 1, anzahl 0 as 1).
+// Up to anzahl bytes from start (1-based; start < 1 counts as 1, anzahl 0 as 1); empty when
+// the file is missing or no regular file.
 QByteArray nxDateiBytesLesen(const QString &pfad, qint64 start, qint64 anzahl);
 
 } // namespace rinolux

@@ -1,9 +1,14 @@
 #include "core/util/nx_DateiText.h"
 #include "support/TestUmgebung.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include <sys/stat.h>
 
 using namespace rinolux;
 
@@ -18,7 +23,7 @@ TEST(DateiTextTest, SchreibtUtf8MitCrLfUndLiestZurueck)
     EXPECT_EQ(n, 3);
     EXPECT_EQ(dir.dateiLesen(QStringLiteral("neu/unter/datei.cfg")), QByteArray("\xC3\x84pfel\r\n\r\nz\r\n"));
     const auto feld = nxDateiTextLesen(pfad);
-    ASSERT_TRUE(feld.has_value());
+    ASSERT_TRUE(feld.ok());
     EXPECT_EQ(*feld, (QStringList{QString(), QStringLiteral("Äpfel"), QString(), QStringLiteral("z")}));
     EXPECT_EQ(nxDateiTextZeileLesen(pfad, 3), QStringLiteral("z"));
     EXPECT_EQ(nxDateiTextZeileLesen(pfad, 4), QString());
@@ -52,7 +57,7 @@ TEST_P(DateiTextLesenTest, Liest)
     test::TestVerzeichnis dir;
     dir.dateiSchreiben(QStringLiteral("f.txt"), GetParam().bytes);
     const auto feld = nxDateiTextLesen(dir.pfad(QStringLiteral("f.txt")));
-    ASSERT_TRUE(feld.has_value());
+    ASSERT_TRUE(feld.ok());
     EXPECT_EQ(feld->mid(1), GetParam().zeilen);
     EXPECT_EQ(feld->value(0), QString());
 }
@@ -73,10 +78,48 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DateiTextTest, FehlendeDateiIstKeinFeld)
 {
     test::TestVerzeichnis dir;
-    QString fehler = QStringLiteral("x");
-    EXPECT_FALSE(nxDateiTextLesen(dir.pfad(QStringLiteral("fehlt")), &fehler).has_value());
-    EXPECT_TRUE(fehler.isEmpty());
+    // A missing file is told apart from one that cannot be read by its error number.
+    const ErgebnisWert<TextFeld> feld = nxDateiTextLesen(dir.pfad(QStringLiteral("fehlt")));
+    EXPECT_FALSE(feld.ok());
+    EXPECT_EQ(feld.ergebnis().fehlerNummer(), ENOENT);
     EXPECT_TRUE(nxDateiGanzLesen(dir.pfad(QStringLiteral("fehlt"))).isEmpty());
+}
+
+// What is not a regular file is refused before it is opened: a FIFO would wait for a writer
+// for ever and /dev/zero never ends. A file above the limit is refused as a whole.
+TEST(DateiTextTest, NurGewoehnlicheDateienBisZurGrenze)
+{
+    test::TestVerzeichnis dir;
+    const QString fifo = dir.pfad(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkpath(dir.pfad(QStringLiteral("verz"))));
+    dir.dateiSchreiben(QStringLiteral("zehn"), "0123456789");
+    dir.dateiSchreiben(QStringLiteral("elf"), "0123456789\n");
+
+    struct Fall
+    {
+        const char *name;
+        QString pfad;
+        bool ok;
+    };
+    const Fall faelle[] = {
+        {"Fifo", fifo, false},
+        {"Geraet", QStringLiteral("/dev/zero"), false},
+        {"Verzeichnis", dir.pfad(QStringLiteral("verz")), false},
+        {"AnDerGrenze", dir.pfad(QStringLiteral("zehn")), true},
+        {"UeberDerGrenze", dir.pfad(QStringLiteral("elf")), false},
+    };
+    for (const Fall &f : faelle) {
+        const ErgebnisWert<TextFeld> feld = nxDateiTextLesen(f.pfad, 10);
+        EXPECT_EQ(feld.ok(), f.ok) << f.name;
+        if (!f.ok) {
+            EXPECT_TRUE(feld.ergebnis().text().contains(f.pfad)) << f.name;
+            EXPECT_NE(feld.ergebnis().fehlerNummer(), ENOENT) << f.name;
+        }
+    }
+    EXPECT_TRUE(nxDateiGanzLesen(QStringLiteral("/dev/zero")).isEmpty());
+    EXPECT_TRUE(nxDateiBytesLesen(fifo, 1, 10).isEmpty());
+    EXPECT_EQ(nxDateiTextLesen(dir.pfad(QStringLiteral("elf")))->value(1), QStringLiteral("0123456789"));
 }
 
 TEST(DateiTextTest, ZeileSchreibenLeer)

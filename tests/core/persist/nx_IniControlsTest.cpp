@@ -144,6 +144,39 @@ TEST(IniControlsTest, WenigerEintraegeUndAbgeschnitteneDatei)
     EXPECT_EQ(flags[0].wert, 9);
 }
 
+// A line break in a value of a single-line kind would add a line that its count does not
+// know of, and every later entry and the flag line would be read from the wrong line.
+TEST(IniControlsTest, EinzeiligeWerteSchreibenKeinenZeilenumbruch)
+{
+    test::TestVerzeichnis dir;
+    const QString pfad = dir.pfad(QStringLiteral("Rinol_CVS.cfg"));
+    const QList<IniTextEintrag> texte{
+        {IniArt::Liste, {}, {QStringLiteral("a\nb"), QStringLiteral("c\r")}, QString()},
+        {IniArt::Edit, QStringLiteral("x\r\ny"), {}, QString()},
+        {IniArt::Label, QStringLiteral("\nl"), {}, QString()},
+        {IniArt::Array, {}, {QString(), QStringLiteral("e\r\n1")}, QString()},
+        {IniArt::CheckListe, QStringLiteral("01\r1"), {}, QString()},
+        {IniArt::Bounds, QStringLiteral("1\n\t2\t3\t4"), {}, QStringLiteral("1\t1\t1\t1")},
+        {IniArt::Edit, QStringLiteral("danach"), {}, QString()}};
+    ASSERT_TRUE(IniControlsSchreiben(pfad, texte, {{IniArt::CheckBox, 1, 0}}));
+    const QByteArray bytes = dir.dateiLesen(QStringLiteral("Rinol_CVS.cfg"));
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+    EXPECT_EQ(bytes.count('\r'), bytes.count("\r\n"));
+
+    QList<IniTextEintrag> gelesen = texte;
+    QList<IniFlagEintrag> flags{{IniArt::CheckBox, 0, 9}};
+    ASSERT_TRUE(IniControlsLesen(pfad, gelesen, flags));
+    EXPECT_EQ(gelesen[0].eintraege, (QStringList{QStringLiteral("ab"), QStringLiteral("c")}));
+    EXPECT_EQ(gelesen[1].text, QStringLiteral("xy"));
+    EXPECT_EQ(gelesen[2].text, QStringLiteral("l"));
+    EXPECT_EQ(gelesen[3].eintraege, (QStringList{QString(), QStringLiteral("e1")}));
+    EXPECT_EQ(gelesen[4].text, QStringLiteral("011"));
+    EXPECT_EQ(gelesen[5].text, QStringLiteral("1\t2\t3\t4"));
+    EXPECT_EQ(gelesen[6].text, QStringLiteral("danach"));
+    EXPECT_EQ(flags[0].wert, 1);
+    EXPECT_TRUE(flags[0].gelesen);
+}
+
 TEST(IniControlsTest, ListenIndex)
 {
     EXPECT_EQ(IniListenIndex(7, 3), 0);

@@ -69,8 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
     int geschrieben = 0;
     Pruefen(bool(nxDateiTextSchreiben(pfad, feld, &geschrieben)) && geschrieben == zeilen.size(),
             "Zeilen können nicht geschrieben werden", Sichtbar(eingabe));
-    const std::optional<TextFeld> wieder = nxDateiTextLesen(pfad);
-    Pruefen(wieder.has_value() && *wieder == feld, "geschriebene Zeilen werden anders gelesen",
-            Sichtbar(eingabe) + QStringLiteral("\n-> ") + (wieder ? Sichtbar(wieder->join(u'|')) : QString()));
+    const ErgebnisWert<TextFeld> wieder = nxDateiTextLesen(pfad);
+    Pruefen(wieder.ok() && *wieder == feld, "geschriebene Zeilen werden anders gelesen",
+            Sichtbar(eingabe) + QStringLiteral("\n-> ") +
+                (wieder ? Sichtbar(wieder->join(u'|')) : wieder.ergebnis().text()));
     return 0;
 }

@@ -53,7 +53,7 @@ for ziel in "${ziele[@]}"; do
     fi
     echo "== ${ziel}: ${sekunden} Sekunden"
     if "$programm" "${optionen[@]}" "build-fuzz/korpus/${ziel}" "$korpus" >"$protokoll" 2>&1; then
-      grep -E '^(#[0-9]+ +DONE|Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$protokoll" || true
+      grep -E '^(#[0-9]+[[:space:]]+DONE|Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$protokoll" || true
     else
       tail -n 60 "$protokoll"
       echo "!! ${ziel}: Fund, siehe ${protokoll} und build-fuzz/funde/${ziel}-*" >&2

@@ -43,8 +43,11 @@ const char *const kHilfe =
     "  --regelcode CODE          ein Regel-Code (Felder durch TAB getrennt)\n"
     "  --regelcode-datei DATEI   der Regel-Code aus der ersten Zeile von DATEI\n"
     "  --platzhalter NAME=WERT   Wert eines Platzhalters <NAME> (mehrfach moeglich)\n"
-    "  --regeln                  alle gespeicherten Regeln ausgeben (Beschreibung TAB Code)\n"
+    "  --regeln                  alle gespeicherten Regeln ausgeben (Beschreibung TAB Code), allein\n"
+    "                            anzugeben; ohne Regel-Datei die Standard-Regeln (es wird nichts angelegt)\n"
     "  --hilfe                   diese Hilfe\n"
+    "  --                        Ende der Optionen: alles danach ist ein PFAD, auch wenn es mit - beginnt\n"
+    "                            (so bei Namen aus einem Muster wie *: rinolux-regel --regel R -- *)\n"
     "\n"
     "Ausgabe: eine Zeile je Vorschau-Zeile mit ihren 11 Zellen (TAB-getrennt), dann die\n"
     "Zusammenfassung. Ende-Status 0: die Aktion waere moeglich, 1: nicht, 2: falscher Aufruf.\n";
@@ -179,11 +182,22 @@ int main(int argc, char **argv)
         }
     }
 
+    // A name from a shell pattern such as "*" may read "--regeln": together with anything else
+    // it is refused rather than printing the rules and reporting success.
+    if (regelnAusgeben && (regelName || regelCode || !pfade.isEmpty() || !verzeichnis.isEmpty()))
+        return aufrufFehler(QStringLiteral("--regeln wird allein angegeben. Pfade, die mit - beginnen, bitte nach -- "
+                                           "angeben."));
     RegelListe regeln;
     if (regelnAusgeben || regelName) {
-        const Ergebnis e = RegelListeLesen(RegelDateiPfad(), regeln);
-        if (!e)
-            return aufrufFehler(QStringLiteral("Die Regel-Datei kann nicht gelesen werden: %1").arg(e.text()));
+        // Only read: without a rule file the defaults are used as they would be written, and
+        // nothing is created.
+        ErgebnisWert<RegelListe> gelesen = RegelDateiLesen(RegelDateiPfad());
+        if (gelesen)
+            regeln = std::move(gelesen).wert();
+        else if (gelesen.ergebnis().fehlerNummer() == ENOENT)
+            regeln = StandardRegeln();
+        else
+            return aufrufFehler(QStringLiteral("Die Regel-Datei kann nicht gelesen werden: %1").arg(gelesen.ergebnis().text()));
     }
     if (regelnAusgeben) {
         for (int i = 0; i < regeln.anzahl(); ++i)

@@ -289,11 +289,38 @@ TEST(RinoluxRegelAufruf, FehlerUndVerzeichnis)
                             QStringLiteral("Alle 3 können geändert werden. ->\n"));
     EXPECT_EQ(verz.status, 0);
 
-    // The stored rules, written with the defaults on first use.
+    // The stored rules: without a rule file the defaults, and no file is created.
     const Ausgabe regeln = starten(dir, {QStringLiteral("--regeln")});
     EXPECT_EQ(regeln.status, 0);
     EXPECT_EQ(regeln.aus.count(u'\n'), 15);
     EXPECT_TRUE(regeln.aus.startsWith(QStringLiteral("Ändern: alle Buchstaben großmachen\t1\t221\t700\t")));
+    EXPECT_FALSE(QFileInfo::exists(dir.pfad(QStringLiteral(".konfig/rinolux/Rinol_Regel839.cfg"))));
+    EXPECT_FALSE(QFileInfo::exists(dir.pfad(QStringLiteral(".konfig/rinolux"))));
+}
+
+// Names from a shell pattern may look like options: after "--" they are paths, and without
+// it "--regeln" among other arguments is refused instead of printing the rules with status 0.
+TEST(RinoluxRegelAufruf, PfadeDieWieOptionenAussehen)
+{
+    test::TestVerzeichnis dir;
+    dir.dateienAnlegen({QStringLiteral("f/--regeln"), QStringLiteral("f/a b")});
+    const QString regel = QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen");
+    const QString d = dir.pfad(QStringLiteral("f/"));
+
+    const Ausgabe nachEnde =
+        starten(dir, {QStringLiteral("--regel"), regel, QStringLiteral("--"), QStringLiteral("--regeln"), QStringLiteral("a b")});
+    EXPECT_EQ(nachEnde.aus, zeile("--regeln", "--regeln", "keine Veränderung").replace(QStringLiteral("{D}"), d) +
+                                zeile("a b", "a_b", "ok").replace(QStringLiteral("{D}"), d) +
+                                QStringLiteral("Alle 2 können geändert werden. ->\n"));
+    EXPECT_EQ(nachEnde.status, 0) << nachEnde.fehler.toStdString();
+
+    const Ausgabe ohneEnde = starten(dir, {QStringLiteral("--regel"), regel, QStringLiteral("--regeln"), QStringLiteral("a b")});
+    EXPECT_EQ(ohneEnde.status, 2);
+    EXPECT_TRUE(ohneEnde.aus.isEmpty());
+    EXPECT_TRUE(ohneEnde.fehler.contains(QStringLiteral("--"))) << ohneEnde.fehler.toStdString();
+
+    const Ausgabe hilfe = starten(dir, {QStringLiteral("--hilfe")});
+    EXPECT_TRUE(hilfe.aus.contains(QStringLiteral("\n  --  "))) << hilfe.aus.toStdString();
 }
 
 // Files that never end or never arrive are refused with a message, never read: a device as the

@@ -191,6 +191,13 @@ QString ZielZeit(int code, const EintragZeiten &zeiten)
     }
 }
 
+bool ZeitBetragPasst(int code, const ZeitRegelFelder &felder)
+{
+    if (code % 10 != 1 && code % 10 != 3)
+        return true;
+    return ZahlGeprueft(felder.betrag.toStdU32String(), true).has_value();
+}
+
 QString ZeitNeu(int code, const ZeitRegelFelder &felder, const EintragZeiten &zeiten, qint64 zeile)
 {
     const QString jetzt = ZielZeit(code, zeiten);
@@ -216,10 +223,11 @@ QString ZeitNeu(int code, const ZeitRegelFelder &felder, const EintragZeiten &ze
 
     std::optional<ZeitPunkt> zeit = ZeitPunktLesen(basis);
     if (zeit && (code % 10 == 1 || code % 10 == 3)) {
-        const qint64 betrag = ZahlGeprueft(felder.betrag.toStdU32String(), true).value_or(0);
-        qint64 gesamt = betrag;
+        // An amount beyond 64 bits leaves the calendar as surely as a product that does.
+        const std::optional<qint64> betrag = ZahlGeprueft(felder.betrag.toStdU32String(), true);
+        qint64 gesamt = betrag.value_or(0);
         // Numbered times move by (r - 1) steps; a product beyond 64 bits leaves the calendar.
-        if (code % 10 == 1 && __builtin_mul_overflow(zeile - 1, betrag, &gesamt))
+        if (!betrag || (code % 10 == 1 && __builtin_mul_overflow(zeile - 1, *betrag, &gesamt)))
             zeit.reset();
         else
             zeit = ZeitAddieren(*zeit, felder.einheit, gesamt);

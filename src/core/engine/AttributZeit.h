@@ -102,7 +102,11 @@ struct ZeitRegelFelder
 // The present time of the target of a time code (11x last write, 12x creation, 13x access).
 QString ZielZeit(int code, const EintragZeiten &zeiten);
 
-// The new time text of row r (1-based) for a time code 111-114, 121-124, 131-134.
+// Whether the amount of a time rule (x11, x13) fits into 64 bits; other codes have none.
+bool ZeitBetragPasst(int code, const ZeitRegelFelder &felder);
+
+// The new time text of row r (1-based) for a time code 111-114, 121-124, 131-134; the
+// invalid form also when the amount does not fit into 64 bits.
 QString ZeitNeu(int code, const ZeitRegelFelder &felder, const EintragZeiten &zeiten, qint64 zeile);
 
 } // namespace rinolux

@@ -43,10 +43,16 @@ Erhoehung ErhoehungLesen(std::u32string_view feld)
     Erhoehung e;
     const auto trenner = feld.find_first_of(U"\\/|");
     const auto schritt = feld.substr(0, trenner);
-    // An unreadable number counts as 0, a number beyond 64 bits is unreadable.
-    e.schritt = ZahlGeprueft(schritt, true).value_or(0);
-    if (trenner != std::u32string_view::npos)
-        e.wiederholung = ZahlGeprueft(feld.substr(trenner + 1), false).value_or(0);
+    // Text without digits counts as 0; a number beyond 64 bits is no number at all, and the
+    // rows say so instead of counting with 0 or 1.
+    const std::optional<qint64> s = ZahlGeprueft(schritt, true);
+    e.schritt = s.value_or(0);
+    e.zuGross = !s;
+    if (trenner != std::u32string_view::npos) {
+        const std::optional<qint64> r = ZahlGeprueft(feld.substr(trenner + 1), false);
+        e.wiederholung = r.value_or(0);
+        e.zuGross = e.zuGross || !r;
+    }
     if (e.wiederholung < 1)
         e.wiederholung = 1;
     return e;
@@ -68,6 +74,8 @@ std::optional<std::u32string> LaufendeNummer(std::u32string_view vorText, const 
                                              const Erhoehung &erhoehung, std::u32string_view nachText,
                                              qint64 zaehler)
 {
+    if (erhoehung.zuGross)
+        return std::nullopt;
     const qint64 n = (zaehler - 1) / erhoehung.wiederholung;
     qint64 betrag = 0;
     if (__builtin_mul_overflow(n, erhoehung.schritt, &betrag))

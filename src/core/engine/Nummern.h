@@ -39,6 +39,7 @@ struct Erhoehung
 {
     qint64 schritt = 0;
     qint64 wiederholung = 1;
+    bool zuGross = false; // step or repeat count beyond 64 bits: no number can be given
 };
 Erhoehung ErhoehungLesen(std::u32string_view feld);
 
@@ -59,7 +60,7 @@ private:
 QString NummerZuGrossText();
 
 // The running number of one entry with counter c: prefix + number + suffix, or empty when
-// the product of counter and step leaves the 64-bit range.
+// step or repeat count do not fit into 64 bits or their product with the counter does not.
 std::optional<std::u32string> LaufendeNummer(std::u32string_view vorText, std::u32string_view ersterWert,
                                              std::u32string_view erhoehung, std::u32string_view nachText,
                                              qint64 zaehler);

@@ -293,9 +293,8 @@ std::optional<std::u32string> WasAnderesText(QChar buchstabe, std::u32string_vie
     case u'h': {
         bool ueberlauf = false;
         const qint64 x = nxZeichenZiffernZuZahl(wert, &ueberlauf);
-        // A number beyond 64 bits names no directory of any path.
         if (ueberlauf)
-            return std::u32string();
+            return std::nullopt;
         const bool vonVorne = (buchstabe == u'v') == (richtung == 0);
         return VerzeichnisTeil(eintrag.pfad, x, vonVorne);
     }

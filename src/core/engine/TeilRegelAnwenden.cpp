@@ -256,6 +256,10 @@ ZeilenErgebnis TeilRegelLauf::zeit(const ZeilenWerte &werte) const
     felder.betrag = m_regel.zeit.diff;
     felder.quelle = QChar(char16_t(m_regel.zeit.quelle));
     ZeilenErgebnis e{ZeitNeu(m_regel.code, felder, werte.zeiten, werte.zeile), {}};
+    if (!ZeitBetragPasst(m_regel.code, felder)) {
+        e.fehler = NummerZuGrossText();
+        return e;
+    }
 #ifndef Q_OS_WIN
     // The creation time can be read here but never set.
     if (m_regel.code / 10 == 12)

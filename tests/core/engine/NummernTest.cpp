@@ -58,6 +58,13 @@ TEST(Erhoehung, FormenDesFeldes)
     EXPECT_EQ(lesen("5|0"), std::make_pair(qint64(5), qint64(1)));
     EXPECT_EQ(lesen("x"), std::make_pair(qint64(0), qint64(1)));
     EXPECT_EQ(lesen("99999999999999999999\\2"), std::make_pair(qint64(0), qint64(2)));
+    // A step or repeat count beyond 64 bits is no number: no running number can be given.
+    for (const char *t : {"99999999999999999999\\2", "1\\99999999999999999999", "-99999999999999999999"}) {
+        EXPECT_TRUE(ErhoehungLesen(U(t)).zuGross) << t;
+        EXPECT_FALSE(LaufendeNummer(U"", U"1", U(t), U"", 1)) << t;
+    }
+    for (const char *t : {"x", "9223372036854775807\\9223372036854775807", "-9223372036854775808"})
+        EXPECT_FALSE(ErhoehungLesen(U(t)).zuGross) << t;
 }
 
 TEST(LaufendeNummern, DreistelligBisTausend)

@@ -100,6 +100,56 @@ TEST(TeilRegelLauf, WertPlusUeber64BitIstEinZeilenFehler)
               QStringLiteral("Bild 14"));
 }
 
+// A typed number that does not fit into 64 bits is the row's error wherever it stands, never
+// a count of 0 or 1 that quietly leaves the rows as they are or gives them all one name.
+TEST(TeilRegelLauf, ZahlenUeber64BitSindZeilenFehler)
+{
+    const QString riesig = QStringLiteral("99999999999999999999");
+    struct Fall
+    {
+        const char *name;
+        TeilRegel regel;
+    };
+    TeilRegel schritt = MitCode(213);
+    schritt.nummer = NummerFelder{QString(), QStringLiteral("1"), riesig, QString()};
+    TeilRegel wiederholung = schritt;
+    wiederholung.nummer.diff = QStringLiteral("1\\") + riesig;
+    TeilRegel ersatzSchritt = MitCode(223);
+    ersatzSchritt.nummer = schritt.nummer;
+    TeilRegel verzeichnis = MitCode(211);
+    verzeichnis.buchstabe = QLatin1Char('v');
+    verzeichnis.wert = riesig;
+    TeilRegel zeitBetrag = MitCode(113);
+    zeitBetrag.zeit.einheit = 3;
+    zeitBetrag.zeit.diff = riesig;
+    TeilRegel nummerierteZeit = MitCode(111);
+    nummerierteZeit.zeit.wert = QStringLiteral("20200101_000000_000");
+    nummerierteZeit.zeit.diff = QStringLiteral("-") + riesig;
+    const Fall faelle[] = {{"Schritt", schritt},
+                           {"Wiederholung", wiederholung},
+                           {"SchrittBeimErsetzen", ersatzSchritt},
+                           {"Verzeichnisnummer", verzeichnis},
+                           {"ZeitBetrag", zeitBetrag},
+                           {"NummerierteZeit", nummerierteZeit}};
+    for (const Fall &f : faelle) {
+        TeilRegelLauf lauf(f.regel);
+        for (qint64 zeile = 1; zeile <= 2; ++zeile) {
+            ZeilenWerte w = Werte(QStringLiteral("a"), zeile);
+            w.zeiten.aenderung = QStringLiteral("20240101_000000_000_1");
+            ZeilenErgebnis e;
+            if (IstZeitCode(f.regel.code)) {
+                e = lauf.zeit(w);
+            } else {
+                NamensPositionen p;
+                p.einfuegeStellen = {Zelle{1, 1, true}};
+                p.stuecke = {Zelle{1, 1, true}};
+                e = lauf.teileNeu(U"", U"a", U"", p, w);
+            }
+            EXPECT_EQ(e.fehler, NummerZuGrossText()) << f.name << " " << zeile;
+        }
+    }
+}
+
 TEST(TeilRegelLauf, WasAnderesNimmtDieWerteDerZeile)
 {
     TeilRegel r = MitCode(211);

@@ -61,10 +61,12 @@ Bestand &bestand()
             x.namenZeilen += name.toUtf8() + '\n';
         }
         SuchTreffer treffer;
-        plattform::verzeichnisLesen(x.pfad, plattform::Details::Alle, [&](const plattform::Eintrag &e) {
+        const Ergebnis gelesen = plattform::verzeichnisLesen(x.pfad, plattform::Details::Alle, [&](const plattform::Eintrag &e) {
             treffer.Neu(x.pfad, e.name, nxAuswahlSuchDaten(e, 1));
             return true;
         });
+        if (!gelesen)
+            qFatal("%s", qPrintable(gelesen.text()));
         StillerFortschritt fort;
         nxAuswahlFuellen(x.auswahl, treffer, AuswahlFuellung{}, fort);
         x.auswahl.AlleMarkieren(true);

@@ -25,7 +25,7 @@ QString ausCp1252(const QByteArray &bytes)
     QChar *ziel = s.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
-        ziel[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252Mitte[b - 0x80]) : QChar(b);
+        ziel[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252Mitte[b - 0x80]) : QChar(char16_t(b));
     }
     return s;
 }

@@ -56,9 +56,9 @@ TEST(IniControlsTest, SchreibenLesenSchreibenGibtGleicheBytes)
     const QString pfad = dir.pfad(QStringLiteral("Rinol_CVS.cfg"));
     ASSERT_TRUE(IniControlsSchreiben(pfad, beispielTexte(), beispielFlags()));
     const QByteArray erst = dir.dateiLesen(QStringLiteral("Rinol_CVS.cfg"));
-    EXPECT_TRUE(erst.startsWith(IniWarnung.toUtf8() + "\r\n9\r\n2\r\nx\r\n\xC3\x84 y\r\n1\r\nText\r\n0\r\n3\r\na\r\nb\r\n\r\n"));
+    EXPECT_TRUE(erst.startsWith(QByteArray(IniWarnung.toUtf8() + "\r\n9\r\n2\r\nx\r\n\xC3\x84 y\r\n1\r\nText\r\n0\r\n3\r\na\r\nb\r\n\r\n")));
     EXPECT_TRUE(erst.contains("\r\n1\r\n10\t20\t\t\r\n0\r\n1\t7\t\t255\r\n"));
-    EXPECT_TRUE(erst.endsWith(IniWarnung.toUtf8() + "\r\n"));
+    EXPECT_TRUE(erst.endsWith(QByteArray(IniWarnung.toUtf8() + "\r\n")));
     EXPECT_EQ(erst.count('\n'), erst.count("\r\n"));
 
     QList<IniTextEintrag> texte = beispielTexte();

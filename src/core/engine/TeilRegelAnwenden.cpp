@@ -1,6 +1,9 @@
 #include "core/engine/TeilRegelAnwenden.h"
 
+#include "core/engine/VorschauPruefung.h"
 #include "core/util/nx_U32Text.h"
+
+#include <numeric>
 
 namespace rinolux {
 
@@ -40,16 +43,24 @@ TeilRegelLauf::TeilRegelLauf(const TeilRegel &regel, bool suchErgebnis, ZufallsQ
       m_auffuellText(nxU32AusText(regel.auffuellText)), m_jeVerzeichnis(regel.nrUnterverz && suchErgebnis),
       m_zufall(&zufall)
 {
+    if (regel.buchstabe == u'w')
+        m_wText = WasAnderesText(regel.buchstabe, m_wert, {}, EintragTexte{}, regel.richtung, zufall).value_or(U"");
     switch (regel.code) {
     case 214:
     case 224:
         m_formel = FormelLesen(nxU32AusText(regel.formel));
+        if (m_formel.formeln) {
+            m_festeLaenge = m_formel.formeln->textDavor.size();
+            for (const Formel &f : m_formel.formeln->formeln)
+                m_festeLaenge += f.textDanach.size();
+        }
         break;
     case 212:
     case 222:
         m_zeilen = U32Zeilen(regel.liste.zeilen);
         m_vorText = nxU32AusText(regel.liste.vor);
         m_nachText = nxU32AusText(regel.liste.nach);
+        m_festeLaenge = m_vorText.size() + m_nachText.size();
         break;
     case 213:
     case 223:
@@ -57,6 +68,7 @@ TeilRegelLauf::TeilRegelLauf(const TeilRegel &regel, bool suchErgebnis, ZufallsQ
         m_erhoehung = ErhoehungLesen(nxU32AusText(regel.nummer.diff));
         m_vorText = nxU32AusText(regel.nummer.vor);
         m_nachText = nxU32AusText(regel.nummer.nach);
+        m_festeLaenge = m_vorText.size() + m_nachText.size();
         break;
     case 209:
         m_zeilen = U32Zeilen(regel.freiZeilen);
@@ -133,8 +145,40 @@ std::optional<std::u32string> TeilRegelLauf::neuerTeil(std::u32string_view vorn,
     }
     if (code == 209) {
         // Past the end of the list the whole name is empty, so the row fails the name check.
-        return FreierName(vorn, m_zeilen, werte.zeile, hinten);
+        std::optional<std::u32string> frei = FreierName(vorn, m_zeilen, werte.zeile, hinten);
+        if (frei->size() > NamensGrenze) {
+            fehler = NeuerPfadNameZuLangText;
+            return std::nullopt;
+        }
+        return frei;
     }
+
+    // Every text is measured before it is built: the name may grow up to NamensGrenze.
+    const std::size_t aussen = vorn.size() + hinten.size();
+    const auto passt = [aussen](std::size_t laenge) { return aussen <= NamensGrenze && laenge <= NamensGrenze - aussen; };
+    bool zuLang = false;
+    const auto zuLangFehler = [&fehler]() {
+        fehler = NeuerPfadNameZuLangText;
+        return std::nullopt;
+    };
+    // The length of the work part while its pieces are replaced (pieces never overlap); the
+    // first replacement that would reach beyond the limit stops the rule before it is built.
+    std::size_t ersetzt = teil.size();
+    const auto ersatzPasst = [&](std::u32string_view stueck, std::size_t laenge) {
+        if (passt(ersetzt - stueck.size() + laenge))
+            return true;
+        zuLang = true;
+        return false;
+    };
+    const auto begrenzt = [&](std::u32string_view stueck, std::optional<std::u32string> t) -> std::optional<std::u32string> {
+        if (t) {
+            if (!ersatzPasst(stueck, t->size()))
+                return std::nullopt;
+            ersetzt = ersetzt - stueck.size() + t->size();
+        }
+        return t;
+    };
+    const bool fest = m_regel.buchstabe == u'w';
 
     const EintragTexte texte = Texte(werte);
     const std::u32string &wert = m_wert;
@@ -151,10 +195,26 @@ std::optional<std::u32string> TeilRegelLauf::neuerTeil(std::u32string_view vorn,
     case 212:
     case 213:
     case 214: {
+        // An empty work part becomes the text; otherwise it goes to every insert position.
+        const std::size_t stellen = teil.empty() ? 1 : positionen.einfuegeStellen.size();
+        const bool wasAnderes = code == 211 || code == 215;
+        // Texts around every word or number that are already too long fail every row that
+        // has an insert position; the counters then no longer matter.
+        if (!wasAnderes && !passt(m_festeLaenge)) {
+            if (stellen == 0) {
+                neu = std::u32string(teil);
+                break;
+            }
+            return zuLangFehler();
+        }
+        // Computed also without an insert position: running numbers count every entry.
         const std::optional<std::u32string> t =
-            code == 211 || code == 215 ? WasAnderesText(m_regel.buchstabe, wert, std::u32string_view(), texte,
-                                                        m_regel.richtung, *m_zufall)
-                                       : eintragsText(werte);
+            wasAnderes ? (fest ? std::optional<std::u32string>(m_wText)
+                               : WasAnderesText(m_regel.buchstabe, wert, std::u32string_view(), texte,
+                                                m_regel.richtung, *m_zufall))
+                       : eintragsText(werte);
+        if (t && stellen != 0 && (t->size() > NamensGrenze || !passt(teil.size() + stellen * t->size())))
+            return zuLangFehler();
         if (t)
             neu = TextEinfuegen(teil, positionen.einfuegeStellen, *t, m_regel.hinVH, m_regel.richtung,
                                 m_regel.davorLoeschen, m_regel.dahinterLoeschen);
@@ -164,39 +224,71 @@ std::optional<std::u32string> TeilRegelLauf::neuerTeil(std::u32string_view vorn,
         const std::u32string &fuell = m_auffuellText;
         neu = StueckeErsetzen(teil, positionen.stuecke,
                               [&](std::u32string_view stueck) -> std::optional<std::u32string> {
-                                  return StueckAuffuellen(stueck, fuell, m_regel.auffuellRichtung);
+                                  // A piece is filled up to the length of the fill text.
+                                  if (!ersatzPasst(stueck, std::max(stueck.size(), fuell.size())))
+                                      return std::nullopt;
+                                  return begrenzt(stueck, StueckAuffuellen(stueck, fuell, m_regel.auffuellRichtung));
                               });
         break;
     }
     case 221:
     case 225:
         // The text of "was anderes" starts from each piece's own text.
-        neu = StueckeErsetzen(teil, positionen.stuecke, [&](std::u32string_view stueck) {
-            return WasAnderesText(m_regel.buchstabe, wert, stueck, texte, m_regel.richtung, *m_zufall);
+        neu = StueckeErsetzen(teil, positionen.stuecke, [&](std::u32string_view stueck) -> std::optional<std::u32string> {
+            if (fest && !ersatzPasst(stueck, m_wText.size()))
+                return std::nullopt;
+            return begrenzt(stueck, fest ? std::optional<std::u32string>(m_wText)
+                                         : WasAnderesText(m_regel.buchstabe, wert, stueck, texte, m_regel.richtung,
+                                                          *m_zufall));
         });
         break;
     case 222:
     case 223:
     case 224: {
         // One word or number per entry, the same for every piece.
+        if (!passt(m_festeLaenge)) {
+            if (positionen.stuecke.empty()) {
+                neu = std::u32string(teil);
+                break;
+            }
+            return zuLangFehler();
+        }
         const std::optional<std::u32string> t = eintragsText(werte);
+        if (t && t->size() > NamensGrenze && !positionen.stuecke.empty())
+            return zuLangFehler();
         if (t)
-            neu = StueckeErsetzen(teil, positionen.stuecke,
-                                  [&](std::u32string_view) -> std::optional<std::u32string> { return *t; });
+            neu = StueckeErsetzen(teil, positionen.stuecke, [&](std::u32string_view stueck) -> std::optional<std::u32string> {
+                if (!ersatzPasst(stueck, t->size()))
+                    return std::nullopt;
+                return begrenzt(stueck, *t);
+            });
         break;
     }
     case 229:
         neu = ZeichenListenAnwenden(teil, positionen.bereich.von, positionen.bereich.bis, m_zeichenListen,
-                                    m_regel.richtung == 1);
+                                    m_regel.richtung == 1, aussen <= NamensGrenze ? NamensGrenze - aussen : 0);
+        zuLang = !neu;
         break;
     case 231:
         neu = Umdrehen(teil, positionen.stuecke, m_regel.reihenfolge);
         break;
     case 232:
-    case 233:
+    case 233: {
+        // The joined pieces go to every target; moving takes them out once.
+        const std::size_t stuecke =
+            std::accumulate(positionen.stuecke.cbegin(), positionen.stuecke.cend(), std::size_t(0),
+                            [](std::size_t n, const Zelle &z) { return n + std::size_t(std::max(z.laenge, 0)); });
+        const std::size_t je = std::min(stuecke, teil.size());
+        const std::size_t ziele = positionen.ziele.size();
+        if (je != 0 && ziele > NamensGrenze / je)
+            return zuLangFehler();
+        const std::size_t laenge = code == 232 && ziele > 0 ? teil.size() + (ziele - 1) * je : teil.size() + ziele * je;
+        if (!passt(laenge))
+            return zuLangFehler();
         neu = VerschiebenKopieren(teil, positionen.stuecke, positionen.ziele, m_regel.nachVH,
                                   m_regel.richtung, code == 232);
         break;
+    }
     case 234:
         neu = Tauschen(teil, positionen.bereich, positionen.bereich2);
         break;
@@ -204,8 +296,12 @@ std::optional<std::u32string> TeilRegelLauf::neuerTeil(std::u32string_view vorn,
         fehler = QStringLiteral("Die Regel ist veraltet und kann nicht mehr verwendet werden.");
         return std::nullopt;
     }
+    if (zuLang)
+        return zuLangFehler();
     if (!neu)
         fehler = NummerZuGrossText();
+    else if (!passt(neu->size()))
+        return zuLangFehler();
     return neu;
 }
 

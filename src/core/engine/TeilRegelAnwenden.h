@@ -28,6 +28,11 @@
 
 namespace rinolux {
 
+// Longest name (in code points) a name rule builds for a row: no longer name fits a path of
+// any file system, and a rule that would build more (a long text before every character) must
+// not take the machine's memory. Such a row gets NeuerPfadNameZuLangText instead.
+inline constexpr std::size_t NamensGrenze = 4096;
+
 // The present values of one preview row.
 struct ZeilenWerte
 {
@@ -101,6 +106,10 @@ private:
                                             const ZeilenWerte &werte, QString &fehler);
 
     TeilRegel m_regel;
+    // The text of "w" (the first alternative of the value): the same for every row and piece.
+    std::u32string m_wText;
+    // The texts every name of 212-214 and 222-224 gets around its word or number.
+    std::size_t m_festeLaenge = 0;
     // Prepared once per run: the positions and the texts of the record as code points.
     TeilRegelPlan m_plan;
     StelleVorbereitet m_nachStelle, m_tauschVon, m_tauschBis;

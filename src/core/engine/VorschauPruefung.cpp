@@ -189,7 +189,7 @@ PruefErgebnis VorschauNamenPruefen(const NamensPruefungEingabe &e)
     // The path limit of 250 characters stays; a name over 255 bytes is refused by Linux. A
     // UTF-16 unit takes at most three bytes, so short names need no counting.
     if (e.neuerPfad.size() + name.size() > 250 || (name.size() * 3 > 255 && name.toUtf8().size() > 255))
-        return {QStringLiteral("neuer Pfad+Name zu lang (maximal 250 Zeichen erlaubt)"), true};
+        return {NeuerPfadNameZuLangText, true};
     if (std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c == u'.'; }))
         return {QStringLiteral("neuer Name nicht möglich"), true};
     if (name == QStringLiteral("?"))

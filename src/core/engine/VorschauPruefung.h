@@ -56,6 +56,7 @@ struct NamensPruefungEingabe
 };
 
 PruefErgebnis VorschauNamenPruefen(const NamensPruefungEingabe &e);
+inline const QString NeuerPfadNameZuLangText = QStringLiteral("neuer Pfad+Name zu lang (maximal 250 Zeichen erlaubt)");
 
 // An object whose present directory or name holds TAB, CR or LF cannot be recorded in the
 // TAB- and line-framed undo file, so it is never changed: the row's error text, or an empty

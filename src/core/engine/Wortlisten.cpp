@@ -81,14 +81,20 @@ qint64 ZeichenListenUeberschuss(const ZeichenListen &listen)
     return qint64(listen.neu.size()) - qint64(listen.alt.size());
 }
 
-std::u32string ZeichenListenAnwenden(std::u32string_view text, qint64 von, qint64 bis,
-                                     const ZeichenListen &listen, bool vonRechts)
+std::optional<std::u32string> ZeichenListenAnwenden(std::u32string_view text, qint64 von, qint64 bis,
+                                                    const ZeichenListen &listen, bool vonRechts,
+                                                    std::size_t grenze)
 {
     const qint64 laenge = qint64(text.size());
     if (von < 1 || bis < von || bis > laenge)
         return std::u32string(text);
     const std::u32string_view bereich = text.substr(std::size_t(von - 1), std::size_t(bis - von + 1));
     const std::size_t b = bereich.size();
+    // What stays outside the range counts against the limit from the start.
+    const std::size_t aussen = text.size() - b;
+    if (aussen > grenze)
+        return std::nullopt;
+    const std::size_t innenGrenze = grenze - aussen;
 
     auto ersatz = [&](std::size_t i) -> std::u32string_view {
         return i < listen.neu.size() ? std::u32string_view(listen.neu[i]) : std::u32string_view();
@@ -106,16 +112,21 @@ std::u32string ZeichenListenAnwenden(std::u32string_view text, qint64 von, qint6
                 }
             }
             if (treffer < listen.alt.size()) {
+                if (ersatz(treffer).size() > innenGrenze - ausgabe.size())
+                    return std::nullopt;
                 ausgabe += ersatz(treffer);
                 pos += listen.alt[treffer].size();
             } else {
                 ausgabe += bereich[pos];
                 ++pos;
             }
+            if (ausgabe.size() > innenGrenze)
+                return std::nullopt;
         }
     } else {
         // Built from the right: pieces are collected back to front and reversed once.
         std::vector<std::u32string_view> stuecke;
+        std::size_t summe = 0;
         std::size_t ende = b; // one behind the position
         while (ende > 0) {
             std::size_t treffer = listen.alt.size();
@@ -132,6 +143,9 @@ std::u32string ZeichenListenAnwenden(std::u32string_view text, qint64 von, qint6
                 stuecke.push_back(bereich.substr(ende - 1, 1));
                 --ende;
             }
+            summe += stuecke.back().size();
+            if (summe > innenGrenze)
+                return std::nullopt;
         }
         std::reverse(stuecke.begin(), stuecke.end());
         for (const auto s : stuecke)

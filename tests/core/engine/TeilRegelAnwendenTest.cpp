@@ -1,6 +1,9 @@
 #include "core/engine/TeilRegelAnwenden.h"
+#include "core/engine/VorschauPruefung.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace rinolux;
 
@@ -148,6 +151,81 @@ TEST(TeilRegelLauf, ZahlenUeber64BitSindZeilenFehler)
             EXPECT_EQ(e.fehler, NummerZuGrossText()) << f.name << " " << zeile;
         }
     }
+}
+
+// A rule that would build a name beyond NamensGrenze (a long text before every character of a
+// name) gives the row an error and never builds the text; just below the limit it works.
+TEST(TeilRegelLauf, NamenUeberDerGrenzeSindZeilenFehler)
+{
+    const int name = 8; // "abcdefgh", every character a position
+    const int lang = int(NamensGrenze) / name + 1;   // eight of them reach beyond the limit
+    const int passend = (int(NamensGrenze) - 12) / name - 1; // eight of them and the name fit
+    NamensPositionen jedes;
+    for (int i = 1; i <= name; ++i) {
+        jedes.einfuegeStellen.push_back(Zelle{i, 1, true});
+        jedes.stuecke.push_back(Zelle{i, 1, true});
+        jedes.ziele.push_back(Zelle{i, 1, true});
+    }
+    jedes.bereich.von = 1;
+    jedes.bereich.bis = name;
+
+    struct Fall
+    {
+        const char *name;
+        std::function<TeilRegel(int)> regel; // with texts of this length
+    };
+    const Fall faelle[] = {
+        {"Einfuegen", [](int n) { TeilRegel r = MitCode(215); r.wert = QString(n, u'x'); return r; }},
+        {"ListenWort", [](int n) { TeilRegel r = MitCode(212); r.liste.vor = QString(n, u'x'); return r; }},
+        {"NummerMitText", [](int n) {
+             TeilRegel r = MitCode(213);
+             r.nummer = NummerFelder{QString(n, u'x'), QStringLiteral("1"), QStringLiteral("1"), QString()};
+             return r;
+         }},
+        {"ErsetzenDurchWort", [](int n) { TeilRegel r = MitCode(221); r.buchstabe = u'w'; r.wert = QString(n, u'x'); return r; }},
+        {"ErsetzenDurchListenWort", [](int n) {
+             TeilRegel r = MitCode(222);
+             r.liste.nach = QString(n, u'x');
+             return r;
+         }},
+        {"Auffuellen", [](int n) { TeilRegel r = MitCode(219); r.auffuellText = QString(n, u'x'); return r; }},
+        {"ZeichenListe", [](int n) {
+             TeilRegel r = MitCode(229);
+             r.filterAlt = QStringLiteral("a|b|c|d|e|f|g|h");
+             r.filterNeu = QStringList(8, QString(n, u'x')).join(u'|');
+             return r;
+         }},
+    };
+    for (const Fall &f : faelle) {
+        for (const bool zuLang : {true, false}) {
+            TeilRegelLauf lauf(f.regel(zuLang ? lang : passend));
+            const ZeilenErgebnis e = lauf.teileNeu(U"", U"abcdefgh", U".txt", jedes, Werte(QStringLiteral("abcdefgh.txt"), 1));
+            if (zuLang) {
+                EXPECT_EQ(e.fehler, NeuerPfadNameZuLangText) << f.name;
+                EXPECT_EQ(e.wert, QStringLiteral("abcdefgh.txt")) << f.name;
+            } else {
+                EXPECT_TRUE(e.ok()) << f.name << ": " << e.fehler.toStdString() << " " << zuLang;
+                EXPECT_GT(e.wert.size(), passend * (name - 1)) << f.name;
+                EXPECT_LE(std::size_t(e.wert.size()), NamensGrenze) << f.name;
+            }
+        }
+    }
+
+    // Copying the whole work part to each of its characters; a free name that is too long.
+    const std::u32string teil(NamensGrenze / 4, U'a');
+    NamensPositionen kopie;
+    kopie.stuecke = {Zelle{1, int(teil.size()), true}};
+    for (int i = 1; i <= 4; ++i)
+        kopie.ziele.push_back(Zelle{i, 1, true});
+    TeilRegelLauf kopieren(MitCode(233));
+    EXPECT_EQ(kopieren.teileNeu(U"", teil, U"", kopie, Werte(QStringLiteral("a"), 1)).fehler, NeuerPfadNameZuLangText);
+    kopie.ziele.pop_back();
+    kopie.ziele.pop_back();
+    EXPECT_TRUE(kopieren.teileNeu(U"", teil, U"", kopie, Werte(QStringLiteral("a"), 1)).ok());
+    TeilRegel frei = MitCode(209);
+    frei.freiZeilen = {QString(int(NamensGrenze) + 1, u'x')};
+    TeilRegelLauf freieNamen(frei);
+    EXPECT_EQ(freieNamen.teileNeu(U"", U"a", U"", {}, Werte(QStringLiteral("a"), 1)).fehler, NeuerPfadNameZuLangText);
 }
 
 TEST(TeilRegelLauf, WasAnderesNimmtDieWerteDerZeile)

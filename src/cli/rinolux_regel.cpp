@@ -4,6 +4,7 @@
 #include "core/engine/RegelListe.h"
 #include "core/engine/sub_Aktion_Vorschau.h"
 #include "core/platform/Plattform.h"
+#include "core/selection/Auflisten.h"
 #include "core/selection/sub_Auswahl.h"
 #include "core/shell/Fortschritt.h"
 #include "core/shell/Prozess.h"
@@ -82,21 +83,14 @@ public:
     }
 };
 
-struct Objekt
-{
-    QString verzeichnis; // with trailing "/"
-    QString name;
-};
-
-// One object as it is given: the last component is the name, even for a directory.
-std::optional<Objekt> objektTeilen(const QString &pfad)
+// One object as it is given, as a full path: the last component is the name, even for a
+// directory. The root has no name to change.
+std::optional<QString> objektPfad(const QString &pfad)
 {
     const QString voll = QDir::cleanPath(QFileInfo(pfad).absoluteFilePath());
     if (voll == QStringLiteral("/"))
         return std::nullopt;
-    Objekt o;
-    nxAdresseVerzeichnisUndNameFormat(voll, o.verzeichnis, o.name);
-    return o;
+    return voll;
 }
 
 } // namespace
@@ -236,37 +230,28 @@ int main(int argc, char **argv)
         QString verz = QDir::cleanPath(QFileInfo(verzeichnis).absoluteFilePath());
         if (!verz.endsWith(u'/'))
             verz += u'/';
-        const Ergebnis e = plattform::verzeichnisLesen(verz, details,
-                                                       [&](const plattform::Eintrag &eintrag) {
-                                                           treffer.Neu(verz, eintrag.name, nxAuswahlSuchDaten(eintrag, 1));
-                                                           return true;
-                                                       });
+        const Ergebnis e = nxAuswahlVerzeichnisAuflisten(verz, details, 1, treffer);
         if (!e) {
             schreiben(stderr, QStringLiteral("rinolux-regel: Das Verzeichnis \"%1\" kann nicht gelesen werden: %2\n")
                                   .arg(verzeichnis, e.text()));
             return kFehlerAufruf;
         }
     } else {
-        QList<Objekt> objekte;
-        QList<plattform::Eintrag> eintraege;
+        QStringList volleNamen;
         for (const QString &p : pfade) {
-            plattform::Eintrag e;
-            const std::optional<Objekt> o = objektTeilen(p);
-            if (!o || !plattform::objektLesen(o->verzeichnis + o->name, e)) {
+            const std::optional<QString> voll = objektPfad(p);
+            if (!voll) {
                 schreiben(stderr, QStringLiteral("rinolux-regel: Unbekannter Pfad: %1\n").arg(p));
                 return kFehlerAufruf;
             }
-            objekte.append(*o);
-            eintraege.append(e);
+            volleNamen.append(*voll);
         }
-        // The fill puts the last hit first, so the hits go in backwards to keep the given order.
-        QHash<QString, qint32> pfadNummern;
-        for (const Objekt &o : objekte)
-            if (!pfadNummern.contains(o.verzeichnis))
-                pfadNummern.insert(o.verzeichnis, qint32(pfadNummern.size() + 1));
-        for (qsizetype k = objekte.size() - 1; k >= 0; --k)
-            treffer.Neu(objekte[k].verzeichnis, objekte[k].name,
-                        nxAuswahlSuchDaten(eintraege[k], pfadNummern.value(objekte[k].verzeichnis)));
+        const QStringList fehlen = nxAuswahlNamenAuflisten(volleNamen, treffer);
+        if (!fehlen.isEmpty()) {
+            schreiben(stderr,
+                      QStringLiteral("rinolux-regel: Unbekannter Pfad: %1\n").arg(pfade.at(volleNamen.indexOf(fehlen.first()))));
+            return kFehlerAufruf;
+        }
     }
 
     ListenDaten auswahl;

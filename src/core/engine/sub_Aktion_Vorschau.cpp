@@ -3,6 +3,7 @@
 #include "core/engine/TeilRegelAnwenden.h"
 #include "core/selection/sub_Auswahl.h"
 #include "core/shell/Fortschritt.h"
+#include "core/util/PfadText.h"
 #include "core/util/nx_Debug.h"
 
 #include <algorithm>
@@ -81,7 +82,7 @@ public:
         const QByteArrayView b = m_liste.ZelleUtf8(zeile, m_zelle);
         if (!m_gelesen || b != QByteArrayView(m_bytes)) {
             m_bytes = b.toByteArray();
-            m_text = b.isEmpty() ? QString() : QString::fromUtf8(b);
+            m_text = b.isEmpty() ? QString() : ausUtf8MitEinzelnen(b);
             m_gelesen = true;
         }
         return m_text;

@@ -13,7 +13,7 @@
 //           [&](const plattform::Eintrag &e) { ...; return true; });   // false stops
 //     With Details::Keine only name and art are filled (no per-entry stat where the
 //     directory already tells the kind): use that for walks that only need names.
-//   - One object: plattform::objektLesen(pfad, eintrag).
+//   - One object: auto e = plattform::objektLesen(pfad); if (e) use(e->groesse);
 //   - Renaming (never replaces): plattform::umbenennen(alt, neu).
 //   - Attributes as the system's bit values (AttrNurLesen | AttrVersteckt ...):
 //     plattform::attributeSetzen(pfad, wert); system, archive and compressed give
@@ -57,6 +57,16 @@ struct DateiZeit
     friend bool operator==(const DateiZeit &, const DateiZeit &) = default;
 };
 
+// Which object a name reached when it was read: device and inode. Two objects that are
+// not the same never share both while they exist.
+struct Identitaet
+{
+    quint64 geraet = 0;
+    quint64 inode = 0;
+    bool gueltig() const { return inode != 0; }
+    friend bool operator==(const Identitaet &, const Identitaet &) = default;
+};
+
 struct Eintrag
 {
     QString name;             // as the file system spells it
@@ -66,6 +76,7 @@ struct Eintrag
     DateiZeit herstellung;    // birth time, may be invalid
     DateiZeit aenderung;
     DateiZeit zugriff;
+    Identitaet identitaet;    // filled by every listing and objektLesen
 
     bool istVerzeichnis() const { return art == ObjektArt::Verzeichnis; }
 };
@@ -81,11 +92,13 @@ Ergebnis verzeichnisLesen(const QString &verzeichnis, Details details,
                           const std::function<bool(const Eintrag &)> &jeEintrag);
 
 // Everything about one object without following a final symbolic link.
-Ergebnis objektLesen(const QString &pfad, Eintrag &aus);
+ErgebnisWert<Eintrag> objektLesen(const QString &pfad);
 
 // True when the object exists (lstat: a dangling link exists too).
 bool vorhanden(const QString &pfad);
-ObjektArt art(const QString &pfad, bool *gefunden);
+enum class Verweis { NichtFolgen, Folgen };
+// The object's kind; with Verweis::Folgen that of a final link's target.
+ErgebnisWert<ObjektArt> art(const QString &pfad, Verweis verweis = Verweis::NichtFolgen);
 
 // Same device and inode: two names of one object (exact identity, never letter case).
 bool gleichesObjekt(const QString &a, const QString &b);
@@ -99,11 +112,33 @@ Ergebnis attributeSetzen(const QString &pfad, quint32 attribute);
 // 'a' last write, 'z' last access, 'h' creation (not settable on Linux).
 Ergebnis zeitSetzen(const QString &pfad, QChar buchstabe, const DateiZeit &zeit);
 
+// One new directory (fails with EEXIST on any existing name), one empty directory
+// removed, one new empty file (never truncates an existing one: EEXIST).
+Ergebnis verzeichnisAnlegen(const QString &pfad);
+Ergebnis leeresVerzeichnisEntfernen(const QString &pfad);
+Ergebnis leereDateiAnlegen(const QString &pfad);
+
+struct LeereVErgebnis
+{
+    qint64 geloescht = 0;
+    qint64 nichtGeloescht = 0;
+    bool ok() const { return nichtGeloescht == 0; }
+};
+// Deletes the empty subdirectories below start, innermost first, with rmdir only; never
+// follows symbolic links; a directory that cannot be read to its end, or whose walk was
+// cancelled, counts as not empty. start itself stays. abbrechen (may be empty) is asked
+// between entries.
+LeereVErgebnis leereVerzeichnisseLoeschen(const QString &start, const std::function<bool()> &abbrechen);
+
+// Deleting takes absolute paths in tidied form only (no empty, "." or ".." component):
+// "/x/sub/.." would reach /x. With an expected identity (what a listing read), an object
+// that is not that one any more (replaced since) is left alone and the call fails.
+//
 // Freedesktop trash. When the trash cannot take the object it stays where it was and
 // the call fails; it is never deleted for ever instead.
-Ergebnis inPapierkorb(const QString &pfad);
+Ergebnis inPapierkorb(const QString &pfad, const Identitaet &erwartet = {});
 // Deletes a file, a link (not its target) or a directory with all its contents.
-Ergebnis fuerImmerLoeschen(const QString &pfad);
+Ergebnis fuerImmerLoeschen(const QString &pfad, const Identitaet &erwartet = {});
 
 // Copies a file, link or directory tree to exactly ziel (times and permissions kept).
 // An existing target is replaced (a file) or merged into (a directory) only with
@@ -124,7 +159,7 @@ struct Platz
     qint64 frei = 0;   // available to the user
     qint64 gesamt = 0;
 };
-Ergebnis platz(const QString &pfad, Platz &aus);
+ErgebnisWert<Platz> platz(const QString &pfad);
 
 // Mount points (with trailing "/") of real local file systems, "/" first.
 QStringList laufwerke();

@@ -1,5 +1,7 @@
 #include "core/selection/SpaltenText.h"
 
+#include "core/util/PfadText.h"
+
 #include "core/util/nx_Format.h"
 #include "core/util/nx_Zeit.h"
 
@@ -42,7 +44,7 @@ QString nxZelleAnzeige(SpaltenTyp typ, const QString &zelle)
 {
     switch (typ) {
     case SpaltenTyp::Text:
-        return zelle;
+        return nameAnzeige(zelle); // undecodable name bytes shown as "\xFF", never as a box
     case SpaltenTyp::Zeit: {
         if (zelle.size() < 21)
             return zelle;

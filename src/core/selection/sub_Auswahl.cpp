@@ -8,6 +8,7 @@
 #include "core/util/nx_Adresse.h"
 #include "core/util/nx_Format.h"
 #include "core/util/nx_Zeit.h"
+#include "core/util/PfadText.h"
 
 #include <QSet>
 
@@ -162,11 +163,11 @@ int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuel
         const QString &verzeichnis = treffer.Verzeichnis(k);
         if (zeile == 1 || !(verzeichnis.isSharedWith(letztesVerzeichnis) || verzeichnis == letztesVerzeichnis)) {
             letztesVerzeichnis = verzeichnis;
-            verzeichnisUtf8 = verzeichnis.toUtf8();
+            verzeichnisUtf8 = utf8MitEinzelnen(verzeichnis);
         }
         liste.ZelleSetzenUtf8(z, AZelle::Pfad, verzeichnisUtf8);
         liste.ZelleSetzenUtf8(z, AZelle::PfadNr, zahl(zahlPuffer, d.pfadNr));
-        nameUtf8 = name.toUtf8();
+        nameUtf8 = utf8MitEinzelnen(name);
         liste.ZelleSetzenUtf8(z, AZelle::Name, nameUtf8);
         liste.ZelleSetzenUtf8(z, AZelle::Format, nxNameFormatUtf8(nameUtf8));
         liste.ZelleSetzenUtf8(z, AZelle::Bytes, zahl(zahlPuffer, d.groesse));

@@ -1,5 +1,7 @@
 #include "core/shell/ListenDaten.h"
 
+#include "core/util/PfadText.h"
+
 #include <QStringEncoder>
 
 #include <algorithm>
@@ -84,7 +86,7 @@ QByteArrayView ListenDaten::ZelleUtf8(int zeile, int zelle) const
 QString ListenDaten::Zelle(int zeile, int zelle) const
 {
     const QByteArrayView b = ZelleUtf8(zeile, zelle);
-    return b.isEmpty() ? QString() : QString::fromUtf8(b);
+    return b.isEmpty() ? QString() : ausUtf8MitEinzelnen(b);
 }
 
 int ListenDaten::ZelleLaenge(int zeile, int zelle) const
@@ -96,6 +98,10 @@ void ListenDaten::ZelleSetzen(int zeile, int zelle, const QString &text)
 {
     if (text.isEmpty()) {
         ZelleSetzenUtf8(zeile, zelle, {});
+        return;
+    }
+    if (nameHatFremdeBytes(text)) { // undecodable name bytes must come back as they were
+        ZelleSetzenUtf8(zeile, zelle, utf8MitEinzelnen(text));
         return;
     }
     QStringEncoder utf8(QStringEncoder::Utf8);

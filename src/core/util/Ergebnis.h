@@ -70,7 +70,11 @@ private:
     std::optional<T> m_wert;
 };
 
-// Ergebnis of a failed call from errno, with the system's message.
+// The German text for an errno value: the common ones by name, any other as
+// "Systemfehler " + the number (never the C library's English text).
+QString FehlerText(int fehlerNummer);
+
+// Ergebnis of a failed call from errno: "was: " + FehlerText.
 Ergebnis ErgebnisAusErrno(int fehlerNummer, const QString &was);
 
 } // namespace rinolux

@@ -1,35 +1,16 @@
 #include "core/util/nx_Adresse.h"
 
+#include "core/util/PfadText.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 
 #include <cerrno>
 #include <vector>
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace rinolux {
 
 namespace {
-
-bool hatPunktKomponente(const QString &mitEndStrich)
-{
-    return mitEndStrich.contains(QStringLiteral("/./")) || mitEndStrich.contains(QStringLiteral("/../"))
-        || mitEndStrich.startsWith(QStringLiteral("./")) || mitEndStrich.startsWith(QStringLiteral("../"));
-}
-
-// The path for a system call: trailing "/" removed, the root kept.
-QByteArray nativOhneEnde(const QString &pfad)
-{
-    QString p = nxAdresseOhneEndStrich(pfad);
-    if (p.isEmpty() && pfad.startsWith(u'/'))
-        p = QStringLiteral("/");
-    return QFile::encodeName(p);
-}
 
 // Lets pending window events run now and then; the walks call it between entries so the
 // progress display's cancel button can set the flag they test.
@@ -114,7 +95,7 @@ QString nxAdresseOhneVerboteneZeichen(const QString &text, bool auchRueckStrich)
     return r;
 }
 
-bool nxAdresseGleich(const QString &a, const QString &b) { return a == b; }
+bool nxAdresseGleich(const QString &a, const QString &b) { return pfadGleich(a, b); }
 
 // ---------------------------------------------------------------------------------------
 // Queries
@@ -133,11 +114,13 @@ bool nxAdresseVorhanden(QChar art, const QString &pfad)
 
     if (pfad.endsWith(u'*')) {
         const QString verzeichnis = nxAdresseVerzeichnis(pfad);
-        if (!verzeichnis.startsWith(u'/') || hatPunktKomponente(verzeichnis))
+        if (!verzeichnis.startsWith(u'/') || pfadHatPunktTeil(verzeichnis))
             return false;
         const QString maske = nxAdresseNameFormat(pfad).toLower();
         const bool alles = maske == u"*";
-        plattform::verzeichnisLesen(verzeichnis, plattform::Details::Keine, [&](const plattform::Eintrag &e) {
+        // A directory that cannot be read holds nothing that can be found in it.
+        static_cast<void>(plattform::verzeichnisLesen(verzeichnis, plattform::Details::Keine,
+                                                      [&](const plattform::Eintrag &e) {
             if (alles || nxAdressePasstZuMaske(e.name.toLower(), maske)) {
                 if (e.art == plattform::ObjektArt::Verzeichnis)
                     verzeichnisDa = true;
@@ -145,15 +128,15 @@ bool nxAdresseVorhanden(QChar art, const QString &pfad)
                     dateiDa = true;
             }
             return !erfuellt();
-        });
+        }));
         return erfuellt();
     }
 
-    struct stat st;
-    if (::lstat(nativOhneEnde(pfad).constData(), &st) != 0)
+    const ErgebnisWert<plattform::ObjektArt> a = plattform::art(pfad);
+    if (!a)
         return false;
-    if (S_ISDIR(st.st_mode))
-        verzeichnisDa = pfad.startsWith(u'/') && !hatPunktKomponente(nxAdresseMitEndStrich(pfad));
+    if (*a == plattform::ObjektArt::Verzeichnis)
+        verzeichnisDa = pfad.startsWith(u'/') && !pfadHatPunktTeil(nxAdresseMitEndStrich(pfad));
     else
         dateiDa = true;
     return erfuellt();
@@ -176,17 +159,18 @@ QString nxAdresseSchreibweise(const QString &pfad)
     QString aktuell = QStringLiteral("/");
     for (const QString &teil : teile) {
         QString gefunden = teil;
-        struct stat st;
-        if (::lstat(QFile::encodeName(aktuell + teil).constData(), &st) != 0) {
+        if (!plattform::vorhanden(aktuell + teil)) {
             int treffer = 0;
             QString kandidat;
-            plattform::verzeichnisLesen(aktuell, plattform::Details::Keine, [&](const plattform::Eintrag &e) {
+            // An unreadable directory finds no other spelling: the input stays.
+            static_cast<void>(plattform::verzeichnisLesen(aktuell, plattform::Details::Keine,
+                                                          [&](const plattform::Eintrag &e) {
                 if (e.name.compare(teil, Qt::CaseInsensitive) == 0) {
                     kandidat = e.name;
                     ++treffer;
                 }
                 return treffer < 2;
-            });
+            }));
             // Several spellings of one name are several objects here: keep the input.
             if (treffer == 1)
                 gefunden = kandidat;
@@ -212,10 +196,10 @@ QString nxAdresseVorhandenesVerzeichnis(const QString &pfad)
 
 qint64 nxAdresseDateiGroesse(const QString &pfad)
 {
-    struct stat st;
-    if (::lstat(nativOhneEnde(pfad).constData(), &st) != 0 || S_ISDIR(st.st_mode))
+    const ErgebnisWert<plattform::Eintrag> e = plattform::objektLesen(pfad);
+    if (!e || e->istVerzeichnis())
         return 0;
-    return static_cast<qint64>(st.st_size);
+    return e->groesse;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -224,35 +208,37 @@ qint64 nxAdresseDateiGroesse(const QString &pfad)
 Ergebnis nxAdresseVerzeichnisHerstellen(const QString &pfad)
 {
     const QString p = nxAdresseMitEndStrich(pfad);
-    if (!p.startsWith(u'/') || hatPunktKomponente(p))
+    if (!p.startsWith(u'/') || pfadHatPunktTeil(p))
         return ErgebnisAusErrno(EINVAL, pfad);
     if (nxAdresseIstVerzeichnis(p))
         return Ergebnis::Ok();
 
-    std::vector<QByteArray> angelegt;
-    const auto zurueck = [&](int fehler, const QString &wo) {
-        // Only the levels made here, innermost first; rmdir never removes anything that
-        // someone else put into them meanwhile.
+    std::vector<QString> angelegt;
+    const auto zurueck = [&](Ergebnis fehler) {
+        // Only the levels made here, innermost first; removing only empty directories
+        // never takes anything that someone else put into them meanwhile, and a level
+        // that is not empty any more is theirs now.
         for (auto it = angelegt.rbegin(); it != angelegt.rend(); ++it)
-            ::rmdir(it->constData());
-        return ErgebnisAusErrno(fehler, wo);
+            static_cast<void>(plattform::leeresVerzeichnisEntfernen(*it));
+        return fehler;
     };
     const QStringList teile = p.split(u'/', Qt::SkipEmptyParts);
     QString aktuell;
     for (const QString &teil : teile) {
         aktuell += u'/' + teil;
-        const QByteArray n = QFile::encodeName(aktuell);
-        struct stat st;
-        if (::stat(n.constData(), &st) == 0) {
-            if (!S_ISDIR(st.st_mode))
-                return zurueck(ENOTDIR, aktuell);
+        // Parents may be links to directories.
+        const ErgebnisWert<plattform::ObjektArt> a = plattform::art(aktuell, plattform::Verweis::Folgen);
+        if (a) {
+            if (*a != plattform::ObjektArt::Verzeichnis)
+                return zurueck(ErgebnisAusErrno(ENOTDIR, aktuell));
             continue;
         }
-        if (errno != ENOENT)
-            return zurueck(errno, aktuell);
-        if (::mkdir(n.constData(), 0777) != 0)
-            return zurueck(errno, aktuell);
-        angelegt.push_back(n);
+        if (a.ergebnis().fehlerNummer() != ENOENT)
+            return zurueck(a.ergebnis());
+        Ergebnis neu = plattform::verzeichnisAnlegen(aktuell);
+        if (!neu.ok())
+            return zurueck(std::move(neu));
+        angelegt.push_back(aktuell);
     }
     return Ergebnis::Ok();
 }
@@ -262,12 +248,7 @@ Ergebnis nxAdresseLeereDateiHerstellen(const QString &pfad)
     const Ergebnis v = nxAdresseVerzeichnisHerstellen(nxAdresseVerzeichnis(pfad));
     if (!v.ok())
         return v;
-    const int fd = ::open(QFile::encodeName(pfad).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return ErgebnisAusErrno(errno, pfad);
-    if (::close(fd) != 0)
-        return ErgebnisAusErrno(errno, pfad);
-    return Ergebnis::Ok();
+    return plattform::leereDateiAnlegen(pfad);
 }
 
 Ergebnis nxAdresseLoeschen(const QString &pfad, bool papierkorb)
@@ -276,83 +257,13 @@ Ergebnis nxAdresseLoeschen(const QString &pfad, bool papierkorb)
     return papierkorb ? plattform::inPapierkorb(p) : plattform::fuerImmerLoeschen(p);
 }
 
-namespace {
-
-struct LeereVLauf
-{
-    const bool *abbruch;
-    Pumpe pumpe{true};
-    LeereVErgebnis ergebnis;
-
-    bool abgebrochen()
-    {
-        pumpe.laufen();
-        return abbruch && *abbruch;
-    }
-
-    // Walks the open directory (takes the descriptor); true when it is empty afterwards.
-    bool leerNachLauf(int fd)
-    {
-        if (abgebrochen()) {
-            ::close(fd);
-            return false;
-        }
-        DIR *d = ::fdopendir(fd);
-        if (!d) {
-            ::close(fd);
-            return false;
-        }
-        bool leer = true;
-        for (;;) {
-            if (abgebrochen()) {
-                leer = false;
-                break;
-            }
-            errno = 0;
-            const dirent *de = ::readdir(d);
-            if (!de) {
-                if (errno != 0)
-                    leer = false;
-                break;
-            }
-            const char *n = de->d_name;
-            if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
-                continue;
-            bool istVerzeichnis = de->d_type == DT_DIR;
-            if (de->d_type == DT_UNKNOWN) {
-                struct stat st;
-                istVerzeichnis = ::fstatat(::dirfd(d), n, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
-            }
-            if (!istVerzeichnis) {
-                leer = false; // files, links and the rest always stay
-                continue;
-            }
-            const int unter = ::openat(::dirfd(d), n, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            if (unter < 0 || !leerNachLauf(unter)) {
-                leer = false; // unlistable or not empty
-                continue;
-            }
-            if (::unlinkat(::dirfd(d), n, AT_REMOVEDIR) == 0) {
-                ++ergebnis.geloescht;
-            } else {
-                ++ergebnis.nichtGeloescht;
-                leer = false;
-            }
-        }
-        ::closedir(d);
-        return leer;
-    }
-};
-
-} // namespace
-
 LeereVErgebnis nxAdresseLoeschenLeereV(const QString &start, const bool *abbruch)
 {
-    LeereVLauf lauf{abbruch, Pumpe(true), LeereVErgebnis{}};
-    const int fd = ::open(nativOhneEnde(start).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0)
-        lauf.leerNachLauf(fd);
-    return lauf.ergebnis;
+    Pumpe pumpe(true);
+    return plattform::leereVerzeichnisseLoeschen(start, [&] {
+        pumpe.laufen();
+        return abbruch && *abbruch;
+    });
 }
 
 Ergebnis nxAdresseKopieren(const QString &quelle, const QString &ziel, bool ueberschreiben)

@@ -49,7 +49,8 @@ QString nxAdresseOhneEndStrich(const QString &pfad);
 QString nxAdresseMitEndStrich(const QString &pfad);
 QString nxAdresseOhneVerboteneZeichen(const QString &text, bool auchRueckStrich);
 // Whether two paths name the same object by their text: exact on Linux ("A.txt" and
-// "a.txt" are two files). Ordering stays case-insensitive elsewhere.
+// "a.txt" are two files). Ordering stays case-insensitive elsewhere. See pfadGleich and,
+// for "lies inside", pfadLiegtIn (core/util/PfadText.h).
 bool nxAdresseGleich(const QString &a, const QString &b);
 
 // Kind letters: u'o' file or directory, u'v' directory, u'd' file (anything that is not a
@@ -78,12 +79,7 @@ Ergebnis nxAdresseLeereDateiHerstellen(const QString &pfad);
 // Into the trash (papierkorb) or for ever; a directory with all its contents.
 Ergebnis nxAdresseLoeschen(const QString &pfad, bool papierkorb);
 
-struct LeereVErgebnis
-{
-    qint64 geloescht = 0;
-    qint64 nichtGeloescht = 0;
-    bool ok() const { return nichtGeloescht == 0; }
-};
+using LeereVErgebnis = plattform::LeereVErgebnis;
 // Deletes the empty subdirectories below start, innermost first, with rmdir only; never
 // follows symbolic links; a directory that cannot be listed or whose walk was cancelled
 // counts as not empty. start itself stays. Lets pending events run between entries and

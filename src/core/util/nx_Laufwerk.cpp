@@ -45,9 +45,10 @@ qint64 nxLaufwerkPlatz(int auswahl, const QString &pfad, QString *fehler)
     };
     if (pfad.trimmed().isEmpty())
         return melden(QStringLiteral("Fehler: Laufwerk-Name enthält nur einen Leerstring"));
-    plattform::Platz p;
-    if (!plattform::platz(pfad, p).ok())
+    const ErgebnisWert<plattform::Platz> gelesen = plattform::platz(pfad);
+    if (!gelesen)
         return melden(QStringLiteral("Fehler: mit unbekanntem Grund"));
+    const plattform::Platz &p = *gelesen;
     melden(QString());
     qint64 wert = 0;
     switch (auswahl) {

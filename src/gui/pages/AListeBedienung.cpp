@@ -1,6 +1,7 @@
 #include "gui/pages/AListeBedienung.h"
 
 #include "core/platform/Plattform.h"
+#include "core/selection/Auflisten.h"
 #include "core/selection/sub_Sortieren.h"
 #include "core/shell/Dialog.h"
 #include "core/shell/Fortschritt.h"
@@ -218,16 +219,10 @@ void AListeBedienung::VerzeichnisListen(const QString &verzeichnis)
     f.FortEin(1, QStringLiteral("aa"));
     f.FortAbschnittNeu(QStringLiteral("Auflisten"), true, true);
     bool abbruch = false;
-    const Ergebnis e = plattform::verzeichnisLesen(verz, plattform::Details::Alle, [&](const plattform::Eintrag &x) {
-        treffer.Neu(verz, x.name, nxAuswahlSuchDaten(x));
-        if (treffer.Anzahl() % 500 == 0) {
-            f.FortMeldung(QStringLiteral("gefunden"), treffer.Anzahl());
-            if (f.Abbruch || (escGedrueckt && escGedrueckt())) {
-                abbruch = true;
-                return false;
-            }
-        }
-        return true;
+    const Ergebnis e = nxAuswahlVerzeichnisAuflisten(verz, plattform::Details::Alle, 0, treffer, [&](int gefunden) {
+        f.FortMeldung(QStringLiteral("gefunden"), gefunden);
+        abbruch = f.Abbruch || (escGedrueckt && escGedrueckt());
+        return !abbruch;
     });
     if (!e.ok() && !abbruch) {
         // A directory that cannot be read shows why instead of an empty list.
@@ -314,20 +309,7 @@ void AListeBedienung::NamenUebernehmen(const QStringList &volleNamen)
 
     // Names in several directories: exactly those entries are listed.
     SuchTreffer treffer;
-    QStringList verzeichnisse;
-    for (const QString &n : volleNamen) {
-        plattform::Eintrag x;
-        if (!plattform::objektLesen(n, x).ok())
-            continue;
-        QString v, name;
-        nxAdresseVerzeichnisUndNameFormat(n, v, name);
-        qsizetype nr = verzeichnisse.indexOf(v);
-        if (nr < 0) {
-            verzeichnisse << v;
-            nr = verzeichnisse.size() - 1;
-        }
-        treffer.Neu(v, name, nxAuswahlSuchDaten(x, qint32(nr)));
-    }
+    static_cast<void>(nxAuswahlNamenAuflisten(volleNamen, treffer)); // names gone meanwhile are left out
     Fuellen(treffer, false, false);
 }
 
@@ -405,9 +387,8 @@ void AListeBedienung::AnzeigeListenAnzahlAuswahl()
     if (statusSetzen) {
         QString frei;
         if (!verz.isEmpty() && nxAdresseIstVerzeichnis(verz)) {
-            plattform::Platz p;
-            frei = QStringLiteral("freier Speicher: ")
-                   + (plattform::platz(verz, p).ok() ? nxGroesseText(p.frei) : QStringLiteral("?"));
+            const ErgebnisWert<plattform::Platz> p = plattform::platz(verz);
+            frei = QStringLiteral("freier Speicher: ") + (p ? nxGroesseText(p->frei) : QStringLiteral("?"));
         }
         statusSetzen(0, frei);
         statusSetzen(1, ZaehlText());

@@ -92,8 +92,9 @@ EigenschaftenDialog::EigenschaftenDialog(const QString &pfad, QWidget *parent) :
 {
     setObjectName(QStringLiteral("FormEigenschaften"));
     setWindowTitle(QStringLiteral("Eigenschaften"));
-    plattform::Eintrag e;
-    m_gelesen = plattform::objektLesen(pfad, e).ok();
+    const ErgebnisWert<plattform::Eintrag> gelesen = plattform::objektLesen(pfad);
+    m_gelesen = gelesen.ok();
+    const plattform::Eintrag e = gelesen.wertOder({});
     const QString ohneEnde = nxAdresseOhneEndStrich(pfad);
 
     auto *form = new QFormLayout;

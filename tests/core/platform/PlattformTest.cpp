@@ -1,4 +1,5 @@
 #include "core/platform/Plattform.h"
+#include "core/platform/PlattformIntern_linux.h"
 #include "core/util/nx_Adresse.h"
 #include "core/util/nx_Laufwerk.h"
 #include "support/TestUmgebung.h"
@@ -15,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <functional>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,9 +46,9 @@ protected:
 
     pf::Eintrag lesen(const QString &relativ) const
     {
-        pf::Eintrag e;
-        EXPECT_TRUE(pf::objektLesen(p(relativ), e).ok()) << relativ.toStdString();
-        return e;
+        const ErgebnisWert<pf::Eintrag> e = pf::objektLesen(p(relativ));
+        EXPECT_TRUE(e.ok()) << relativ.toStdString();
+        return e.wertOder({});
     }
 };
 
@@ -89,6 +92,77 @@ TEST_F(PlattformTest, UmbenennenErsetztNie)
     EXPECT_TRUE(QFileInfo::exists(p(u"b2.txt"_s)));
 }
 
+// Where the file system refuses RENAME_NOREPLACE (and hard links): nothing may replace
+// a name that another program takes between two steps.
+class OhneNoreplaceTest : public PlattformTest
+{
+protected:
+    void TearDown() override { pf::intern::nachbildung() = {}; }
+};
+
+TEST_F(OhneNoreplaceTest, ErsetztNieAuchNichtWasZwischendurchEntsteht)
+{
+    struct Fall
+    {
+        const char *titel;
+        bool verzeichnis, ohneLinks;
+        bool ok;
+    };
+    for (const Fall &f : {Fall{"Datei mit Links", false, false, true}, Fall{"Datei ohne Links", false, true, false},
+                          Fall{"Verzeichnis", true, false, true}, Fall{"Verzeichnis ohne Links", true, true, true}}) {
+        test::TestVerzeichnis t;
+        if (f.verzeichnis)
+            t.dateiSchreiben(u"alt/inhalt"_s, "alt");
+        else
+            t.dateiSchreiben(u"alt"_s, "alt");
+        pf::intern::nachbildung() = {true, f.ohneLinks, {}};
+        // Another program takes the free name in the window between test and rename.
+        bool fremdAngelegt = false;
+        pf::intern::nachbildung().zwischendurch = [&] {
+            fremdAngelegt = ::mkdir(nativ(t.pfad(u"neu"_s)).constData(), 0755) == 0;
+        };
+        const Ergebnis r = pf::umbenennen(t.pfad(u"alt"_s), t.pfad(u"neu"_s));
+        EXPECT_EQ(r.ok(), f.ok) << f.titel << ": " << r.text().toStdString();
+        EXPECT_FALSE(fremdAngelegt) << f.titel;
+        const QString inhalt = f.verzeichnis ? u"/inhalt"_s : QString();
+        EXPECT_EQ(t.dateiLesen((f.ok ? u"neu"_s : u"alt"_s) + inhalt), QByteArray("alt")) << f.titel;
+        EXPECT_EQ(QFileInfo::exists(t.pfad(u"alt"_s)), !f.ok) << f.titel;
+
+        // An existing target always stays, empty directories too.
+        for (const QString &ziel : {u"datei"_s, u"leer/"_s}) {
+            t.dateienAnlegen({ziel});
+            const QString von = f.ok ? u"neu"_s : u"alt"_s;
+            const Ergebnis r2 = pf::umbenennen(t.pfad(von), t.pfad(ziel));
+            EXPECT_FALSE(r2.ok()) << f.titel;
+            if (!f.ohneLinks || f.verzeichnis) {
+                EXPECT_EQ(r2.fehlerNummer(), EEXIST) << f.titel;
+            }
+            EXPECT_EQ(t.dateiLesen(von + inhalt), QByteArray("alt")) << f.titel;
+        }
+        EXPECT_TRUE(t.dateiLesen(u"datei"_s).isEmpty()) << f.titel;
+        EXPECT_TRUE(nxAdresseIstVerzeichnis(t.pfad(u"leer/"_s))) << f.titel;
+        EXPECT_FALSE(nxAdresseIstVorhanden(t.pfad(u"leer/*"_s))) << f.titel;
+    }
+    EXPECT_FALSE(pf::umbenennen(p(u"fehlt"_s), p(u"neu"_s)).ok());
+}
+
+TEST_F(OhneNoreplaceTest, SchreibweiseZweierHarterLinksIstKeinErfolg)
+{
+    for (const bool ohneNoreplace : {false, true}) {
+        test::TestVerzeichnis t;
+        t.dateiSchreiben(u"a.txt"_s, "A");
+        ASSERT_EQ(::link(nativ(t.pfad(u"a.txt"_s)).constData(), nativ(t.pfad(u"A.txt"_s)).constData()), 0);
+        pf::intern::nachbildung().ohneNoreplace = ohneNoreplace;
+        const Ergebnis r = pf::umbenennen(t.pfad(u"a.txt"_s), t.pfad(u"A.txt"_s));
+        EXPECT_FALSE(r.ok()) << ohneNoreplace;
+        EXPECT_EQ(r.fehlerNummer(), EEXIST) << ohneNoreplace;
+        EXPECT_TRUE(QFileInfo::exists(t.pfad(u"a.txt"_s)));
+        EXPECT_TRUE(QFileInfo::exists(t.pfad(u"A.txt"_s)));
+        // A real change of spelling still works.
+        EXPECT_TRUE(pf::umbenennen(t.pfad(u"a.txt"_s), t.pfad(u"B.txt"_s)).ok()) << ohneNoreplace;
+    }
+}
+
 TEST_F(PlattformTest, UmbenennenNimmtVersteckteMitUndLinksBleibenLinks)
 {
     tv.dateienAnlegen({u"x"_s, u"unter/"_s, u"ziel/"_s});
@@ -110,6 +184,39 @@ TEST_F(PlattformTest, UmbenennenNimmtVersteckteMitUndLinksBleibenLinks)
 
 // ---------------------------------------------------------------------------------------
 // Reading
+
+TEST_F(PlattformTest, NamenMitUngueltigenBytesBleibenZweiObjekte)
+{
+    // One name is not UTF-8; the other holds U+FFFD, which a lossy decoding would make of it.
+    const QByteArray roh = "a\xff.txt", ersatz = "a\xef\xbf\xbd.txt";
+    for (const QByteArray &n : {roh, ersatz}) {
+        const int fd = ::open(QByteArray(nativ(tv.pfad()) + n).constData(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_GE(fd, 0);
+        ::close(fd);
+    }
+    QStringList namen;
+    ASSERT_TRUE(pf::verzeichnisLesen(tv.pfad(), pf::Details::Alle, [&](const pf::Eintrag &e) {
+                    namen << e.name;
+                    return true;
+                }).ok());
+    ASSERT_EQ(namen.size(), 2);
+    EXPECT_NE(namen[0], namen[1]);
+    const QString rohName = namen[0] == QString::fromUtf8(ersatz) ? namen[1] : namen[0];
+    EXPECT_TRUE(pf::objektLesen(p(rohName)).ok());
+
+    ASSERT_TRUE(pf::umbenennen(p(rohName), p(u"b.txt"_s)).ok());
+    struct stat st;
+    EXPECT_NE(::lstat(QByteArray(nativ(tv.pfad()) + roh).constData(), &st), 0);
+    EXPECT_EQ(::lstat(QByteArray(nativ(tv.pfad()) + ersatz).constData(), &st), 0);
+    EXPECT_TRUE(QFileInfo::exists(p(u"b.txt"_s)));
+    // Back to the very same bytes, and hidden by its own bytes in ".hidden".
+    ASSERT_TRUE(pf::umbenennen(p(u"b.txt"_s), p(rohName)).ok());
+    EXPECT_EQ(::lstat(QByteArray(nativ(tv.pfad()) + roh).constData(), &st), 0);
+    ASSERT_TRUE(pf::attributeSetzen(p(rohName), pf::AttrVersteckt).ok());
+    EXPECT_EQ(tv.dateiLesen(u".hidden"_s), roh + '\n');
+    EXPECT_EQ(lesen(rohName).attribute, pf::AttrVersteckt);
+    EXPECT_EQ(lesen(QString::fromUtf8(ersatz)).attribute, 0u);
+}
 
 TEST_F(PlattformTest, VerzeichnisLesenMitAllenAngaben)
 {
@@ -193,6 +300,59 @@ TEST_F(PlattformTest, AttributeSetzen)
     EXPECT_TRUE(pf::attributeSetzen(p(u"link"_s), pf::AttrNurLesen).nichtMoeglich());
     EXPECT_EQ(lesen(u"d"_s).attribute, 0u);
     EXPECT_FALSE(pf::attributeSetzen(p(u"fehlt"_s), 0).ok());
+}
+
+TEST_F(PlattformTest, VersteckteListeNurAlsGewoehnlicheDatei)
+{
+    struct Fall
+    {
+        const char *titel;
+        std::function<void(const test::TestVerzeichnis &)> anlegen;
+    };
+    test::TestVerzeichnis aussen;
+    aussen.dateiSchreiben(u"wichtig"_s, "bleibt\n");
+    const QByteArray aussenDatei = nativ(aussen.pfad(u"wichtig"_s));
+    for (const Fall &f : {
+             Fall{"Link", [&](const test::TestVerzeichnis &t) {
+                      ASSERT_EQ(::symlink(aussenDatei.constData(), nativ(t.pfad(u".hidden"_s)).constData()), 0);
+                  }},
+             Fall{"Verzeichnis", [](const test::TestVerzeichnis &t) { t.dateienAnlegen({u".hidden/"_s}); }},
+             Fall{"Fifo", [](const test::TestVerzeichnis &t) {
+                      ASSERT_EQ(::mkfifo(nativ(t.pfad(u".hidden"_s)).constData(), 0644), 0);
+                  }},
+         }) {
+        test::TestVerzeichnis t;
+        t.dateienAnlegen({u"x"_s});
+        f.anlegen(t);
+        const Ergebnis r = pf::attributeSetzen(t.pfad(u"x"_s), pf::AttrVersteckt);
+        EXPECT_FALSE(r.ok()) << f.titel;
+        // Listing never blocks on it and reads nothing through it.
+        int anzahl = 0;
+        EXPECT_TRUE(pf::verzeichnisLesen(t.pfad(), pf::Details::Alle, [&](const pf::Eintrag &e) {
+                        anzahl += e.name == u"x"_s && !(e.attribute & pf::AttrVersteckt);
+                        return true;
+                    }).ok()) << f.titel;
+        EXPECT_EQ(anzahl, 1) << f.titel;
+    }
+    EXPECT_EQ(aussen.dateiLesen(u"wichtig"_s), QByteArray("bleibt\n"));
+}
+
+TEST_F(PlattformTest, VersteckteListeBehaeltZeilenAlsBytesUndNimmtKeineZeilenumbrueche)
+{
+    tv.dateienAnlegen({u"a"_s, u"b"_s, u"neu"_s});
+    tv.dateiSchreiben(u".hidden"_s, "\xff\r\nb\n");
+    for (const QString &name : {u"a\nb"_s, u"a\rb"_s}) {
+        tv.dateienAnlegen({name});
+        EXPECT_FALSE(pf::attributeSetzen(p(name), pf::AttrVersteckt).ok());
+    }
+    EXPECT_EQ(lesen(u"a"_s).attribute, 0u);
+    EXPECT_EQ(tv.dateiLesen(u".hidden"_s), QByteArray("\xff\r\nb\n"));
+
+    ASSERT_TRUE(pf::attributeSetzen(p(u"neu"_s), pf::AttrVersteckt).ok());
+    EXPECT_EQ(tv.dateiLesen(u".hidden"_s), QByteArray("\xff\nb\nneu\n"));
+    // Written beside it and put in place: no temporary file stays.
+    const QStringList namen = QDir(tv.pfad()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_EQ(namen, (QStringList{u".hidden"_s, u"a"_s, u"a\nb"_s, u"a\rb"_s, u"b"_s, u"neu"_s}));
 }
 
 TEST_F(PlattformTest, ZeitenVonVerzeichnisUndLink)
@@ -284,6 +444,48 @@ TEST_F(PlattformTest, FuerImmerLoeschenFolgtKeinemLink)
     EXPECT_EQ(nxAdresseLoeschen(p(u"fehlt"_s), false).fehlerNummer(), ENOENT);
 }
 
+TEST_F(PapierkorbTest, LoeschenNurAufgeraeumterPfadeUndNurDesGelistetenObjekts)
+{
+    tv.dateienAnlegen({u"x/inhalt"_s, u"x/sub/"_s});
+    struct Fall
+    {
+        const char16_t *pfad;
+    };
+    for (const Fall &f : {Fall{u"x/sub/.."}, Fall{u"x/sub/../"}, Fall{u"x/."}, Fall{u"x/./sub"}, Fall{u"x//sub"}}) {
+        const QString pfad = p(QString::fromUtf16(f.pfad));
+        for (const bool papierkorb : {false, true}) {
+            const Ergebnis r = papierkorb ? pf::inPapierkorb(pfad) : pf::fuerImmerLoeschen(pfad);
+            EXPECT_FALSE(r.ok()) << pfad.toStdString() << papierkorb;
+            EXPECT_EQ(r.fehlerNummer(), EINVAL) << pfad.toStdString() << papierkorb;
+            EXPECT_TRUE(nxAdresseIstDatei(p(u"x/inhalt"_s))) << pfad.toStdString() << papierkorb;
+            EXPECT_TRUE(nxAdresseIstVerzeichnis(p(u"x/sub/"_s))) << pfad.toStdString() << papierkorb;
+        }
+    }
+
+    // What was listed is deleted only while the name still reaches it.
+    for (const bool papierkorb : {false, true}) {
+        tv.dateiSchreiben(u"a"_s, "gelistet");
+        const ErgebnisWert<pf::Eintrag> gelistet = pf::objektLesen(p(u"a"_s));
+        ASSERT_TRUE(gelistet.ok());
+        ASSERT_TRUE(gelistet->identitaet.gueltig());
+        // Another object takes the name; the listed one lives on elsewhere.
+        ASSERT_EQ(::rename(nativ(p(u"a"_s)).constData(), nativ(p(u"alt"_s)).constData()), 0);
+        tv.dateiSchreiben(u"a"_s, "neu");
+        const auto loeschen = [&](const pf::Identitaet &id) {
+            return papierkorb ? pf::inPapierkorb(p(u"a"_s), id) : pf::fuerImmerLoeschen(p(u"a"_s), id);
+        };
+        EXPECT_FALSE(loeschen(gelistet->identitaet).ok()) << papierkorb;
+        EXPECT_EQ(tv.dateiLesen(u"a"_s), QByteArray("neu"));
+        const ErgebnisWert<pf::Eintrag> jetzt = pf::objektLesen(p(u"a"_s));
+        ASSERT_TRUE(jetzt.ok());
+        EXPECT_NE(jetzt->identitaet, gelistet->identitaet);
+        EXPECT_TRUE(loeschen(jetzt->identitaet).ok()) << papierkorb;
+        EXPECT_FALSE(QFileInfo::exists(p(u"a"_s)));
+        EXPECT_EQ(tv.dateiLesen(u"alt"_s), QByteArray("gelistet"));
+        ASSERT_EQ(::unlink(nativ(p(u"alt"_s)).constData()), 0);
+    }
+}
+
 // ---------------------------------------------------------------------------------------
 // Copying and moving
 
@@ -325,8 +527,8 @@ void baumAnlegen(const test::TestVerzeichnis &tv, const QString &wurzel)
     ::symlink("eins.txt", nativ(tv.pfad(wurzel + u"/zeiger"_s)).constData());
     ::chmod(nativ(tv.pfad(wurzel + u"/eins.txt"_s)).constData(), 0640);
     const pf::DateiZeit zeit{1'300'000'000, 777, true};
-    pf::zeitSetzen(tv.pfad(wurzel + u"/unter/zwei.bin"_s), u'a', zeit);
-    pf::zeitSetzen(tv.pfad(wurzel + u"/unter/tiefer"_s), u'a', zeit);
+    EXPECT_TRUE(pf::zeitSetzen(tv.pfad(wurzel + u"/unter/zwei.bin"_s), u'a', zeit).ok());
+    EXPECT_TRUE(pf::zeitSetzen(tv.pfad(wurzel + u"/unter/tiefer"_s), u'a', zeit).ok());
 }
 
 TEST_F(PlattformTest, KopierenEinesBaums)
@@ -355,6 +557,38 @@ TEST_F(PlattformTest, KopierenEinesBaums)
     // A file onto a directory is refused even when asked.
     EXPECT_FALSE(pf::kopieren(p(u"quelle/eins.txt"_s), p(u"ziel/unter"_s), true).ok());
     EXPECT_TRUE(nxAdresseIstVerzeichnis(p(u"ziel/unter/"_s)));
+}
+
+TEST_F(PlattformTest, KopierenInSichSelbstUeberEinenLinkAbgelehnt)
+{
+    tv.dateiSchreiben(u"quelle/unter/eins"_s, "1");
+    ASSERT_EQ(::symlink("quelle/unter", nativ(p(u"ort"_s)).constData()), 0);
+    for (const QString &ziel : {p(u"ort/neu"_s), p(u"ort/tief/neu"_s)}) {
+        const Ergebnis r = pf::kopieren(p(u"quelle"_s), ziel, false);
+        EXPECT_EQ(r.fehlerNummer(), EINVAL) << ziel.toStdString() << ": " << r.text().toStdString();
+    }
+    EXPECT_EQ(baumBild(p(u"quelle"_s)).keys(), (QStringList{u"/unter"_s, u"/unter/eins"_s}));
+}
+
+TEST_F(PlattformTest, UeberschreibenBeruehrtKeineFremdenNamen)
+{
+    tv.dateiSchreiben(u"quelle"_s, "neu");
+    tv.dateiSchreiben(u"ziel"_s, "alt");
+    ASSERT_EQ(::symlink("quelle", nativ(p(u"zeiger"_s)).constData()), 0);
+    ASSERT_EQ(::symlink("ziel", nativ(p(u"zeiger2"_s)).constData()), 0);
+    // Names another program keeps beside the targets, in the pattern of temporary names.
+    const QString pid = QString::number(::getpid());
+    const QStringList fremd{u"ziel.rinolux-kopie-"_s + pid, u"ziel.rinolux-kopie-"_s + pid + u"-1"_s,
+                            u"zeiger2.rinolux-kopie-"_s + pid, u"zeiger2.rinolux-kopie-"_s + pid + u"-2"_s};
+    for (const QString &f : fremd)
+        tv.dateiSchreiben(f, "fremd");
+    ASSERT_TRUE(pf::kopieren(p(u"quelle"_s), p(u"ziel"_s), true).ok());
+    ASSERT_TRUE(pf::kopieren(p(u"zeiger"_s), p(u"zeiger2"_s), true).ok());
+    EXPECT_EQ(tv.dateiLesen(u"ziel"_s), QByteArray("neu"));
+    EXPECT_EQ(QFileInfo(p(u"zeiger2"_s)).symLinkTarget(), p(u"quelle"_s));
+    for (const QString &f : fremd)
+        EXPECT_EQ(tv.dateiLesen(f), QByteArray("fremd")) << f.toStdString();
+    EXPECT_EQ(QDir(tv.pfad()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(), 4 + fremd.size());
 }
 
 TEST_F(PlattformTest, KopierfehlerLaesstKeineHalbeKopie)
@@ -402,9 +636,9 @@ TEST_F(VerschiebenTest, UeberDateisystemeGleicherBaumQuelleWeg)
     EXPECT_EQ(baumBild(ziel(u"quelle"_s)), vorher);
     EXPECT_FALSE(QFileInfo::exists(p(u"quelle"_s)));
     EXPECT_FALSE(QFileInfo::exists(p(u".hidden"_s)));
-    pf::Eintrag e;
-    ASSERT_TRUE(pf::objektLesen(ziel(u"quelle"_s), e).ok());
-    EXPECT_TRUE(e.attribute & pf::AttrVersteckt);
+    const ErgebnisWert<pf::Eintrag> e = pf::objektLesen(ziel(u"quelle"_s));
+    ASSERT_TRUE(e.ok());
+    EXPECT_TRUE(e->attribute & pf::AttrVersteckt);
 
     // A single file, and never onto an existing one.
     tv.dateiSchreiben(u"einzeln"_s, "1");
@@ -415,6 +649,27 @@ TEST_F(VerschiebenTest, UeberDateisystemeGleicherBaumQuelleWeg)
     QFile f(ziel(u"einzeln"_s));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("1"));
+}
+
+TEST_F(VerschiebenTest, LoeschtNurWasKopiertWurde)
+{
+    baumAnlegen(tv, u"quelle"_s);
+    // Between the checked copy and the deleting, another program adds and changes entries.
+    pf::intern::nachbildung().zwischendurch = [&] {
+        tv.dateiSchreiben(u"quelle/unter/neu.txt"_s, "neu");
+        tv.dateiSchreiben(u"quelle/eins.txt"_s, "geändert");
+    };
+    const Ergebnis r = pf::verschieben(p(u"quelle"_s), ziel(u"quelle"_s));
+    pf::intern::nachbildung() = {};
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.text().contains(u"neu.txt"_s) || r.text().contains(u"unter"_s)) << r.text().toStdString();
+    // The copy is whole; the source keeps exactly what is new or changed.
+    QFile kopie(ziel(u"quelle/eins.txt"_s));
+    ASSERT_TRUE(kopie.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kopie.readAll(), QByteArray("eins"));
+    EXPECT_EQ(tv.dateiLesen(u"quelle/unter/neu.txt"_s), QByteArray("neu"));
+    EXPECT_EQ(tv.dateiLesen(u"quelle/eins.txt"_s), QByteArray("geändert"));
+    EXPECT_EQ(baumBild(p(u"quelle"_s)).keys(), (QStringList{u"/eins.txt"_s, u"/unter"_s, u"/unter/neu.txt"_s}));
 }
 
 TEST_F(VerschiebenTest, FehlerMittendrinLaesstQuelleGanz)

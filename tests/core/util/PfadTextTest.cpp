@@ -1,0 +1,119 @@
+#include "core/util/PfadText.h"
+
+#include <QList>
+
+#include <gtest/gtest.h>
+
+using namespace rinolux;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct TeilFall
+{
+    const char16_t *pfad, *ohneEnde, *eltern, *name;
+};
+
+TEST(PfadText, OhneEndeElternName)
+{
+    for (const TeilFall &f : {TeilFall{u"/a/b/", u"/a/b", u"/a", u"b"}, TeilFall{u"/a//", u"/a", u"/", u"a"},
+                              TeilFall{u"/", u"/", u"/", u""}, TeilFall{u"name", u"name", u".", u"name"}}) {
+        const QString p = QString::fromUtf16(f.pfad);
+        const QString o = pfadOhneEnde(p);
+        EXPECT_EQ(o, QString::fromUtf16(f.ohneEnde)) << o.toStdString();
+        EXPECT_EQ(pfadEltern(o), QString::fromUtf16(f.eltern)) << o.toStdString();
+        EXPECT_EQ(pfadName(o), QString::fromUtf16(f.name)) << o.toStdString();
+    }
+}
+
+struct InFall
+{
+    const char16_t *innen, *aussen;
+    bool liegtIn;
+};
+
+TEST(PfadText, LiegtInVergleichtGanzeTeile)
+{
+    for (const InFall &f : {
+             InFall{u"/a/b", u"/a/b", true},
+             InFall{u"/a/b/", u"/a/b", true},
+             InFall{u"/a/b/c", u"/a/b/", true},
+             InFall{u"/a/b/c/d", u"/a", true},
+             InFall{u"/a/bc", u"/a/b", false},   // a loose text prefix is not a component
+             InFall{u"/a/b.txt", u"/a/b", false},
+             InFall{u"/a", u"/a/b", false},
+             InFall{u"/A/b", u"/a", false},      // identity is exact: letter case counts
+             InFall{u"/x", u"/", true},
+             InFall{u"/", u"/", true},
+         }) {
+        EXPECT_EQ(pfadLiegtIn(QString::fromUtf16(f.innen), QString::fromUtf16(f.aussen)), f.liegtIn)
+            << QString::fromUtf16(f.innen).toStdString() << " in " << QString::fromUtf16(f.aussen).toStdString();
+    }
+    EXPECT_TRUE(pfadGleich(u"/a/b/"_s, u"/a/b"_s));
+    EXPECT_FALSE(pfadGleich(u"/a/B"_s, u"/a/b"_s));
+}
+
+struct AufgeraeumtFall
+{
+    const char16_t *pfad;
+    bool aufgeraeumt, punktTeil;
+};
+
+TEST(PfadText, AufgeraeumtUndPunktTeile)
+{
+    for (const AufgeraeumtFall &f : {
+             AufgeraeumtFall{u"/a/b", true, false},
+             AufgeraeumtFall{u"/a/b/", true, false},
+             AufgeraeumtFall{u"/", true, false},
+             AufgeraeumtFall{u"/a/.b", true, false},
+             AufgeraeumtFall{u"/a/..b", true, false},
+             AufgeraeumtFall{u"/x/sub/..", false, true},
+             AufgeraeumtFall{u"/x/./y", false, true},
+             AufgeraeumtFall{u"/x/.", false, true},
+             AufgeraeumtFall{u"../x", false, true},
+             AufgeraeumtFall{u"/x//y", false, false},
+             AufgeraeumtFall{u"x/y", false, false},
+             AufgeraeumtFall{u"", false, false},
+         }) {
+        const QString p = QString::fromUtf16(f.pfad);
+        EXPECT_EQ(pfadAufgeraeumt(p), f.aufgeraeumt) << p.toStdString();
+        EXPECT_EQ(pfadHatPunktTeil(p), f.punktTeil) << p.toStdString();
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Names as the file system may hold them: every byte string must come back unchanged.
+TEST(PfadText, NamenBytesKommenUnveraendertZurueck)
+{
+    const QList<QByteArray> namen{
+        "a.txt",           "\xc3\xa4rger",     "a\xff.txt",         "a\xef\xbf\xbd.txt", // U+FFFD itself
+        "\xed\xb2\x80",    // an encoded surrogate
+        "\xc0\xaf",        // overlong "/"
+        "\xf4\x90\x80\x80", // above U+10FFFF
+        "\xe2\x82",        // cut short
+        "\xef\xbb\xbf" "x", // a byte order mark is part of the name
+        "\xf0\x9f\x98\x80" "\xff", "\x80\x80\x80", "\xfe\xff",
+    };
+    QList<QString> texte;
+    for (const QByteArray &n : namen) {
+        const QString text = nameAusBytes(n);
+        EXPECT_EQ(nameZuBytes(text), n) << n.toHex().constData();
+        EXPECT_EQ(ausUtf8MitEinzelnen(utf8MitEinzelnen(text)), text) << n.toHex().constData();
+        EXPECT_FALSE(texte.contains(text)) << n.toHex().constData();
+        texte.append(text);
+    }
+    EXPECT_TRUE(nameHatFremdeBytes(nameAusBytes("a\xff.txt")));
+    EXPECT_FALSE(nameHatFremdeBytes(nameAusBytes("a\xef\xbf\xbd.txt")));
+    EXPECT_EQ(utf8MitEinzelnen(u"äb"_s), QByteArray("\xc3\xa4" "b"));
+}
+
+TEST(PfadText, FremdeBytesSichtbarInDerAnzeige)
+{
+    EXPECT_EQ(nameAnzeige(nameAusBytes("a\xff\x80.txt")), u"a\\xFF\\x80.txt"_s);
+    EXPECT_EQ(nameAnzeige(u"ä\\x.txt"_s), u"ä\\x.txt"_s);
+}
+
+} // namespace

@@ -5,8 +5,8 @@
 // and TAB-framed files.
 //
 // Input, separated by NUL bytes (which no name holds): the rule record, then up to 50
-// entries "directory/name" (without "/" the directory is "/d/"; a leading byte 0x01 makes
-// the entry a directory).
+// entries "directory/name" as bytes on the disk (without "/" the directory is "/d/"; a
+// leading byte 0x01 makes the entry a directory).
 
 #include "FuzzUmgebung.h"
 
@@ -14,6 +14,7 @@
 #include "core/engine/sub_Aktion_Vorschau.h"
 #include "core/selection/sub_Auswahl.h"
 #include "core/shell/Fortschritt.h"
+#include "core/util/PfadText.h"
 
 #include <QHash>
 #include <QList>
@@ -41,9 +42,10 @@ ListenDaten auswahlAus(const QList<QByteArray> &teile)
         const QByteArray pfad = strich < 0 ? QByteArray("/d/") : eintrag.left(strich + 1);
         const QByteArray name = strich < 0 ? eintrag : eintrag.mid(strich + 1);
         const int z = a.ZeilenAnhaengen(1);
-        a.ZelleSetzenUtf8(z, AZelle::Pfad, pfad);
+        // As the listing puts them in: bytes that are no UTF-8 become their stand-ins.
+        a.ZelleSetzen(z, AZelle::Pfad, nameAusBytes(pfad));
         a.ZelleSetzenUtf8(z, AZelle::PfadNr, "1");
-        a.ZelleSetzenUtf8(z, AZelle::Name, name);
+        a.ZelleSetzen(z, AZelle::Name, nameAusBytes(name));
         a.ZelleSetzen(z, AZelle::Bytes, QString::number(i * 1000));
         a.ZelleSetzenUtf8(z, AZelle::Attribute, verz ? "16" : "32");
         a.ZelleSetzenUtf8(z, AZelle::ZeitH, "20230101_080000_000_7");
@@ -149,9 +151,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
                     "ein ok-Objekt hat TAB, CR oder LF in seinem Pfad", wo);
         if (!namensRegel)
             continue;
-        const QByteArrayView neuerName = vliste.ZelleUtf8(z, VZelle::NeuName);
+        // The name as it would stand on the disk.
+        const QString neuerText = vliste.Zelle(z, VZelle::NeuName);
+        const QByteArray neuerName = nameZuBytes(neuerText);
         if (ok)
-            nameGueltig(neuerName, vliste.Zelle(z, VZelle::NeuName), wo);
+            nameGueltig(neuerName, neuerText, wo);
         const QByteArray schluessel =
             gefaltet(vliste.ZelleUtf8(z, VZelle::NeuPfad)) + '\0' + gefaltet(neuerName);
         const int schonDa = belegt.value(schluessel, 0);

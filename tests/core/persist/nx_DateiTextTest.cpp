@@ -36,9 +36,13 @@ TEST(DateiTextTest, ErsteZeileMitFeffKommtGanzZurueck)
     const QString pfad = dir.pfad(QStringLiteral("f.txt"));
     const TextFeld zeilen{QString(), QStringLiteral("\uFEFFa"), QStringLiteral("b")};
     ASSERT_TRUE(nxDateiTextSchreiben(pfad, zeilen));
-    EXPECT_EQ(nxDateiTextLesen(pfad), zeilen);
+    const ErgebnisWert<TextFeld> gelesen = nxDateiTextLesen(pfad);
+    ASSERT_TRUE(gelesen);
+    EXPECT_EQ(*gelesen, zeilen);
     ASSERT_TRUE(nxDateiTextZeileSchreiben(pfad, QStringLiteral("\uFEFFc"), false));
-    EXPECT_EQ(nxDateiTextLesen(pfad), (TextFeld{QString(), QStringLiteral("\uFEFFc")}));
+    const ErgebnisWert<TextFeld> eineZeile = nxDateiTextLesen(pfad);
+    ASSERT_TRUE(eineZeile);
+    EXPECT_EQ(*eineZeile, (TextFeld{QString(), QStringLiteral("\uFEFFc")}));
 }
 
 struct LeseFall

@@ -137,7 +137,8 @@ int main(int argc, char **argv)
                 return aufrufFehler(QStringLiteral("--liste braucht eine Datei."));
             const ErgebnisWert<TextFeld> zeilen = nxDateiTextLesen(w, kListeGrenze);
             if (!zeilen)
-                return aufrufFehler(QStringLiteral("Die Liste kann nicht gelesen werden. %1").arg(zeilen.ergebnis().text()));
+                return aufrufFehler(
+                    QStringLiteral("Die Liste kann nicht gelesen werden. %1").arg(zeilen.ergebnis().text()));
             for (qsizetype k = 1; k < zeilen->size(); ++k)
                 if (!zeilen->at(k).isEmpty())
                     pfade.append(zeilen->at(k));
@@ -154,7 +155,8 @@ int main(int argc, char **argv)
                 return aufrufFehler(QStringLiteral("--regelcode-datei braucht eine Datei."));
             const ErgebnisWert<TextFeld> zeilen = nxDateiTextLesen(w);
             if (!zeilen)
-                return aufrufFehler(QStringLiteral("Der Regel-Code kann nicht gelesen werden. %1").arg(zeilen.ergebnis().text()));
+                return aufrufFehler(QStringLiteral("Der Regel-Code kann nicht gelesen werden. %1")
+                                        .arg(zeilen.ergebnis().text()));
             if (zeilen->size() < 2)
                 return aufrufFehler(QStringLiteral("Die Datei \"%1\" enthält keinen Regel-Code.").arg(w));
             regelCode = zeilen->at(1);
@@ -179,8 +181,9 @@ int main(int argc, char **argv)
     // A name from a shell pattern such as "*" may read "--regeln": together with anything else
     // it is refused rather than printing the rules and reporting success.
     if (regelnAusgeben && (regelName || regelCode || !pfade.isEmpty() || !verzeichnis.isEmpty()))
-        return aufrufFehler(QStringLiteral("--regeln wird allein angegeben. Pfade, die mit - beginnen, bitte nach -- "
-                                           "angeben."));
+        return aufrufFehler(
+            QStringLiteral("--regeln wird allein angegeben. Pfade, die mit - beginnen, bitte nach -- "
+                           "angeben."));
     RegelListe regeln;
     if (regelnAusgeben || regelName) {
         // Only read: without a rule file the defaults are used as they would be written, and
@@ -191,7 +194,8 @@ int main(int argc, char **argv)
         else if (gelesen.ergebnis().fehlerNummer() == ENOENT)
             regeln = StandardRegeln();
         else
-            return aufrufFehler(QStringLiteral("Die Regel-Datei kann nicht gelesen werden: %1").arg(gelesen.ergebnis().text()));
+            return aufrufFehler(QStringLiteral("Die Regel-Datei kann nicht gelesen werden: %1")
+                                    .arg(gelesen.ergebnis().text()));
     }
     if (regelnAusgeben) {
         for (int i = 0; i < regeln.anzahl(); ++i)

@@ -145,8 +145,8 @@ QList<Fall> faelle()
 
     return {
         {"LeerzeichenDurchUnterstrich",
-         {QStringLiteral("--regel"), QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen"), QStringLiteral("a b"),
-          QStringLiteral("Urlaub  am See.txt"), QStringLiteral("bild9.png")},
+         {QStringLiteral("--regel"), QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen"),
+          QStringLiteral("a b"), QStringLiteral("Urlaub  am See.txt"), QStringLiteral("bild9.png")},
          zeile("a b", "a_b", "ok") + zeile("Urlaub  am See.txt", "Urlaub__am_See.txt", "ok") +
              zeile("bild9.png", "bild9.png", "keine Veränderung") +
              QStringLiteral("Alle 3 können geändert werden. ->\n"),
@@ -158,8 +158,8 @@ QList<Fall> faelle()
              QStringLiteral("Alle 2 können geändert werden. ->\n"),
          0},
         {"GrossMitVerzeichnis",
-         {QStringLiteral("--regel"), QStringLiteral("Ändern: alle Buchstaben großmachen"), QStringLiteral("Foto 001.JPG"),
-          QStringLiteral("Ordner x")},
+         {QStringLiteral("--regel"), QStringLiteral("Ändern: alle Buchstaben großmachen"),
+          QStringLiteral("Foto 001.JPG"), QStringLiteral("Ordner x")},
          zeile("Foto 001.JPG", "FOTO 001.JPG", "ok") + zeile("Ordner x", "ORDNER X", "ok") +
              QStringLiteral("Alle 2 können geändert werden. ->\n"),
          0},
@@ -169,13 +169,16 @@ QList<Fall> faelle()
              QStringLiteral("Alle 2 können geändert werden. ->\n"),
          0},
         {"WertPlus",
-         {QStringLiteral("--regelcode"), code({wertPlus}), QStringLiteral("bild9.png"), QStringLiteral("Foto 001.JPG")},
+         {QStringLiteral("--regelcode"), code({wertPlus}), QStringLiteral("bild9.png"),
+          QStringLiteral("Foto 001.JPG")},
          zeile("bild9.png", "bild14.png", "ok") + zeile("Foto 001.JPG", "Foto 006.JPG", "ok") +
              QStringLiteral("Alle 2 können geändert werden. ->\n"),
          0},
         {"ZeichenListe",
          {QStringLiteral("--regelcode"), code({zeichenListe}), QStringLiteral("Bücher äü.txt")},
-         zeile("Bücher äü.txt", "Buecher aeue.txt", "ok") + QStringLiteral("Alle 1 können geändert werden. ->\n"), 0},
+         zeile("Bücher äü.txt", "Buecher aeue.txt", "ok") +
+             QStringLiteral("Alle 1 können geändert werden. ->\n"),
+         0},
         {"FreieNamenZuWenige",
          {QStringLiteral("--regelcode"), code({frei}), QStringLiteral("a b"), QStringLiteral("bild9.png"),
           QStringLiteral("Foto 001.JPG")},
@@ -186,16 +189,18 @@ QList<Fall> faelle()
          1},
         {"Kombiniert",
          {QStringLiteral("--regelcode"),
-          code({mit(ganz(221), [](TeilRegel &r) {
-                    r.teilstueck = stelle(6, 1, 1);
-                    r.teilstueck.wort = QStringLiteral(" ");
-                    r.teilstueck.gross = QStringLiteral("N");
-                    r.buchstabe = u'w';
-                    r.wert = QStringLiteral("_");
-                }),
+          code({mit(ganz(221),
+                    [](TeilRegel &r) {
+                        r.teilstueck = stelle(6, 1, 1);
+                        r.teilstueck.wort = QStringLiteral(" ");
+                        r.teilstueck.gross = QStringLiteral("N");
+                        r.buchstabe = u'w';
+                        r.wert = QStringLiteral("_");
+                    }),
                 grossUnterstrich}),
           QStringLiteral("a b")},
-         zeile("a b", "A_B", "ok") + QStringLiteral("Alle 1 können geändert werden. ->\n"), 0},
+         zeile("a b", "A_B", "ok") + QStringLiteral("Alle 1 können geändert werden. ->\n"),
+         0},
         {"PfadInNamenVorZeitRegel",
          {QStringLiteral("--regelcode"), code({pfadDavor, zeitAb2020}), QStringLiteral("a b")},
          QStringLiteral("{D}\ta b\t\t\t\t\t{D}\t../a b\t20200101_000000_000_3\t\t"
@@ -204,7 +209,8 @@ QList<Fall> faelle()
          1},
         {"AttributNurLesen",
          {QStringLiteral("--regelcode"), code({nurLesen}), QStringLiteral("a b")},
-         QStringLiteral("{D}\ta b\t\t\t\t0\t\ta b\t\t1\tok\nAlle 1 können geändert werden. ->\n"), 0},
+         QStringLiteral("{D}\ta b\t\t\t\t0\t\ta b\t\t1\tok\nAlle 1 können geändert werden. ->\n"),
+         0},
         {"AttributSystemNichtMoeglich",
          {QStringLiteral("--regelcode"), code({system}), QStringLiteral("a b")},
          QStringLiteral("{D}\ta b\t\t\t\t0\t\ta b\t\t4\tauf diesem System nicht möglich\n"
@@ -217,8 +223,9 @@ QList<Fall> faelle()
          0},
         {"ZeitFalscherTag",
          {QStringLiteral("--regelcode"), code({jahrOhneTag}), QStringLiteral("a b")},
-         QStringLiteral("{D}\ta b\t20240229_120000_000_4\t{H}\t20240301_080000_000_5\t\t\ta b\t"
-                        "????????_??????.000_?\t\tfalsche Zeit\nKeine kann geändert werden. Alle 1 sind fehlerhaft.\n"),
+         QStringLiteral(
+             "{D}\ta b\t20240229_120000_000_4\t{H}\t20240301_080000_000_5\t\t\ta b\t"
+             "????????_??????.000_?\t\tfalsche Zeit\nKeine kann geändert werden. Alle 1 sind fehlerhaft.\n"),
          1},
     };
 }
@@ -307,14 +314,16 @@ TEST(RinoluxRegelAufruf, PfadeDieWieOptionenAussehen)
     const QString regel = QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen");
     const QString d = dir.pfad(QStringLiteral("f/"));
 
-    const Ausgabe nachEnde =
-        starten(dir, {QStringLiteral("--regel"), regel, QStringLiteral("--"), QStringLiteral("--regeln"), QStringLiteral("a b")});
-    EXPECT_EQ(nachEnde.aus, zeile("--regeln", "--regeln", "keine Veränderung").replace(QStringLiteral("{D}"), d) +
-                                zeile("a b", "a_b", "ok").replace(QStringLiteral("{D}"), d) +
-                                QStringLiteral("Alle 2 können geändert werden. ->\n"));
+    const Ausgabe nachEnde = starten(dir, {QStringLiteral("--regel"), regel, QStringLiteral("--"),
+                                           QStringLiteral("--regeln"), QStringLiteral("a b")});
+    EXPECT_EQ(nachEnde.aus,
+              zeile("--regeln", "--regeln", "keine Veränderung").replace(QStringLiteral("{D}"), d) +
+                  zeile("a b", "a_b", "ok").replace(QStringLiteral("{D}"), d) +
+                  QStringLiteral("Alle 2 können geändert werden. ->\n"));
     EXPECT_EQ(nachEnde.status, 0) << nachEnde.fehler.toStdString();
 
-    const Ausgabe ohneEnde = starten(dir, {QStringLiteral("--regel"), regel, QStringLiteral("--regeln"), QStringLiteral("a b")});
+    const Ausgabe ohneEnde =
+        starten(dir, {QStringLiteral("--regel"), regel, QStringLiteral("--regeln"), QStringLiteral("a b")});
     EXPECT_EQ(ohneEnde.status, 2);
     EXPECT_TRUE(ohneEnde.aus.isEmpty());
     EXPECT_TRUE(ohneEnde.fehler.contains(QStringLiteral("--"))) << ohneEnde.fehler.toStdString();

@@ -1,6 +1,8 @@
 #include "core/shell/Dialog.h"
 #include "gui/controls/TNxRotListe.h"
 #include "gui/pages/AListeBedienung.h"
+#include "gui/support/TestSeitenUmgebung.h"
+#include "gui/support/WidgetTest.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -14,6 +16,7 @@
 #include <QTest>
 
 using namespace rinolux;
+using rinolux::test::TestSeitenUmgebung;
 
 namespace {
 
@@ -48,12 +51,10 @@ private Q_SLOTS:
         const QString v = dir.path() + u'/';
         dateienAnlegen(v, {"a.txt", "A.txt", "b.txt", "c.txt", "d.txt"});
         QWidget w;
-        AListeBedienung b(&w, 100);
-        std::array<QString, 3> status;
-        b.statusSetzen = [&status](int p, const QString &t) { status[size_t(p)] = t; };
-        b.baumVerzeichnis = [v] { return v; };
-        QString titel;
-        b.titelSetzen = [&titel](const QString &t) { titel = t; };
+        TestSeitenUmgebung umgebung;
+        AListeBedienung b(&w, 100, umgebung);
+        const std::array<QString, 3> &status = umgebung.status;
+        const QString &titel = umgebung.titel;
 
         QSignalSpy fallen(b.Liste(), &TNxRotListe::DateienFallengelassen);
         b.NamenUebernehmen({v + "a.txt", v + "c.txt", v + "d.txt"});
@@ -78,7 +79,8 @@ private Q_SLOTS:
         QVERIFY(QDir(v).mkdir(QStringLiteral("u")));
         dateienAnlegen(v, {"eins", "zwei", "u/drei"});
         QWidget w;
-        AListeBedienung b(&w, 100);
+        TestSeitenUmgebung umgebung;
+        AListeBedienung b(&w, 100, umgebung);
         b.NamenUebernehmen({v + "eins", v + "u/drei", v + "fehlt"});
         QCOMPARE(b.Daten().Anzahl(), 2);
         QCOMPARE(b.Daten().Zelle(b.Daten().ZeileAn(1), AZelle::Pfad), v);
@@ -94,12 +96,13 @@ private Q_SLOTS:
             viele << QStringLiteral("f%1").arg(i);
         dateienAnlegen(v, viele);
         QWidget w;
-        AListeBedienung b(&w, 100);
+        TestSeitenUmgebung umgebung;
+        AListeBedienung b(&w, 100, umgebung);
         b.VerzeichnisListen(v);
         QCOMPARE(b.Daten().Anzahl(), 600);
         b.AlleAuswaehlen();
 
-        b.escGedrueckt = [] { return true; };
+        umgebung.esc = true;
         b.VerzeichnisListen(v);
         QCOMPARE(b.Daten().Anzahl(), 0);
         QCOMPARE(b.Daten().MarkiertAnzahl(), 0);
@@ -107,7 +110,7 @@ private Q_SLOTS:
                  QStringLiteral("ESC = Suche abgebrochen\r\n\r\n500 Namen\r\nvor dem Abbruch gefunden"));
 
         // The next listing shows rows again.
-        b.escGedrueckt = [] { return false; };
+        umgebung.esc = false;
         b.VerzeichnisListen(v);
         QCOMPARE(b.Daten().Anzahl(), 600);
         QVERIFY(b.Daten().Meldung().isEmpty());
@@ -116,7 +119,8 @@ private Q_SLOTS:
     void spaltenMenueSchaltetSichtbarkeit()
     {
         QWidget w;
-        AListeBedienung b(&w, 100);
+        TestSeitenUmgebung umgebung;
+        AListeBedienung b(&w, 100, umgebung);
         QMenu *m = b.PopSpaltenA();
         QAction *att = m->findChild<QAction *>(QStringLiteral("PopSpaltenA_Att"));
         QVERIFY(att);
@@ -141,7 +145,8 @@ private Q_SLOTS:
             popA->addAction(QString())->setObjectName(QStringLiteral("PopA_Pro%1").arg(i));
         for (QAction *a : popA->actions())
             a->setEnabled(false);
-        AListeBedienung b(&w, 100, popA);
+        TestSeitenUmgebung umgebung;
+        AListeBedienung b(&w, 100, umgebung, popA);
         QCOMPARE(b.PopA(), popA);
         QVERIFY(popA->findChild<QAction *>(QStringLiteral("PopA_F2F4"))->isEnabled());
         QCOMPARE(popA->actions().size(), 12); // nothing added twice
@@ -154,9 +159,9 @@ private Q_SLOTS:
         dateienAnlegen(v, {"alt.txt", "b.txt"});
         QWidget w;
         w.resize(600, 400);
-        SkriptDialog dialog;
-        AListeBedienung b(&w, 100);
-        b.dialog = &dialog;
+        TestSeitenUmgebung umgebung;
+        const SkriptDialog &dialog = umgebung.dialog;
+        AListeBedienung b(&w, 100, umgebung);
         b.VerzeichnisListen(v);
         w.show();
         b.Liste()->Neuzeichnen();
@@ -179,7 +184,8 @@ private Q_SLOTS:
         const QString v = dir.path() + u'/';
         dateienAnlegen(v, {"b", "cc", "aaa"});
         QWidget w;
-        AListeBedienung b(&w, 100);
+        TestSeitenUmgebung umgebung;
+        AListeBedienung b(&w, 100, umgebung);
         b.VerzeichnisListen(v);
         QCOMPARE(b.Daten().Zelle(b.Daten().ZeileAn(1), AZelle::Name), QStringLiteral("aaa"));
         b.Daten().AktPositionSetzen(3); // "cc"
@@ -197,7 +203,8 @@ private Q_SLOTS:
         const QString v = dir.path() + u'/';
         dateienAnlegen(v, {"a", "b", "c"});
         QWidget w;
-        AListeBedienung b(&w, 100);
+        TestSeitenUmgebung umgebung;
+        AListeBedienung b(&w, 100, umgebung);
         b.VerzeichnisListen(v);
         w.show();
         QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("BuAuswahlAlle")), Qt::LeftButton);
@@ -210,20 +217,35 @@ private Q_SLOTS:
         QCOMPARE(co->itemText(1), QStringLiteral("Pfad + Name.Format (umgekehrt)"));
     }
 
+    void zahlenFolgenMarkenVonAussen()
+    {
+        // Marks set by other code (an action, a search) reach the counts without a call.
+        QTemporaryDir dir;
+        const QString v = dir.path() + u'/';
+        dateienAnlegen(v, {"a", "b"});
+        QWidget w;
+        TestSeitenUmgebung umgebung;
+        AListeBedienung b(&w, 100, umgebung);
+        b.VerzeichnisListen(v);
+        QCOMPARE(umgebung.status[1], QStringLiteral("0 von 2 Namen (0 von 200 Bytes) ausgewählt"));
+        b.Daten().MarkSetzen(b.Daten().ZeileAn(2), true);
+        QTRY_COMPARE(umgebung.status[1], QStringLiteral("1 von 2 Namen (100 von 200 Bytes) ausgewählt"));
+    }
+
     void autoAuswahlNurAufDerSeiteAuswaehlen()
     {
         QTemporaryDir dir;
         const QString v = dir.path() + u'/';
         dateienAnlegen(v, {"a.txt", "b.jpg", "c.txt"});
         QWidget w;
-        AListeBedienung b(&w, 100);
+        TestSeitenUmgebung umgebung;
+        AListeBedienung b(&w, 100, umgebung);
         QCOMPARE(b.AutoAuswahlTabelleLaden(QStringLiteral("Texte / *.txt\nBilder / *.jpg")), 4);
-        bool seite = false;
-        b.seiteAuswaehlen = [&seite] { return seite; };
+        umgebung.seite = 2; // another main page is current
         b.VerzeichnisListen(v);
         b.AutoAuswahlAnwenden(3);
         QCOMPARE(b.Daten().MarkiertAnzahl(), 0);
-        seite = true;
+        umgebung.seite = 1;
         b.AutoAuswahlAnwenden(3);
         QCOMPARE(markierteNamen(b.Daten()), (QStringList{"a.txt", "c.txt"}));
         // The stored rule is applied after every fill.
@@ -235,5 +257,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(AListeTest)
+RINOLUX_WIDGET_TEST_MAIN(AListeTest)
 #include "AListeTest.moc"

@@ -1,4 +1,5 @@
 #include "core/shell/DialogText.h"
+#include "gui/support/WidgetTest.h"
 #include "gui/app/Form_Dialog.h"
 #include "gui/app/SchalterRahmen.h"
 
@@ -253,5 +254,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(DialogTest)
+RINOLUX_WIDGET_TEST_MAIN(DialogTest)
 #include "DialogTest.moc"

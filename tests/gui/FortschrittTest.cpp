@@ -1,6 +1,8 @@
 #include "gui/app/AnwendungsTitel.h"
+#include "gui/support/WidgetTest.h"
 #include "gui/app/Form_Anfang.h"
 #include "gui/app/sub_Fortschritt.h"
+#include "gui/support/FensterFixture.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -21,14 +23,14 @@ class FortschrittTest final : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_aa = std::make_unique<Taa>();
-        m_aa->Startwerte();
-        m_aa->RegHaupt_OnClick(1);
-        m_aa->resize(900, 650);
-        m_aa->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_aa.get()));
+        m_fenster.fensterAnlegen(QSize(900, 650));
+        m_aa = &m_fenster.aa();
     }
-    void cleanup() { m_aa.reset(); }
+    void cleanup()
+    {
+        m_fenster.fensterWeg();
+        m_aa = nullptr;
+    }
 
     void balkenBreiten_data()
     {
@@ -172,11 +174,11 @@ private Q_SLOTS:
         TFortschrittPanel &f = m_aa->Fort();
         f.FortEin(3);
         QVERIFY(!f.isVisible());
-        QVERIFY(!m_aa->PaAuswahl()->isEnabled());
+        QVERIFY(!m_fenster.teil(QStringLiteral("PaAuswahl"))->isEnabled());
         f.FortAbschnittNeu(QStringLiteral("x"), true, true);
         f.FortSchritt(10, 5, 10, 5);
         f.FortAus();
-        QVERIFY(m_aa->PaAuswahl()->isEnabled());
+        QVERIFY(m_fenster.teil(QStringLiteral("PaAuswahl"))->isEnabled());
     }
 
     void kurzeArbeitBleibtEinhalbSekundenSichtbar()
@@ -192,8 +194,9 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<Taa> m_aa;
+    test::FensterFixture m_fenster;
+    Taa *m_aa = nullptr;
 };
 
-QTEST_MAIN(FortschrittTest)
+RINOLUX_WIDGET_TEST_MAIN(FortschrittTest)
 #include "FortschrittTest.moc"

@@ -1,5 +1,6 @@
 #include "core/platform/Plattform.h"
 #include "gui/platform/GuiArbeitsoberflaeche.h"
+#include "gui/support/WidgetTest.h"
 
 #include <QApplication>
 #include <QFile>
@@ -91,12 +92,6 @@ private:
     QTemporaryDir m_dir;
 };
 
-int main(int argc, char **argv)
-{
-    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/rinolux-test-bus");
-    QApplication app(argc, argv);
-    GuiArbeitsoberflaecheTest t;
-    return QTest::qExec(&t, argc, argv);
-}
+RINOLUX_WIDGET_TEST_MAIN(GuiArbeitsoberflaecheTest)
 
 #include "GuiArbeitsoberflaecheTest.moc"

@@ -8,6 +8,8 @@
 #include "gui/app/SchalterRahmen.h"
 #include "gui/app/sub_Fortschritt.h"
 #include "gui/controls/nx_Register.h"
+#include "gui/support/FensterFixture.h"
+#include "gui/support/WidgetTest.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,46 +27,14 @@
 #include <stdexcept>
 
 using namespace rinolux;
+using rinolux::test::naechstenDialogBeantworten;
+using rinolux::test::tabKlicken;
 
 namespace {
 
 const QStringList Seitenpanels = {QStringLiteral("PaAuswahl"), QStringLiteral("PaAktion"), QStringLiteral("PaRueck"),
                                    QStringLiteral("PaLoeschenKop"), QStringLiteral("PaEinstellungen"),
                                    QStringLiteral("PaCopy")};
-
-void tabKlicken(TNxReg *reg, int nr)
-{
-    QTest::mouseClick(reg, Qt::LeftButton, Qt::NoModifier, reg->TabRechteck(nr).center());
-}
-
-QStringList sichtbarePanels(Taa &aa)
-{
-    QStringList sichtbar;
-    for (const QString &name : Seitenpanels) {
-        auto *p = aa.findChild<QWidget *>(name);
-        if (p && p->isVisible())
-            sichtbar.append(name);
-    }
-    return sichtbar;
-}
-
-// Clicks OK (or "Nein") of the next message dialog and keeps its text.
-void naechstenDialogBeantworten(QString *text, const QString &schalter = QStringLiteral("BuOK"))
-{
-    QTimer::singleShot(20, qApp, [text, schalter] {
-        QWidget *dd = QApplication::activeModalWidget();
-        if (!dd || dd->objectName() != QStringLiteral("dd")) {
-            naechstenDialogBeantworten(text, schalter);
-            return;
-        }
-        if (text) {
-            for (auto *feld : dd->findChildren<QTextEdit *>(QStringLiteral("RiDialogBlock")))
-                *text += feld->toPlainText();
-        }
-        if (auto *b = dd->findChild<QPushButton *>(schalter))
-            b->click();
-    });
-}
 
 } // namespace
 
@@ -75,14 +45,14 @@ class HauptfensterTest final : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_aa = std::make_unique<Taa>();
-        m_aa->Startwerte();
-        m_aa->RegHaupt_OnClick(1);
-        m_aa->resize(1000, 700);
-        m_aa->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_aa.get()));
+        m_fenster.fensterAnlegen(QSize(1000, 700));
+        m_aa = &m_fenster.aa();
     }
-    void cleanup() { m_aa.reset(); }
+    void cleanup()
+    {
+        m_fenster.fensterWeg();
+        m_aa = nullptr;
+    }
 
     void zehnHauptTabs()
     {
@@ -197,9 +167,9 @@ private Q_SLOTS:
         tabKlicken(reg, tab == 9 ? 8 : 9);
         tabKlicken(reg, tab);
         QCOMPARE(m_aa->AktuelleSeite, tab);
-        QCOMPARE(sichtbarePanels(*m_aa), QStringList{panel});
-        QCOMPARE(m_aa->PaAendUndHerst()->isVisible(), aendUndHerst);
-        QCOMPARE(m_aa->PaRegel()->isVisible(), regel);
+        QCOMPARE(test::sichtbarePanels(*m_aa, Seitenpanels), QStringList{panel});
+        QCOMPARE(m_fenster.teil(QStringLiteral("PaAendUndHerst"))->isVisible(), aendUndHerst);
+        QCOMPARE(m_fenster.teil(QStringLiteral("PaRegel"))->isVisible(), regel);
         // The band under the strip has the selected tab's colour.
         QCOMPARE(m_aa->findChild<QWidget *>(QStringLiteral("PaObenAbstand2"))->palette().color(QPalette::Window),
                  reg->Tab(tab).hintergrund);
@@ -212,17 +182,33 @@ private Q_SLOTS:
     void listenOhneAuswahlStartenAmAnfang()
     {
         // The page's lists as the change page would hold them, one without a choice.
-        auto *li = new QListWidget(m_aa->PaAendUndHerst());
+        auto *li = new QListWidget(m_fenster.teil(QStringLiteral("PaAendUndHerst")));
         li->setObjectName(QStringLiteral("LiAendOben"));
         li->addItems({QStringLiteral("Zeichen ersetzen"), QStringLiteral("Nummerieren")});
         li->setCurrentRow(-1);
-        auto *co = new QComboBox(m_aa->PaAendUndHerst());
+        auto *co = new QComboBox(m_fenster.teil(QStringLiteral("PaAendUndHerst")));
         co->setObjectName(QStringLiteral("CoAendernNameFormat"));
         co->addItems({QStringLiteral("Name"), QStringLiteral("Format")});
         co->setCurrentIndex(1);
         tabKlicken(m_aa->HauptRegister(), 2);
         QCOMPARE(li->currentRow(), 0);
         QCOMPARE(co->currentIndex(), 1);
+    }
+
+    void vorschauSchalterSteuertDenTimer()
+    {
+        // The action page asks the window for the automatic preview through its signal.
+        tabKlicken(m_aa->HauptRegister(), 2);
+        auto *che = m_fenster.teil<QCheckBox>(QStringLiteral("CheVorschauSchalter"));
+        QVERIFY(che);
+        che->setChecked(true);
+        QVERIFY(m_aa->TimerAutoVorschau()->isActive());
+        che->setChecked(false);
+        QVERIFY(!m_aa->TimerAutoVorschau()->isActive());
+        // A page switch stops it as well.
+        che->setChecked(true);
+        tabKlicken(m_aa->HauptRegister(), 1);
+        QVERIFY(!m_aa->TimerAutoVorschau()->isActive());
     }
 
     void farbSchemaBunt()
@@ -234,7 +220,7 @@ private Q_SLOTS:
         QCOMPARE(reg->Tab(7).hintergrund, QColor(232, 232, 255));
         QCOMPARE(reg->Tab(10).hintergrund, QColor(255, 224, 224));
         for (int i = 1; i <= 5; ++i)
-            QCOMPARE(m_aa->SucheRegister()->Tab(i).hintergrund, QColor(216, 240, 216));
+            QCOMPARE(m_fenster.teil<TNxReg>(QStringLiteral("SucheRegister"))->Tab(i).hintergrund, QColor(216, 240, 216));
         tabKlicken(reg, 6);
         QCOMPARE(m_aa->findChild<QWidget *>(QStringLiteral("PaObenAbstand2"))->palette().color(QPalette::Window),
                  QColor(232, 232, 255));
@@ -259,7 +245,7 @@ private Q_SLOTS:
         tabKlicken(such, 3);
         QCOMPARE(m_aa->AktuelleSuchSeite, 3);
         QCOMPARE(m_aa->AktuelleSeite, 1);
-        QCOMPARE(sichtbarePanels(*m_aa), QStringList{QStringLiteral("PaAuswahl")});
+        QCOMPARE(test::sichtbarePanels(*m_aa, Seitenpanels), QStringList{QStringLiteral("PaAuswahl")});
     }
 
     void aktionsSchalter_data()
@@ -305,11 +291,11 @@ private Q_SLOTS:
             QVERIFY(eintraege.first()->isEnabled());
             QVERIFY(eintraege[1]->isSeparator());
         }
-        auto *f2 = m_aa->PopA()->findChild<QAction *>(QStringLiteral("PopA_F2F4"));
+        auto *f2 = m_aa->Menue(QStringLiteral("PopA"))->findChild<QAction *>(QStringLiteral("PopA_F2F4"));
         QVERIFY(f2);
         QCOMPARE(f2->text(), QStringLiteral("zuletzt ausgewählter Name: &umbenennen ...   (F2 oder F4)"));
         QVERIFY(!f2->isEnabled());
-        auto *leere = m_aa->PopL()->findChild<QAction *>(QStringLiteral("PopL_LeereLoeschen"));
+        auto *leere = m_aa->Menue(QStringLiteral("PopL"))->findChild<QAction *>(QStringLiteral("PopL_LeereLoeschen"));
         QVERIFY(leere);
         QCOMPARE(leere->text(), QStringLiteral("alle leeren Unter-Verzeichnisse löschen ..."));
     }
@@ -320,8 +306,8 @@ private Q_SLOTS:
         auto *prog = m_aa->findChild<QLabel *>(QStringLiteral("LaCopyProg"));
         QVERIFY(prog && prog->isVisible());
         QCOMPARE(prog->text(), QStringLiteral("Rinolux, Version 2023b"));
-        QCOMPARE(m_aa->RiCopyL()->width(), 300);
-        QVERIFY(m_aa->RiCopyR()->width() > 300);
+        QCOMPARE(m_fenster.teil<QTextEdit>(QStringLiteral("RiCopyL"))->width(), 300);
+        QVERIFY(m_fenster.teil<QTextEdit>(QStringLiteral("RiCopyR"))->width() > 300);
         // The web page question is asked at its button and "Nein" opens nothing.
         QString text;
         naechstenDialogBeantworten(&text, QStringLiteral("BuNein"));
@@ -331,39 +317,39 @@ private Q_SLOTS:
 
     void tastenF2F4()
     {
-        QSignalSpy spy(m_aa.get(), &Taa::UmbenennenVerlangt);
-        QTest::keyClick(m_aa->PaAuswahlliste(), Qt::Key_F2);
-        QTest::keyClick(m_aa->PaAuswahlliste(), Qt::Key_F4);
+        QSignalSpy spy(m_aa, &Taa::UmbenennenVerlangt);
+        QTest::keyClick(m_fenster.teil(QStringLiteral("PaAuswahlliste")), Qt::Key_F2);
+        QTest::keyClick(m_fenster.teil(QStringLiteral("PaAuswahlliste")), Qt::Key_F4);
         QCOMPARE(spy.count(), 2);
-        QTest::keyClick(m_aa->PaAuswahlliste(), Qt::Key_F2, Qt::ShiftModifier);
+        QTest::keyClick(m_fenster.teil(QStringLiteral("PaAuswahlliste")), Qt::Key_F2, Qt::ShiftModifier);
         tabKlicken(m_aa->HauptRegister(), 2);
-        QTest::keyClick(m_aa->PaAktion(), Qt::Key_F2);
+        QTest::keyClick(m_fenster.teil(QStringLiteral("PaAktion")), Qt::Key_F2);
         QCOMPARE(spy.count(), 2);
     }
 
     void versteckteTastenfolge()
     {
-        QSignalSpy spy(m_aa.get(), &Taa::ExpertenEinstellungenVerlangt);
+        QSignalSpy spy(m_aa, &Taa::ExpertenEinstellungenVerlangt);
         const auto drei = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
-        QTest::keyClick(m_aa.get(), Qt::Key_X, drei);
+        QTest::keyClick(m_aa, Qt::Key_X, drei);
         QCOMPARE(spy.count(), 0);
-        QTest::keyClick(m_aa.get(), Qt::Key_E, drei);
-        QTest::keyClick(m_aa.get(), Qt::Key_Q, drei);
-        QTest::keyClick(m_aa.get(), Qt::Key_X, drei);
+        QTest::keyClick(m_aa, Qt::Key_E, drei);
+        QTest::keyClick(m_aa, Qt::Key_Q, drei);
+        QTest::keyClick(m_aa, Qt::Key_X, drei);
         QCOMPARE(spy.count(), 0);
-        QTest::keyClick(m_aa.get(), Qt::Key_E, drei);
-        QTest::keyClick(m_aa.get(), Qt::Key_X, drei);
+        QTest::keyClick(m_aa, Qt::Key_E, drei);
+        QTest::keyClick(m_aa, Qt::Key_X, drei);
         QCOMPARE(spy.count(), 1);
     }
 
     void pfeilTasteAufKontrollkaestchen()
     {
         // Two check boxes as a page would hold them.
-        auto *a = new QCheckBox(QStringLiteral("a"), m_aa->PaAendUndHerst());
-        auto *b = new QCheckBox(QStringLiteral("b"), m_aa->PaAendUndHerst());
+        auto *a = new QCheckBox(QStringLiteral("a"), m_fenster.teil(QStringLiteral("PaAendUndHerst")));
+        auto *b = new QCheckBox(QStringLiteral("b"), m_fenster.teil(QStringLiteral("PaAendUndHerst")));
         a->move(10, 10);
         b->move(10, 40);
-        m_aa->PaAendUndHerst()->setMinimumHeight(80);
+        m_fenster.teil(QStringLiteral("PaAendUndHerst"))->setMinimumHeight(80);
         tabKlicken(m_aa->HauptRegister(), 2);
         QTRY_VERIFY(b->isVisible());
         m_aa->activateWindow();
@@ -379,19 +365,19 @@ private Q_SLOTS:
 
     void waehrendFortschrittWartenTastenUndTimer()
     {
-        QSignalSpy f2(m_aa.get(), &Taa::UmbenennenVerlangt);
-        QSignalSpy tick(m_aa.get(), &Taa::AutoVorschauTick);
+        QSignalSpy f2(m_aa, &Taa::UmbenennenVerlangt);
+        QSignalSpy tick(m_aa, &Taa::AutoVorschauTick);
         m_aa->TimerAutoVorschau()->start();
         m_aa->Fort().FortEin(1, QStringLiteral("aa"));
         QVERIFY(!m_aa->findChild<QWidget *>(QStringLiteral("PaHauptReg"))->isEnabled());
-        QVERIFY(!m_aa->PaAuswahl()->isEnabled());
-        QTest::keyClick(m_aa->PaAuswahlliste(), Qt::Key_F2);
+        QVERIFY(!m_fenster.teil(QStringLiteral("PaAuswahl"))->isEnabled());
+        QTest::keyClick(m_fenster.teil(QStringLiteral("PaAuswahlliste")), Qt::Key_F2);
         QTest::qWait(450);
         QCOMPARE(f2.count(), 0);
         QCOMPARE(tick.count(), 0);
         m_aa->Fort().FortAus();
-        QVERIFY(m_aa->PaAuswahl()->isEnabled());
-        QTest::keyClick(m_aa->PaAuswahlliste(), Qt::Key_F2);
+        QVERIFY(m_fenster.teil(QStringLiteral("PaAuswahl"))->isEnabled());
+        QTest::keyClick(m_fenster.teil(QStringLiteral("PaAuswahlliste")), Qt::Key_F2);
         QCOMPARE(f2.count(), 1);
         QTRY_VERIFY(tick.count() > 0);
         m_aa->TimerAutoVorschau()->stop();
@@ -399,7 +385,7 @@ private Q_SLOTS:
 
     void schliessenWaehrendFortschrittBrichtErstAb()
     {
-        QSignalSpy zu(m_aa.get(), &Taa::Geschlossen);
+        QSignalSpy zu(m_aa, &Taa::Geschlossen);
         m_aa->Fort().FortEin(1, QStringLiteral("aa"));
         m_aa->close();
         QVERIFY(m_aa->isVisible());
@@ -414,7 +400,7 @@ private Q_SLOTS:
     // and a save whose load failed is skipped.
     void tabZehnBeendetUndSpeichert()
     {
-        m_aa.reset();
+        m_fenster.fensterWeg();
         QStringList gespeichert;
         bool lief = false;
         AnzeigeFormAa(nullptr, [&](Taa &aa) {
@@ -438,7 +424,7 @@ private Q_SLOTS:
 
     void ausnahmeImSlotMeldetUndSpeichert()
     {
-        m_aa.reset();
+        m_fenster.fensterWeg();
         QStringList gespeichert;
         QString meldung;
         AnzeigeFormAa(nullptr, [&](Taa &aa) {
@@ -456,19 +442,14 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<Taa> m_aa;
+    test::FensterFixture m_fenster;
+    Taa *m_aa = nullptr;
 };
 
 int main(int argc, char **argv)
 {
-    QTemporaryDir konfig;
-    qputenv("XDG_CONFIG_HOME", konfig.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", konfig.path().toLocal8Bit());
-    RinoluxAnwendung app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    ProzessWerteSetzen();
-    HauptfensterTest t;
-    return QTest::qExec(&t, argc, argv);
+    // The program's own application class: an exception in a slot is reported, not fatal.
+    return rinolux::test::WidgetTestMain<HauptfensterTest, RinoluxAnwendung>(argc, argv);
 }
 
 #include "HauptfensterTest.moc"

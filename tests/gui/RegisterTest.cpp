@@ -1,4 +1,5 @@
 #include "gui/controls/nx_Register.h"
+#include "gui/support/WidgetTest.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -139,5 +140,5 @@ private:
     TNxReg *m_reg = nullptr;
 };
 
-QTEST_MAIN(RegisterTest)
+RINOLUX_WIDGET_TEST_MAIN(RegisterTest)
 #include "RegisterTest.moc"

@@ -1,4 +1,8 @@
 #include "gui/controls/TNxRotListe.h"
+#include "gui/pages/AListeBedienung.h"
+#include "gui/pages/AktionsSeite.h"
+#include "gui/pages/RueckSeite.h"
+#include "gui/support/WidgetTest.h"
 
 #include <QLineEdit>
 #include <QMimeData>
@@ -10,6 +14,18 @@
 using namespace rinolux;
 
 namespace {
+
+// The options of the lists these tests borrow, as their pages create them.
+TNxRotListeOptionen seitenOptionen(const QString &name)
+{
+    if (name == u"AListe")
+        return AListeBedienung::Optionen();
+    if (name == u"VListe")
+        return TAktionsSeite::VListeOptionen();
+    if (name == u"RueckIndexListe")
+        return TRueckSeite::RueckIndexListeOptionen();
+    return {};
+}
 
 // A panel with a mark column and a name column, n rows named "name<row>".
 TNxRotListe *neueListe(QWidget *eltern, int zeilen, int linien, TNxRotListeOptionen opt)
@@ -63,7 +79,7 @@ private Q_SLOTS:
     void festeEndenZeigenErsteUndLetzteZeile()
     {
         QWidget w;
-        TNxRotListe *l = neueListe(&w, 100, 10, nxRotListeOptionen(QStringLiteral("AListe")));
+        TNxRotListe *l = neueListe(&w, 100, 10, seitenOptionen(QStringLiteral("AListe")));
         QCOMPARE(l->SichtbareZeilen(), 10);
         QVERIFY(l->EndenAktiv());
         l->verticalScrollBar()->setValue(45);
@@ -88,7 +104,7 @@ private Q_SLOTS:
     void leereListeZeichnetNichtsUndSpringtNicht()
     {
         QWidget w;
-        TNxRotListe *l = neueListe(&w, 0, 10, nxRotListeOptionen(QStringLiteral("AListe")));
+        TNxRotListe *l = neueListe(&w, 0, 10, seitenOptionen(QStringLiteral("AListe")));
         QCOMPARE(l->PositionAufLinie(1), 0);
         l->Springen(QStringLiteral("++"));
         QCOMPARE(l->ErstePosition(), 1);
@@ -143,7 +159,7 @@ private Q_SLOTS:
         QFETCH(QList<int>, nachher);
 
         QWidget w;
-        TNxRotListe *l = neueListe(&w, 10, 12, nxRotListeOptionen(liste));
+        TNxRotListe *l = neueListe(&w, 10, 12, seitenOptionen(liste));
         for (int p : vorher)
             l->Daten().MarkSetzen(l->Daten().ZeileAn(p), true);
         l->Daten().AktPositionSetzen(aktuell);
@@ -162,7 +178,7 @@ private Q_SLOTS:
     void rechtsklickBehaeltDieAuswahlFuerDasMenue()
     {
         QWidget w;
-        TNxRotListe *l = neueListe(&w, 10, 12, nxRotListeOptionen(QStringLiteral("AListe")));
+        TNxRotListe *l = neueListe(&w, 10, 12, seitenOptionen(QStringLiteral("AListe")));
         for (int p : {2, 3, 4})
             l->Daten().MarkSetzen(p, true);
         QSignalSpy rechts(l, &TNxRotListe::RechtsKlick);
@@ -179,7 +195,7 @@ private Q_SLOTS:
     void fallengelasseneDateienNurLokal()
     {
         QWidget w;
-        TNxRotListe *l = neueListe(&w, 3, 10, nxRotListeOptionen(QStringLiteral("AListe")));
+        TNxRotListe *l = neueListe(&w, 3, 10, seitenOptionen(QStringLiteral("AListe")));
         QSignalSpy fallen(l, &TNxRotListe::DateienFallengelassen);
         auto fallenLassen = [l](const QList<QUrl> &urls) {
             QMimeData daten;
@@ -196,7 +212,7 @@ private Q_SLOTS:
         QCOMPARE(fallen.count(), 1);
 
         // A list that does not take files ignores them.
-        TNxRotListe *v = neueListe(&w, 3, 10, nxRotListeOptionen(QStringLiteral("VListe")));
+        TNxRotListe *v = neueListe(&w, 3, 10, seitenOptionen(QStringLiteral("VListe")));
         QSignalSpy nichts(v, &TNxRotListe::DateienFallengelassen);
         QMimeData daten;
         daten.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/x"))});
@@ -211,7 +227,7 @@ private Q_SLOTS:
     void klickUnterDerLetztenZeileTutNichts()
     {
         QWidget w;
-        TNxRotListe *l = neueListe(&w, 3, 10, nxRotListeOptionen(QStringLiteral("AListe")));
+        TNxRotListe *l = neueListe(&w, 3, 10, seitenOptionen(QStringLiteral("AListe")));
         QSignalSpy links(l, &TNxRotListe::LinksKlick);
         QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, mitte(l, 5, 2));
         QCOMPARE(links.count(), 0);
@@ -221,7 +237,7 @@ private Q_SLOTS:
     void leertasteUndPfeile()
     {
         QWidget w;
-        TNxRotListe *l = neueListe(&w, 30, 10, nxRotListeOptionen(QStringLiteral("AListe")));
+        TNxRotListe *l = neueListe(&w, 30, 10, seitenOptionen(QStringLiteral("AListe")));
         l->setFocus();
         l->AktPositionSetzen(1);
         QTest::keyClick(l, Qt::Key_Down);
@@ -247,7 +263,7 @@ private Q_SLOTS:
     void editorRunterBestaetigtUndOeffnetDarunter()
     {
         QWidget w;
-        TNxRotListe *l = neueListe(&w, 5, 10, nxRotListeOptionen(QStringLiteral("AListe")));
+        TNxRotListe *l = neueListe(&w, 5, 10, seitenOptionen(QStringLiteral("AListe")));
         QSignalSpy bestaetigt(l, &TNxRotListe::EditorBestaetigt);
         l->EditorZeigen(2, 2, 3);
         QVERIFY(l->EditorOffen());
@@ -288,7 +304,7 @@ private Q_SLOTS:
     void kopfTrennerZiehenAendertBreite()
     {
         QWidget w;
-        TNxRotListeOptionen opt = nxRotListeOptionen(QStringLiteral("AListe"));
+        TNxRotListeOptionen opt = seitenOptionen(QStringLiteral("AListe"));
         opt.fuellGrenze = 0;
         opt.hoehe = -5;
         opt.breite = 400;
@@ -314,10 +330,25 @@ private Q_SLOTS:
         QCOMPARE(l.Spalte(a).breite, 10);
     }
 
+    void neueZeilenOhneNeuzeichnenWerdenAngeordnet()
+    {
+        // Rows added by other code: the scroll range follows once the event loop runs.
+        QWidget w;
+        TNxRotListe *l = neueListe(&w, 3, 10, seitenOptionen(QStringLiteral("AListe")));
+        QSignalSpy geaendert(l, &TNxRotListe::DatenGeaendert);
+        QCOMPARE(l->verticalScrollBar()->maximum(), 1);
+        l->Daten().ZeilenAnhaengen(97);
+        QTRY_VERIFY(l->verticalScrollBar()->maximum() > 1);
+        QCOMPARE(geaendert.count(), 1);
+        // Nothing changed: no second layout.
+        QTest::qWait(50);
+        QCOMPARE(geaendert.count(), 1);
+    }
+
     void meldungStattZeilen()
     {
         QWidget w;
-        TNxRotListe *l = neueListe(&w, 5, 10, nxRotListeOptionen(QStringLiteral("AListe")));
+        TNxRotListe *l = neueListe(&w, 5, 10, seitenOptionen(QStringLiteral("AListe")));
         l->Daten().MeldungSetzen(QStringLiteral("ESC = Suche abgebrochen"));
         QSignalSpy links(l, &TNxRotListe::LinksKlick);
         QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, mitte(l, 1, 2));
@@ -326,5 +357,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TNxRotListeTest)
+RINOLUX_WIDGET_TEST_MAIN(TNxRotListeTest)
 #include "TNxRotListeTest.moc"

@@ -239,9 +239,10 @@ ErgebnisWert<RegelListe> RegelDateiLesen(const QString &pfad)
             stuecke = IniZahl(zeilen->at(i));
             if (stuecke < 0 || stuecke > letzte - i)
                 return Ergebnis::Fehler(
-                    0, QStringLiteral("In Zeile %1 steht keine mögliche Anzahl von Zeilen (\"%2\"). Die Datei wird "
-                                      "deshalb nicht benutzt und nicht überschrieben; bitte sie prüfen oder "
-                                      "umbenennen.")
+                    0, QStringLiteral(
+                           "In Zeile %1 steht keine mögliche Anzahl von Zeilen (\"%2\"). Die Datei wird "
+                           "deshalb nicht benutzt und nicht überschrieben; bitte sie prüfen oder "
+                           "umbenennen.")
                            .arg(QString::number(i), zeilen->at(i).left(40)));
             ++i;
         }

@@ -44,7 +44,8 @@ TeilRegelLauf::TeilRegelLauf(const TeilRegel &regel, bool suchErgebnis, ZufallsQ
       m_zufall(&zufall)
 {
     if (regel.buchstabe == u'w')
-        m_wText = WasAnderesText(regel.buchstabe, m_wert, {}, EintragTexte{}, regel.richtung, zufall).value_or(U"");
+        m_wText =
+            WasAnderesText(regel.buchstabe, m_wert, {}, EintragTexte{}, regel.richtung, zufall).value_or(U"");
     switch (regel.code) {
     case 214:
     case 224:
@@ -155,7 +156,9 @@ std::optional<std::u32string> TeilRegelLauf::neuerTeil(std::u32string_view vorn,
 
     // Every text is measured before it is built: the name may grow up to NamensGrenze.
     const std::size_t aussen = vorn.size() + hinten.size();
-    const auto passt = [aussen](std::size_t laenge) { return aussen <= NamensGrenze && laenge <= NamensGrenze - aussen; };
+    const auto passt = [aussen](std::size_t laenge) {
+        return aussen <= NamensGrenze && laenge <= NamensGrenze - aussen;
+    };
     bool zuLang = false;
     const auto zuLangFehler = [&fehler]() {
         fehler = NeuerPfadNameZuLangText;
@@ -170,7 +173,8 @@ std::optional<std::u32string> TeilRegelLauf::neuerTeil(std::u32string_view vorn,
         zuLang = true;
         return false;
     };
-    const auto begrenzt = [&](std::u32string_view stueck, std::optional<std::u32string> t) -> std::optional<std::u32string> {
+    const auto begrenzt = [&](std::u32string_view stueck,
+                              std::optional<std::u32string> t) -> std::optional<std::u32string> {
         if (t) {
             if (!ersatzPasst(stueck, t->size()))
                 return std::nullopt;
@@ -222,25 +226,26 @@ std::optional<std::u32string> TeilRegelLauf::neuerTeil(std::u32string_view vorn,
     }
     case 219: {
         const std::u32string &fuell = m_auffuellText;
-        neu = StueckeErsetzen(teil, positionen.stuecke,
-                              [&](std::u32string_view stueck) -> std::optional<std::u32string> {
-                                  // A piece is filled up to the length of the fill text.
-                                  if (!ersatzPasst(stueck, std::max(stueck.size(), fuell.size())))
-                                      return std::nullopt;
-                                  return begrenzt(stueck, StueckAuffuellen(stueck, fuell, m_regel.auffuellRichtung));
-                              });
+        neu = StueckeErsetzen(
+            teil, positionen.stuecke, [&](std::u32string_view stueck) -> std::optional<std::u32string> {
+                // A piece is filled up to the length of the fill text.
+                if (!ersatzPasst(stueck, std::max(stueck.size(), fuell.size())))
+                    return std::nullopt;
+                return begrenzt(stueck, StueckAuffuellen(stueck, fuell, m_regel.auffuellRichtung));
+            });
         break;
     }
     case 221:
     case 225:
         // The text of "was anderes" starts from each piece's own text.
-        neu = StueckeErsetzen(teil, positionen.stuecke, [&](std::u32string_view stueck) -> std::optional<std::u32string> {
-            if (fest && !ersatzPasst(stueck, m_wText.size()))
-                return std::nullopt;
-            return begrenzt(stueck, fest ? std::optional<std::u32string>(m_wText)
-                                         : WasAnderesText(m_regel.buchstabe, wert, stueck, texte, m_regel.richtung,
-                                                          *m_zufall));
-        });
+        neu = StueckeErsetzen(
+            teil, positionen.stuecke, [&](std::u32string_view stueck) -> std::optional<std::u32string> {
+                if (fest && !ersatzPasst(stueck, m_wText.size()))
+                    return std::nullopt;
+                return begrenzt(stueck, fest ? std::optional<std::u32string>(m_wText)
+                                             : WasAnderesText(m_regel.buchstabe, wert, stueck, texte,
+                                                              m_regel.richtung, *m_zufall));
+            });
         break;
     case 222:
     case 223:
@@ -257,16 +262,18 @@ std::optional<std::u32string> TeilRegelLauf::neuerTeil(std::u32string_view vorn,
         if (t && t->size() > NamensGrenze && !positionen.stuecke.empty())
             return zuLangFehler();
         if (t)
-            neu = StueckeErsetzen(teil, positionen.stuecke, [&](std::u32string_view stueck) -> std::optional<std::u32string> {
-                if (!ersatzPasst(stueck, t->size()))
-                    return std::nullopt;
-                return begrenzt(stueck, *t);
-            });
+            neu = StueckeErsetzen(teil, positionen.stuecke,
+                                  [&](std::u32string_view stueck) -> std::optional<std::u32string> {
+                                      if (!ersatzPasst(stueck, t->size()))
+                                          return std::nullopt;
+                                      return begrenzt(stueck, *t);
+                                  });
         break;
     }
     case 229:
-        neu = ZeichenListenAnwenden(teil, positionen.bereich.von, positionen.bereich.bis, m_zeichenListen,
-                                    m_regel.richtung == 1, aussen <= NamensGrenze ? NamensGrenze - aussen : 0);
+        neu =
+            ZeichenListenAnwenden(teil, positionen.bereich.von, positionen.bereich.bis, m_zeichenListen,
+                                  m_regel.richtung == 1, aussen <= NamensGrenze ? NamensGrenze - aussen : 0);
         zuLang = !neu;
         break;
     case 231:
@@ -275,14 +282,15 @@ std::optional<std::u32string> TeilRegelLauf::neuerTeil(std::u32string_view vorn,
     case 232:
     case 233: {
         // The joined pieces go to every target; moving takes them out once.
-        const std::size_t stuecke =
-            std::accumulate(positionen.stuecke.cbegin(), positionen.stuecke.cend(), std::size_t(0),
-                            [](std::size_t n, const Zelle &z) { return n + std::size_t(std::max(z.laenge, 0)); });
+        const std::size_t stuecke = std::accumulate(
+            positionen.stuecke.cbegin(), positionen.stuecke.cend(), std::size_t(0),
+            [](std::size_t n, const Zelle &z) { return n + std::size_t(std::max(z.laenge, 0)); });
         const std::size_t je = std::min(stuecke, teil.size());
         const std::size_t ziele = positionen.ziele.size();
         if (je != 0 && ziele > NamensGrenze / je)
             return zuLangFehler();
-        const std::size_t laenge = code == 232 && ziele > 0 ? teil.size() + (ziele - 1) * je : teil.size() + ziele * je;
+        const std::size_t laenge =
+            code == 232 && ziele > 0 ? teil.size() + (ziele - 1) * je : teil.size() + ziele * je;
         if (!passt(laenge))
             return zuLangFehler();
         neu = VerschiebenKopieren(teil, positionen.stuecke, positionen.ziele, m_regel.nachVH,

@@ -56,14 +56,16 @@ struct NamensPruefungEingabe
 };
 
 PruefErgebnis VorschauNamenPruefen(const NamensPruefungEingabe &e);
-inline const QString NeuerPfadNameZuLangText = QStringLiteral("neuer Pfad+Name zu lang (maximal 250 Zeichen erlaubt)");
+inline const QString NeuerPfadNameZuLangText =
+    QStringLiteral("neuer Pfad+Name zu lang (maximal 250 Zeichen erlaubt)");
 
 // An object whose present directory or name holds TAB, CR or LF cannot be recorded in the
 // TAB- and line-framed undo file, so it is never changed: the row's error text, or an empty
 // text when the object may be changed.
 QString VorschauObjektPruefen(QStringView pfad, QStringView name);
 inline const QString VorschauPfadZeichenText = QStringLiteral("Pfad enthält unmögliches Zeichen");
-inline const QString VorschauJetzigerNameZeichenText = QStringLiteral("jetziger Name enthält unmögliches Zeichen");
+inline const QString VorschauJetzigerNameZeichenText =
+    QStringLiteral("jetziger Name enthält unmögliches Zeichen");
 
 // The results of the checks of one row (name, attribute, time) as one: the first error, else
 // "ok" when any of them changes something, else "keine Veränderung".

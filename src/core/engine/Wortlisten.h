@@ -45,8 +45,8 @@ qint64 ZeichenListenUeberschuss(const ZeichenListen &listen);
 // Replaces the old entries by the new ones inside the range [von, bis] (1-based, inclusive)
 // of text, counted from the left or from the right; an empty range (0, 0) leaves the text.
 // Empty optional when the result would be longer than grenze: it is never built.
-std::optional<std::u32string> ZeichenListenAnwenden(std::u32string_view text, qint64 von, qint64 bis,
-                                                    const ZeichenListen &listen, bool vonRechts,
-                                                    std::size_t grenze = std::numeric_limits<std::size_t>::max());
+std::optional<std::u32string>
+ZeichenListenAnwenden(std::u32string_view text, qint64 von, qint64 bis, const ZeichenListen &listen,
+                      bool vonRechts, std::size_t grenze = std::numeric_limits<std::size_t>::max());
 
 } // namespace rinolux

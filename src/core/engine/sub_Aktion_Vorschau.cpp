@@ -341,8 +341,10 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
     if (!abgebrochen && n > 0 && !IstHerstellCode(letzter)) {
         // Every kind of change a sub-rule made is checked, whichever sub-rule came last: an
         // earlier name rule may leave an empty, forbidden or duplicate name behind a time rule.
-        const bool namenRegel = std::any_of(teile.cbegin(), teile.cend(), [](const TeilRegel &t) { return IstNamenCode(t.code); });
-        const bool attributRegel = std::any_of(teile.cbegin(), teile.cend(), [](const TeilRegel &t) { return IstAttributCode(t.code); });
+        const bool namenRegel = std::any_of(teile.cbegin(), teile.cend(),
+                                            [](const TeilRegel &t) { return IstNamenCode(t.code); });
+        const bool attributRegel = std::any_of(teile.cbegin(), teile.cend(),
+                                               [](const TeilRegel &t) { return IstAttributCode(t.code); });
         AktionsCode zeitCode = 0;
         for (const TeilRegel &t : teile)
             if (IstZeitCode(t.code))
@@ -350,7 +352,8 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         // The new path of a name rule is the present one; a row no name rule reached
         // carries a rule error, which overrides this check.
         const QStringList &neuePfade = pfade;
-        const QList<bool> doppelt = namenRegel ? VorschauDoppelteMarkieren(neuePfade, neueNamen) : QList<bool>();
+        const QList<bool> doppelt =
+            namenRegel ? VorschauDoppelteMarkieren(neuePfade, neueNamen) : QList<bool>();
         Schritte pruefSchritte(fort, n);
         NamensPruefungEingabe e;
         const QString *geprueft = nullptr; // the directory text checked last: rows share it
@@ -361,7 +364,8 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
                 pfadFehler = VorschauObjektPruefen(pfad, QStringView());
                 geprueft = &pfad;
             }
-            const QString objektFehler = pfadFehler.isEmpty() ? VorschauObjektPruefen(QStringView(), namen[z - 1]) : pfadFehler;
+            const QString objektFehler =
+                pfadFehler.isEmpty() ? VorschauObjektPruefen(QStringView(), namen[z - 1]) : pfadFehler;
             PruefErgebnis p{QStringLiteral("keine Veränderung"), false};
             if (namenRegel) {
                 e.neuerName = neueNamen[z - 1];
@@ -375,9 +379,10 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
                 const int eintrag = vliste.Link(z);
                 const bool mitEintrag = eintrag >= 1 && eintrag <= aliste.Anzahl();
                 if (attributRegel)
-                    VorschauPruefungDazu(p, VorschauAttributPruefen(vliste.Zelle(z, VZelle::NeuAttribute),
-                                                                    mitEintrag ? aliste.Zelle(eintrag, AZelle::Attribute)
-                                                                               : vliste.Zelle(z, VZelle::Attribute)));
+                    VorschauPruefungDazu(
+                        p, VorschauAttributPruefen(vliste.Zelle(z, VZelle::NeuAttribute),
+                                                   mitEintrag ? aliste.Zelle(eintrag, AZelle::Attribute)
+                                                              : vliste.Zelle(z, VZelle::Attribute)));
                 if (zeitCode != 0) {
                     const QString jetzt = mitEintrag ? aliste.Zelle(eintrag, zeitZellen(zeitCode)[0])
                                                      : vliste.Zelle(z, VZelle::Zeit);

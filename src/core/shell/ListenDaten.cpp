@@ -29,6 +29,7 @@ void ListenDaten::ZellenAnzahlSetzen(int zellenAnzahl)
 
 void ListenDaten::Leeren(int reserve)
 {
+    ++m_stand;
     m_anzahl = 0;
     m_markiert = 0;
     m_aktPosition = 0;
@@ -47,6 +48,7 @@ void ListenDaten::Leeren(int reserve)
 int ListenDaten::ZeilenAnhaengen(int n)
 {
     const int erste = m_anzahl + 1;
+    ++m_stand;
     if (n <= 0)
         return erste;
     const size_t neu = size_t(m_anzahl) + size_t(n);
@@ -117,6 +119,7 @@ void ListenDaten::ZelleSetzenUtf8(int zeile, int zelle, QByteArrayView text)
     pruefe(zeile, zelle);
     if (zeile < 1 || zeile > m_anzahl || zelle < 1 || zelle > m_zellen)
         return;
+    ++m_stand;
     Spalte &s = m_spalten[size_t(zelle - 1)];
     // A text taken from this very column would move under our feet when it grows.
     QByteArray kopie;
@@ -179,10 +182,12 @@ void ListenDaten::MarkSetzen(int zeile, bool an)
         return;
     m = an ? 1 : 0;
     m_markiert += an ? 1 : -1;
+    ++m_stand;
 }
 
 void ListenDaten::AlleMarkieren(bool an)
 {
+    ++m_stand;
     for (int z = 1; z <= m_anzahl; ++z)
         m_status[size_t(z)].mark = an ? 1 : 0;
     m_markiert = an ? m_anzahl : 0;
@@ -190,6 +195,7 @@ void ListenDaten::AlleMarkieren(bool an)
 
 void ListenDaten::MarkierungUmkehren()
 {
+    ++m_stand;
     for (int z = 1; z <= m_anzahl; ++z)
         m_status[size_t(z)].mark ^= 1;
     m_markiert = m_anzahl - m_markiert;
@@ -216,16 +222,19 @@ bool ListenDaten::ReihenfolgeSetzen(std::vector<int> reihenfolge)
     }
     reihenfolge[0] = 0;
     m_reihenfolge = std::move(reihenfolge);
+    ++m_stand;
     return true;
 }
 
 void ListenDaten::ReihenfolgeIdentitaet()
 {
+    ++m_stand;
     std::iota(m_reihenfolge.begin(), m_reihenfolge.end(), 0);
 }
 
 void ListenDaten::AktPositionSetzen(int position)
 {
+    ++m_stand;
     m_aktPosition = std::clamp(position, 0, m_anzahl);
 }
 
@@ -270,6 +279,7 @@ int ListenDaten::MarkierteLoeschen()
 
 void ListenDaten::zeilenEntfernen(const std::vector<char> &weg)
 {
+    ++m_stand;
     // New number of every kept row; deleted rows map to 0.
     std::vector<int> neuNummer(size_t(m_anzahl) + 1, 0);
     int behalten = 0;

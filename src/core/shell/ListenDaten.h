@@ -59,9 +59,21 @@ public:
     bool Warn(int zeile) const { return m_status[size_t(zeile)].warn != 0; }
     bool Markiert(int zeile) const { return m_status[size_t(zeile)].mark != 0; }
     qint32 Link(int zeile) const { return m_status[size_t(zeile)].link; }
-    void VerzSetzen(int zeile, bool an) { m_status[size_t(zeile)].verz = an ? 1 : 0; }
-    void WarnSetzen(int zeile, bool an) { m_status[size_t(zeile)].warn = an ? 1 : 0; }
-    void LinkSetzen(int zeile, qint32 link) { m_status[size_t(zeile)].link = link; }
+    void VerzSetzen(int zeile, bool an)
+    {
+        m_status[size_t(zeile)].verz = an ? 1 : 0;
+        ++m_stand;
+    }
+    void WarnSetzen(int zeile, bool an)
+    {
+        m_status[size_t(zeile)].warn = an ? 1 : 0;
+        ++m_stand;
+    }
+    void LinkSetzen(int zeile, qint32 link)
+    {
+        m_status[size_t(zeile)].link = link;
+        ++m_stand;
+    }
     void MarkSetzen(int zeile, bool an);
     void AlleMarkieren(bool an);
     void MarkierungUmkehren();
@@ -84,7 +96,11 @@ public:
 
     // While not empty, the list shows this text instead of its rows.
     const QString &Meldung() const { return m_meldung; }
-    void MeldungSetzen(const QString &text) { m_meldung = text; }
+    void MeldungSetzen(const QString &text)
+    {
+        m_meldung = text;
+        ++m_stand;
+    }
 
     // Deleting keeps the other rows with their cells and states in their display order,
     // renumbers the rows above the gap and lowers the marked count.
@@ -97,6 +113,10 @@ public:
 
     // Bytes held by the list (for measurements).
     qint64 Speicher() const;
+
+    // Grows with every change of cells, rows, marks, order, current position or message,
+    // so a panel showing the list can tell that it must lay itself out again.
+    quint64 Stand() const { return m_stand; }
 
 private:
     struct Ort
@@ -129,6 +149,7 @@ private:
     std::vector<int> m_reihenfolge;     // index = position, element 0 unused
     int m_markiert = 0;
     int m_aktPosition = 0;
+    quint64 m_stand = 0;
     QString m_meldung;
     QByteArray m_puffer; // scratch for encoding a cell without an allocation per call
 };

@@ -136,17 +136,19 @@ namespace {
 
 Ergebnis keineDatei(const QString &pfad)
 {
-    return Ergebnis::Fehler(0, QStringLiteral("\"%1\" ist keine gewöhnliche Datei (sondern zum Beispiel ein "
-                                              "Verzeichnis, ein Gerät oder eine Pipe) und wird nicht gelesen. "
-                                              "Bitte eine Datei angeben.")
-                                   .arg(pfad));
+    return Ergebnis::Fehler(0,
+                            QStringLiteral("\"%1\" ist keine gewöhnliche Datei (sondern zum Beispiel ein "
+                                           "Verzeichnis, ein Gerät oder eine Pipe) und wird nicht gelesen. "
+                                           "Bitte eine Datei angeben.")
+                                .arg(pfad));
 }
 
 Ergebnis zuGross(const QString &pfad, qint64 grenze)
 {
-    return Ergebnis::Fehler(EFBIG, QStringLiteral("Die Datei \"%1\" ist größer als %2 Bytes und wird nicht gelesen. "
-                                                  "Bitte eine kleinere Datei angeben.")
-                                       .arg(pfad, QString::number(grenze)));
+    return Ergebnis::Fehler(EFBIG,
+                            QStringLiteral("Die Datei \"%1\" ist größer als %2 Bytes und wird nicht gelesen. "
+                                           "Bitte eine kleinere Datei angeben.")
+                                .arg(pfad, QString::number(grenze)));
 }
 
 } // namespace
@@ -163,9 +165,10 @@ ErgebnisWert<QByteArray> nxDateiBytesGanzLesen(const QString &pfad, qint64 grenz
         return zuGross(pfad, grenze);
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
-        return Ergebnis::Fehler(EACCES, QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden. Bitte die "
-                                                       "Zugriffsrechte prüfen.")
-                                            .arg(pfad));
+        return Ergebnis::Fehler(EACCES,
+                                QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden. Bitte die "
+                                               "Zugriffsrechte prüfen.")
+                                    .arg(pfad));
     // What was opened may have been swapped since the check: it is checked again, and it is
     // never read beyond the limit, however long it goes on.
     if (datei.isSequential())

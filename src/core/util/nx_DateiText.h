@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-
 namespace rinolux {
 
 // One-based array of texts: element 0 exists and stays empty.

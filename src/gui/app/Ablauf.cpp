@@ -79,12 +79,7 @@ QString AblaufSchritte::Name(StartSchritt s)
     switch (s) {
     case StartSchritt::IniControlsVorStart: return QStringLiteral("IniControls_VorStart");
     case StartSchritt::LaufwerkeDurchgehen: return QStringLiteral("nxLaufwerkArbeitsplatzDurchgehen");
-    case StartSchritt::AuswahlSeiteAufbauen: return QStringLiteral("Startwerte Auswahl");
     case StartSchritt::RegelSchalterAufbauen: return QStringLiteral("Startwerte Regel-Schalter");
-    case StartSchritt::AktionsSeitenAufbauen: return QStringLiteral("Startwerte Aktion");
-    case StartSchritt::RueckSeiteAufbauen: return QStringLiteral("Startwerte Rueck");
-    case StartSchritt::LoeschenKopSeiteAufbauen: return QStringLiteral("Startwerte LoeschenKopieren");
-    case StartSchritt::EinstellungenAufbauen: return QStringLiteral("Startwerte Einstellungen");
     case StartSchritt::ListenPanelsAnlegen: return QStringLiteral("Startwerte Listen");
     case StartSchritt::PositionsTabellen: return QStringLiteral("Startwerte Positions-Tabellen");
     case StartSchritt::AutoVervollSymbole: return QStringLiteral("Startwerte AutoVervoll");

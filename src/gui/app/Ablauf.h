@@ -12,19 +12,15 @@ class Taa;
 // The steps of start-up and shutdown that belong to other parts of the program (stored
 // control states, rules, histories, undo index, the pages' controls). The main window
 // runs them in the fixed start-up order; a step that nobody registered does nothing.
-// The "...Aufbauen", "ListenPanelsAnlegen", "PositionsTabellen" and "AutoVervollSymbole"
-// steps create controls: they run right after the window is created, before the early
-// control-state file is read, so that file finds every control it names.
+// The "RegelSchalterAufbauen", "ListenPanelsAnlegen", "PositionsTabellen" and "AutoVervollSymbole"
+// steps create controls: they run right after the pages built their own controls
+// (Seite::Aufbauen), before the early control-state file is read, so that file finds
+// every control it names.
 // Parts register their work in AblaufSchritteAnmelden (Ablauf_Anmeldung.cpp).
 enum class StartSchritt {
     IniControlsVorStart,     // early control-state file: bounds, colours, counters, start directory
     LaufwerkeDurchgehen,     // one walk over the drive roots
-    AuswahlSeiteAufbauen,    // selection page and search sub-pages
     RegelSchalterAufbauen,   // rule buttons
-    AktionsSeitenAufbauen,   // pages "Ändern", "Herstellen", "Regeln"
-    RueckSeiteAufbauen,      // undo page
-    LoeschenKopSeiteAufbauen, // delete and copy page
-    EinstellungenAufbauen,   // settings page
     ListenPanelsAnlegen,     // the list panels of the window
     PositionsTabellen,       // position table choosers
     AutoVervollSymbole,      // autocompletion symbols

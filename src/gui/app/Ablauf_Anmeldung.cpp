@@ -1,7 +1,8 @@
 #include "gui/app/Ablauf.h"
 #include "gui/app/Form_Anfang.h"
-#include "gui/pages/AListeBedienung.h"
 #include "gui/controls/TNxRotListe.h"
+#include "gui/pages/AListeBedienung.h"
+#include "gui/pages/AuswahlSeite.h"
 
 #include "core/engine/RegelListe.h"
 #include "core/shell/Dialog.h"
@@ -25,13 +26,14 @@ RegelListe &GespeicherteRegeln()
 void AblaufSchritteAnmelden(Taa &aa)
 {
     // Selection list AListe
-    aa.Ablauf().Anmelden(StartSchritt::ListenPanelsAnlegen, [&aa] { AListeAnlegen(aa); });
-    aa.Ablauf().Anmelden(StartSchritt::AuswahlListeZeichnen, [&aa] {
-        if (AListeBedienung *b = AListeVon(aa))
+    TAuswahlSeite *auswahl = aa.SeiteVon<TAuswahlSeite>();
+    aa.Ablauf().Anmelden(StartSchritt::ListenPanelsAnlegen, [auswahl] { auswahl->ListeAnlegen(); });
+    aa.Ablauf().Anmelden(StartSchritt::AuswahlListeZeichnen, [auswahl] {
+        if (AListeBedienung *b = auswahl->Liste())
             b->Liste()->Neuzeichnen();
     });
-    aa.Ablauf().Anmelden(StartSchritt::StartParameterAuswaehlen, [&aa] {
-        AListeBedienung *b = AListeVon(aa);
+    aa.Ablauf().Anmelden(StartSchritt::StartParameterAuswaehlen, [auswahl] {
+        AListeBedienung *b = auswahl->Liste();
         if (!b)
             return;
         QStringList namen;

@@ -3,9 +3,13 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 namespace rinolux {
 
 class Dialog;
+class SignalWaechter;
+class Taa;
 
 // How many times the screen-size question has been asked; kept in the early
 // control-state file.
@@ -24,5 +28,10 @@ bool BildschirmPruefen(const QSize &arbeitsFlaeche, int &zahl, Dialog &dialog);
 
 // Runs the whole program in the start-up order and returns the exit code.
 int RinoluxStarten(int argc, char **argv);
+
+// Creates the main window and runs the whole program in the start-up order: loads, shows
+// page 1, runs the event loop until the window closes, then saves. `vorDemLauf` runs
+// right after the parts registered their steps (the program passes nothing).
+int AnzeigeFormAa(SignalWaechter *waechter, const std::function<void(Taa &)> &vorDemLauf = {});
 
 } // namespace rinolux

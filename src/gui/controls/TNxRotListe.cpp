@@ -1,7 +1,9 @@
 #include "gui/controls/TNxRotListe.h"
 
+#include "core/shell/ListenMarkieren.h"
 #include "core/util/nx_Debug.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -58,39 +60,6 @@ QIcon randPfeil(bool oben)
 }
 } // namespace
 
-TNxRotListeOptionen nxRotListeOptionen(const QString &name)
-{
-    struct Eintrag
-    {
-        const char16_t *name;
-        bool annehmen, enden, rechts, bereich, klickMarkiert, links;
-        int fuell;
-    };
-    static constexpr Eintrag Tabelle[] = {
-        {u"AListe", true, true, true, true, true, true, 5},
-        {u"SListe", false, false, false, true, true, true, 6},
-        {u"VListe", false, true, true, false, false, true, 11},
-        {u"RueckIndexListe", false, false, false, false, true, true, 0},
-        {u"RuckAltNeuListe", false, true, true, false, false, true, 8},
-        {u"LListe", false, true, true, false, false, true, 0},
-        {u"EinstellungenListe", false, false, false, false, true, true, 0},
-    };
-    TNxRotListeOptionen o;
-    for (const Eintrag &e : Tabelle) {
-        if (name == QStringView(e.name)) {
-            o.dateienAnnehmen = e.annehmen;
-            o.endenFest = e.enden;
-            o.rechtsKlick = e.rechts;
-            o.bereichMarkieren = e.bereich;
-            o.klickMarkiert = e.klickMarkiert;
-            o.linksKlick = e.links;
-            o.fuellGrenze = e.fuell;
-            break;
-        }
-    }
-    return o;
-}
-
 TNxRotListe::TNxRotListe(QWidget *parent, const QString &name, const TNxRotListeOptionen &optionen)
     : QAbstractScrollArea(parent), m_opt(optionen)
 {
@@ -146,6 +115,11 @@ TNxRotListe::TNxRotListe(QWidget *parent, const QString &name, const TNxRotListe
     }
     setMinimumSize(MinBreite, MinHoehe);
     ScrollAktualisieren();
+    // Whoever changed the rows, the panel catches up as soon as events are handled again.
+    if (auto *ereignisse = QAbstractEventDispatcher::instance(thread())) {
+        connect(ereignisse, &QAbstractEventDispatcher::aboutToBlock, this, &TNxRotListe::Abgleichen);
+        connect(ereignisse, &QAbstractEventDispatcher::awake, this, &TNxRotListe::Abgleichen);
+    }
 }
 
 TNxRotListe::~TNxRotListe() = default;
@@ -301,6 +275,28 @@ void TNxRotListe::Neuzeichnen()
     ScrollAktualisieren();
     layoutSpalten();
     viewport()->update();
+    standMerken();
+}
+
+bool TNxRotListe::Abgleichen()
+{
+    // While the window is locked for running work the rows are still being filled; the
+    // panel catches up when it is enabled again.
+    if (m_daten.Stand() == m_stand || !isEnabled())
+        return false;
+    ScrollAktualisieren();
+    layoutSpalten();
+    viewport()->update();
+    standMerken();
+    return true;
+}
+
+void TNxRotListe::standMerken()
+{
+    if (m_daten.Stand() == m_stand)
+        return;
+    m_stand = m_daten.Stand();
+    Q_EMIT DatenGeaendert();
 }
 
 void TNxRotListe::Springen(const QString &code)
@@ -533,6 +529,8 @@ void TNxRotListe::changeEvent(QEvent *event)
         || event->type() == QEvent::PaletteChange) {
         metrikenNeu();
         Neuzeichnen();
+    } else if (event->type() == QEvent::EnabledChange) {
+        Abgleichen();
     }
 }
 
@@ -570,46 +568,23 @@ int TNxRotListe::kopfTrennerBeiX(int x) const
     return 0;
 }
 
-void TNxRotListe::markiereBereich(int von, int bis, bool wert)
-{
-    if (von > bis)
-        std::swap(von, bis);
-    for (int p = std::max(von, 1); p <= std::min(bis, m_daten.Anzahl()); ++p)
-        m_daten.MarkSetzen(m_daten.ZeileAn(p), wert);
-}
-
 void TNxRotListe::klick(Qt::MouseButton knopf, Qt::KeyboardModifiers mod, int position, int spalte)
 {
     const int zeile = m_daten.ZeileAn(position);
     const bool markSpalte = spalte > 0 && m_spalten[size_t(spalte)].typ == SpaltenTyp::Mark;
     const bool strg = mod.testFlag(Qt::ControlModifier);
     const bool umsch = mod.testFlag(Qt::ShiftModifier);
-    m_letzterKlickBereich = m_opt.bereichMarkieren && (strg || umsch);
-
-    // A right click on a marked row keeps the selection, so the menu can work on it.
-    const bool behalten = knopf == Qt::RightButton && m_daten.Markiert(zeile);
-    if (m_opt.klickMarkiert && !behalten) {
-        if (!m_opt.bereichMarkieren || (!strg && !umsch)) {
-            if (markSpalte) {
-                m_daten.MarkSetzen(zeile, !m_daten.Markiert(zeile));
-            } else {
-                m_daten.AlleMarkieren(false);
-                m_daten.MarkSetzen(zeile, true);
-            }
-        } else if (strg && !umsch) {
-            m_daten.MarkSetzen(zeile, !m_daten.Markiert(zeile));
-        } else {
-            const int akt = m_daten.AktPosition();
-            const bool wert = (akt == 0 || m_daten.MarkiertAnzahl() == 0) ? true : m_daten.Markiert(m_daten.ZeileAn(akt));
-            if (!strg)
-                m_daten.AlleMarkieren(false);
-            markiereBereich(akt > 0 ? akt : position, position, wert);
-        }
-    }
-    m_daten.AktPositionSetzen(position);
+    ListenKlick k;
+    k.rechts = knopf == Qt::RightButton;
+    k.strg = strg;
+    k.umsch = umsch;
+    k.position = position;
+    k.markSpalte = markSpalte;
+    m_letzterKlickBereich = nxListeKlick(m_daten, MarkierRegeln{m_opt.klickMarkiert, m_opt.bereichMarkieren}, k);
     if (!markSpalte && spalte > 0)
         m_aktSpalte = spalte;
     viewport()->update();
+    Abgleichen();
 
     if (markSpalte && knopf == Qt::LeftButton)
         Q_EMIT MarkeGeaendert();
@@ -678,14 +653,10 @@ void TNxRotListe::mouseReleaseEvent(QMouseEvent *event)
     if (pos == 0 || (spalte > 0 && m_spalten[size_t(spalte)].typ == SpaltenTyp::Mark))
         return;
     // Releasing elsewhere than pressed picks the row under the mouse, as a plain click would.
-    const int zeile = m_daten.ZeileAn(pos);
-    if (pos == m_daten.AktPosition() && m_daten.Markiert(zeile) && m_daten.MarkiertAnzahl() == 1)
+    if (!nxListeLoslassen(m_daten, pos))
         return;
-    m_daten.AlleMarkieren(false);
-    m_daten.MarkSetzen(zeile, true);
-    m_daten.AktPositionSetzen(pos);
-    viewport()->update();
-    Q_EMIT LinksKlick(pos, zeile);
+    Abgleichen();
+    Q_EMIT LinksKlick(pos, m_daten.ZeileAn(pos));
 }
 
 void TNxRotListe::mouseDoubleClickEvent(QMouseEvent *event)

@@ -45,9 +45,6 @@ struct TNxRotListeOptionen
     int links = 0;
 };
 
-// The options of the main window's lists by control name (defaults for other names).
-TNxRotListeOptionen nxRotListeOptionen(const QString &name);
-
 // The system's list control: shows one ListenDaten in typed columns with a header, its
 // own scroll area ("Pos1", bar, "Ende"), marks, an in-place editor and events for the
 // owner. Only the visible lines are ever drawn, so the row count does not matter.
@@ -91,6 +88,9 @@ public:
 
     // Layout, header and rows again; closes the editor.
     void Neuzeichnen();
+    // Lays the panel out again when its rows changed since it last did (ListenDaten::Stand);
+    // runs on its own whenever events are handled, except while the panel is disabled.
+    bool Abgleichen();
     void ScrollAktualisieren();
     // "-", "+", "--", "++", "---", "+++".
     void Springen(const QString &code);
@@ -104,6 +104,8 @@ public:
     QLineEdit *Editor() const { return m_editor; }
 
 Q_SIGNALS:
+    // The rows, marks, order or current row changed (seen by Neuzeichnen or Abgleichen).
+    void DatenGeaendert();
     void MarkeGeaendert();
     void LinksKlick(int position, int zeile);
     void RechtsKlick(int spalte, int position, int zeile, QPoint global);
@@ -141,7 +143,7 @@ private:
     int maxErste() const;
     int seite() const;
     void klick(Qt::MouseButton knopf, Qt::KeyboardModifiers mod, int position, int spalte);
-    void markiereBereich(int von, int bis, bool wert);
+    void standMerken();
     void zeichneZeile(QPainter &p, int linie, int position, int vb);
     void zeichneKopf(QPainter &p, int vb);
     void zeichneMeldung(QPainter &p, int vb);
@@ -150,6 +152,7 @@ private:
     TNxRotListeOptionen m_opt;
     std::vector<TNxTypSpalte> m_spalten{1}; // element 0 unused
     ListenDaten m_daten;
+    quint64 m_stand = 0; // ListenDaten::Stand() at the last layout
 
     int m_zeilenHoehe = 17;
     int m_aktSpalte = 0;

@@ -9,10 +9,10 @@
 #include "core/util/nx_Adresse.h"
 #include "core/util/nx_Debug.h"
 #include "core/util/nx_Format.h"
-#include "gui/app/AnwendungsTitel.h"
-#include "gui/app/Form_Anfang.h"
-#include "gui/app/sub_Fortschritt.h"
-#include "gui/controls/TNxRotListe.h"
+#include "gui/app/KontextMenues.h"
+#include "gui/app/Sanduhr.h"
+#include "gui/pages/EinstellungenSeite.h"
+#include "gui/pages/SeitenUmgebung.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,32 +23,29 @@
 #include <QPushButton>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QVBoxLayout>
 
 namespace rinolux {
 
-namespace {
-
-// Busy cursor for the length of a scope.
-class Beschaeftigt final
+TNxRotListeOptionen AListeBedienung::Optionen()
 {
-public:
-    Beschaeftigt() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Beschaeftigt() { QApplication::restoreOverrideCursor(); }
-    Beschaeftigt(const Beschaeftigt &) = delete;
-    Beschaeftigt &operator=(const Beschaeftigt &) = delete;
-};
+    return {.dateienAnnehmen = true,
+            .endenFest = true,
+            .rechtsKlick = true,
+            .bereichMarkieren = true,
+            .klickMarkiert = true,
+            .linksKlick = true,
+            .fuellGrenze = 5};
+}
 
-} // namespace
-
-AListeBedienung::AListeBedienung(QWidget *paAuswahlliste, int baumBreite, QMenu *popA, QMenu *popSpaltenA)
-    : QObject(paAuswahlliste), m_popA(popA), m_popSpalten(popSpaltenA)
+AListeBedienung::AListeBedienung(QWidget *paAuswahlliste, int baumBreite, SeitenUmgebung &umgebung, QMenu *popA,
+                                 QMenu *popSpaltenA)
+    : QObject(paAuswahlliste), m_umgebung(umgebung), m_popA(popA), m_popSpalten(popSpaltenA)
 {
     setObjectName(QStringLiteral("AListeBedienung"));
-    m_liste = new TNxRotListe(paAuswahlliste, QStringLiteral("AListe"), nxRotListeOptionen(QStringLiteral("AListe")));
+    m_liste = new TNxRotListe(paAuswahlliste, QStringLiteral("AListe"), Optionen());
     if (!paAuswahlliste->layout()) {
         auto *l = new QVBoxLayout(paAuswahlliste);
         l->setContentsMargins(0, 0, 0, 0);
@@ -57,22 +54,17 @@ AListeBedienung::AListeBedienung(QWidget *paAuswahlliste, int baumBreite, QMenu 
     paAuswahlliste->layout()->addWidget(m_liste);
     spaltenAnlegen(baumBreite);
     Daten().BlockSetzen(3000);
-    escGedrueckt = [this] { return m_esc; };
     AutoAuswahlTabelleLaden(QString());
 
-    if (!m_popA) {
-        m_popA = new QMenu(m_liste);
-        m_popA->setObjectName(QStringLiteral("PopA"));
-    }
-    if (!m_popSpalten) {
-        m_popSpalten = new QMenu(m_liste);
-        m_popSpalten->setObjectName(QStringLiteral("PopSpaltenA"));
-    }
+    if (!m_popA)
+        m_popA = KontextMenueBauen(u"PopA", m_liste);
+    if (!m_popSpalten)
+        m_popSpalten = KontextMenueBauen(u"PopSpaltenA", m_liste);
     popAVerbinden();
     spaltenMenuVerbinden();
 
-    connect(m_liste, &TNxRotListe::MarkeGeaendert, this, &AListeBedienung::AnzeigeListenAnzahlAuswahl);
-    connect(m_liste, &TNxRotListe::LinksKlick, this, [this](int, int) { AnzeigeListenAnzahlAuswahl(); });
+    // Whoever changed the rows or marks, the counts follow.
+    connect(m_liste, &TNxRotListe::DatenGeaendert, this, &AListeBedienung::AnzeigeListenAnzahlAuswahl);
     connect(m_liste, &TNxRotListe::RechtsKlick, this, &AListeBedienung::rechtsKlick);
     connect(m_liste, &TNxRotListe::DoppelKlick, this, &AListeBedienung::doppelKlick);
     connect(m_liste, &TNxRotListe::KopfRechtsKlick, this, [this](int, QPoint global) {
@@ -80,8 +72,8 @@ AListeBedienung::AListeBedienung(QWidget *paAuswahlliste, int baumBreite, QMenu 
         m_popSpalten->popup(global);
     });
     connect(m_liste, &TNxRotListe::KopfUeber, this, [this](int spalte) {
-        if (statusSetzen && spalte > 0)
-            statusSetzen(2, m_liste->Spalte(spalte).titel + u' ');
+        if (spalte > 0)
+            m_umgebung.StatusSetzen(2, m_liste->Spalte(spalte).titel + u' ');
     });
     connect(m_liste, &TNxRotListe::Taste, this, [this](int taste, Qt::KeyboardModifiers) {
         if (taste == Qt::Key_F2 || taste == Qt::Key_F4)
@@ -93,13 +85,6 @@ AListeBedienung::AListeBedienung(QWidget *paAuswahlliste, int baumBreite, QMenu 
 }
 
 AListeBedienung::~AListeBedienung() = default;
-
-bool AListeBedienung::eventFilter(QObject *objekt, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
-        m_esc = true;
-    return QObject::eventFilter(objekt, event);
-}
 
 ListenDaten &AListeBedienung::Daten()
 {
@@ -206,22 +191,16 @@ void AListeBedienung::VerzeichnisListen(const QString &verzeichnis)
 {
     DebugSchritt schritt(QStringLiteral("AListe.VerzeichnisListen"));
     const QString verz = nxAdresseMitEndStrich(verzeichnis);
+    m_verzeichnis = verz;
     SuchTreffer treffer;
-    StillerFortschritt still;
-    Fortschritt &f = fort ? *fort : still;
-    m_esc = false;
-    qApp->installEventFilter(this);
-    struct FilterAus
-    {
-        AListeBedienung *b;
-        ~FilterAus() { qApp->removeEventFilter(b); }
-    } filterAus{this};
+    Fortschritt &f = m_umgebung.Fort();
+    m_umgebung.EscVergessen();
     f.FortEin(1, QStringLiteral("aa"));
     f.FortAbschnittNeu(QStringLiteral("Auflisten"), true, true);
     bool abbruch = false;
     const Ergebnis e = nxAuswahlVerzeichnisAuflisten(verz, plattform::Details::Alle, 0, treffer, [&](int gefunden) {
         f.FortMeldung(QStringLiteral("gefunden"), gefunden);
-        abbruch = f.Abbruch || (escGedrueckt && escGedrueckt());
+        abbruch = f.Abbruch || m_umgebung.EscGedrueckt();
         return !abbruch;
     });
     if (!e.ok() && !abbruch) {
@@ -230,7 +209,7 @@ void AListeBedienung::VerzeichnisListen(const QString &verzeichnis)
         Daten().MeldungSetzen(e.text());
         f.FortAus();
         m_liste->Neuzeichnen();
-        AnzeigeListenAnzahlAuswahl();
+        AnzeigeListenAnzahlAuswahl(); // again: the caption waits while the progress display runs
         return;
     }
     f.FortAbschnittNeu(QStringLiteral("Sortieren"), true, false);
@@ -247,30 +226,27 @@ void AListeBedienung::EditorSchliessenUndLeeren()
 
 void AListeBedienung::Fuellen(SuchTreffer &treffer, bool suchAbbruch, bool baumListe)
 {
-    Beschaeftigt busy;
+    Sanduhr sanduhr;
     m_liste->EditorSchliessen();
     AuswahlFuellung art;
     art.suchAbbruch = suchAbbruch;
     art.baumListe = baumListe;
     art.sortWahl = m_sortWahl;
     art.escErlaubt = baumListe;
-    art.escGedrueckt = escGedrueckt;
+    art.escGedrueckt = [this] { return m_umgebung.EscGedrueckt(); };
     if (m_autoIndex >= 1 && size_t(m_autoIndex) < m_autoTabelle.size()) {
         art.autoRegel = m_autoTabelle[size_t(m_autoIndex)].regel;
-        art.autoAnwenden = !seiteAuswaehlen || seiteAuswaehlen();
+        art.autoAnwenden = m_umgebung.AktuelleSeite() == 1;
     }
-    StillerFortschritt still;
-    nxAuswahlFuellen(Daten(), treffer, art, fort ? *fort : still);
+    nxAuswahlFuellen(Daten(), treffer, art, m_umgebung.Fort());
     m_liste->Neuzeichnen();
     m_liste->Springen(QStringLiteral("---"));
-    AnzeigeListenAnzahlAuswahl();
 }
 
 void AListeBedienung::AlleAuswaehlen()
 {
     Daten().AlleMarkieren(true);
     m_liste->Neuzeichnen();
-    AnzeigeListenAnzahlAuswahl();
     m_liste->setFocus();
 }
 
@@ -278,7 +254,6 @@ void AListeBedienung::AuswahlUmkehren()
 {
     Daten().MarkierungUmkehren();
     m_liste->Neuzeichnen();
-    AnzeigeListenAnzahlAuswahl();
     m_liste->setFocus();
 }
 
@@ -287,23 +262,16 @@ void AListeBedienung::NamenUebernehmen(const QStringList &volleNamen)
     DebugSchritt schritt(QStringLiteral("AListe.NamenUebernehmen"));
     if (volleNamen.isEmpty())
         return;
-    auto listen = [this](const QString &verz) {
-        if (verzeichnisWaehlen)
-            verzeichnisWaehlen(verz);
-        else
-            VerzeichnisListen(verz);
-    };
     if (volleNamen.size() == 1 && nxAdresseIstVerzeichnis(volleNamen.first())) {
-        listen(nxAdresseMitEndStrich(volleNamen.first()));
+        verzeichnisWaehlen(volleNamen.first());
         return;
     }
     const QString verz = nxGemeinsamesVerzeichnis(volleNamen);
     if (!verz.isEmpty()) {
-        listen(verz);
+        verzeichnisWaehlen(verz);
         nxNamenMarkieren(Daten(), volleNamen);
         m_liste->Neuzeichnen();
         m_liste->PositionZeigen(Daten().AktPosition());
-        AnzeigeListenAnzahlAuswahl();
         return;
     }
 
@@ -331,19 +299,18 @@ int AListeBedienung::AutoAuswahlTabelleLaden(const QString &einstellungsText)
 
 void AListeBedienung::AutoAuswahlAnwenden(int index)
 {
-    if (seiteAuswaehlen && !seiteAuswaehlen())
+    if (m_umgebung.AktuelleSeite() != 1)
         return;
     if (index < 1 || size_t(index) >= m_autoTabelle.size())
         return;
     {
-        Beschaeftigt busy;
+        Sanduhr sanduhr;
         nxAutoAuswahlAnwenden(Daten(), m_autoTabelle[size_t(index)].regel);
     }
     m_autoIndex = index;
     if (m_coAuto)
         m_coAuto->setCurrentIndex(index - 1);
     m_liste->Neuzeichnen();
-    AnzeigeListenAnzahlAuswahl();
 }
 
 // ---------------------------------------------------------------- sorting
@@ -360,14 +327,13 @@ void AListeBedienung::NeuSortieren()
     // The current entry stays current at its new position.
     const int aktZeile = Daten().AktZeile();
     {
-        Beschaeftigt busy;
-        nxAuswahlSortieren(Daten(), m_sortWahl, false, {}, fort);
+        Sanduhr sanduhr;
+        nxAuswahlSortieren(Daten(), m_sortWahl, false, {}, &m_umgebung.Fort());
     }
     if (aktZeile > 0)
         Daten().AktPositionSetzen(Daten().PositionVon(aktZeile));
     m_liste->Neuzeichnen();
     m_liste->PositionZeigen(Daten().AktPosition());
-    AnzeigeListenAnzahlAuswahl();
 }
 
 // ---------------------------------------------------------------- counts
@@ -383,24 +349,31 @@ QString AListeBedienung::ZaehlText() const
 void AListeBedienung::AnzeigeListenAnzahlAuswahl()
 {
     DebugSchritt schritt(QStringLiteral("AnzeigeListenAnzahlAuswahl"));
-    const QString verz = baumVerzeichnis ? baumVerzeichnis() : QString();
-    if (statusSetzen) {
-        QString frei;
-        if (!verz.isEmpty() && nxAdresseIstVerzeichnis(verz)) {
-            const ErgebnisWert<plattform::Platz> p = plattform::platz(verz);
-            frei = QStringLiteral("freier Speicher: ") + (p ? nxGroesseText(p->frei) : QStringLiteral("?"));
-        }
-        statusSetzen(0, frei);
-        statusSetzen(1, ZaehlText());
+    const QString &verz = m_verzeichnis;
+    QString frei;
+    if (!verz.isEmpty() && nxAdresseIstVerzeichnis(verz)) {
+        const ErgebnisWert<plattform::Platz> p = plattform::platz(verz);
+        frei = QStringLiteral("freier Speicher: ") + (p ? nxGroesseText(p->frei) : QStringLiteral("?"));
     }
-    if (titelSetzen) {
-        const AuswahlZahlen z = nxAuswahlZaehlen(Daten());
-        const QString ort = sucheErgebnisSichtbar && sucheErgebnisSichtbar() ? QStringLiteral("Suche-Ergebnis") : verz;
-        titelSetzen(ort + QStringLiteral("     |     ") + nxZahlText(z.markiert) + QStringLiteral(" von ")
-                    + nxZahlText(z.anzahl) + QStringLiteral(" Namen ausgewählt") + QStringLiteral("     |     ")
-                    + ProgName + u' ' + ProgVersion);
-    }
+    m_umgebung.StatusSetzen(0, frei);
+    m_umgebung.StatusSetzen(1, ZaehlText());
+    const AuswahlZahlen z = nxAuswahlZaehlen(Daten());
+    const QString ort = sucheErgebnisSichtbar() ? QStringLiteral("Suche-Ergebnis") : verz;
+    m_umgebung.TitelSetzen(ort + QStringLiteral("     |     ") + nxZahlText(z.markiert) + QStringLiteral(" von ")
+                           + nxZahlText(z.anzahl) + QStringLiteral(" Namen ausgewählt") + QStringLiteral("     |     ")
+                           + ProgName + u' ' + ProgVersion);
     Q_EMIT ZahlenGeaendert();
+}
+
+bool AListeBedienung::sucheErgebnisSichtbar() const
+{
+    return m_umgebung.AktuelleSeite() == 1 && m_umgebung.AktuelleSuchSeite() == 5;
+}
+
+void AListeBedienung::verzeichnisWaehlen(const QString &verzeichnis)
+{
+    VerzeichnisListen(verzeichnis);
+    Q_EMIT VerzeichnisGewechselt(m_verzeichnis);
 }
 
 // ---------------------------------------------------------------- menus and opening
@@ -455,85 +428,80 @@ void AListeBedienung::oeffnenMit(int n)
     else
         nxDebugZeile(QStringLiteral("aa.AuswahlPopup Prog=") + programm + QStringLiteral(" VerzOderDatei=") + pfad
                      + QStringLiteral(" - Prog oder Datei nicht gefunden"));
-    if (!e.ok() && dialog)
-        dialog->Dialog_Info(QStringLiteral("Das hat nicht funktioniert. Bitte überprüfe auf der Seite [")
-                            + einstellungenSeite + QStringLiteral("] die Einstellungen für [öffnen mit]."));
-}
-
-QAction *AListeBedienung::popAEintrag(const QString &name, const QString &text)
-{
-    QAction *a = m_popA->findChild<QAction *>(name);
-    if (!a) {
-        a = m_popA->addAction(text);
-        a->setObjectName(name);
-    }
-    a->setEnabled(true);
-    return a;
+    if (!e.ok())
+        m_umgebung.Dialoge().Dialog_Info(QStringLiteral("Das hat nicht funktioniert. Bitte überprüfe auf der Seite [")
+                                         + TEinstellungenSeite::SeitenTitel()
+                                         + QStringLiteral("] die Einstellungen für [öffnen mit]."));
 }
 
 void AListeBedienung::popAVerbinden()
 {
-    if (m_popA->actions().isEmpty()) {
-        popAEintrag(QStringLiteral("PopA_Abbrechen"), QStringLiteral("&dieses Menü abbrechen"));
-        m_popA->addSeparator();
+    auto eintrag = [this](const char16_t *name) { return KontextMenueAktion(m_popA, *KontextMenueEintrag(name)); };
+    connect(eintrag(u"PopA_Kopf"), &QAction::triggered, this, [this] {
+        spaltenMenuAnpassen();
+        m_popSpalten->popup(QCursor::pos());
+    });
+    connect(eintrag(u"PopA_Eigenschaften"), &QAction::triggered, this, [this] {
+        const QString pfad = vollerName(Daten().AktZeile());
+        const Ergebnis e = plattform::eigenschaftenZeigen(pfad);
+        if (!e.ok())
+            nxDebugZeile(QStringLiteral("AListe.Eigenschaften ") + pfad + QStringLiteral(" => ") + e.text());
+    });
+    connect(eintrag(u"PopA_F2F4"), &QAction::triggered, this, &AListeBedienung::EditorOeffnen);
+    connect(eintrag(u"PopA_Wechsel"), &QAction::triggered, this, [this] {
+        const int z = Daten().AktZeile();
+        if (z > 0)
+            verzeichnisWaehlen(Daten().Zelle(z, AZelle::Pfad));
+        m_liste->setFocus();
+    });
+    connect(eintrag(u"PopA_Doppel"), &QAction::triggered, this, [this] {
+        const bool vorher = m_doppelklickOeffnet;
+        m_doppelklickOeffnet = true;
+        doppelKlick(0, 0, Daten().AktZeile());
+        m_doppelklickOeffnet = vorher;
+    });
+    for (const MenueEintrag &e : KontextMenueTabelle()) {
+        if (e.regel != MenueRegel::OeffnenMit)
+            continue;
+        const int n = e.nummer;
+        connect(KontextMenueAktion(m_popA, e), &QAction::triggered, this, [this, n] { oeffnenMit(n); });
     }
-    connect(popAEintrag(QStringLiteral("PopA_Kopf"), QStringLiteral("mehr Spalten anzeigen ...")), &QAction::triggered,
-            this, [this] {
-                spaltenMenuAnpassen();
-                m_popSpalten->popup(QCursor::pos());
-            });
-    connect(popAEintrag(QStringLiteral("PopA_Eigenschaften"), QStringLiteral("zuletzt ausgewählter Name: Eigenschaften anzeigen")),
-            &QAction::triggered, this, [this] {
-                const QString pfad = vollerName(Daten().AktZeile());
-                const Ergebnis e = plattform::eigenschaftenZeigen(pfad);
-                if (!e.ok())
-                    nxDebugZeile(QStringLiteral("AListe.Eigenschaften ") + pfad + QStringLiteral(" => ") + e.text());
-            });
-    connect(popAEintrag(QStringLiteral("PopA_F2F4"), QStringLiteral("zuletzt ausgewählter Name: &umbenennen ...   (F2 oder F4)")),
-            &QAction::triggered, this, &AListeBedienung::EditorOeffnen);
-    connect(popAEintrag(QStringLiteral("PopA_Wechsel"), QStringLiteral("zuletzt ausgewählter Name: in das &Verzeichnis wechseln")),
-            &QAction::triggered, this, [this] {
-                const int z = Daten().AktZeile();
-                if (z > 0 && verzeichnisWaehlen)
-                    verzeichnisWaehlen(Daten().Zelle(z, AZelle::Pfad));
-                m_liste->setFocus();
-            });
-    connect(popAEintrag(QStringLiteral("PopA_Doppel"),
-                        QStringLiteral("zuletzt ausgewählter Name: öffnen wie mit einem \"&Doppeltdrücken\"")),
-            &QAction::triggered, this, [this] {
-                const bool vorher = m_doppelklickOeffnet;
-                m_doppelklickOeffnet = true;
-                doppelKlick(0, 0, Daten().AktZeile());
-                m_doppelklickOeffnet = vorher;
-            });
-    for (int n = 1; n <= 6; ++n)
-        connect(popAEintrag(QStringLiteral("PopA_Pro%1").arg(n), QString()), &QAction::triggered, this,
-                [this, n] { oeffnenMit(n); });
-    if (!m_popA->findChild<QAction *>(QStringLiteral("PopA_Zelle")))
-        m_popA->addSeparator();
-    connect(popAEintrag(QStringLiteral("PopA_Zelle"), QString()), &QAction::triggered, this,
+    connect(eintrag(u"PopA_Zelle"), &QAction::triggered, this,
             [this] { QApplication::clipboard()->setText(m_zelleText); });
 }
 
 void AListeBedienung::popAAnpassen(int spalte, int zeile)
 {
-    auto eintrag = [this](const QString &name) { return m_popA->findChild<QAction *>(name); };
-    // "in das Verzeichnis wechseln" belongs to the search results only.
-    eintrag(QStringLiteral("PopA_Wechsel"))->setVisible(sucheErgebnisSichtbar && sucheErgebnisSichtbar());
-    for (int n = 1; n <= 6; ++n) {
-        QAction *a = eintrag(QStringLiteral("PopA_Pro%1").arg(n));
-        const bool da = !m_proProgramm[size_t(n)].isEmpty() && !m_proText[size_t(n)].isEmpty();
-        a->setVisible(da);
-        a->setText(QStringLiteral("zuletzt ausgewählter Name: öffnen mit ") + m_proText[size_t(n)]);
-    }
     m_zelleText = zeile > 0 ? m_liste->AnzeigeText(zeile, spalte) : QString();
     const QString kurz = m_zelleText.size() > 38 ? m_zelleText.left(35) + QStringLiteral("...") : m_zelleText;
-    QAction *kopie = eintrag(QStringLiteral("PopA_Zelle"));
-    kopie->setText(QStringLiteral("in die Zwischenablage kopieren: \"") + kurz + u'"');
-    kopie->setEnabled(!m_zelleText.isEmpty());
+    for (const MenueEintrag &e : KontextMenueTabelle()) {
+        if (QStringView(e.menue) != u"PopA" || e.regel == MenueRegel::Trenner)
+            continue;
+        QAction *a = m_popA->findChild<QAction *>(QString::fromUtf16(e.name), Qt::FindDirectChildrenOnly);
+        if (!a)
+            continue;
+        switch (e.regel) {
+        case MenueRegel::NurSuchErgebnis:
+            a->setVisible(sucheErgebnisSichtbar());
+            break;
+        case MenueRegel::OeffnenMit: {
+            const size_t n = size_t(e.nummer);
+            a->setVisible(!m_proProgramm[n].isEmpty() && !m_proText[n].isEmpty());
+            a->setText(QStringLiteral("zuletzt ausgewählter Name: öffnen mit ") + m_proText[n]);
+            break;
+        }
+        case MenueRegel::ZelleNichtLeer:
+            a->setText(ZwischenablageText() + u'"' + kurz + u'"');
+            a->setEnabled(!m_zelleText.isEmpty());
+            break;
+        default:
+            break;
+        }
+    }
 }
 
 namespace {
+// The columns the entries of PopSpaltenA show or hide.
 struct SpaltenEintrag
 {
     const char16_t *name;
@@ -548,19 +516,12 @@ constexpr SpaltenEintrag SpaltenEintraege[] = {
 
 void AListeBedienung::spaltenMenuVerbinden()
 {
-    for (const SpaltenEintrag &e : SpaltenEintraege) {
-        const QString name = QString::fromUtf16(e.name);
-        QAction *a = m_popSpalten->findChild<QAction *>(name);
-        if (!a) {
-            a = m_popSpalten->addAction(QString());
-            a->setObjectName(name);
-        }
+    for (const SpaltenEintrag &s : SpaltenEintraege) {
+        const MenueEintrag &e = *KontextMenueEintrag(s.name);
+        QAction *a = KontextMenueAktion(m_popSpalten, e);
         a->setCheckable(true);
-        a->setEnabled(true);
-        a->setText(e.spalte == AZelle::PfadNr
-                       ? QStringLiteral(" Symbol anzeigen")
-                       : u'"' + m_liste->Spalte(e.spalte).titel.trimmed() + QStringLiteral("\" anzeigen"));
-        const int spalte = e.spalte;
+        a->setText(KontextMenueText(e));
+        const int spalte = s.spalte;
         connect(a, &QAction::triggered, this, [this, spalte](bool an) {
             m_liste->Spalte(spalte).sichtbar = an;
             m_liste->Neuzeichnen();
@@ -574,42 +535,6 @@ void AListeBedienung::spaltenMenuAnpassen()
     for (const SpaltenEintrag &e : SpaltenEintraege)
         if (QAction *a = m_popSpalten->findChild<QAction *>(QString::fromUtf16(e.name)))
             a->setChecked(m_liste->Spalte(e.spalte).sichtbar);
-}
-
-AListeBedienung *AListeAnlegen(Taa &aa)
-{
-    if (AListeBedienung *schon = AListeVon(aa))
-        return schon;
-    auto *b = new AListeBedienung(aa.PaAuswahlliste(), std::max(aa.PaBaum()->width(), 150), aa.PopA(), aa.PopSpaltenA());
-    b->fort = &aa.Fort();
-    b->dialog = &aa.Dialoge();
-    b->statusSetzen = [&aa](int panel, const QString &text) { aa.StatusTextSetzen(panel, text); };
-    b->seiteAuswaehlen = [&aa] { return aa.AktuelleSeite == 1; };
-    b->sucheErgebnisSichtbar = [&aa] { return aa.AktuelleSeite == 1 && aa.AktuelleSuchSeite == 5; };
-    b->titelSetzen = [&aa](const QString &titel) {
-        if (aa.ArbeitLaeuft())
-            return; // the progress display owns the caption meanwhile
-        aa.setWindowTitle(titel);
-        AnwendungsTitelSetzen(titel);
-    };
-    // Until the tree exists, the directory listed last is the one the counts refer to.
-    auto *verz = new QString;
-    QObject::connect(b, &QObject::destroyed, [verz] { delete verz; });
-    b->baumVerzeichnis = [verz] { return *verz; };
-    b->verzeichnisWaehlen = [b, verz](const QString &v) {
-        *verz = nxAdresseMitEndStrich(v);
-        b->VerzeichnisListen(*verz);
-    };
-    aa.ListenAnzahlAnzeige = [b] { b->AnzeigeListenAnzahlAuswahl(); };
-    QObject::connect(&aa, &Taa::UmbenennenVerlangt, b, &AListeBedienung::EditorOeffnen);
-    return b;
-}
-
-AListeBedienung *AListeVon(Taa &aa)
-{
-    return aa.PaAuswahlliste() ? aa.PaAuswahlliste()->findChild<AListeBedienung *>(QStringLiteral("AListeBedienung"),
-                                                                                     Qt::FindDirectChildrenOnly)
-                               : nullptr;
 }
 
 } // namespace rinolux

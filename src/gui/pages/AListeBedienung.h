@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/selection/sub_Auswahl.h"
+#include "gui/controls/TNxRotListe.h"
 
 #include <QObject>
 #include <QPoint>
@@ -8,7 +9,6 @@
 #include <QStringList>
 
 #include <array>
-#include <functional>
 
 class QAction;
 class QComboBox;
@@ -16,14 +16,12 @@ class QMenu;
 
 namespace rinolux {
 
-class Dialog;
-class Fortschritt;
-class Taa;
-class TNxRotListe;
+class SeitenUmgebung;
+struct MenueEintrag;
 
 // The selection list AListe on its panel: columns, fill, marks, sorting, automatic
 // selection, the count display, its menus PopA and PopSpaltenA, and names dropped on it.
-// The main window owns it and tells it what it needs through the hooks below.
+// The page "Auswählen" owns it; what it needs of the window comes through `umgebung`.
 class AListeBedienung final : public QObject
 {
     Q_OBJECT
@@ -32,31 +30,25 @@ class AListeBedienung final : public QObject
 public:
     // paAuswahlliste: the panel the list fills; baumBreite: starting width of the path column.
     // popA, popSpaltenA: the window's menus of that name (their entries are found by name
-    // and made to work); without them the list makes its own.
-    AListeBedienung(QWidget *paAuswahlliste, int baumBreite, QMenu *popA = nullptr, QMenu *popSpaltenA = nullptr);
+    // and made to work); without them the list makes its own from the menu table.
+    AListeBedienung(QWidget *paAuswahlliste, int baumBreite, SeitenUmgebung &umgebung, QMenu *popA = nullptr,
+                    QMenu *popSpaltenA = nullptr);
     ~AListeBedienung() override;
+
+    static TNxRotListeOptionen Optionen();
 
     TNxRotListe *Liste() const { return m_liste; }
     ListenDaten &Daten();
-
-    // ---- what the window provides
-    Fortschritt *fort = nullptr;                     // progress display (required for fills)
-    Dialog *dialog = nullptr;                        // message dialogs
-    std::function<void(int, const QString &)> statusSetzen; // panel 0..2 of StatusAuswahl
-    std::function<QString()> baumVerzeichnis;        // directory chosen in the tree
-    std::function<bool()> seiteAuswaehlen;           // main page "Auswählen" is current
-    std::function<bool()> sucheErgebnisSichtbar;     // search sub-page "Suche-Ergebnis" is shown
-    std::function<bool()> escGedrueckt;              // ESC noted since the listing began (own filter by default)
-    std::function<void(const QString &)> titelSetzen;
-    std::function<void(const QString &)> verzeichnisWaehlen; // the tree opens and lists a directory
-    QString einstellungenSeite = QStringLiteral("Einstellungen");
+    // The directory listed last, the one the counts and the free space refer to.
+    const QString &Verzeichnis() const { return m_verzeichnis; }
 
     // ---- settings
     void OeffnenMitSetzen(int n, const QString &programm, const QString &menuText); // n = 1..6
     void DoppelklickOeffnetSetzen(bool an) { m_doppelklickOeffnet = an; }
 
     // ---- fill and marks
-    // Lists one directory (the tree's listing) and fills the list from it.
+    // Lists one directory (the tree's listing) and fills the list from it; it becomes the
+    // list's directory.
     void VerzeichnisListen(const QString &verzeichnis);
     // Fills from the hits of a walk (any search kind).
     void Fuellen(SuchTreffer &treffer, bool suchAbbruch, bool baumListe);
@@ -88,10 +80,9 @@ public:
 
 Q_SIGNALS:
     void ZahlenGeaendert();
-
-protected:
-    // Notes ESC while a listing runs.
-    bool eventFilter(QObject *objekt, QEvent *event) override;
+    // The list changed to another directory on its own (dropped names, "in das Verzeichnis
+    // wechseln"), so the tree can follow.
+    void VerzeichnisGewechselt(const QString &verzeichnis);
 
 private:
     void spaltenAnlegen(int baumBreite);
@@ -102,15 +93,17 @@ private:
     void popAAnpassen(int spalte, int zeile);
     void spaltenMenuVerbinden();
     void spaltenMenuAnpassen();
-    QAction *popAEintrag(const QString &name, const QString &text);
     QString vollerName(int zeile) const;
+    void verzeichnisWaehlen(const QString &verzeichnis);
+    bool sucheErgebnisSichtbar() const;
     void EditorSchliessenUndLeeren();
     void oeffnenMit(int n);
 
+    SeitenUmgebung &m_umgebung;
     TNxRotListe *m_liste = nullptr;
     QMenu *m_popA = nullptr;
     QMenu *m_popSpalten = nullptr;
-    bool m_esc = false;
+    QString m_verzeichnis;
     QComboBox *m_coSort = nullptr;
     QComboBox *m_coAuto = nullptr;
     QString m_zelleText; // displayed text of the cell the menu was opened on
@@ -123,11 +116,5 @@ private:
     int m_menuZeile = 0;
     int m_menuSpalte = 0;
 };
-
-// Creates AListe on the main window's panel and wires it to the window (progress, dialogs,
-// status bar, caption, F2/F4, the menus PopA and PopSpaltenA).
-AListeBedienung *AListeAnlegen(Taa &aa);
-// The selection list of the window, or nullptr before it is created.
-AListeBedienung *AListeVon(Taa &aa);
 
 } // namespace rinolux

@@ -214,8 +214,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(RegelDateiTest, UnmoeglicheAnzahlMachtDieDateiUnlesbar)
 {
     const QByteArray faelle[] = {
-        "a\r\n-2\r\nb\r\n0\r\n",          // negative
-        "a\r\n99999999999999999999\r\nc1\r\n", // beyond 64 bits
+        "a\r\n-2\r\nb\r\n0\r\n",                  // negative
+        "a\r\n99999999999999999999\r\nc1\r\n",    // beyond 64 bits
         "a\r\n1\r\nc1\r\nb\r\n3\r\nc1\r\nc2\r\n", // more lines than follow
     };
     for (const QByteArray &zeilen : faelle) {
@@ -230,7 +230,8 @@ TEST_F(RegelDateiTest, UnmoeglicheAnzahlMachtDieDateiUnlesbar)
 
         liste.anhaengen(QStringLiteral("neu"), QStringLiteral("1\t114\t700\tH\tENDE"));
         EXPECT_FALSE(RegelListeSchreiben(pfad, liste).ok());
-        EXPECT_EQ(dir.dateiLesen(QStringLiteral("Rinol_Regel839.cfg")), QByteArray("Warnung: x\r\n700\r\n") + zeilen);
+        EXPECT_EQ(dir.dateiLesen(QStringLiteral("Rinol_Regel839.cfg")),
+                  QByteArray("Warnung: x\r\n700\r\n") + zeilen);
     }
 }
 

@@ -157,8 +157,8 @@ TEST(TeilRegelLauf, ZahlenUeber64BitSindZeilenFehler)
 // name) gives the row an error and never builds the text; just below the limit it works.
 TEST(TeilRegelLauf, NamenUeberDerGrenzeSindZeilenFehler)
 {
-    const int name = 8; // "abcdefgh", every character a position
-    const int lang = int(NamensGrenze) / name + 1;   // eight of them reach beyond the limit
+    const int name = 8;                                      // "abcdefgh", every character a position
+    const int lang = int(NamensGrenze) / name + 1;           // eight of them reach beyond the limit
     const int passend = (int(NamensGrenze) - 12) / name - 1; // eight of them and the name fit
     NamensPositionen jedes;
     for (int i = 1; i <= name; ++i) {
@@ -175,21 +175,45 @@ TEST(TeilRegelLauf, NamenUeberDerGrenzeSindZeilenFehler)
         std::function<TeilRegel(int)> regel; // with texts of this length
     };
     const Fall faelle[] = {
-        {"Einfuegen", [](int n) { TeilRegel r = MitCode(215); r.wert = QString(n, u'x'); return r; }},
-        {"ListenWort", [](int n) { TeilRegel r = MitCode(212); r.liste.vor = QString(n, u'x'); return r; }},
-        {"NummerMitText", [](int n) {
+        {"Einfuegen",
+         [](int n) {
+             TeilRegel r = MitCode(215);
+             r.wert = QString(n, u'x');
+             return r;
+         }},
+        {"ListenWort",
+         [](int n) {
+             TeilRegel r = MitCode(212);
+             r.liste.vor = QString(n, u'x');
+             return r;
+         }},
+        {"NummerMitText",
+         [](int n) {
              TeilRegel r = MitCode(213);
              r.nummer = NummerFelder{QString(n, u'x'), QStringLiteral("1"), QStringLiteral("1"), QString()};
              return r;
          }},
-        {"ErsetzenDurchWort", [](int n) { TeilRegel r = MitCode(221); r.buchstabe = u'w'; r.wert = QString(n, u'x'); return r; }},
-        {"ErsetzenDurchListenWort", [](int n) {
+        {"ErsetzenDurchWort",
+         [](int n) {
+             TeilRegel r = MitCode(221);
+             r.buchstabe = u'w';
+             r.wert = QString(n, u'x');
+             return r;
+         }},
+        {"ErsetzenDurchListenWort",
+         [](int n) {
              TeilRegel r = MitCode(222);
              r.liste.nach = QString(n, u'x');
              return r;
          }},
-        {"Auffuellen", [](int n) { TeilRegel r = MitCode(219); r.auffuellText = QString(n, u'x'); return r; }},
-        {"ZeichenListe", [](int n) {
+        {"Auffuellen",
+         [](int n) {
+             TeilRegel r = MitCode(219);
+             r.auffuellText = QString(n, u'x');
+             return r;
+         }},
+        {"ZeichenListe",
+         [](int n) {
              TeilRegel r = MitCode(229);
              r.filterAlt = QStringLiteral("a|b|c|d|e|f|g|h");
              r.filterNeu = QStringList(8, QString(n, u'x')).join(u'|');
@@ -199,7 +223,8 @@ TEST(TeilRegelLauf, NamenUeberDerGrenzeSindZeilenFehler)
     for (const Fall &f : faelle) {
         for (const bool zuLang : {true, false}) {
             TeilRegelLauf lauf(f.regel(zuLang ? lang : passend));
-            const ZeilenErgebnis e = lauf.teileNeu(U"", U"abcdefgh", U".txt", jedes, Werte(QStringLiteral("abcdefgh.txt"), 1));
+            const ZeilenErgebnis e =
+                lauf.teileNeu(U"", U"abcdefgh", U".txt", jedes, Werte(QStringLiteral("abcdefgh.txt"), 1));
             if (zuLang) {
                 EXPECT_EQ(e.fehler, NeuerPfadNameZuLangText) << f.name;
                 EXPECT_EQ(e.wert, QStringLiteral("abcdefgh.txt")) << f.name;
@@ -218,14 +243,16 @@ TEST(TeilRegelLauf, NamenUeberDerGrenzeSindZeilenFehler)
     for (int i = 1; i <= 4; ++i)
         kopie.ziele.push_back(Zelle{i, 1, true});
     TeilRegelLauf kopieren(MitCode(233));
-    EXPECT_EQ(kopieren.teileNeu(U"", teil, U"", kopie, Werte(QStringLiteral("a"), 1)).fehler, NeuerPfadNameZuLangText);
+    EXPECT_EQ(kopieren.teileNeu(U"", teil, U"", kopie, Werte(QStringLiteral("a"), 1)).fehler,
+              NeuerPfadNameZuLangText);
     kopie.ziele.pop_back();
     kopie.ziele.pop_back();
     EXPECT_TRUE(kopieren.teileNeu(U"", teil, U"", kopie, Werte(QStringLiteral("a"), 1)).ok());
     TeilRegel frei = MitCode(209);
     frei.freiZeilen = {QString(int(NamensGrenze) + 1, u'x')};
     TeilRegelLauf freieNamen(frei);
-    EXPECT_EQ(freieNamen.teileNeu(U"", U"a", U"", {}, Werte(QStringLiteral("a"), 1)).fehler, NeuerPfadNameZuLangText);
+    EXPECT_EQ(freieNamen.teileNeu(U"", U"a", U"", {}, Werte(QStringLiteral("a"), 1)).fehler,
+              NeuerPfadNameZuLangText);
 }
 
 TEST(TeilRegelLauf, WasAnderesNimmtDieWerteDerZeile)

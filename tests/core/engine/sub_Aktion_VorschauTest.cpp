@@ -258,7 +258,10 @@ struct PruefFall
     bool aktionFrei;
 };
 
-void PrintTo(const PruefFall &f, std::ostream *os) { *os << f.name; }
+void PrintTo(const PruefFall &f, std::ostream *os)
+{
+    *os << f.name;
+}
 
 class VorschauPruefFallTest : public ::testing::TestWithParam<PruefFall>
 {
@@ -301,11 +304,13 @@ INSTANTIATE_TEST_SUITE_P(
         PruefFall{"DoppelteFreieNamenVorAttributRegel",
                   {{d, QStringLiteral("a")}, {d, QStringLiteral("b")}, {d, QStringLiteral("c")}},
                   {freieNamen({QStringLiteral("x"), QStringLiteral("X"), QStringLiteral("y")}), nurLesen()},
-                  {QStringLiteral("neuer Name doppelt"), QStringLiteral("neuer Name doppelt"), QStringLiteral("ok")},
+                  {QStringLiteral("neuer Name doppelt"), QStringLiteral("neuer Name doppelt"),
+                   QStringLiteral("ok")},
                   true},
         PruefFall{"ZeitFehlerVorNamensRegel",
                   {{d, QStringLiteral("a b")}},
-                  {mit(nummerierteZeit(), [](TeilRegel &t) { t.zeit.wert = QStringLiteral("20201340_000000_000"); }),
+                  {mit(nummerierteZeit(),
+                       [](TeilRegel &t) { t.zeit.wert = QStringLiteral("20201340_000000_000"); }),
                    einfuegenVorn(QStringLiteral("x"))},
                   {QStringLiteral("falsche Zeit")},
                   false},
@@ -332,7 +337,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {QStringLiteral("/d\nx/"), QStringLiteral("a b")},
                    {d, QStringLiteral("a b")}},
                   {einfuegenVorn(QStringLiteral("x"))},
-                  {QStringLiteral("Pfad enthält unmögliches Zeichen"), QStringLiteral("Pfad enthält unmögliches Zeichen"),
+                  {QStringLiteral("Pfad enthält unmögliches Zeichen"),
+                   QStringLiteral("Pfad enthält unmögliches Zeichen"),
                    QStringLiteral("Pfad enthält unmögliches Zeichen"), QStringLiteral("ok")},
                   true},
         PruefFall{"RahmenzeichenImJetzigenNamen",

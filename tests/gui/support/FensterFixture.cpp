@@ -1,0 +1,56 @@
+#include "gui/support/FensterFixture.h"
+
+#include "gui/controls/nx_Register.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace rinolux::test {
+
+void FensterFixture::fensterAnlegen(QSize groesse)
+{
+    m_aa = std::make_unique<Taa>();
+    m_aa->Startwerte();
+    m_aa->RegHaupt_OnClick(1);
+    m_aa->resize(groesse);
+    m_aa->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_aa.get()));
+}
+
+void tabKlicken(TNxReg *reg, int nr)
+{
+    QTest::mouseClick(reg, Qt::LeftButton, Qt::NoModifier, reg->TabRechteck(nr).center());
+}
+
+QStringList sichtbarePanels(const Taa &aa, const QStringList &panels)
+{
+    QStringList sichtbar;
+    for (const QString &name : panels) {
+        auto *p = aa.findChild<QWidget *>(name);
+        if (p && p->isVisible())
+            sichtbar.append(name);
+    }
+    return sichtbar;
+}
+
+void naechstenDialogBeantworten(QString *text, const QString &schalter)
+{
+    QTimer::singleShot(20, qApp, [text, schalter] {
+        QWidget *dd = QApplication::activeModalWidget();
+        if (!dd || dd->objectName() != QStringLiteral("dd")) {
+            naechstenDialogBeantworten(text, schalter);
+            return;
+        }
+        if (text) {
+            for (auto *feld : dd->findChildren<QTextEdit *>(QStringLiteral("RiDialogBlock")))
+                *text += feld->toPlainText();
+        }
+        if (auto *b = dd->findChild<QPushButton *>(schalter))
+            b->click();
+    });
+}
+
+} // namespace rinolux::test

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 
@@ -24,6 +25,14 @@ QString Sichtbar(const QByteArray &bytes);
 // Stops the process with the message when the condition does not hold: libFuzzer keeps
 // the input as a finding, the replay reports the file.
 void Pruefen(bool bedingung, const char *was, const QString &einzelheit = QString());
+// The same with the details built only when the condition fails, for checks run per row.
+template <typename F>
+    requires std::invocable<F &>
+void Pruefen(bool bedingung, const char *was, F &&einzelheit)
+{
+    if (!bedingung)
+        Pruefen(false, was, QString(einzelheit()));
+}
 
 // The input as bytes (shared, not copied).
 inline QByteArray Eingabe(const uint8_t *daten, size_t groesse)

@@ -31,11 +31,12 @@ void dekodierungPruefen(const QByteArray &eingabe, const QString &text)
     for (qsizetype i = 0; i < rumpf.size(); ++i) {
         const auto b = static_cast<unsigned char>(rumpf[i]);
         const char16_t z = text[i].unicode();
-        Pruefen(b >= 0x80 ? z >= 0x80 && z != 0xFFFD : z == b, "ein Byte wird falsch gelesen",
-                Sichtbar(eingabe) + QStringLiteral("\n-> ") + Sichtbar(text));
+        // The report text is built only on failure: this runs once per byte.
+        if (!(b >= 0x80 ? z >= 0x80 && z != 0xFFFD : z == b))
+            Pruefen(false, "ein Byte wird falsch gelesen", Sichtbar(eingabe) + QStringLiteral("\n-> ") + Sichtbar(text));
         const auto it = woher.constFind(z);
-        Pruefen(it == woher.cend() || it.value() == rumpf[i], "zwei Bytes werden zum selben Zeichen",
-                Sichtbar(eingabe));
+        if (it != woher.cend() && it.value() != rumpf[i])
+            Pruefen(false, "zwei Bytes werden zum selben Zeichen", Sichtbar(eingabe));
         woher.insert(z, rumpf[i]);
     }
 }

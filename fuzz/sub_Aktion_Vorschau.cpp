@@ -20,6 +20,7 @@
 #include <QList>
 
 #include <algorithm>
+#include <functional>
 
 using namespace rinolux;
 using rinolux::fuzz::Pruefen;
@@ -99,7 +100,7 @@ bool gueltigeEinheiten(const QString &s)
     return true;
 }
 
-void nameGueltig(QByteArrayView name, const QString &text, const QString &wo)
+void nameGueltig(QByteArrayView name, const QString &text, const std::function<QString()> &wo)
 {
     Pruefen(!name.isEmpty() && name != "." && name != "..", "ein ok-Name ist leer, \".\" oder \"..\"", wo);
     Pruefen(name.size() <= 255, "ein ok-Name ist länger als 255 Bytes", wo);
@@ -133,12 +134,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
     qint64 warnungen = 0;
     QHash<QByteArray, int> belegt; // folded directory and new name of every row that is no error
     for (int z = 1; z <= vliste.Anzahl(); ++z) {
-        const QString wo = QStringLiteral("Regel: ") + Sichtbar(code) + QStringLiteral("\nZeile %1: ").arg(z) +
+        const auto wo = [&] {
+            return QStringLiteral("Regel: ") + Sichtbar(code) + QStringLiteral("\nZeile %1: ").arg(z) +
                            Sichtbar(vliste.ZelleUtf8(z, VZelle::Pfad).toByteArray()) + QStringLiteral(" | ") +
                            Sichtbar(vliste.ZelleUtf8(z, VZelle::Name).toByteArray()) + QStringLiteral(" -> ") +
                            Sichtbar(vliste.ZelleUtf8(z, VZelle::NeuPfad).toByteArray()) + QStringLiteral(" | ") +
                            Sichtbar(vliste.ZelleUtf8(z, VZelle::NeuName).toByteArray()) + QStringLiteral(": ") +
                            vliste.Zelle(z, VZelle::Ergebnis);
+        };
         if (vliste.Warn(z)) {
             ++warnungen;
             continue;
@@ -160,7 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
             gefaltet(vliste.ZelleUtf8(z, VZelle::NeuPfad)) + '\0' + gefaltet(neuerName);
         const int schonDa = belegt.value(schluessel, 0);
         Pruefen(schonDa == 0, "zwei Zeilen ohne Fehler bekommen denselben Namen",
-                wo + QStringLiteral("\nwie Zeile %1").arg(schonDa));
+                [&] { return wo() + QStringLiteral("\nwie Zeile %1").arg(schonDa); });
         belegt.insert(schluessel, z);
     }
     Pruefen(e.fehler == warnungen, "die Zusammenfassung zählt die Fehler falsch",

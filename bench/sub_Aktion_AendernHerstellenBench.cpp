@@ -1,0 +1,149 @@
+// Carrying out "Ändern: alle Leerzeichen durch _ ersetzen" on 100,000 files, beside a plain
+// loop of renameat2(RENAME_NOREPLACE) over the very same renames, in the same run.
+//
+//   build-rel/bench/sub_Aktion_AendernHerstellenBench
+//
+// "Durchfuehren" is the whole routine: new-name and old-name checks with their sorted index,
+// the reverse path order, the renames through the platform layer, the undo file written
+// record by record (synced once a second and at its end), the index entry, and the updates
+// of the selection list with its re-sort. "Schleife" is nothing but the system calls. Each
+// iteration runs both in turn, so a change of load hits both alike; between the runs the
+// names are put back by a plain loop that is not timed. Reported: both mean times and the
+// ratio Durchfuehren / Schleife.
+
+#include "core/actions/RueckDaten.h"
+#include "core/actions/sub_Aktion_AendernHerstellen.h"
+#include "core/engine/RegelListe.h"
+#include "core/engine/sub_Aktion_Vorschau.h"
+#include "core/platform/Plattform.h"
+#include "core/selection/sub_Auswahl.h"
+#include "core/shell/Dialog.h"
+#include "core/shell/Einstellungen.h"
+#include "core/shell/Fortschritt.h"
+#include "core/shell/Prozess.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <memory>
+
+using namespace rinolux;
+
+namespace {
+
+constexpr int kAnzahl = 100000;
+const QString kRegel = QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen");
+
+struct Bestand
+{
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<QTemporaryDir> konfig;
+    QString pfad;
+    std::vector<QByteArray> alt, neu; // full paths
+    ListenDaten auswahl;
+    ListenDaten vorschau{VZelle::Anzahl};
+};
+
+Bestand &bestand()
+{
+    static Bestand b = [] {
+        Bestand x;
+        const QString basis = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/rinolux-bench-XXXXXX")
+                                                                         : QDir::tempPath() + QStringLiteral("/rinolux-bench-XXXXXX");
+        x.dir = std::make_unique<QTemporaryDir>(basis);
+        x.konfig = std::make_unique<QTemporaryDir>(basis);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(x.konfig->path()));
+        ProzessWerteSetzen(QStringLiteral("rinolux"));
+        if (!ProgPfadAnlegen())
+            qFatal("Daten-Verzeichnis");
+        x.pfad = x.dir->path() + u'/';
+        const QStringList woerter = {QStringLiteral("Urlaub am See"), QStringLiteral("Foto"), QStringLiteral("Brief an Oma"),
+                                     QStringLiteral("Konto Auszug"), QStringLiteral("Straße"), QStringLiteral("Übersicht Q")};
+        for (int i = 0; i < kAnzahl; ++i) {
+            const QString name = woerter[i % woerter.size()] + QStringLiteral(" %1.jpg").arg(i, 6, 10, QChar(u'0'));
+            QFile f(x.pfad + name);
+            if (f.open(QIODevice::WriteOnly))
+                f.close();
+        }
+        SuchTreffer treffer;
+        const Ergebnis gelesen = plattform::verzeichnisLesen(x.pfad, plattform::Details::Alle, [&](const plattform::Eintrag &e) {
+            treffer.Neu(x.pfad, e.name, nxAuswahlSuchDaten(e, 1));
+            return true;
+        });
+        if (!gelesen)
+            qFatal("%s", qPrintable(gelesen.text()));
+        StillerFortschritt fort;
+        nxAuswahlFuellen(x.auswahl, treffer, AuswahlFuellung{}, fort);
+        x.auswahl.AlleMarkieren(true);
+        const RegelListe regeln = StandardRegeln();
+        const QString code = regeln.code(int(regeln.beschreibungen().indexOf(kRegel)));
+        VorschauZeilenAufbauen(x.vorschau, x.auswahl, 221);
+        const VorschauLaufErgebnis e = Aktion_VorschauAnzeigen(x.vorschau, x.auswahl, code, {}, fort);
+        if (!e.auswertung.aktionFrei)
+            qFatal("Vorschau nicht frei");
+        for (int z = 1; z <= x.vorschau.Anzahl(); ++z) {
+            x.alt.push_back(QFile::encodeName(x.vorschau.Zelle(z, VZelle::Pfad) + x.vorschau.Zelle(z, VZelle::Name)));
+            x.neu.push_back(QFile::encodeName(x.vorschau.Zelle(z, VZelle::NeuPfad) + x.vorschau.Zelle(z, VZelle::NeuName)));
+        }
+        return x;
+    }();
+    return b;
+}
+
+bool schleife(const std::vector<QByteArray> &von, const std::vector<QByteArray> &nach)
+{
+    bool ok = true;
+    for (size_t i = 0; i < von.size(); ++i)
+        ok = ::renameat2(AT_FDCWD, von[i].constData(), AT_FDCWD, nach[i].constData(), RENAME_NOREPLACE) == 0 && ok;
+    return ok;
+}
+
+void DurchfuehrenGegenSchleife(benchmark::State &state)
+{
+    Bestand &b = bestand();
+    double schleifeMs = 0;
+    double durchfuehrenMs = 0;
+    RueckIndex index(ProgPfad);
+    index.IniListeRueck_Lesen();
+    Einstellungen einstellungen;
+    for (auto _ : state) {
+        QElapsedTimer uhr;
+        uhr.start();
+        if (!schleife(b.alt, b.neu))
+            state.SkipWithError("renameat2 ist fehlgeschlagen");
+        schleifeMs += double(uhr.nsecsElapsed()) / 1e6;
+        if (!schleife(b.neu, b.alt))
+            state.SkipWithError("zurück umbenennen ist fehlgeschlagen");
+
+        ListenDaten auswahl = b.auswahl; // the routine updates its names
+        AusfuehrAuftrag a;
+        a.arbeit = &b.vorschau;
+        a.auswahl = &auswahl;
+        a.code = 221;
+        a.beschreibung = kRegel;
+        SkriptDialog dialog;
+        StillerFortschritt fort;
+        uhr.restart();
+        const AusfuehrErgebnis e = Aktion_AendernHerstellen(a, einstellungen, fort, dialog, index);
+        durchfuehrenMs += double(uhr.nsecsElapsed()) / 1e6;
+        if (!e.allesErledigt() || e.erledigt1 != kAnzahl)
+            state.SkipWithError("die Durchführung ist nicht vollständig");
+        if (!schleife(b.neu, b.alt))
+            state.SkipWithError("zurück umbenennen ist fehlgeschlagen");
+    }
+    const double n = double(std::max<benchmark::IterationCount>(state.iterations(), 1));
+    state.counters["schleife_ms"] = schleifeMs / n;
+    state.counters["durchfuehren_ms"] = durchfuehrenMs / n;
+    state.counters["verhaeltnis"] = schleifeMs > 0 ? durchfuehrenMs / schleifeMs : 0;
+}
+BENCHMARK(DurchfuehrenGegenSchleife)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+} // namespace
+
+BENCHMARK_MAIN();

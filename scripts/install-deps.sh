@@ -1,7 +1,13 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Rinolux needs on Debian 12.
 # Idempotent: it only calls apt-get when a package is missing.
+# With --fuzz it also installs what the fuzz targets need (scripts/install-fuzz-deps.sh).
 set -euo pipefail
+
+if [ "${1:-}" = "--fuzz" ]; then
+  "$(dirname "$0")/install-deps.sh"
+  exec "$(dirname "$0")/install-fuzz-deps.sh"
+fi
 
 PAKETE=(
   build-essential cmake ninja-build ccache pkg-config

@@ -38,6 +38,13 @@ Ergebnis verzeichnisFuer(const QString &pfad)
     return Ergebnis::Fehler(0, QStringLiteral("Das Verzeichnis \"%1\" kann nicht hergestellt werden.").arg(dir));
 }
 
+// Reading drops a leading BOM, so a text that itself begins with U+FEFF needs one in front
+// to come back whole.
+QByteArray bomWennNoetig(const QString &ersteZeile)
+{
+    return ersteZeile.startsWith(QChar(0xFEFF)) ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+}
+
 } // namespace
 
 QString nxTextAusDatei(const QByteArray &bytes)
@@ -45,7 +52,9 @@ QString nxTextAusDatei(const QByteArray &bytes)
     QByteArrayView daten(bytes);
     if (daten.startsWith("\xEF\xBB\xBF"))
         daten = daten.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // The one BOM is gone already; a second U+FEFF is text and stays.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(daten);
     if (!utf8.hasError())
         return text;
@@ -97,6 +106,8 @@ Ergebnis nxDateiBytesSchreiben(const QString &pfad, const QByteArray &bytes)
 Ergebnis nxDateiTextSchreiben(const QString &pfad, const TextFeld &zeilen, int *geschrieben)
 {
     QByteArray bytes;
+    if (zeilen.size() > 1)
+        bytes += bomWennNoetig(zeilen[1]);
     for (qsizetype i = 1; i < zeilen.size(); ++i) {
         bytes += zeilen[i].toUtf8();
         bytes += "\r\n";
@@ -118,7 +129,7 @@ Ergebnis nxDateiTextZeileSchreiben(const QString &pfad, const QString &text, boo
 {
     if (text.isEmpty() && !leerSchreiben)
         return nxDateiBytesSchreiben(pfad, QByteArray());
-    return nxDateiBytesSchreiben(pfad, text.toUtf8() + "\r\n");
+    return nxDateiBytesSchreiben(pfad, bomWennNoetig(text) + text.toUtf8() + "\r\n");
 }
 
 namespace {

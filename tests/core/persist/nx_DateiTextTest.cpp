@@ -30,6 +30,21 @@ TEST(DateiTextTest, SchreibtUtf8MitCrLfUndLiestZurueck)
     EXPECT_EQ(nxDateiTextZeileLesen(pfad, 0), QString());
 }
 
+TEST(DateiTextTest, ErsteZeileMitFeffKommtGanzZurueck)
+{
+    test::TestVerzeichnis dir;
+    const QString pfad = dir.pfad(QStringLiteral("f.txt"));
+    const TextFeld zeilen{QString(), QStringLiteral("\uFEFFa"), QStringLiteral("b")};
+    ASSERT_TRUE(nxDateiTextSchreiben(pfad, zeilen));
+    const ErgebnisWert<TextFeld> gelesen = nxDateiTextLesen(pfad);
+    ASSERT_TRUE(gelesen);
+    EXPECT_EQ(*gelesen, zeilen);
+    ASSERT_TRUE(nxDateiTextZeileSchreiben(pfad, QStringLiteral("\uFEFFc"), false));
+    const ErgebnisWert<TextFeld> eineZeile = nxDateiTextLesen(pfad);
+    ASSERT_TRUE(eineZeile);
+    EXPECT_EQ(*eineZeile, (TextFeld{QString(), QStringLiteral("\uFEFFc")}));
+}
+
 struct LeseFall
 {
     const char *name;
@@ -59,6 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LeseFall{"OhneLetztesEnde", QByteArray("a\r\nb"), {QStringLiteral("a"), QStringLiteral("b")}},
                       LeseFall{"Leer", QByteArray(), {}},
                       LeseFall{"Bom", QByteArray("\xEF\xBB\xBFx\r\n"), {QStringLiteral("x")}},
+                      LeseFall{"ZweiterBomIstText", QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx\r\n"),
+                               {QStringLiteral("\uFEFFx")}},
                       LeseFall{"LeereZeilen", QByteArray("\r\n\r\n"), {QString(), QString()}}),
     [](const auto &info) { return std::string(info.param.name); });
 

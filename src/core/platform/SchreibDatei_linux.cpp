@@ -119,6 +119,8 @@ Ergebnis dateiErsetzen(const QString &pfad, QByteArrayView bytes)
     Ergebnis e = (*temp)->schreiben(bytes);
     if (e)
         e = (*temp)->schliessen();
+    // The one deliberate replacing rename: the caller asks to overwrite (ueberschreiben) its
+    // own file with the new content, and a plain rename makes that atomic.
     if (e && ::rename(tempNativ.constData(), nameZuBytes(pfad).constData()) != 0)
         e = fehler(errno, QStringLiteral("Die Datei \"%1\" kann nicht ersetzt werden"), pfad);
     if (!e) {

@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Rinolux needs on Debian 12.
 # Idempotent: it only calls apt-get when a package is missing.
-# With --fuzz it also installs what the fuzz targets need (scripts/install-fuzz-deps.sh).
+# With --fuzz it also installs what the fuzz targets need: clang with its sanitizer and
+# libFuzzer runtimes (libclang-rt-14-dev holds libclang_rt.fuzzer) and llvm-symbolizer for
+# readable stack traces.
 set -euo pipefail
-
-if [ "${1:-}" = "--fuzz" ]; then
-  "$(dirname "$0")/install-deps.sh"
-  exec "$(dirname "$0")/install-fuzz-deps.sh"
-fi
 
 PAKETE=(
   build-essential cmake ninja-build ccache pkg-config
@@ -15,6 +12,9 @@ PAKETE=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth attr fonts-dejavu-core rename
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  PAKETE+=(clang-14 libclang-rt-14-dev llvm-14)
+fi
 
 fehlend=()
 for p in "${PAKETE[@]}"; do

@@ -7,6 +7,7 @@
 #include "core/util/nx_Debug.h"
 #include "gui/app/SchalterRahmen.h"
 #include "gui/app/Start.h"
+#include "gui/pages/OptionenBereich.h"
 #include "gui/pages/SeitenUmgebung.h"
 
 #include <QCheckBox>
@@ -36,6 +37,15 @@ TAktionsSeite::TAktionsSeite(SeitenUmgebung &umgebung, QWidget *eltern)
     spalte->setContentsMargins(0, 0, 0, 0);
     spalte->setSpacing(4);
     m_paAendUndHerst = SeitenPanel(QStringLiteral("PaAendUndHerst"), this);
+    m_optionen = new TOptionenBereich(umgebung, m_paAendUndHerst);
+    auto *optionenZeile = new QVBoxLayout(m_paAendUndHerst);
+    optionenZeile->setContentsMargins(0, 0, 0, 0);
+    optionenZeile->addWidget(m_optionen);
+    connect(m_optionen, &TOptionenBereich::Veraltet, this, &TAktionsSeite::VorschauVeraltet);
+    connect(m_optionen, &TOptionenBereich::AktionGewechselt, this, [this] {
+        m_optionen->SeiteAnpassenFuerAktion(m_tab);
+        VorschauVeraltet();
+    });
     m_paRegel = SeitenPanel(QStringLiteral("PaRegel"), this);
     m_paRegel->hide();
     spalte->addWidget(m_paAendUndHerst);
@@ -124,6 +134,8 @@ void TAktionsSeite::Anpassen(int tab)
     const bool regel = tab == 4;
     m_paAendUndHerst->setVisible(!regel);
     m_paRegel->setVisible(regel);
+    if (!regel)
+        m_optionen->SeiteAnpassenFuerAktion(tab);
     QStringList listen;
     switch (tab) {
     case 2:

@@ -9,6 +9,7 @@ class QPushButton;
 
 namespace rinolux {
 
+class TOptionenBereich;
 class TSchalterRahmen;
 
 // Pages 2 "Ändern", 3 "Herstellen" and 4 "Regeln" on the one action panel PaAktion: the
@@ -53,6 +54,7 @@ private:
 
     QWidget *m_paAendUndHerst = nullptr;
     QWidget *m_paRegel = nullptr;
+    TOptionenBereich *m_optionen = nullptr;
     QWidget *m_paVorschauSchalter = nullptr;
     QWidget *m_beVorschauFehler = nullptr;
     QPushButton *m_buAktion = nullptr;

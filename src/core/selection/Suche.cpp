@@ -680,8 +680,11 @@ std::vector<SuchOrt> nxSuchOrte(const SuchAuftrag &a)
         }
         break;
     }
-    // Check A: only absolute directories.
-    std::erase_if(orte, [](const SuchOrt &o) { return !o.verzeichnis.startsWith(u'/') || o.mit.isEmpty(); });
+    // Check A: only absolute directories without "." or ".." components (those would not
+    // name the directory the hits are shown in).
+    std::erase_if(orte, [](const SuchOrt &o) {
+        return !o.verzeichnis.startsWith(u'/') || pfadHatPunktTeil(o.verzeichnis) || o.mit.isEmpty();
+    });
     if (a.art == SuchArt::Einfach || a.art == SuchArt::Erweitert)
         for (SuchOrt &o : orte)
             o.mit = nxSuchMusterEinpacken(o.mit);

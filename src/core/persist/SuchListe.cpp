@@ -36,6 +36,20 @@ QString SuchFeldText(const QString &text)
     return t;
 }
 
+namespace {
+
+// The data text is TAB-framed by its maker; only a line break would split the record.
+QString datenText(const QString &text)
+{
+    QString t = text;
+    for (QChar &c : t)
+        if (c == u'\r' || c == u'\n')
+            c = u' ';
+    return t;
+}
+
+} // namespace
+
 Ergebnis SuchListe::Lesen(const QString &pfad)
 {
     m_eintraege.clear();
@@ -66,7 +80,7 @@ Ergebnis SuchListe::Schreiben(const QString &pfad) const
     QStringList z{IniWarnung, IniListenMarke};
     for (const SuchVerlaufEintrag &e : m_eintraege)
         z << SuchFeldText(e.zeit) << SuchFeldText(e.art) << SuchFeldText(e.anzeige) << SuchFeldText(e.verzeichnis)
-          << SuchFeldText(e.daten);
+          << datenText(e.daten);
     return verlaufZeilenSchreiben(pfad, z);
 }
 
@@ -74,7 +88,7 @@ void SuchListe::Neu(const QString &art, const QString &anzeige, const QString &v
                     bool kuerzen, const QString &grenze, const QString &zeit)
 {
     SuchVerlaufEintrag neu{zeit.isEmpty() ? nxZeitTextAusDatum(QDateTime::currentDateTime()) : SuchFeldText(zeit),
-                           SuchFeldText(art), SuchFeldText(anzeige), SuchFeldText(verzeichnis), SuchFeldText(daten)};
+                           SuchFeldText(art), SuchFeldText(anzeige), SuchFeldText(verzeichnis), datenText(daten)};
     // Only the newest equal record goes: a repeated search moves to the end.
     for (size_t i = m_eintraege.size(); i-- > 0;) {
         const SuchVerlaufEintrag &e = m_eintraege[i];

@@ -14,6 +14,7 @@
 #include "core/util/nx_Zeit.h"
 #include "core/util/nx_ZeichenEinfach.h"
 
+#include <QHash>
 #include <QSet>
 
 namespace rinolux {
@@ -72,6 +73,71 @@ struct Zeile
     bool verz = false;
 };
 
+// A hash of a name with its letters folded to one case, without building the folded text.
+size_t gefaltetHash(QStringView name)
+{
+    size_t h = 1469598103934665603ULL;
+    for (const char32_t c : name.toUcs4()) {
+        h ^= QChar::toCaseFolded(c);
+        h *= 1099511628211ULL;
+    }
+    return h;
+}
+
+// Which new names may already be taken. A directory that receives many new names is read
+// once into hashes of its names folded to one letter case: a name whose hash is missing
+// is free without a call of its own; any other (also a case-insensitive mount's other
+// spelling) gets the exact test.
+class ZielBestand
+{
+public:
+    void neuerName(const QString &verz) { ++m_verz[verz].anzahl; }
+
+    bool vorhanden(const QString &verz, const QString &name)
+    {
+        Verz &v = m_verz[verz];
+        if (!v.gelesen)
+            lesen(verz, v);
+        if (v.gelistet && !v.namen.contains(gefaltetHash(name)))
+            return false;
+        return plattform::vorhanden(verz + name);
+    }
+
+private:
+    struct Verz
+    {
+        int anzahl = 0;
+        bool gelesen = false;
+        bool gelistet = false;
+        QSet<size_t> namen;
+    };
+
+    static void lesen(const QString &verz, Verz &v)
+    {
+        v.gelesen = true;
+        // Reading a huge directory for a handful of names would cost more than asking for
+        // each; the directory's size in bytes bounds its number of entries from above.
+        constexpr int kMindestens = 256;
+        constexpr qint64 kBytesJeEintrag = 16;
+        if (v.anzahl < kMindestens)
+            return;
+        const ErgebnisWert<plattform::Eintrag> e = plattform::objektLesen(verz);
+        if (!e || e->groesse / kBytesJeEintrag > qint64(v.anzahl) * 16)
+            return;
+        v.namen.reserve(v.anzahl);
+        const Ergebnis r = plattform::verzeichnisLesen(verz, plattform::Details::Keine, [&](const plattform::Eintrag &x) {
+            v.namen.insert(gefaltetHash(x.name));
+            return true;
+        });
+        // A listing that broke off proves nothing: every name is then asked for.
+        v.gelistet = r.ok();
+        if (!v.gelistet)
+            v.namen.clear();
+    }
+
+    QHash<QString, Verz> m_verz;
+};
+
 // Collects the first few paths of one kind for a message.
 struct Liste
 {
@@ -119,6 +185,14 @@ private:
     // A waiting directory moved in the second phase: waiting objects inside follow it.
     void verzeichnisVerschoben(int zeile, const QString &altV, const QString &neuV);
     void schritt(qint64 k, qint64 n) { m_fort.FortSchritt(n, k, 0, 0); }
+    // Step k of n of a loop that changes the disk; true when the user cancelled it.
+    bool abgebrochenBei(qint64 k, qint64 n)
+    {
+        schritt(k, n);
+        if (m_fort.Abbruch)
+            m_erg.abgebrochen = true;
+        return m_fort.Abbruch;
+    }
 
     const AusfuehrAuftrag &m_a;
     const Einstellungen &m_einst;
@@ -297,6 +371,10 @@ bool Lauf::neueNamenPruefen()
     m_fort.FortAbschnittNeu(QStringLiteral("Neue-Prüfen"), false, true);
     const int n = m_liste.Anzahl();
     m_halter.assign(size_t(n) + 1, 0);
+    ZielBestand bestand;
+    for (int z = 1; z <= n; ++z)
+        if (!m_liste.Warn(z) && !m_zeilen[size_t(z)].n.isEmpty())
+            bestand.neuerName(m_zeilen[size_t(z)].d);
     for (int z = 1; z <= n; ++z) {
         schritt(z, n);
         if (m_fort.Abbruch)
@@ -306,7 +384,7 @@ bool Lauf::neueNamenPruefen()
         if (m_liste.Warn(z) || r.n.isEmpty())
             continue;
         const QString ziel = r.d + r.n;
-        if (!plattform::vorhanden(ziel))
+        if (!bestand.vorhanden(r.d, r.n))
             continue;
         const QString eigen = r.d + r.o;
         // The row's own object: the same name, or a change of letter case of one object on a
@@ -342,6 +420,7 @@ void Lauf::alteNamenPruefen()
 {
     m_fort.FortAbschnittNeu(QStringLiteral("Alte-Prüfen"), true, true);
     const int n = m_liste.Anzahl();
+    plattform::UmbenennPruefung pruefung;
     for (int z = 1; z <= n; ++z) {
         schritt(z, n);
         if (m_fort.Abbruch)
@@ -350,12 +429,12 @@ void Lauf::alteNamenPruefen()
             continue;
         const Zeile &r = m_zeilen[size_t(z)];
         const QString pfad = r.d + r.o;
-        const ErgebnisWert<plattform::ObjektArt> art = plattform::art(pfad);
-        const bool da = art && (r.verz ? *art == plattform::ObjektArt::Verzeichnis
-                                       : *art != plattform::ObjektArt::Verzeichnis);
+        const ErgebnisWert<plattform::UmbenennPruefung::Stand> stand = pruefung.pruefen(pfad);
+        const bool da = stand && (r.verz ? stand->art == plattform::ObjektArt::Verzeichnis
+                                         : stand->art != plattform::ObjektArt::Verzeichnis);
         if (!da)
             m_fehlen.neu(QStringLiteral("\r\n> "), pfad, QString());
-        else if (plattform::blockiert(pfad))
+        else if (stand->blockiert)
             m_gesperrt.neu(QStringLiteral("\r\n> "), pfad, QString());
     }
 }
@@ -477,11 +556,8 @@ void Lauf::namenAendern()
     m_umwegAnfang.resize(m_zeilen.size());
     const qint64 n = qint64(m_reihe.size());
     for (qint64 k = 0; k < n; ++k) {
-        schritt(k + 1, n);
-        if (m_fort.Abbruch) {
-            m_erg.abgebrochen = true;
+        if (abgebrochenBei(k + 1, n))
             break;
-        }
         const int z = m_reihe[size_t(k)];
         const Zeile &r = m_zeilen[size_t(z)];
         qint64 &st = m_erg.status[size_t(z)];
@@ -647,11 +723,8 @@ void Lauf::werteSetzen()
     const QChar buchstabe = zeitBuchstabe(m_code);
     const qint64 n = qint64(m_reihe.size());
     for (qint64 k = 0; k < n; ++k) {
-        schritt(k + 1, n);
-        if (m_fort.Abbruch) {
-            m_erg.abgebrochen = true;
+        if (abgebrochenBei(k + 1, n))
             break;
-        }
         const int z = m_reihe[size_t(k)];
         const Zeile &r = m_zeilen[size_t(z)];
         const QString pfad = r.d + r.o;

@@ -121,27 +121,26 @@ QString verzeichnisForm(const QString &text)
 }
 
 // Check C: the first wildcard in a directory, below its root, is expanded over the
-// subdirectories of the part before it; the expanded orders are checked in turn.
+// subdirectories of the part before it; the expanded orders are appended and checked in
+// turn, so several wildcard components are expanded one after the other.
 void platzhalterVerzeichnisse(std::vector<SuchOrt> &orte)
 {
-    std::vector<SuchOrt> fertig;
-    std::vector<SuchOrt> offen = std::move(orte);
     // Each expansion consumes one wildcard component, so the work ends; the cap keeps a
     // pattern such as "/*/*/*/*/" from building millions of orders.
     constexpr size_t Hoechstens = 1000000;
-    while (!offen.empty() && fertig.size() + offen.size() < Hoechstens) {
-        SuchOrt o = std::move(offen.back());
-        offen.pop_back();
-        const QString &v = o.verzeichnis;
+    std::vector<SuchOrt> fertig;
+    std::u32string name;
+    for (size_t i = 0; i < orte.size(); ++i) {
+        const QString v = orte[i].verzeichnis;
         qsizetype stelle = -1;
-        for (qsizetype i = 1; i < v.size(); ++i) {
-            if (v.at(i) == u'*' || v.at(i) == u'?') {
-                stelle = i;
+        for (qsizetype k = 1; k < v.size(); ++k) {
+            if (v.at(k) == u'*' || v.at(k) == u'?') {
+                stelle = k;
                 break;
             }
         }
         if (stelle < 0) {
-            fertig.push_back(std::move(o));
+            fertig.push_back(orte[i]);
             continue;
         }
         const qsizetype basisEnde = v.lastIndexOf(u'/', stelle) + 1;
@@ -149,22 +148,16 @@ void platzhalterVerzeichnisse(std::vector<SuchOrt> &orte)
         const QString basis = v.left(basisEnde);
         const std::u32string muster = klein(QStringView(v).mid(basisEnde, teilEnde - basisEnde));
         const QString rest = v.mid(teilEnde);
-        std::vector<SuchOrt> neu;
-        std::u32string name;
+        // An unreadable base simply expands to nothing, as an empty one does.
         static_cast<void>(plattform::verzeichnisLesen(basis, plattform::Details::Keine, [&](const plattform::Eintrag &e) {
-            // An unreadable base simply expands to nothing, as an empty one does.
             if (e.istVerzeichnis()) {
                 kleinCodepunkte(e.name, name);
                 if (maskePasst(name, muster))
-                    neu.push_back(SuchOrt{basis + e.name + rest, o.mit, o.ohne});
+                    orte.push_back(SuchOrt{basis + e.name + rest, orte[i].mit, orte[i].ohne});
             }
-            return true;
+            return orte.size() < Hoechstens;
         }));
-        // Kept in enumeration order: the stack takes them from the back.
-        for (auto it = neu.rbegin(); it != neu.rend(); ++it)
-            offen.push_back(std::move(*it));
     }
-    std::reverse(fertig.begin(), fertig.end());
     orte = std::move(fertig);
 }
 

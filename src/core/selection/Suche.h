@@ -110,7 +110,9 @@ inline constexpr int SuchUnlesbarGrenze = 20;
 
 struct SuchErgebnis
 {
-    qint64 treffer = 0;        // hits found (after the renumbering of kinds "L" and "N")
+    // Hits found (after kinds "L" and "N" dropped doubles); on cancel those found before
+    // it, for the abort message, while the hit arrays are empty.
+    qint64 treffer = 0;
     qint64 verzeichnisse = 0;  // directories walked
     qint64 uebersprungen = 0;  // directories that could not be read (skipped, no message each)
     bool keineOrte = false;    // no valid order: nothing was searched

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace rinolux {
 
 namespace {
@@ -166,6 +168,12 @@ void TLoeschenKopSeite::Anpassen(int tab)
 
 void TLoeschenKopSeite::aktion(LKModus modus, NummerArt art, qint64 wert, const QString &anker)
 {
+    // The progress display lets window events run: a second click must not start a run on
+    // the list the first one is still working through.
+    if (m_laeuft)
+        return;
+    m_laeuft = true;
+    const std::unique_ptr<bool, void (*)(bool *)> frei(&m_laeuft, [](bool *l) { *l = false; });
     const DebugSchritt schritt(QStringLiteral("Aktion_LoeschenKopieren ") + anker);
     ListenDaten *auswahl = m_auswahlQuelle ? m_auswahlQuelle() : nullptr;
     LKAuftrag a;

@@ -72,6 +72,7 @@ private:
     std::function<ListenDaten *()> m_auswahlQuelle;
     LKErgebnis m_letztes;
     int m_tab = 6;
+    bool m_laeuft = false;
 };
 
 } // namespace rinolux

@@ -11,6 +11,7 @@
 #include "gui/app/Start.h"
 #include "gui/app/sub_Fortschritt.h"
 #include "gui/controls/nx_Register.h"
+#include "gui/pages/AListeBedienung.h"
 #include "gui/pages/AktionsSeite.h"
 #include "gui/pages/AuswahlSeite.h"
 #include "gui/pages/EinstellungenSeite.h"
@@ -160,6 +161,17 @@ void Taa::seiteVerbinden(Seite *seite)
             m_timerAutoVorschau->stop();
     });
     connect(seite, &Seite::AusfuehrenVerlangt, this, [this, seite] { aktionAusfuehren(*seite); });
+    // Delete, copy and move work on the selection list and leave it to be redrawn.
+    if (auto *lk = qobject_cast<TLoeschenKopSeite *>(seite)) {
+        lk->AuswahlQuelleSetzen([this]() -> ListenDaten * {
+            AListeBedienung *l = auswahlListe();
+            return l ? &l->Daten() : nullptr;
+        });
+        connect(lk, &TLoeschenKopSeite::AuswahlGeaendert, this, [this] {
+            if (AListeBedienung *l = auswahlListe())
+                l->NachAusfuehren(0);
+        });
+    }
     // The undo page's two buttons run the routine on its detail list.
     if (auto *rueck = qobject_cast<TRueckSeite *>(seite)) {
         connect(rueck, &TRueckSeite::RueckPruefenVerlangt, this,

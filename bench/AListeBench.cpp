@@ -1,5 +1,6 @@
 // The selection list with many entries: filling it from found entries, sorting by name
 // and by time, painting one viewport, and the memory half a million entries take.
+#include "../tests/gui/support/TestSeitenUmgebung.h"
 #include "core/selection/sub_Auswahl.h"
 #include "core/selection/sub_Sortieren.h"
 #include "core/shell/Fortschritt.h"
@@ -146,12 +147,13 @@ BENCHMARK(BM_Sortieren)->Args({300000, 3})->Args({300000, 13})->Unit(benchmark::
 // One panel with the selection list's columns over 500,000 rows, shared by the paint runs.
 struct Panel
 {
+    test::TestSeitenUmgebung umgebung;
     QWidget fenster;
     AListeBedienung *bedienung = nullptr;
     Panel()
     {
         fenster.resize(1100, 800);
-        bedienung = new AListeBedienung(&fenster, 200);
+        bedienung = new AListeBedienung(&fenster, 200, umgebung);
         TNxRotListe *l = bedienung->Liste();
         for (int s : {AZelle::Pfad, AZelle::Attribute, AZelle::ZeitH, AZelle::ZeitZ})
             l->Spalte(s).sichtbar = true;

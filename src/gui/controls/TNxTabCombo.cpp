@@ -116,9 +116,11 @@ void TNxTabCombo::gewaehlt(int zeile, int zahl)
 QSize TNxTabCombo::sizeHint() const
 {
     const QFontMetrics fm(font());
+    // All seven fields as wide as the widest caption, so positions stand under each other.
     int breite = 0;
-    for (const WortlautZeile &z : m_zeilen)
-        breite = std::max(breite, fm.horizontalAdvance(TabComboBeschriftung(z, MaxZahl)));
+    for (int tabelle = 1; tabelle <= 7; ++tabelle)
+        for (const WortlautZeile &z : PositionsTabelle(tabelle))
+            breite = std::max(breite, fm.horizontalAdvance(TabComboBeschriftung(z, MaxZahl)));
     const int hoehe = std::max(21, fm.height() + 6);
     return {breite + 12 + hoehe, hoehe};
 }

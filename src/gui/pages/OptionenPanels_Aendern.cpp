@@ -145,7 +145,8 @@ void TOptionenBereich::aendernBauen()
                                  t.wortCombo(WortComboArt::Gruppe, QStringLiteral("CoTeilstueckWas"), teil1)});
     QFrame *teil2 = t.panel(QStringLiteral("PaTeilstueck2"), r);
     OptionenTeile::reihe(teil2, {t.check(QStringLiteral("CheTeilstueckVerbinden"), QStringLiteral("benachbarte verbinden"), teil2)});
-    t.satzZeile({teil1, teil2});
+    t.satzZeile({teil1});
+    t.satzZeile({teil2});
 
     QFrame *hin = t.panel(QStringLiteral("PaHinHaupt"), r);
     OptionenTeile::reihe(hin, {t.label(QStringLiteral("LaHin"), QStringLiteral("Die neuen Zeichen kommen"), hin),

@@ -1,7 +1,7 @@
+#include "gui/pages/OptionenBereich.h"
 #include "core/shell/Prozess.h"
 #include "gui/controls/TNxTabCombo.h"
 #include "gui/controls/TNxWortCombo.h"
-#include "gui/pages/OptionenBereich.h"
 #include "gui/support/TestSeitenUmgebung.h"
 #include "gui/support/WidgetTest.h"
 
@@ -24,15 +24,44 @@ using namespace rinolux;
 
 namespace {
 
-const QStringList kAllePanels{
-    "PaAendernNameFormat", "PaLinksRechts",   "PaVonHaupt",      "PaBisHaupt",         "PaTeilstueck1",
-    "PaTeilstueck2",       "PaHinHaupt",      "PaBehalten",      "PaEntfernenHaupt",   "PaFrei",
-    "PaHinzuSpezi",        "PaNamenListe",    "PaNummer",        "PaMatrix",           "PaHinzuZeichen",
-    "PaAuffuellen",        "PaErsetzenSpezi", "PaEersetzenZeichen", "PaFilter",        "PaReihenfolge",
-    "PaVerschiebenKopieren", "PaNachHaupt",   "PaTauschenHaupt", "PaAttribute",        "PaZeitZielArt",
-    "PaZeitDatum",         "PaZeitDiff",      "PaZeitQuelleArt", "PaZusatz",           "PaHerstVonEiner",
-    "PaHerstAuswahl",      "PaListeHerst",    "PaHerstZuEinerVerb", "PaHerstZuVielenVerb", "PaHerstAnzahl",
-    "PaHerstWo",           "PaAendernLinks",  "PaHerstellenLinks"};
+const QStringList kAllePanels{"PaAendernNameFormat",
+                              "PaLinksRechts",
+                              "PaVonHaupt",
+                              "PaBisHaupt",
+                              "PaTeilstueck1",
+                              "PaTeilstueck2",
+                              "PaHinHaupt",
+                              "PaBehalten",
+                              "PaEntfernenHaupt",
+                              "PaFrei",
+                              "PaHinzuSpezi",
+                              "PaNamenListe",
+                              "PaNummer",
+                              "PaMatrix",
+                              "PaHinzuZeichen",
+                              "PaAuffuellen",
+                              "PaErsetzenSpezi",
+                              "PaEersetzenZeichen",
+                              "PaFilter",
+                              "PaReihenfolge",
+                              "PaVerschiebenKopieren",
+                              "PaNachHaupt",
+                              "PaTauschenHaupt",
+                              "PaAttribute",
+                              "PaZeitZielArt",
+                              "PaZeitDatum",
+                              "PaZeitDiff",
+                              "PaZeitQuelleArt",
+                              "PaZusatz",
+                              "PaHerstVonEiner",
+                              "PaHerstAuswahl",
+                              "PaListeHerst",
+                              "PaHerstZuEinerVerb",
+                              "PaHerstZuVielenVerb",
+                              "PaHerstAnzahl",
+                              "PaHerstWo",
+                              "PaAendernLinks",
+                              "PaHerstellenLinks"};
 
 QString felder(const QStringList &f)
 {
@@ -75,7 +104,8 @@ class OptionenBereichTest final : public QObject
         QVERIFY(f->Offen());
         TNxTabTabelle *t = f->Tabelle();
         const QPoint p = t->ZellenRechteck(zeile, zahl).center();
-        QMouseEvent bewegt(QEvent::MouseMove, p, t->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent bewegt(QEvent::MouseMove, p, t->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
+                           Qt::NoModifier);
         QApplication::sendEvent(t, &bewegt);
         QTest::mouseClick(t, Qt::LeftButton, {}, p);
         QVERIFY(!f->Offen());
@@ -153,7 +183,8 @@ private Q_SLOTS:
         const Fall faelle[] = {
             {"alle Leerzeichen durch _ ersetzen (Standard-Regel)",
              [&] {
-                 m_bereich->BenutzerWoerterSetzen({BenutzerWort{" ", "N"}, BenutzerWort{"_", "N"}, {}, {}, {}, {}});
+                 m_bereich->BenutzerWoerterSetzen(
+                     {BenutzerWort{" ", "N"}, BenutzerWort{"_", "N"}, {}, {}, {}, {}});
                  listeKlicken("LiAendOben", "Zeichen ersetzen");
                  listeKlicken("LiAendUnten6", "was anderes");
                  tabelleWaehlen("Bis", 2, 1);
@@ -184,7 +215,8 @@ private Q_SLOTS:
                  tabelleWaehlen("S", 7, 1);
                  comboWaehlen("CoErsetzen", 17);
              },
-             QStringList{"1", "221", "700", "1", "0"} + vonBis + QStringList{"6", "1", "0", "", "", "N", "g", "", "ENDE"}},
+             QStringList{"1", "221", "700", "1", "0"} + vonBis +
+                 QStringList{"6", "1", "0", "", "", "N", "g", "", "ENDE"}},
             {"fortlaufende Nummer hinter dem letzten Zeichen",
              [&] {
                  listeKlicken("LiAendOben", "Zeichen hinzufügen");
@@ -193,7 +225,8 @@ private Q_SLOTS:
                  tabelleWaehlen("H", 2, 1);
                  setzen("EdNummerVor", "_");
              },
-             {"1", "213", "700", "1", "0", "1", "1", "-1", "0", "", "", "N", "N", "_", "1", "1", "", "N", "ENDE"}},
+             {"1", "213", "700", "1", "0", "1", "1", "-1", "0", "", "", "N", "N", "_", "1", "1", "", "N",
+              "ENDE"}},
             {"Aufzählungs-Zeichen",
              [&] {
                  listeKlicken("LiAendOben", "Zeichen ersetzen");
@@ -276,34 +309,52 @@ private Q_SLOTS:
         const QString ersetzen = "Zeichen ersetzen";
         const QString umordnen = "Zeichen umordnen";
         const QString zeit = "die Zeiten ändern";
-        auto zeile = [](const char *n, const QString &o, const QString &u, const QString &l, const QString &la,
+        auto zeile = [](const char *n, const QString &o, const QString &u, const QString &l,
+                        const QString &la,
                         const QStringList &p) { QTest::newRow(n) << o << u << l << la << p; };
-        zeile("215", hinzu, "Zeichen oder Wörter", "LiAendUnten6", "und zwar", hin + QStringList{"PaHinzuZeichen", "PaZusatz"});
-        zeile("213", hinzu, "fortlaufende Nummern", "LiAendUnten6", "und zwar", hin + QStringList{"PaNummer", "PaZusatz"});
-        zeile("214", hinzu, "verschachtelte Nummern", "LiAendUnten6", "und zwar", hin + QStringList{"PaMatrix", "PaZusatz"});
-        zeile("212", hinzu, "Wörter aus einer Liste", "LiAendUnten6", "und zwar", hin + QStringList{"PaNamenListe", "PaZusatz"});
-        zeile("219", hinzu, "auffüllende Zeichen", "LiAendUnten6", "und zwar", verb + QStringList{"PaAuffuellen"});
-        zeile("211", hinzu, "was anderes", "LiAendUnten6", "und zwar", hin + QStringList{"PaHinzuSpezi", "PaZusatz"});
+        zeile("215", hinzu, "Zeichen oder Wörter", "LiAendUnten6", "und zwar",
+              hin + QStringList{"PaHinzuZeichen", "PaZusatz"});
+        zeile("213", hinzu, "fortlaufende Nummern", "LiAendUnten6", "und zwar",
+              hin + QStringList{"PaNummer", "PaZusatz"});
+        zeile("214", hinzu, "verschachtelte Nummern", "LiAendUnten6", "und zwar",
+              hin + QStringList{"PaMatrix", "PaZusatz"});
+        zeile("212", hinzu, "Wörter aus einer Liste", "LiAendUnten6", "und zwar",
+              hin + QStringList{"PaNamenListe", "PaZusatz"});
+        zeile("219", hinzu, "auffüllende Zeichen", "LiAendUnten6", "und zwar",
+              verb + QStringList{"PaAuffuellen"});
+        zeile("211", hinzu, "was anderes", "LiAendUnten6", "und zwar",
+              hin + QStringList{"PaHinzuSpezi", "PaZusatz"});
         zeile("208", "Zeichen entfernen", "", "LiAendUnten0", "", teil + QStringList{"PaEntfernenHaupt"});
         zeile("207", "Zeichen behalten", "", "LiAendUnten0", "", teil + QStringList{"PaBehalten"});
-        zeile("225", ersetzen, "Zeichen oder Wörter", "LiAendUnten6", "und zwar durch", verb + QStringList{"PaEersetzenZeichen"});
-        zeile("223", ersetzen, "fortlaufende Nummern", "LiAendUnten6", "und zwar durch", verb + QStringList{"PaNummer", "PaZusatz"});
-        zeile("224", ersetzen, "verschachtelte Nummern", "LiAendUnten6", "und zwar durch", verb + QStringList{"PaMatrix", "PaZusatz"});
-        zeile("222", ersetzen, "Wörter aus einer Liste", "LiAendUnten6", "und zwar durch", verb + QStringList{"PaNamenListe", "PaZusatz"});
-        zeile("229 ohne Teilstück", ersetzen, "Aufzählungs-Zeichen", "LiAendUnten6", "und zwar durch", vb + QStringList{"PaFilter"});
-        zeile("221", ersetzen, "was anderes", "LiAendUnten6", "und zwar durch", verb + QStringList{"PaErsetzenSpezi"});
-        zeile("231", umordnen, "umdrehen", "LiAendUnten4", "und zwar möchte ich sie", teil + QStringList{"PaReihenfolge"});
-        zeile("234", umordnen, "tauschen", "LiAendUnten4", "und zwar möchte ich sie", vb + QStringList{"PaTauschenHaupt"});
+        zeile("225", ersetzen, "Zeichen oder Wörter", "LiAendUnten6", "und zwar durch",
+              verb + QStringList{"PaEersetzenZeichen"});
+        zeile("223", ersetzen, "fortlaufende Nummern", "LiAendUnten6", "und zwar durch",
+              verb + QStringList{"PaNummer", "PaZusatz"});
+        zeile("224", ersetzen, "verschachtelte Nummern", "LiAendUnten6", "und zwar durch",
+              verb + QStringList{"PaMatrix", "PaZusatz"});
+        zeile("222", ersetzen, "Wörter aus einer Liste", "LiAendUnten6", "und zwar durch",
+              verb + QStringList{"PaNamenListe", "PaZusatz"});
+        zeile("229 ohne Teilstück", ersetzen, "Aufzählungs-Zeichen", "LiAendUnten6", "und zwar durch",
+              vb + QStringList{"PaFilter"});
+        zeile("221", ersetzen, "was anderes", "LiAendUnten6", "und zwar durch",
+              verb + QStringList{"PaErsetzenSpezi"});
+        zeile("231", umordnen, "umdrehen", "LiAendUnten4", "und zwar möchte ich sie",
+              teil + QStringList{"PaReihenfolge"});
+        zeile("234", umordnen, "tauschen", "LiAendUnten4", "und zwar möchte ich sie",
+              vb + QStringList{"PaTauschenHaupt"});
         zeile("232", umordnen, "verschieben", "LiAendUnten4", "und zwar möchte ich sie",
               teil + QStringList{"PaVerschiebenKopieren", "PaNachHaupt"});
         zeile("233", umordnen, "kopieren", "LiAendUnten4", "und zwar möchte ich sie",
               teil + QStringList{"PaVerschiebenKopieren", "PaNachHaupt"});
         zeile("205", "die Attibute ändern", "", "LiAendUnten0", "", {"PaAttribute"});
-        zeile("112", zeit, "einer bestimmten Zeit", "LiAendUntenZeit", "und zwar mit", {"PaZeitZielArt", "PaZeitDatum"});
+        zeile("112", zeit, "einer bestimmten Zeit", "LiAendUntenZeit", "und zwar mit",
+              {"PaZeitZielArt", "PaZeitDatum"});
         zeile("111", zeit, "nummerierten Zeiten", "LiAendUntenZeit", "und zwar mit",
               {"PaZeitZielArt", "PaZeitDatum", "PaZeitDiff"});
-        zeile("113", zeit, "einem Zeit-Unterschied", "LiAendUntenZeit", "und zwar mit", {"PaZeitZielArt", "PaZeitDiff"});
-        zeile("114", zeit, "Zeit-Kopien", "LiAendUntenZeit", "und zwar mit", {"PaZeitZielArt", "PaZeitQuelleArt"});
+        zeile("113", zeit, "einem Zeit-Unterschied", "LiAendUntenZeit", "und zwar mit",
+              {"PaZeitZielArt", "PaZeitDiff"});
+        zeile("114", zeit, "Zeit-Kopien", "LiAendUntenZeit", "und zwar mit",
+              {"PaZeitZielArt", "PaZeitQuelleArt"});
         zeile("209", "die Namen frei bearbeiten", "", "LiAendUnten0", "", {"PaAendernNameFormat", "PaFrei"});
     }
     void panelsJeAktion()
@@ -318,7 +369,8 @@ private Q_SLOTS:
         listeKlicken("LiAendOben", oben);
         if (!unten.isEmpty())
             listeKlicken(liste, unten);
-        QCOMPARE(QString::number(AktionsCodeDerSeite(m_bereich->Auswahl(2))), QString::fromUtf8(QTest::currentDataTag()).left(3));
+        QCOMPARE(QString::number(AktionsCodeDerSeite(m_bereich->Auswahl(2))),
+                 QString::fromUtf8(QTest::currentDataTag()).left(3));
         for (const QString l : {"LiAendUnten0", "LiAendUnten4", "LiAendUnten6", "LiAendUntenZeit"})
             QCOMPARE(teil(l)->isVisible(), l == liste);
         QCOMPARE(teil<QListWidget>("LiAendUnten0")->isEnabled(), false);
@@ -358,9 +410,11 @@ private Q_SLOTS:
         QCOMPARE(teil("EdNummerNach")->width(), 185);
         listeKlicken("LiAendOben", "Zeichen ersetzen");
         QCOMPARE(teil<QLabel>("LaNummer")->text(),
-                 QStringLiteral("und ersetze ihn/sie/es durch fortlaufende Nummern, die so aufgebaut sein sollen:"));
+                 QStringLiteral(
+                     "und ersetze ihn/sie/es durch fortlaufende Nummern, die so aufgebaut sein sollen:"));
         listeKlicken("LiAendUnten6", "Wörter aus einer Liste");
-        QCOMPARE(teil<QLabel>("LaListeAendern")->text(), QStringLiteral("und ersetze ihn/sie/es durch diese Wörter:"));
+        QCOMPARE(teil<QLabel>("LaListeAendern")->text(),
+                 QStringLiteral("und ersetze ihn/sie/es durch diese Wörter:"));
         listeKlicken("LiAendOben", "Zeichen umordnen");
         listeKlicken("LiAendUnten4", "kopieren");
         QCOMPARE(teil<QLabel>("LaNachVerschKop")->text(), QStringLiteral("und kopiere ihn/sie/es"));
@@ -370,12 +424,14 @@ private Q_SLOTS:
         listeKlicken("LiHerstOben", "neue Dateien, die leer sind");
         listeKlicken("LiHerstUnten4", "fortlaufende Nummern");
         QCOMPARE(AktionsCodeDerSeite(m_bereich->Auswahl(3)), 283);
-        QCOMPARE(teil<QLabel>("LaNummer")->text(), QStringLiteral("Die neuen Namen mit Nummern sollen so aufgebaut sein:"));
+        QCOMPARE(teil<QLabel>("LaNummer")->text(),
+                 QStringLiteral("Die neuen Namen mit Nummern sollen so aufgebaut sein:"));
         QCOMPARE(teil("EdNummerNach")->width(), 125);
         QCOMPARE(teil("EdNummerVor")->mapTo(teil("PaNummer"), QPoint()).x() - 60,
                  links213 - teil("PaNummer")->mapTo(m_bereich.get(), QPoint()).x());
         QVERIFY(teil("PaHerstAnzahl")->isVisible());
-        QCOMPARE(teil<QLabel>("LaHerstWoIntro")->text(), QStringLiteral("Die neuen Dateien sollen gespeichert werden in:"));
+        QCOMPARE(teil<QLabel>("LaHerstWoIntro")->text(),
+                 QStringLiteral("Die neuen Dateien sollen gespeichert werden in:"));
         listeKlicken("LiHerstOben", "neue Verzeichnisse, die leer sind");
         QCOMPARE(teil<QLabel>("LaHerstWoIntro")->text(),
                  QStringLiteral("Die neuen Verzeichnisse sollen gespeichert werden in:"));
@@ -396,7 +452,8 @@ private Q_SLOTS:
         QCOMPARE(unten0->count(), 0);
         QVERIFY(!teil("LiHerstUnten4")->isVisible());
         QCOMPARE(teil<QLabel>("LaHerstUnten")->text(), QString());
-        QCOMPARE(teil<QLabel>("LaHerstWoIntro")->text(), QStringLiteral("Die neue Datei soll gespeichert werden in:"));
+        QCOMPARE(teil<QLabel>("LaHerstWoIntro")->text(),
+                 QStringLiteral("Die neue Datei soll gespeichert werden in:"));
         QVERIFY(!teil("RaHerstWoQuellpfad")->isEnabled());
         QVERIFY(!teil("RaHerstWoWieName")->isEnabled());
         QStringList ist = sichtbar();
@@ -421,10 +478,12 @@ private Q_SLOTS:
         klicken("RaHerstWoLang");
         setzen("EdHerstVonEiner", "/home/anna/vorlage.txt");
         comboWaehlen("CoHerstAuswahl", 1);
-        QCOMPARE(regel(3), felder({"1", "251", "700", "P", "/home/anna/Bilder/", "/home/anna/vorlage.txt", "1", "", "",
-                                   "ENDE"}));
-        QCOMPARE(teil<QLabel>("LaHerstVonEiner")->text(),
-                 QStringLiteral("Die Kopien sollen von dieser Datei/Quelle hergestellt werden:   (vollständige Adresse)"));
+        QCOMPARE(regel(3), felder({"1", "251", "700", "P", "/home/anna/Bilder/", "/home/anna/vorlage.txt",
+                                   "1", "", "", "ENDE"}));
+        QCOMPARE(
+            teil<QLabel>("LaHerstVonEiner")->text(),
+            QStringLiteral(
+                "Die Kopien sollen von dieser Datei/Quelle hergestellt werden:   (vollständige Adresse)"));
         klicken("RaHerstWoQuellpfad");
         QCOMPARE(regel(3).section(u'\t', 3, 3), QStringLiteral("Q"));
     }
@@ -504,7 +563,8 @@ private Q_SLOTS:
         Q_EMIT co->activated(1);
         QCOMPARE(verlangt.count(), 1);
         QCOMPARE(m_bereich->WortComboVerlangt(), QStringLiteral("CoVonGruppe"));
-        m_bereich->BenutzerWoerterSetzen({BenutzerWort{}, BenutzerWort{}, BenutzerWort{"a|b", "J"}, {}, {}, {}});
+        m_bereich->BenutzerWoerterSetzen(
+            {BenutzerWort{}, BenutzerWort{}, BenutzerWort{"a|b", "J"}, {}, {}, {}});
         m_bereich->WortPlatzSetzen("CoVonGruppe", 3);
         QCOMPARE(co->itemText(1), QStringLiteral("Wort [ ! ] \"a\" oder \"b\""));
         co->setCurrentIndex(10);

@@ -181,15 +181,24 @@ private Q_SLOTS:
         const int g = int(WortComboArt::Gruppe);
         const int e = int(WortComboArt::Ersetzen);
         const int h = int(WortComboArt::Hinzu);
-        QTest::newRow("Gruppe a||b") << g << "a||b" << "N" << 1 << "Wort \"a\" oder \"b\"";
-        QTest::newRow("Gruppe a||b groß") << g << "a||b" << "J" << 1 << "Wort [ ! ] \"a\" oder \"b\"";
-        QTest::newRow("Gruppe nicht") << g << "a" << "N" << 10 << "nicht: Wort \"a\"";
-        QTest::newRow("Gruppe leer") << g << "" << "N" << 10 << "Wort";
-        QTest::newRow("Ersetzen 12 höher") << e << "12" << "N" << 1 << "einen Wert, der um 12 höher ist";
-        QTest::newRow("Ersetzen abc") << e << "abc" << "N" << 1 << "einen Wert, der um 0 höher ist";
-        QTest::newRow("Ersetzen Verzeichnis") << e << "3|x" << "N" << 4 << "das 3. Verzeichnis von hinten (wenn möglich)";
-        QTest::newRow("Hinzu Wort") << h << "a|b" << "N" << 0 << "das Wort \"a\"";
-        QTest::newRow("Hinzu leer") << h << "" << "N" << 1 << "das 0. Verzeichnis von vorne";
+        QTest::newRow("Gruppe a||b") << g << "a||b"
+                                     << "N" << 1 << "Wort \"a\" oder \"b\"";
+        QTest::newRow("Gruppe a||b groß") << g << "a||b"
+                                          << "J" << 1 << "Wort [ ! ] \"a\" oder \"b\"";
+        QTest::newRow("Gruppe nicht") << g << "a"
+                                      << "N" << 10 << "nicht: Wort \"a\"";
+        QTest::newRow("Gruppe leer") << g << ""
+                                     << "N" << 10 << "Wort";
+        QTest::newRow("Ersetzen 12 höher") << e << "12"
+                                           << "N" << 1 << "einen Wert, der um 12 höher ist";
+        QTest::newRow("Ersetzen abc") << e << "abc"
+                                      << "N" << 1 << "einen Wert, der um 0 höher ist";
+        QTest::newRow("Ersetzen Verzeichnis") << e << "3|x"
+                                              << "N" << 4 << "das 3. Verzeichnis von hinten (wenn möglich)";
+        QTest::newRow("Hinzu Wort") << h << "a|b"
+                                    << "N" << 0 << "das Wort \"a\"";
+        QTest::newRow("Hinzu leer") << h << ""
+                                    << "N" << 1 << "das 0. Verzeichnis von vorne";
     }
     void wortEintraege()
     {

@@ -24,8 +24,8 @@ QString TabComboBeschriftung(const WortlautZeile &zeile, int zahl)
     if (!zeile.mitZahl)
         return text;
     // "dem letzten" says the number 1 by itself; "die letzten" does not.
-    const bool ohneZahl = (zeile.wortlaut.contains(u"letzt") || zeile.wortlaut.contains(u"nächst")) && zahl == 1 &&
-                          !zeile.wortlaut.contains(u"die letzt");
+    const bool ohneZahl = (zeile.wortlaut.contains(u"letzt") || zeile.wortlaut.contains(u"nächst")) &&
+                          zahl == 1 && !zeile.wortlaut.contains(u"die letzt");
     if (ohneZahl)
         return text;
     return text + u' ' + QString::number(zahl) + (zeile.ordinal ? QStringLiteral(".") : QString());
@@ -34,9 +34,7 @@ QString TabComboBeschriftung(const WortlautZeile &zeile, int zahl)
 // --- the field ---------------------------------------------------------------------------
 
 TNxTabCombo::TNxTabCombo(int nummer, const QString &name, const QString &pfeilName, QWidget *eltern)
-    : QFrame(eltern)
-    , m_nummer(nummer)
-    , m_zeilen(PositionsTabelle(nummer))
+    : QFrame(eltern), m_nummer(nummer), m_zeilen(PositionsTabelle(nummer))
 {
     setObjectName(name);
     setFrameShape(QFrame::Box);
@@ -150,9 +148,7 @@ void TNxTabCombo::paintEvent(QPaintEvent *event)
 
 // --- the drop-down table -----------------------------------------------------------------
 
-TNxTabTabelle::TNxTabTabelle(TNxTabCombo &feld)
-    : QWidget(&feld, Qt::Popup)
-    , m_feld(feld)
+TNxTabTabelle::TNxTabTabelle(TNxTabCombo &feld) : QWidget(&feld, Qt::Popup), m_feld(feld)
 {
     setObjectName(QStringLiteral("PaCombo"));
     setMouseTracking(true);
@@ -176,7 +172,8 @@ QRect TNxTabTabelle::ZellenRechteck(int zeile, int spalte) const
     const int y = bild.top() + (zeile - 1) * (m_zeilenHoehe + 1);
     if (spalte == 0)
         return {bild.left(), y, m_wortBreite, m_zeilenHoehe};
-    return {bild.left() + m_wortBreite + 3 + (spalte - 1) * (m_zahlBreite + 1), y, m_zahlBreite, m_zeilenHoehe};
+    return {bild.left() + m_wortBreite + 3 + (spalte - 1) * (m_zahlBreite + 1), y, m_zahlBreite,
+            m_zeilenHoehe};
 }
 
 QString TNxTabTabelle::ZellenText(int zeile, int spalte) const
@@ -282,7 +279,8 @@ void TNxTabTabelle::paintEvent(QPaintEvent *)
             const QRect zelle = ZellenRechteck(r, c);
             p.fillRect(zelle, pal.color(hell ? QPalette::Highlight : QPalette::Base));
             p.setPen(pal.color(hell ? QPalette::HighlightedText : QPalette::Text));
-            p.drawText(zelle, (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter, ZellenText(r, c));
+            p.drawText(zelle, (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter,
+                       ZellenText(r, c));
         }
     }
 }

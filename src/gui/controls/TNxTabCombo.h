@@ -108,10 +108,10 @@ private:
     TNxTabCombo &m_feld;
     int m_hoverZeile = 1;
     int m_hoverZahl = 1;
-    int m_verbinderX = 0;     // where the connector strip below the field starts
+    int m_verbinderX = 0; // where the connector strip below the field starts
     int m_verbinderBreite = 0;
-    int m_wortBreite = 81;   // the wording column
-    int m_zahlBreite = 24;   // one number cell
+    int m_wortBreite = 81; // the wording column
+    int m_zahlBreite = 24; // one number cell
     int m_zeilenHoehe = 15;
 };
 

@@ -63,8 +63,7 @@ QStringList WortComboEintraege(WortComboArt art)
 }
 
 TNxWortCombo::TNxWortCombo(WortComboArt art, const QString &name, QWidget *eltern)
-    : QComboBox(eltern)
-    , m_art(art)
+    : QComboBox(eltern), m_art(art)
 {
     setObjectName(name);
     addItems(WortComboEintraege(art));
@@ -86,9 +85,12 @@ void TNxWortCombo::PlatzSetzen(int platz)
 bool TNxWortCombo::IstWortEintrag(int index) const
 {
     switch (m_art) {
-    case WortComboArt::Gruppe: return index == 1 || index == 10;
-    case WortComboArt::Hinzu: return index >= 0 && index <= 2;
-    case WortComboArt::Ersetzen: return index >= 0 && index <= 4;
+    case WortComboArt::Gruppe:
+        return index == 1 || index == 10;
+    case WortComboArt::Hinzu:
+        return index >= 0 && index <= 2;
+    case WortComboArt::Ersetzen:
+        return index >= 0 && index <= 4;
     }
     return false;
 }
@@ -124,8 +126,10 @@ void TNxWortCombo::WoerterAuffrischen(const std::array<BenutzerWort, 6> &woerter
         } else {
             setItemText(1, QStringLiteral("einen Wert, der um ") + d + QStringLiteral(" höher ist"));
             setItemText(2, QStringLiteral("einen Wert, der um ") + d + QStringLiteral(" niedriger ist"));
-            setItemText(3, QStringLiteral("das ") + d + QStringLiteral(". Verzeichnis von vorne (wenn möglich)"));
-            setItemText(4, QStringLiteral("das ") + d + QStringLiteral(". Verzeichnis von hinten (wenn möglich)"));
+            setItemText(3, QStringLiteral("das ") + d +
+                               QStringLiteral(". Verzeichnis von vorne (wenn möglich)"));
+            setItemText(4, QStringLiteral("das ") + d +
+                               QStringLiteral(". Verzeichnis von hinten (wenn möglich)"));
         }
     }
     setCurrentIndex(gewaehlt);

@@ -37,24 +37,26 @@ bool istZeit(AktionsCode k)
 
 const QStringList &untenHinzu()
 {
-    static const QStringList l{QStringLiteral("Zeichen oder Wörter"),    QStringLiteral("fortlaufende Nummern"),
-                               QStringLiteral("verschachtelte Nummern"), QStringLiteral("Wörter aus einer Liste"),
-                               QStringLiteral("auffüllende Zeichen"),    QStringLiteral("was anderes")};
+    static const QStringList l{
+        QStringLiteral("Zeichen oder Wörter"),    QStringLiteral("fortlaufende Nummern"),
+        QStringLiteral("verschachtelte Nummern"), QStringLiteral("Wörter aus einer Liste"),
+        QStringLiteral("auffüllende Zeichen"),    QStringLiteral("was anderes")};
     return l;
 }
 
 const QStringList &untenErsetzen()
 {
-    static const QStringList l{QStringLiteral("Zeichen oder Wörter"),    QStringLiteral("fortlaufende Nummern"),
-                               QStringLiteral("verschachtelte Nummern"), QStringLiteral("Wörter aus einer Liste"),
-                               QStringLiteral("Aufzählungs-Zeichen"),    QStringLiteral("was anderes")};
+    static const QStringList l{
+        QStringLiteral("Zeichen oder Wörter"),    QStringLiteral("fortlaufende Nummern"),
+        QStringLiteral("verschachtelte Nummern"), QStringLiteral("Wörter aus einer Liste"),
+        QStringLiteral("Aufzählungs-Zeichen"),    QStringLiteral("was anderes")};
     return l;
 }
 
 const QStringList &untenUmordnen()
 {
-    static const QStringList l{QStringLiteral("umdrehen"), QStringLiteral("tauschen"), QStringLiteral("verschieben"),
-                               QStringLiteral("kopieren")};
+    static const QStringList l{QStringLiteral("umdrehen"), QStringLiteral("tauschen"),
+                               QStringLiteral("verschieben"), QStringLiteral("kopieren")};
     return l;
 }
 
@@ -73,7 +75,7 @@ const QString kHinweisZurueck = QStringLiteral(" Damit das Programm schneller st
 // The buttons of a list field that was not filled at start.
 QString schalterName(const QString &feld, bool ja)
 {
-    const QString stamm = feld == u"RiFrei" ? QStringLiteral("BuFrei")
+    const QString stamm = feld == u"RiFrei"         ? QStringLiteral("BuFrei")
                           : feld == u"RiListeHerst" ? QStringLiteral("BuListeHerst")
                                                     : QStringLiteral("BuListeAendern");
     return stamm + (ja ? QStringLiteral("Ja") : QStringLiteral("Nein"));
@@ -113,11 +115,8 @@ bool fatLaufwerkBekannt()
 } // namespace
 
 TOptionenBereich::TOptionenBereich(SeitenUmgebung &umgebung, QWidget *eltern)
-    : QWidget(eltern)
-    , m_umgebung(umgebung)
-    , d(std::make_unique<OptionenTeile>())
-    , m_baumVerzeichnis(QDir::homePath() + u'/')
-    , m_fat(fatLaufwerkBekannt())
+    : QWidget(eltern), m_umgebung(umgebung), d(std::make_unique<OptionenTeile>()),
+      m_baumVerzeichnis(QDir::homePath() + u'/'), m_fat(fatLaufwerkBekannt())
 {
     setObjectName(QStringLiteral("OptionenBereich"));
     auto *zeile = new QHBoxLayout(this);
@@ -144,18 +143,22 @@ TOptionenBereich::TOptionenBereich(SeitenUmgebung &umgebung, QWidget *eltern)
 
     QFrame *zusatz = d->panel(QStringLiteral("PaZusatz"), saetze);
     OptionenTeile::reihe(
-        zusatz, {d->check(QStringLiteral("CheZusatzDavor"), QStringLiteral("alle Zeichen davor löschen"), zusatz),
-                 d->check(QStringLiteral("CheZusatzDahinter"), QStringLiteral("alle Zeichen dahinter löschen"), zusatz),
-                 d->check(QStringLiteral("CheZusatzWiederholen"), QStringLiteral("Wörter wiederholen, wenn es zu wenige sind"),
-                          zusatz),
-                 d->check(QStringLiteral("CheZusatzNrUnterverz"),
-                          QStringLiteral("mit dem ersten Wert in jedem Verzeichnis neu beginnen "), zusatz)});
+        zusatz,
+        {d->check(QStringLiteral("CheZusatzDavor"), QStringLiteral("alle Zeichen davor löschen"), zusatz),
+         d->check(QStringLiteral("CheZusatzDahinter"), QStringLiteral("alle Zeichen dahinter löschen"),
+                  zusatz),
+         d->check(QStringLiteral("CheZusatzWiederholen"),
+                  QStringLiteral("Wörter wiederholen, wenn es zu wenige sind"), zusatz),
+         d->check(QStringLiteral("CheZusatzNrUnterverz"),
+                  QStringLiteral("mit dem ersten Wert in jedem Verzeichnis neu beginnen "), zusatz)});
     d->an<QCheckBox>(QStringLiteral("CheZusatzNrUnterverz"))
-        ->setToolTip(QStringLiteral("Nur möglich, wenn die Liste ein Such-Ergebnis mit Verzeichnissen zeigt."));
+        ->setToolTip(
+            QStringLiteral("Nur möglich, wenn die Liste ein Such-Ergebnis mit Verzeichnissen zeigt."));
     d->satzZeile({zusatz});
     d->saetze->addStretch(1);
 
-    for (const QString &feld : {QStringLiteral("RiFrei"), QStringLiteral("RiListeAendern"), QStringLiteral("RiListeHerst")})
+    for (const QString &feld :
+         {QStringLiteral("RiFrei"), QStringLiteral("RiListeAendern"), QStringLiteral("RiListeHerst")})
         for (bool ja : {true, false})
             d->an<QPushButton>(schalterName(feld, ja))->hide();
 
@@ -183,7 +186,8 @@ TOptionenBereich::~TOptionenBereich() = default;
 
 void TOptionenBereich::verbinden()
 {
-    const QStringList zeitZiele{QStringLiteral("RaZeitZielA"), QStringLiteral("RaZeitZielH"), QStringLiteral("RaZeitZielZ")};
+    const QStringList zeitZiele{QStringLiteral("RaZeitZielA"), QStringLiteral("RaZeitZielH"),
+                                QStringLiteral("RaZeitZielZ")};
     for (auto it = d->teile.cbegin(); it != d->teile.cend(); ++it) {
         const QString &name = it.key();
         QWidget *w = it.value();
@@ -222,26 +226,29 @@ void TOptionenBereich::verbinden()
         if (!EreignisseGesperrt)
             d->an<QRadioButton>(QStringLiteral("RaHerstWoWieEdit"))->setChecked(true);
     });
-    for (const QString &feld : {QStringLiteral("RiFrei"), QStringLiteral("RiListeAendern"), QStringLiteral("RiListeHerst")}) {
+    for (const QString &feld :
+         {QStringLiteral("RiFrei"), QStringLiteral("RiListeAendern"), QStringLiteral("RiListeHerst")}) {
         for (bool ja : {true, false}) {
-            connect(d->an<QPushButton>(schalterName(feld, ja)), &QPushButton::clicked, this, [this, feld, ja] {
-                QPlainTextEdit *ri = d->an<QPlainTextEdit>(feld);
-                const QString text = ja ? d->zurueck.value(feld) : QString();
-                d->an<QPushButton>(schalterName(feld, true))->hide();
-                d->an<QPushButton>(schalterName(feld, false))->hide();
-                ri->setEnabled(true);
-                QApplication::setOverrideCursor(Qt::WaitCursor);
-                {
-                    EreignisSperre sperre;
-                    ri->setPlainText(QStringLiteral("\n     bitte warten ..."));
-                    ri->repaint();
-                }
-                d->zurueck.remove(feld);
-                // The rule reads the field again: what it holds now may differ from the held-back text.
-                ri->setPlainText(text);
-                QApplication::restoreOverrideCursor();
-                ri->setFocus();
-            });
+            connect(d->an<QPushButton>(schalterName(feld, ja)), &QPushButton::clicked, this,
+                    [this, feld, ja] {
+                        QPlainTextEdit *ri = d->an<QPlainTextEdit>(feld);
+                        const QString text = ja ? d->zurueck.value(feld) : QString();
+                        d->an<QPushButton>(schalterName(feld, true))->hide();
+                        d->an<QPushButton>(schalterName(feld, false))->hide();
+                        ri->setEnabled(true);
+                        QApplication::setOverrideCursor(Qt::WaitCursor);
+                        {
+                            EreignisSperre sperre;
+                            ri->setPlainText(QStringLiteral("\n     bitte warten ..."));
+                            ri->repaint();
+                        }
+                        d->zurueck.remove(feld);
+                        // The rule reads the field again: what it holds now may differ from the held-back
+                        // text.
+                        ri->setPlainText(text);
+                        QApplication::restoreOverrideCursor();
+                        ri->setFocus();
+                    });
         }
     }
 }
@@ -266,10 +273,12 @@ void TOptionenBereich::untereListeFuellen()
     OptionenTeile &t = *d;
     if (m_tab == 3) {
         const QString oben = aktuellerText(t.an<QListWidget>(QStringLiteral("LiHerstOben")));
-        const bool ohne = oben == u"eine große zusammengesetzte Datei" || oben == u"mehrere zusammengesetzte Dateien";
+        const bool ohne =
+            oben == u"eine große zusammengesetzte Datei" || oben == u"mehrere zusammengesetzte Dateien";
         t.an<QListWidget>(QStringLiteral("LiHerstUnten0"))->setVisible(ohne);
         t.an<QListWidget>(QStringLiteral("LiHerstUnten4"))->setVisible(!ohne);
-        t.an<QLabel>(QStringLiteral("LaHerstUnten"))->setText(ohne ? QString() : QStringLiteral("und ich verwende dafür"));
+        t.an<QLabel>(QStringLiteral("LaHerstUnten"))
+            ->setText(ohne ? QString() : QStringLiteral("und ich verwende dafür"));
         return;
     }
     const QString oben = aktuellerText(t.an<QListWidget>(QStringLiteral("LiAendOben")));
@@ -329,7 +338,8 @@ void TOptionenBereich::panelsZeigen(AktionsCode k)
     const bool aend = m_tab == 2;
     const bool herst = m_tab == 3;
     const QString oben = aktuellerText(t.an<QListWidget>(QStringLiteral("LiAendOben")));
-    const bool namen = einer(k, {207, 208, 211, 212, 213, 214, 215, 219, 221, 222, 223, 224, 225, 229, 231, 232, 233, 234});
+    const bool namen =
+        einer(k, {207, 208, 211, 212, 213, 214, 215, 219, 221, 222, 223, 224, 225, 229, 231, 232, 233, 234});
     const bool vonBis = einer(k, {207, 208, 219, 221, 222, 223, 224, 225, 229, 231, 232, 233, 234});
     const bool zeit = aend && istZeit(k);
     const int e = k % 10;
@@ -338,11 +348,13 @@ void TOptionenBereich::panelsZeigen(AktionsCode k)
     const bool matrix = (aend && einer(k, {214, 224})) || (hst && k != 250 && k != 249 && e == 4);
 
     const QList<std::pair<QString, bool>> sichtbar{
-        {QStringLiteral("PaAendernNameFormat"), aend && oben != u"die Attibute ändern" && oben != u"die Zeiten ändern"},
+        {QStringLiteral("PaAendernNameFormat"),
+         aend && oben != u"die Attibute ändern" && oben != u"die Zeiten ändern"},
         {QStringLiteral("PaLinksRechts"), aend && namen},
         {QStringLiteral("PaVonHaupt"), aend && vonBis},
         {QStringLiteral("PaBisHaupt"), aend && vonBis},
-        {QStringLiteral("PaTeilstueck1"), aend && einer(k, {207, 208, 219, 221, 222, 223, 224, 225, 231, 232, 233})},
+        {QStringLiteral("PaTeilstueck1"),
+         aend && einer(k, {207, 208, 219, 221, 222, 223, 224, 225, 231, 232, 233})},
         {QStringLiteral("PaTeilstueck2"), aend && einer(k, {219, 221, 222, 223, 224, 225})},
         {QStringLiteral("PaHinHaupt"), aend && in(k, 211, 215)},
         {QStringLiteral("PaBehalten"), aend && k == 207},
@@ -439,7 +451,8 @@ void TOptionenBereich::beschriftungenSetzen(AktionsCode k)
     if (k == 213)
         nummer = QStringLiteral("und füge dort fortlaufende Nummern ein, die so aufgebaut sein sollen:");
     else if (k == 223)
-        nummer = QStringLiteral("und ersetze ihn/sie/es durch fortlaufende Nummern, die so aufgebaut sein sollen:");
+        nummer = QStringLiteral(
+            "und ersetze ihn/sie/es durch fortlaufende Nummern, die so aufgebaut sein sollen:");
     else if (hst)
         nummer = QStringLiteral("Die neuen Namen mit Nummern sollen so aufgebaut sein:");
     if (k == 214)
@@ -454,29 +467,37 @@ void TOptionenBereich::beschriftungenSetzen(AktionsCode k)
         ->setText(k == 222 ? QStringLiteral("und ersetze ihn/sie/es durch diese Wörter:")
                            : QStringLiteral("und füge dort diese Wörter ein:"));
     t.an<QLabel>(QStringLiteral("LaNachVerschKop"))
-        ->setText(k == 233 ? QStringLiteral("und kopiere ihn/sie/es") : QStringLiteral("und verschiebe ihn/sie/es"));
+        ->setText(k == 233 ? QStringLiteral("und kopiere ihn/sie/es")
+                           : QStringLiteral("und verschiebe ihn/sie/es"));
 
     t.an<QLabel>(QStringLiteral("LaZeitDatumIntro"))
-        ->setText(e == 1 ? QStringLiteral("Die erste ") + zeitArt + QStringLiteral("-Zeit soll ersetzt werden durch diese neue Zeit:")
+        ->setText(e == 1 ? QStringLiteral("Die erste ") + zeitArt +
+                               QStringLiteral("-Zeit soll ersetzt werden durch diese neue Zeit:")
                          : QStringLiteral("Sie sollen ersetzt werden durch diese neue Zeit:"));
     t.an<QLabel>(QStringLiteral("LaZeitDiff"))
-        ->setText(e == 1 ? QStringLiteral("Die anderen ") + zeitArt +
-                               QStringLiteral("-Zeiten sollen fortlaufend höher oder niedriger sein, und zwar um")
-                         : QStringLiteral("Sie sollen höher oder niedriger sein als vorher, und zwar um"));
-    t.an<QLabel>(QStringLiteral("LaZeitQuelleIntro1"))->setText(QStringLiteral("Die neuen ") + zeitArt + QStringLiteral("-Zeiten"));
+        ->setText(
+            e == 1 ? QStringLiteral("Die anderen ") + zeitArt +
+                         QStringLiteral("-Zeiten sollen fortlaufend höher oder niedriger sein, und zwar um")
+                   : QStringLiteral("Sie sollen höher oder niedriger sein als vorher, und zwar um"));
+    t.an<QLabel>(QStringLiteral("LaZeitQuelleIntro1"))
+        ->setText(QStringLiteral("Die neuen ") + zeitArt + QStringLiteral("-Zeiten"));
 
     const QString wer = in(k, 291, 294) ? QStringLiteral("neuen Verzeichnisse sollen")
                         : k == 250      ? QStringLiteral("neue Datei soll")
                                         : QStringLiteral("neuen Dateien sollen");
-    t.an<QLabel>(QStringLiteral("LaHerstWoIntro"))->setText(QStringLiteral("Die ") + wer + QStringLiteral(" gespeichert werden in:"));
+    t.an<QLabel>(QStringLiteral("LaHerstWoIntro"))
+        ->setText(QStringLiteral("Die ") + wer + QStringLiteral(" gespeichert werden in:"));
     QLabel *lang = t.an<QLabel>(QStringLiteral("LaHerstWoLang"));
     lang->setToolTip(m_baumVerzeichnis);
     lang->setText(lang->fontMetrics().elidedText(m_baumVerzeichnis, Qt::ElideMiddle, 420));
     t.an<QLabel>(QStringLiteral("LaHerstWoKurz"))->setText(nxAdresseLaufwerk(m_baumVerzeichnis));
     t.an<QLabel>(QStringLiteral("LaHerstVonEiner"))
-        ->setText(in(k, 261, 264)
-                      ? QStringLiteral("Die Teile sollen von dieser Datei/Quelle kopiert werden:   (vollständige Adresse)")
-                      : QStringLiteral("Die Kopien sollen von dieser Datei/Quelle hergestellt werden:   (vollständige Adresse)"));
+        ->setText(
+            in(k, 261, 264)
+                ? QStringLiteral(
+                      "Die Teile sollen von dieser Datei/Quelle kopiert werden:   (vollständige Adresse)")
+                : QStringLiteral("Die Kopien sollen von dieser Datei/Quelle hergestellt werden:   "
+                                 "(vollständige Adresse)"));
 }
 
 namespace {
@@ -501,7 +522,8 @@ Schalter schalter(const QAbstractButton *b)
 
 QStringList TOptionenBereich::listenZeilen(const QString &feld) const
 {
-    QString text = d->zurueck.contains(feld) ? d->zurueck.value(feld) : d->an<QPlainTextEdit>(feld)->toPlainText();
+    QString text =
+        d->zurueck.contains(feld) ? d->zurueck.value(feld) : d->an<QPlainTextEdit>(feld)->toPlainText();
     text.remove(u'\r');
     if (text.isEmpty())
         return {};
@@ -516,7 +538,9 @@ SeitenAuswahl TOptionenBereich::Auswahl(int tab) const
 {
     const OptionenTeile &t = *d;
     auto ed = [&t](const char16_t *name) { return t.an<QLineEdit>(QString::fromUtf16(name))->text(); };
-    auto index = [&t](const char16_t *name) { return t.an<QComboBox>(QString::fromUtf16(name))->currentIndex(); };
+    auto index = [&t](const char16_t *name) {
+        return t.an<QComboBox>(QString::fromUtf16(name))->currentIndex();
+    };
     auto an = [&t](const char16_t *name) { return t.an<QAbstractButton>(QString::fromUtf16(name)); };
 
     SeitenAuswahl a;
@@ -539,8 +563,10 @@ SeitenAuswahl TOptionenBereich::Auswahl(int tab) const
     s.teilstueck = stelle(t, QStringLiteral("S"), QString(), QStringLiteral("CoTeilstueckWas"));
     s.hin = stelle(t, QStringLiteral("H"), QString(), QStringLiteral("CoHinWas"));
     s.nach = stelle(t, QStringLiteral("N"), QString(), QStringLiteral("CoNachGruppe"));
-    s.tauschVon = stelle(t, QStringLiteral("TauschenVon"), QStringLiteral("CoTauschenVonGVH"), QStringLiteral("CoTauschenVonWas"));
-    s.tauschBis = stelle(t, QStringLiteral("TauschenBis"), QStringLiteral("CoTauschenBisGVH"), QStringLiteral("CoTauschenBisWas"));
+    s.tauschVon = stelle(t, QStringLiteral("TauschenVon"), QStringLiteral("CoTauschenVonGVH"),
+                         QStringLiteral("CoTauschenVonWas"));
+    s.tauschBis = stelle(t, QStringLiteral("TauschenBis"), QStringLiteral("CoTauschenBisGVH"),
+                         QStringLiteral("CoTauschenBisWas"));
     s.teilstueckVerbinden = an(u"CheTeilstueckVerbinden")->isChecked();
     s.hinVH = index(u"CoHinVH");
     s.zusatzDavor = schalter(an(u"CheZusatzDavor"));
@@ -582,7 +608,8 @@ SeitenAuswahl TOptionenBereich::Auswahl(int tab) const
     s.zeitI = ed(u"EdZeitI");
     s.zeitE = ed(u"EdZeitE");
     for (std::size_t i = 0; i < s.zeitEinheit.size(); ++i)
-        s.zeitEinheit[i] = t.an<QAbstractButton>(QStringLiteral("RaZeit") + QString::number(i + 1))->isChecked();
+        s.zeitEinheit[i] =
+            t.an<QAbstractButton>(QStringLiteral("RaZeit") + QString::number(i + 1))->isChecked();
     s.zeitDiff = ed(u"EdZeitDiff");
     s.zeitQuelleH = an(u"RaZeitQuelleH")->isChecked();
     s.zeitQuelleA = an(u"RaZeitQuelleA")->isChecked();
@@ -704,8 +731,9 @@ void TOptionenBereich::ZustandLesen(const OptionenZustand &z)
         for (int i = 0; i < 6; ++i) {
             BenutzerWort &w = m_woerter[std::size_t(i)];
             w.text = z.texte.value(QStringLiteral("Wort") + QString::number(i + 1), w.text);
-            w.gross = z.texte.value(QStringLiteral("Gross") + QString::number(i + 1)) == u"J" ? QStringLiteral("J")
-                                                                                              : QStringLiteral("N");
+            w.gross = z.texte.value(QStringLiteral("Gross") + QString::number(i + 1)) == u"J"
+                          ? QStringLiteral("J")
+                          : QStringLiteral("N");
         }
         for (auto it = d->teile.cbegin(); it != d->teile.cend(); ++it) {
             const QString &name = it.key();
@@ -714,7 +742,8 @@ void TOptionenBereich::ZustandLesen(const OptionenZustand &z)
             const qint64 flag = z.flags.value(name);
             if (auto *co = qobject_cast<QComboBox *>(w)) {
                 if (auto *wc = qobject_cast<TNxWortCombo *>(w))
-                    wc->PlatzSetzen(int(std::clamp<qint64>(z.flags.value(name + QStringLiteral(".Platz"), 1), 0, 7)));
+                    wc->PlatzSetzen(
+                        int(std::clamp<qint64>(z.flags.value(name + QStringLiteral(".Platz"), 1), 0, 7)));
                 if (hatFlag)
                     co->setCurrentIndex(std::max(0, IniListenIndex(flag, co->count())));
             } else if (auto *l = qobject_cast<QListWidget *>(w)) {

@@ -46,12 +46,13 @@ void TOptionenBereich::linksBauen()
     QFrame *aend = t.panel(QStringLiteral("PaAendernLinks"), links);
     auto *a = OptionenTeile::spalte(aend);
     a->addWidget(t.label(QStringLiteral("LaAendOben"), QStringLiteral("Ich möchte"), aend));
-    a->addWidget(linksListe(t, QStringLiteral("LiAendOben"),
-                            {QStringLiteral("Zeichen hinzufügen"), QStringLiteral("Zeichen entfernen"),
-                             QStringLiteral("Zeichen behalten"), QStringLiteral("Zeichen ersetzen"),
-                             QStringLiteral("Zeichen umordnen"), QStringLiteral("die Attibute ändern"),
-                             QStringLiteral("die Zeiten ändern"), QStringLiteral("die Namen frei bearbeiten")},
-                            8, aend));
+    a->addWidget(
+        linksListe(t, QStringLiteral("LiAendOben"),
+                   {QStringLiteral("Zeichen hinzufügen"), QStringLiteral("Zeichen entfernen"),
+                    QStringLiteral("Zeichen behalten"), QStringLiteral("Zeichen ersetzen"),
+                    QStringLiteral("Zeichen umordnen"), QStringLiteral("die Attibute ändern"),
+                    QStringLiteral("die Zeiten ändern"), QStringLiteral("die Namen frei bearbeiten")},
+                   8, aend));
     a->addWidget(t.label(QStringLiteral("LaAendUnten"), QString(), aend));
     // The lower lists are filled when the page is adjusted; they keep one height so the
     // column does not jump when the action changes.
@@ -67,22 +68,25 @@ void TOptionenBereich::linksBauen()
     QFrame *herst = t.panel(QStringLiteral("PaHerstellenLinks"), links);
     auto *h = OptionenTeile::spalte(herst);
     h->addWidget(t.label(QStringLiteral("LaHerstOben"), QStringLiteral("Ich möchte herstellen:"), herst));
-    h->addWidget(linksListe(
-        t, QStringLiteral("LiHerstOben"),
-        {QStringLiteral("Kopien von allen ausgewählten Dateien"), QStringLiteral("Kopien von einer bestimmten Datei"),
-         QStringLiteral("neue Verzeichnisse, die leer sind"), QStringLiteral("neue Dateien, die leer sind"),
-         QStringLiteral("kleinere Teile von einer großen Datei"), QStringLiteral("eine große zusammengesetzte Datei"),
-         QStringLiteral("mehrere zusammengesetzte Dateien")},
-        7, herst));
+    h->addWidget(linksListe(t, QStringLiteral("LiHerstOben"),
+                            {QStringLiteral("Kopien von allen ausgewählten Dateien"),
+                             QStringLiteral("Kopien von einer bestimmten Datei"),
+                             QStringLiteral("neue Verzeichnisse, die leer sind"),
+                             QStringLiteral("neue Dateien, die leer sind"),
+                             QStringLiteral("kleinere Teile von einer großen Datei"),
+                             QStringLiteral("eine große zusammengesetzte Datei"),
+                             QStringLiteral("mehrere zusammengesetzte Dateien")},
+                            7, herst));
     h->addWidget(t.label(QStringLiteral("LaHerstUnten"), QString(), herst));
     QListWidget *unten0 = linksListe(t, QStringLiteral("LiHerstUnten0"), {}, 4, herst);
     unten0->setEnabled(false);
     unten0->hide();
     h->addWidget(unten0);
-    h->addWidget(linksListe(t, QStringLiteral("LiHerstUnten4"),
-                            {QStringLiteral("die ausgewählten Namen/Formate"), QStringLiteral("fortlaufende Nummern"),
-                             QStringLiteral("verschachtelte Nummern"), QStringLiteral("Wörter aus einer Liste")},
-                            4, herst));
+    h->addWidget(
+        linksListe(t, QStringLiteral("LiHerstUnten4"),
+                   {QStringLiteral("die ausgewählten Namen/Formate"), QStringLiteral("fortlaufende Nummern"),
+                    QStringLiteral("verschachtelte Nummern"), QStringLiteral("Wörter aus einer Liste")},
+                   4, herst));
     h->addStretch(1);
     herst->hide();
 
@@ -90,8 +94,8 @@ void TOptionenBereich::linksBauen()
     spalte->addWidget(herst);
     // As wide as its longest item, so no item is cut.
     int breite = 0;
-    for (const QString &name : {QStringLiteral("LiAendOben"), QStringLiteral("LiHerstOben"),
-                                QStringLiteral("LiHerstUnten4")}) {
+    for (const QString &name :
+         {QStringLiteral("LiAendOben"), QStringLiteral("LiHerstOben"), QStringLiteral("LiHerstUnten4")}) {
         auto *l = t.an<QListWidget>(name);
         breite = std::max(breite, l->sizeHintForColumn(0) + 2 * l->frameWidth() + 8);
     }
@@ -107,30 +111,32 @@ void TOptionenBereich::aendernBauen()
     QWidget *r = t.saetze->parentWidget();
 
     QFrame *nameFormat = t.panel(QStringLiteral("PaAendernNameFormat"), r);
-    OptionenTeile::reihe(nameFormat,
-                         {t.label(QStringLiteral("LaAendernNameFormat"), QStringLiteral("Geändert werden sollen"),
-                                  nameFormat),
-                          t.combo(QStringLiteral("CoAendernNameFormat"),
-                                  {QStringLiteral("die Namen und die Formate   (alles)"),
-                                   QStringLiteral("nur die Namen    (alles VOR dem letzten Punkt)"),
-                                   QStringLiteral("nur die Formate   (alles NACH dem letzten Punkt)")},
-                                  nameFormat)});
+    OptionenTeile::reihe(
+        nameFormat,
+        {t.label(QStringLiteral("LaAendernNameFormat"), QStringLiteral("Geändert werden sollen"), nameFormat),
+         t.combo(QStringLiteral("CoAendernNameFormat"),
+                 {QStringLiteral("die Namen und die Formate   (alles)"),
+                  QStringLiteral("nur die Namen    (alles VOR dem letzten Punkt)"),
+                  QStringLiteral("nur die Formate   (alles NACH dem letzten Punkt)")},
+                 nameFormat)});
     t.an<QComboBox>(QStringLiteral("CoAendernNameFormat"))->setCurrentIndex(1);
     QFrame *linksRechts = t.panel(QStringLiteral("PaLinksRechts"), r);
-    OptionenTeile::reihe(linksRechts, {t.label(QStringLiteral("LaLinksRechts"), QStringLiteral("Ich zähle"), linksRechts),
-                                       t.combo(QStringLiteral("CoLinksRechts"),
-                                               {QStringLiteral("von Links"), QStringLiteral("von Rechts")},
-                                               linksRechts)});
+    OptionenTeile::reihe(linksRechts,
+                         {t.label(QStringLiteral("LaLinksRechts"), QStringLiteral("Ich zähle"), linksRechts),
+                          t.combo(QStringLiteral("CoLinksRechts"),
+                                  {QStringLiteral("von Links"), QStringLiteral("von Rechts")}, linksRechts)});
     t.satzZeile({nameFormat, linksRechts});
 
     QFrame *von = t.panel(QStringLiteral("PaVonHaupt"), r);
     OptionenTeile::reihe(von, {t.label(QStringLiteral("LaVon"), QStringLiteral("von"), von),
-                               t.combo(QStringLiteral("CoVonGVH"), gvh(), von), t.tabCombo(1, QStringLiteral("Von"), von),
+                               t.combo(QStringLiteral("CoVonGVH"), gvh(), von),
+                               t.tabCombo(1, QStringLiteral("Von"), von),
                                t.wortCombo(WortComboArt::Gruppe, QStringLiteral("CoVonGruppe"), von)});
     t.satzZeile({von});
     QFrame *bis = t.panel(QStringLiteral("PaBisHaupt"), r);
     OptionenTeile::reihe(bis, {t.label(QStringLiteral("LaBis"), QStringLiteral("bis"), bis),
-                               t.combo(QStringLiteral("CoBisGVH"), gvh(), bis), t.tabCombo(2, QStringLiteral("Bis"), bis),
+                               t.combo(QStringLiteral("CoBisGVH"), gvh(), bis),
+                               t.tabCombo(2, QStringLiteral("Bis"), bis),
                                t.wortCombo(WortComboArt::Gruppe, QStringLiteral("CoBisGruppe"), bis)});
     // Both labels as wide, so that the two positions stand under each other.
     const int vb = std::max(t.an<QLabel>(QStringLiteral("LaVon"))->sizeHint().width(),
@@ -140,33 +146,39 @@ void TOptionenBereich::aendernBauen()
     t.satzZeile({bis});
 
     QFrame *teil1 = t.panel(QStringLiteral("PaTeilstueck1"), r);
-    OptionenTeile::reihe(teil1, {t.label(QStringLiteral("LaTeilstueck"), QStringLiteral("Von diesem Teilstück nehme ich"), teil1),
-                                 t.tabCombo(4, QStringLiteral("S"), teil1),
-                                 t.wortCombo(WortComboArt::Gruppe, QStringLiteral("CoTeilstueckWas"), teil1)});
+    OptionenTeile::reihe(
+        teil1,
+        {t.label(QStringLiteral("LaTeilstueck"), QStringLiteral("Von diesem Teilstück nehme ich"), teil1),
+         t.tabCombo(4, QStringLiteral("S"), teil1),
+         t.wortCombo(WortComboArt::Gruppe, QStringLiteral("CoTeilstueckWas"), teil1)});
     QFrame *teil2 = t.panel(QStringLiteral("PaTeilstueck2"), r);
-    OptionenTeile::reihe(teil2, {t.check(QStringLiteral("CheTeilstueckVerbinden"), QStringLiteral("benachbarte verbinden"), teil2)});
+    OptionenTeile::reihe(teil2, {t.check(QStringLiteral("CheTeilstueckVerbinden"),
+                                         QStringLiteral("benachbarte verbinden"), teil2)});
     t.satzZeile({teil1});
     t.satzZeile({teil2});
 
     QFrame *hin = t.panel(QStringLiteral("PaHinHaupt"), r);
-    OptionenTeile::reihe(hin, {t.label(QStringLiteral("LaHin"), QStringLiteral("Die neuen Zeichen kommen"), hin),
-                               t.combo(QStringLiteral("CoHinVH"), {QStringLiteral("vor"), QStringLiteral("hinter")}, hin),
-                               t.tabCombo(3, QStringLiteral("H"), hin),
-                               t.wortCombo(WortComboArt::Gruppe, QStringLiteral("CoHinWas"), hin)});
+    OptionenTeile::reihe(
+        hin, {t.label(QStringLiteral("LaHin"), QStringLiteral("Die neuen Zeichen kommen"), hin),
+              t.combo(QStringLiteral("CoHinVH"), {QStringLiteral("vor"), QStringLiteral("hinter")}, hin),
+              t.tabCombo(3, QStringLiteral("H"), hin),
+              t.wortCombo(WortComboArt::Gruppe, QStringLiteral("CoHinWas"), hin)});
     t.satzZeile({hin});
 
     QFrame *behalten = t.panel(QStringLiteral("PaBehalten"), r);
     OptionenTeile::reihe(behalten, {t.label(QString(), QStringLiteral("und behalte ihn/sie/es."), behalten)});
     t.satzZeile({behalten});
     QFrame *entfernen = t.panel(QStringLiteral("PaEntfernenHaupt"), r);
-    OptionenTeile::reihe(entfernen, {t.label(QString(), QStringLiteral("und entferne ihn/sie/es."), entfernen)});
+    OptionenTeile::reihe(entfernen,
+                         {t.label(QString(), QStringLiteral("und entferne ihn/sie/es."), entfernen)});
     t.satzZeile({entfernen});
 
     QFrame *frei = t.panel(QStringLiteral("PaFrei"), r);
     {
         auto *v = OptionenTeile::spalte(frei);
         v->addWidget(t.label(QStringLiteral("LaFrei"),
-                             QStringLiteral("und gebe ihnen diese neuen Namen, einen in jeder Zeile:"), frei));
+                             QStringLiteral("und gebe ihnen diese neuen Namen, einen in jeder Zeile:"),
+                             frei));
         QPlainTextEdit *ri = t.memo(QStringLiteral("RiFrei"), frei);
         ri->setMinimumSize(420, 110);
         v->addWidget(ri);
@@ -178,8 +190,9 @@ void TOptionenBereich::aendernBauen()
     t.satzZeile({frei});
 
     QFrame *hinzuSpezi = t.panel(QStringLiteral("PaHinzuSpezi"), r);
-    OptionenTeile::reihe(hinzuSpezi, {t.label(QString(), QStringLiteral("und füge dort ein:"), hinzuSpezi),
-                                      t.wortCombo(WortComboArt::Hinzu, QStringLiteral("CoHinzu"), hinzuSpezi)});
+    OptionenTeile::reihe(hinzuSpezi,
+                         {t.label(QString(), QStringLiteral("und füge dort ein:"), hinzuSpezi),
+                          t.wortCombo(WortComboArt::Hinzu, QStringLiteral("CoHinzu"), hinzuSpezi)});
     t.satzZeile({hinzuSpezi});
 }
 
@@ -242,32 +255,39 @@ void TOptionenBereich::listenUndErsetzenBauen()
         auto *v = OptionenTeile::spalte(matrix);
         v->addWidget(t.label(QStringLiteral("LaMatrixFormel"), QString(), matrix));
         OptionenTeile::reiheIn(v, {t.edit(QStringLiteral("EdMatrixFormel"), matrix, 0)});
-        v->addWidget(t.label(QString(), QStringLiteral("/erster Wert*Erhöhung*Anzahl*Name*anderer Name\\"), matrix));
+        v->addWidget(
+            t.label(QString(), QStringLiteral("/erster Wert*Erhöhung*Anzahl*Name*anderer Name\\"), matrix));
     }
     t.satzZeile({matrix});
 
     QFrame *hinzu = t.panel(QStringLiteral("PaHinzuZeichen"), r);
-    OptionenTeile::reihe(hinzu, {t.label(QString(), QStringLiteral("und füge dort diese Zeichen ein:"), hinzu),
-                                 t.edit(QStringLiteral("EdHinzu"), hinzu, 200)});
+    OptionenTeile::reihe(hinzu,
+                         {t.label(QString(), QStringLiteral("und füge dort diese Zeichen ein:"), hinzu),
+                          t.edit(QStringLiteral("EdHinzu"), hinzu, 200)});
     t.satzZeile({hinzu});
 
     QFrame *auffuellen = t.panel(QStringLiteral("PaAuffuellen"), r);
-    OptionenTeile::reihe(auffuellen,
-                         {t.label(QString(), QStringLiteral("und erweitere ihn/sie/es auffüllend mit diesem Text:"), auffuellen),
-                          t.edit(QStringLiteral("EdAuffuellen"), auffuellen, 110, QStringLiteral("0123456789")),
-                          t.label(QString(), QStringLiteral("in Richtung"), auffuellen),
-                          t.combo(QStringLiteral("CoAuffuellen"),
-                                  {QStringLiteral("nach Links"), QStringLiteral("nach Rechts"), QStringLiteral("nach Außen")},
-                                  auffuellen)});
+    OptionenTeile::reihe(
+        auffuellen,
+        {t.label(QString(), QStringLiteral("und erweitere ihn/sie/es auffüllend mit diesem Text:"),
+                 auffuellen),
+         t.edit(QStringLiteral("EdAuffuellen"), auffuellen, 110, QStringLiteral("0123456789")),
+         t.label(QString(), QStringLiteral("in Richtung"), auffuellen),
+         t.combo(QStringLiteral("CoAuffuellen"),
+                 {QStringLiteral("nach Links"), QStringLiteral("nach Rechts"), QStringLiteral("nach Außen")},
+                 auffuellen)});
     t.satzZeile({auffuellen});
 
     QFrame *ersetzenSpezi = t.panel(QStringLiteral("PaErsetzenSpezi"), r);
-    OptionenTeile::reihe(ersetzenSpezi, {t.label(QString(), QStringLiteral("und ersetze ihn/sie/es durch"), ersetzenSpezi),
-                                         t.wortCombo(WortComboArt::Ersetzen, QStringLiteral("CoErsetzen"), ersetzenSpezi)});
+    OptionenTeile::reihe(ersetzenSpezi,
+                         {t.label(QString(), QStringLiteral("und ersetze ihn/sie/es durch"), ersetzenSpezi),
+                          t.wortCombo(WortComboArt::Ersetzen, QStringLiteral("CoErsetzen"), ersetzenSpezi)});
     t.satzZeile({ersetzenSpezi});
     QFrame *ersetzen = t.panel(QStringLiteral("PaEersetzenZeichen"), r);
-    OptionenTeile::reihe(ersetzen, {t.label(QString(), QStringLiteral("und ersetze ihn/sie/es durch diese Zeichen:"), ersetzen),
-                                    t.edit(QStringLiteral("EdEersetzen"), ersetzen, 200)});
+    OptionenTeile::reihe(
+        ersetzen,
+        {t.label(QString(), QStringLiteral("und ersetze ihn/sie/es durch diese Zeichen:"), ersetzen),
+         t.edit(QStringLiteral("EdEersetzen"), ersetzen, 200)});
     t.satzZeile({ersetzen});
 
     QFrame *filter = t.panel(QStringLiteral("PaFilter"), r);
@@ -275,14 +295,21 @@ void TOptionenBereich::listenUndErsetzenBauen()
         auto *g = new QGridLayout(filter);
         g->setContentsMargins(0, 0, 0, 0);
         g->setVerticalSpacing(3);
-        g->addWidget(t.label(QString(), QStringLiteral("Von diesem Teilstück nehme ich jedes dieser Zeichen   (getrennt durch | oder :)"),
-                             filter),
-                     0, 0);
-        g->addWidget(t.edit(QStringLiteral("EdFilterAlt"), filter, 220, QStringLiteral("Ä|Ö|Ü|ä|ö|ü|ß")), 1, 0);
-        g->addWidget(t.label(QString(), QStringLiteral("und ersetze es durch eines dieser Zeichen   (getrennt durch | oder :)"),
-                             filter),
-                     2, 0);
-        g->addWidget(t.edit(QStringLiteral("EdFilterNeu"), filter, 220, QStringLiteral("Ae|Oe|Ue|ae|oe|ue|ss")), 3, 0);
+        g->addWidget(
+            t.label(QString(),
+                    QStringLiteral(
+                        "Von diesem Teilstück nehme ich jedes dieser Zeichen   (getrennt durch | oder :)"),
+                    filter),
+            0, 0);
+        g->addWidget(t.edit(QStringLiteral("EdFilterAlt"), filter, 220, QStringLiteral("Ä|Ö|Ü|ä|ö|ü|ß")), 1,
+                     0);
+        g->addWidget(
+            t.label(QString(),
+                    QStringLiteral("und ersetze es durch eines dieser Zeichen   (getrennt durch | oder :)"),
+                    filter),
+            2, 0);
+        g->addWidget(
+            t.edit(QStringLiteral("EdFilterNeu"), filter, 220, QStringLiteral("Ae|Oe|Ue|ae|oe|ue|ss")), 3, 0);
     }
     t.satzZeile({filter});
 
@@ -300,18 +327,21 @@ void TOptionenBereich::listenUndErsetzenBauen()
     QFrame *verschKop = t.panel(QStringLiteral("PaVerschiebenKopieren"), r);
     OptionenTeile::reihe(verschKop, {t.label(QStringLiteral("LaNachVerschKop"), QString(), verschKop)});
     QFrame *nach = t.panel(QStringLiteral("PaNachHaupt"), r);
-    OptionenTeile::reihe(nach, {t.combo(QStringLiteral("CoNachVH"), {QStringLiteral("vor"), QStringLiteral("hinter")}, nach),
-                                t.tabCombo(5, QStringLiteral("N"), nach),
-                                t.wortCombo(WortComboArt::Gruppe, QStringLiteral("CoNachGruppe"), nach)});
+    OptionenTeile::reihe(
+        nach, {t.combo(QStringLiteral("CoNachVH"), {QStringLiteral("vor"), QStringLiteral("hinter")}, nach),
+               t.tabCombo(5, QStringLiteral("N"), nach),
+               t.wortCombo(WortComboArt::Gruppe, QStringLiteral("CoNachGruppe"), nach)});
     t.satzZeile({verschKop, nach});
 
     QFrame *tauschen = t.panel(QStringLiteral("PaTauschenHaupt"), r);
     {
         auto *v = OptionenTeile::spalte(tauschen);
         QFrame *t0 = t.panel(QStringLiteral("PaTauschen0"), tauschen);
-        OptionenTeile::reihe(t0, {t.label(QString(), QStringLiteral("und tausche ihn/sie/es mit diesem Teilstück.  Ich zähle"), t0),
-                                  t.combo(QStringLiteral("CoTauschenLR"),
-                                          {QStringLiteral("von Links"), QStringLiteral("von Rechts")}, t0)});
+        OptionenTeile::reihe(
+            t0, {t.label(QString(), QStringLiteral("und tausche ihn/sie/es mit diesem Teilstück.  Ich zähle"),
+                         t0),
+                 t.combo(QStringLiteral("CoTauschenLR"),
+                         {QStringLiteral("von Links"), QStringLiteral("von Rechts")}, t0)});
         QFrame *t1 = t.panel(QStringLiteral("PaTauschen1"), tauschen);
         QLabel *laVon = t.label(QString(), QStringLiteral("von"), t1);
         OptionenTeile::reihe(t1, {laVon, t.combo(QStringLiteral("CoTauschenVonGVH"), gvh(), t1),
@@ -336,7 +366,8 @@ void TOptionenBereich::zeitUndAttributeBauen()
 {
     OptionenTeile &t = *d;
     QWidget *r = t.saetze->parentWidget();
-    const QString nichtHier = QStringLiteral("Auf diesem System gibt es das Attribut \"%1\" nicht; es kann nicht gesetzt werden.");
+    const QString nichtHier =
+        QStringLiteral("Auf diesem System gibt es das Attribut \"%1\" nicht; es kann nicht gesetzt werden.");
 
     QFrame *att = t.panel(QStringLiteral("PaAttribute"), r);
     {
@@ -344,11 +375,15 @@ void TOptionenBereich::zeitUndAttributeBauen()
         g->setContentsMargins(0, 0, 0, 0);
         g->setHorizontalSpacing(14);
         g->setVerticalSpacing(1);
-        g->addWidget(t.label(QString(), QStringLiteral("Ich ändere die Attribute der ausgewählten Dateien und Verzeichnisse so:"), att),
-                     0, 0, 1, 5);
-        const QString buchstaben[] = {QStringLiteral("H"), QStringLiteral("R"), QStringLiteral("S"), QStringLiteral("A")};
-        const QString namen[] = {QStringLiteral("versteckt"), QStringLiteral("schreibgeschützt"), QStringLiteral("System"),
-                                 QStringLiteral("Archiv")};
+        g->addWidget(
+            t.label(QString(),
+                    QStringLiteral("Ich ändere die Attribute der ausgewählten Dateien und Verzeichnisse so:"),
+                    att),
+            0, 0, 1, 5);
+        const QString buchstaben[] = {QStringLiteral("H"), QStringLiteral("R"), QStringLiteral("S"),
+                                      QStringLiteral("A")};
+        const QString namen[] = {QStringLiteral("versteckt"), QStringLiteral("schreibgeschützt"),
+                                 QStringLiteral("System"), QStringLiteral("Archiv")};
         for (int i = 0; i < 4; ++i) {
             auto *gruppe = new QButtonGroup(att);
             g->addWidget(t.label(QString(), namen[i] + u':', att), i + 1, 0);
@@ -378,7 +413,8 @@ void TOptionenBereich::zeitUndAttributeBauen()
     {
         auto *gruppe = new QButtonGroup(ziel);
         QRadioButton *a = t.radio(QStringLiteral("RaZeitZielA"), QStringLiteral("Änderungs-Zeiten."), ziel);
-        QRadioButton *h = t.radio(QStringLiteral("RaZeitZielH"), QStringLiteral("Herstellungs-Zeiten."), ziel);
+        QRadioButton *h =
+            t.radio(QStringLiteral("RaZeitZielH"), QStringLiteral("Herstellungs-Zeiten."), ziel);
         QRadioButton *z = t.radio(QStringLiteral("RaZeitZielZ"), QStringLiteral("Zugriffs-Zeiten."), ziel);
         for (QRadioButton *b : {a, h, z})
             gruppe->addButton(b);
@@ -386,12 +422,14 @@ void TOptionenBereich::zeitUndAttributeBauen()
         h->setEnabled(false);
         h->setToolTip(QStringLiteral("Die Herstellungs-Zeit kann auf diesem System nicht geändert werden."));
         QLabel *fat = t.label(QStringLiteral("LaZeitFAT"), QStringLiteral("FAT"), ziel);
-        fat->setToolTip(QStringLiteral("Für Datenträger mit dem Datei-System FAT gelten diese Beschränkungen:\n"
-                                       "1) Jede Änderungs-Zeit kann nur einen geraden Sekunden-Wert haben (also 0, 2, 4, 6, ...).\n"
-                                       "2) Jede Zugriffs-Zeit kann nur die Uhrzeit 00:00:00 haben."));
+        fat->setToolTip(QStringLiteral(
+            "Für Datenträger mit dem Datei-System FAT gelten diese Beschränkungen:\n"
+            "1) Jede Änderungs-Zeit kann nur einen geraden Sekunden-Wert haben (also 0, 2, 4, 6, ...).\n"
+            "2) Jede Zugriffs-Zeit kann nur die Uhrzeit 00:00:00 haben."));
         fat->setFrameShape(QFrame::Box);
         fat->hide();
-        OptionenTeile::reihe(ziel, {t.label(QString(), QStringLiteral("Geändert werden sollen die"), ziel), a, h, z, fat});
+        OptionenTeile::reihe(
+            ziel, {t.label(QString(), QStringLiteral("Geändert werden sollen die"), ziel), a, h, z, fat});
     }
     t.satzZeile({ziel});
 
@@ -402,10 +440,12 @@ void TOptionenBereich::zeitUndAttributeBauen()
         auto *g = new QGridLayout;
         g->setHorizontalSpacing(8);
         g->setVerticalSpacing(1);
-        const QString texte[] = {QStringLiteral("Jahr (1980-2200)"), QStringLiteral("Monat (1-12)"), QStringLiteral("Tag (1-31)"),
-                                 QStringLiteral("Stunde (0-23)"), QStringLiteral("Minute (0-59)"), QStringLiteral("Sekunde (0-59)")};
-        const QString namen[] = {QStringLiteral("EdZeitJ"), QStringLiteral("EdZeitM"), QStringLiteral("EdZeitT"),
-                                 QStringLiteral("EdZeitU"), QStringLiteral("EdZeitI"), QStringLiteral("EdZeitE")};
+        const QString texte[] = {QStringLiteral("Jahr (1980-2200)"), QStringLiteral("Monat (1-12)"),
+                                 QStringLiteral("Tag (1-31)"),       QStringLiteral("Stunde (0-23)"),
+                                 QStringLiteral("Minute (0-59)"),    QStringLiteral("Sekunde (0-59)")};
+        const QString namen[] = {QStringLiteral("EdZeitJ"), QStringLiteral("EdZeitM"),
+                                 QStringLiteral("EdZeitT"), QStringLiteral("EdZeitU"),
+                                 QStringLiteral("EdZeitI"), QStringLiteral("EdZeitE")};
         for (int i = 0; i < 6; ++i) {
             QLabel *l = t.label(QString(), texte[i], datum);
             g->addWidget(l, 0, i);
@@ -424,8 +464,9 @@ void TOptionenBereich::zeitUndAttributeBauen()
         auto *v = OptionenTeile::spalte(diff);
         OptionenTeile::reiheIn(v, {t.label(QStringLiteral("LaZeitDiff"), QString(), diff)});
         auto *gruppe = new QButtonGroup(diff);
-        const QString texte[] = {QStringLiteral("Jahre."),   QStringLiteral("Monate."),  QStringLiteral("Tage."),
-                                 QStringLiteral("Stunden."), QStringLiteral("Minuten."), QStringLiteral("Sekunden.")};
+        const QString texte[] = {QStringLiteral("Jahre."),   QStringLiteral("Monate."),
+                                 QStringLiteral("Tage."),    QStringLiteral("Stunden."),
+                                 QStringLiteral("Minuten."), QStringLiteral("Sekunden.")};
         QLineEdit *e = t.edit(QStringLiteral("EdZeitDiff"), diff, 0, QStringLiteral("1"));
         e->setFixedWidth(70);
         auto *h2 = OptionenTeile::reiheIn(v, {e});
@@ -441,15 +482,19 @@ void TOptionenBereich::zeitUndAttributeBauen()
     QFrame *quelle = t.panel(QStringLiteral("PaZeitQuelleArt"), r);
     {
         auto *gruppe = new QButtonGroup(quelle);
-        QRadioButton *h = t.radio(QStringLiteral("RaZeitQuelleH"), QStringLiteral("Herstellungs-Zeiten."), quelle);
-        QRadioButton *a = t.radio(QStringLiteral("RaZeitQuelleA"), QStringLiteral("Änderungs-Zeiten."), quelle);
-        QRadioButton *z = t.radio(QStringLiteral("RaZeitQuelleZ"), QStringLiteral("Zugriffs-Zeiten."), quelle);
+        QRadioButton *h =
+            t.radio(QStringLiteral("RaZeitQuelleH"), QStringLiteral("Herstellungs-Zeiten."), quelle);
+        QRadioButton *a =
+            t.radio(QStringLiteral("RaZeitQuelleA"), QStringLiteral("Änderungs-Zeiten."), quelle);
+        QRadioButton *z =
+            t.radio(QStringLiteral("RaZeitQuelleZ"), QStringLiteral("Zugriffs-Zeiten."), quelle);
         for (QRadioButton *b : {h, a, z})
             gruppe->addButton(b);
         h->setChecked(true);
         auto *v = OptionenTeile::spalte(quelle);
-        OptionenTeile::reiheIn(v, {t.label(QStringLiteral("LaZeitQuelleIntro1"), QString(), quelle),
-                                   t.label(QString(), QStringLiteral("sollen so sein, wie die vorhandenen"), quelle)});
+        OptionenTeile::reiheIn(
+            v, {t.label(QStringLiteral("LaZeitQuelleIntro1"), QString(), quelle),
+                t.label(QString(), QStringLiteral("sollen so sein, wie die vorhandenen"), quelle)});
         OptionenTeile::reiheIn(v, {h, a, z});
     }
     t.satzZeile({quelle});

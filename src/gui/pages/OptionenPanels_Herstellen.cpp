@@ -28,22 +28,25 @@ void TOptionenBereich::herstellenBauen()
     QFrame *auswahl = t.panel(QStringLiteral("PaHerstAuswahl"), r);
     {
         auto *v = OptionenTeile::spalte(auswahl);
-        v->addWidget(t.label(QString(), QStringLiteral("Die neuen Namen sollen so aufgebaut sein:"), auswahl));
-        OptionenTeile::reiheIn(v, {t.label(QString(), QStringLiteral("Text davor"), auswahl),
-                                   t.edit(QStringLiteral("EdHerstAuswahlVor"), auswahl, 110),
-                                   t.combo(QStringLiteral("CoHerstAuswahl"),
-                                           {QStringLiteral("den Namen und das Format"), QStringLiteral("nur den Namen"),
-                                            QStringLiteral("nur das Format")},
-                                           auswahl),
-                                   t.label(QString(), QStringLiteral("Text danach"), auswahl),
-                                   t.edit(QStringLiteral("EdHerstAuswahlNach"), auswahl, 110)});
+        v->addWidget(
+            t.label(QString(), QStringLiteral("Die neuen Namen sollen so aufgebaut sein:"), auswahl));
+        OptionenTeile::reiheIn(v,
+                               {t.label(QString(), QStringLiteral("Text davor"), auswahl),
+                                t.edit(QStringLiteral("EdHerstAuswahlVor"), auswahl, 110),
+                                t.combo(QStringLiteral("CoHerstAuswahl"),
+                                        {QStringLiteral("den Namen und das Format"),
+                                         QStringLiteral("nur den Namen"), QStringLiteral("nur das Format")},
+                                        auswahl),
+                                t.label(QString(), QStringLiteral("Text danach"), auswahl),
+                                t.edit(QStringLiteral("EdHerstAuswahlNach"), auswahl, 110)});
     }
     vorDieListe(t.satzZeile({auswahl}));
 
     QFrame *liste = t.panel(QStringLiteral("PaListeHerst"), r);
     {
         auto *v = OptionenTeile::spalte(liste);
-        v->addWidget(t.label(QString(), QStringLiteral("Die neuen Namen sollen aus diesen Wörtern bestehen:"), liste));
+        v->addWidget(
+            t.label(QString(), QStringLiteral("Die neuen Namen sollen aus diesen Wörtern bestehen:"), liste));
         QPlainTextEdit *ri = t.memo(QStringLiteral("RiListeHerst"), liste);
         ri->setMinimumSize(240, 90);
         auto *h = OptionenTeile::reiheIn(v, {});
@@ -68,15 +71,18 @@ void TOptionenBereich::herstellenBauen()
     QFrame *zuEiner = t.panel(QStringLiteral("PaHerstZuEinerVerb"), r);
     {
         auto *v = OptionenTeile::spalte(zuEiner);
-        v->addWidget(t.label(QString(),
-                             QStringLiteral("Die ausgewählten Dateien sollen zu dieser neuen Datei zusammengesetzt werden:"),
-                             zuEiner));
+        v->addWidget(t.label(
+            QString(),
+            QStringLiteral("Die ausgewählten Dateien sollen zu dieser neuen Datei zusammengesetzt werden:"),
+            zuEiner));
         OptionenTeile::reiheIn(v, {t.edit(QStringLiteral("EdHerstZuEinerVerb"), zuEiner, 300)});
     }
     t.satzZeile({zuEiner});
     QFrame *zuVielen = t.panel(QStringLiteral("PaHerstZuVielenVerb"), r);
-    OptionenTeile::reihe(zuVielen, {t.label(QString(), QStringLiteral("Jeder erste Datei-Name endet mit diesen Zeichen:"), zuVielen),
-                                    t.edit(QStringLiteral("EdHerstZuVielenVerb"), zuVielen, 120)});
+    OptionenTeile::reihe(
+        zuVielen,
+        {t.label(QString(), QStringLiteral("Jeder erste Datei-Name endet mit diesen Zeichen:"), zuVielen),
+         t.edit(QStringLiteral("EdHerstZuVielenVerb"), zuVielen, 120)});
     t.satzZeile({zuVielen});
     QFrame *anzahl = t.panel(QStringLiteral("PaHerstAnzahl"), r);
     OptionenTeile::reihe(anzahl, {t.label(QString(), QStringLiteral("Wieviele herstellen?"), anzahl),
@@ -89,9 +95,10 @@ void TOptionenBereich::herstellenBauen()
         v->setSpacing(1);
         v->addWidget(t.label(QStringLiteral("LaHerstWoIntro"), QString(), wo));
         auto *gruppe = new QButtonGroup(wo);
-        QRadioButton *quelle = t.radio(QStringLiteral("RaHerstWoQuellpfad"), QStringLiteral("dem Verzeichnis der Quelle"), wo);
-        QRadioButton *name =
-            t.radio(QStringLiteral("RaHerstWoWieName"), QStringLiteral("den Verzeichnissen der ausgewählten Namen"), wo);
+        QRadioButton *quelle =
+            t.radio(QStringLiteral("RaHerstWoQuellpfad"), QStringLiteral("dem Verzeichnis der Quelle"), wo);
+        QRadioButton *name = t.radio(QStringLiteral("RaHerstWoWieName"),
+                                     QStringLiteral("den Verzeichnissen der ausgewählten Namen"), wo);
         QRadioButton *lang = t.radio(QStringLiteral("RaHerstWoLang"), QString(), wo);
         QRadioButton *kurz = t.radio(QStringLiteral("RaHerstWoKurz"), QString(), wo);
         QRadioButton *edit = t.radio(QStringLiteral("RaHerstWoWieEdit"), QString(), wo);

@@ -134,10 +134,16 @@ void TNxTabCombo::mousePressEvent(QMouseEvent *event)
     QFrame::mousePressEvent(event);
 }
 
+void TNxTabCombo::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    const int h = height();
+    m_pfeil->setGeometry(width() - h + 1, 1, h - 2, h - 2);
+}
+
 void TNxTabCombo::paintEvent(QPaintEvent *event)
 {
     const int h = height();
-    m_pfeil->setGeometry(width() - h + 1, 1, h - 2, h - 2);
     QPainter p(this);
     p.fillRect(rect(), palette().color(isEnabled() ? QPalette::Base : QPalette::Window));
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));

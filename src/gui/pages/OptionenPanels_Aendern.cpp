@@ -177,8 +177,7 @@ void TOptionenBereich::aendernBauen()
     {
         auto *v = OptionenTeile::spalte(frei);
         v->addWidget(t.label(QStringLiteral("LaFrei"),
-                             QStringLiteral("und gebe ihnen diese neuen Namen, einen in jeder Zeile:"),
-                             frei));
+                             QStringLiteral("Die neuen Namen, einer in jeder Zeile:"), frei));
         QPlainTextEdit *ri = t.memo(QStringLiteral("RiFrei"), frei);
         ri->setMinimumSize(420, 110);
         v->addWidget(ri);

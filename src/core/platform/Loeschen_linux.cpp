@@ -131,7 +131,11 @@ Ergebnis inPapierkorb(const QString &pfad, const Identitaet &erwartet)
                                                         "zuerst umbenennen"));
     QFile f(p);
     if (!f.moveToTrash())
-        return Ergebnis::Fehler(0, pfad + QStringLiteral(": Papierkorb: ") + f.errorString());
+        // Qt's reason is English text: say in German what the user can do instead.
+        return Ergebnis::Fehler(0, nameAnzeige(pfad) + QStringLiteral(": Der Papierkorb kann das Objekt nicht "
+                                                                     "aufnehmen (vielleicht liegt es auf einem anderen "
+                                                                     "Laufwerk oder es fehlen Rechte). Es ist "
+                                                                     "unverändert geblieben."));
     if (vorhanden(p))
         return Ergebnis::Fehler(0, pfad + QStringLiteral(": Papierkorb: Objekt ist noch vorhanden"));
     nachtragMelden(p, versteckteZeileEntfernen(p));

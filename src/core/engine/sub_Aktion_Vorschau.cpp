@@ -352,8 +352,14 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         // The new path of a name rule is the present one; a row no name rule reached
         // carries a rule error, which overrides this check.
         const QStringList &neuePfade = pfade;
+        QList<bool> behalten;
+        if (namenRegel) {
+            behalten.resize(n);
+            for (int z = 1; z <= n; ++z)
+                behalten[z - 1] = neueNamen[z - 1] == namen[z - 1];
+        }
         const QList<bool> doppelt =
-            namenRegel ? VorschauDoppelteMarkieren(neuePfade, neueNamen) : QList<bool>();
+            namenRegel ? VorschauDoppelteMarkieren(neuePfade, neueNamen, behalten) : QList<bool>();
         Schritte pruefSchritte(fort, n);
         NamensPruefungEingabe e;
         const QString *geprueft = nullptr; // the directory text checked last: rows share it

@@ -104,6 +104,21 @@ TEST(VorschauLaufTest, DoppelteNurImSelbenVerzeichnis)
     EXPECT_EQ(l.ergebnis.auswertung.farbe, VorschauFarbe::Gelb);
 }
 
+TEST(VorschauLaufTest, BehalteneNamenSindKeineDoppeltenVoneinander)
+{
+    // "ChangeLog.gz" and "changelog.gz" are two existing files that keep their names; the
+    // other pair differs in case too, but "change log.gz" takes the name of "Change_Log.gz".
+    const ListenDaten a = auswahl({{QStringLiteral("/d/"), QStringLiteral("ChangeLog.gz")},
+                                   {QStringLiteral("/d/"), QStringLiteral("changelog.gz")},
+                                   {QStringLiteral("/d/"), QStringLiteral("Change_Log.gz")},
+                                   {QStringLiteral("/d/"), QStringLiteral("change log.gz")}});
+    const Lauf l = vorschau(a, standardRegel(kLeerzeichenZuUnterstrich));
+    EXPECT_EQ(l.spalte(VZelle::Ergebnis),
+              (QStringList{QStringLiteral("keine Veränderung"), QStringLiteral("keine Veränderung"),
+                           QStringLiteral("neuer Name doppelt"), QStringLiteral("neuer Name doppelt")}));
+    EXPECT_EQ(l.ergebnis.auswertung.text, QStringLiteral("Nur 2 können geändert werden. 2 sind fehlerhaft. ->"));
+}
+
 TEST(VorschauLaufTest, KeineVeraenderungIstKeinFehler)
 {
     const ListenDaten a = auswahl({{QStringLiteral("/d/"), QStringLiteral("ab")}, {QStringLiteral("/d/"), QStringLiteral("cd")}});

@@ -82,13 +82,7 @@ TAktionsSeite::TAktionsSeite(SeitenUmgebung &umgebung, QWidget *eltern)
     optionenZeile->addWidget(m_optionen);
     connect(m_optionen, &TOptionenBereich::Veraltet, this, &TAktionsSeite::VorschauVeraltet);
     connect(m_optionen, &TOptionenBereich::AktionGewechselt, this, [this] { Anpassen(m_tab); });
-    connect(m_optionen, &TOptionenBereich::BenutzerWoerterVerlangt, this, [this] {
-        Tbb form(m_optionen->Auswahl(m_tab).woerter, QStringLiteral("< Wort ..."), true, window());
-        form.AmPanelPlatzieren(m_optionen);
-        if (form.exec() != QDialog::Accepted || form.Wahl() < 1)
-            return;
-        VorschauVeraltet();
-    });
+    connect(m_optionen, &TOptionenBereich::BenutzerWoerterVerlangt, this, &TAktionsSeite::benutzerWoerterFragen);
     m_paRegel = SeitenPanel(QStringLiteral("PaRegel"), m_eingabe);
     m_regeln = new TRegelnBereich(GespeicherteRegeln(), umgebung.Dialoge(),
                                   [this](int tab) { return m_optionen->Auswahl(tab); }, m_paRegel);
@@ -120,6 +114,23 @@ QString TAktionsSeite::Titel(int tab) const
     case 4: return QStringLiteral("Regeln");
     default: return QStringLiteral("Ändern");
     }
+}
+
+void TAktionsSeite::benutzerWoerterFragen()
+{
+    const QString combo = m_optionen->WortComboVerlangt();
+    // The insert and replace combos take a word or a number, always as written.
+    const bool wortOderZahl = combo == u"CoHinzu" || combo == u"CoErsetzen";
+    Tbb form(m_optionen->BenutzerWoerter(), wortOderZahl ? QStringLiteral("< Wort oder Zahl ...") : QStringLiteral("< Wort ..."),
+             !wortOderZahl, window());
+    const QWidget *neben = combo.isEmpty() ? nullptr : m_optionen->findChild<QWidget *>(combo);
+    form.AmPanelPlatzieren(neben ? neben : m_optionen);
+    if (form.exec() != QDialog::Accepted || form.Wahl() < 1)
+        return;
+    m_optionen->BenutzerWoerterSetzen(form.Woerter());
+    if (!combo.isEmpty())
+        m_optionen->WortPlatzSetzen(combo, form.Wahl());
+    VorschauVeraltet();
 }
 
 void TAktionsSeite::vListeBauen(QWidget *panel)

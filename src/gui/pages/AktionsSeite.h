@@ -77,6 +77,7 @@ protected:
 private:
     QWidget *vorschauLeisteBauen();
     void vListeBauen(QWidget *panel);
+    void benutzerWoerterFragen();
     void anordnen();
     void zeilenAufbauen();
     void meldungZeigen(const QString &text, VorschauFarbe farbe);

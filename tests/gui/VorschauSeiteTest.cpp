@@ -5,6 +5,7 @@
 #include "gui/app/Ablauf.h"
 #include "gui/app/Form_Anfang.h"
 #include "gui/controls/TNxRotListe.h"
+#include "gui/controls/TNxTabCombo.h"
 #include "gui/controls/nx_Register.h"
 #include "gui/pages/AListeBedienung.h"
 #include "gui/pages/AktionsSeite.h"
@@ -15,6 +16,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -299,7 +305,106 @@ private Q_SLOTS:
         QVERIFY(m_vliste->Spalte(VZelle::NeuZeit).breite >= vm.horizontalAdvance(zeit) + 6);
     }
 
+    // The main job from start to end: list a directory, mark three of its files, compose
+    // "Zeichen ersetzen" of blanks by "_", preview, carry out, undo on the page Rückgängig.
+    void aendernDurchfuehrenUndRueckgaengig()
+    {
+        m_tmp->dateiSchreiben(QStringLiteral("x y.txt"), "nicht markiert");
+        m_bedienung->VerzeichnisListen(m_tmp->pfad());
+        ListenDaten &a = m_bedienung->Daten();
+        QCOMPARE(a.Anzahl(), 4);
+        for (int z = 1; z <= a.Anzahl(); ++z)
+            a.MarkSetzen(z, a.Zelle(z, AZelle::Name) != u"x y.txt");
+        QCOMPARE(a.MarkiertAnzahl(), 3);
+
+        test::tabKlicken(m_fenster.aa().HauptRegister(), 2);
+        listeKlicken(QStringLiteral("LiAendOben"), QStringLiteral("Zeichen ersetzen"));
+        listeKlicken(QStringLiteral("LiAendUnten6"), QStringLiteral("Zeichen oder Wörter"));
+        tabelleWaehlen(QStringLiteral("Bis"), 2, 1);
+        tabelleWaehlen(QStringLiteral("S"), 7, 2);
+        // The word item of the part combo asks for the user word: a blank in slot 1.
+        auto *was = m_fenster.teil<QComboBox>(QStringLiteral("CoTeilstueckWas"));
+        QVERIFY(was && was->isVisible());
+        bool gefragt = false;
+        QTimer::singleShot(50, this, [&gefragt] {
+            auto *tbb = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!tbb || tbb->objectName() != u"Tbb")
+                return;
+            gefragt = true;
+            tbb->findChild<QLineEdit *>(QStringLiteral("BenutzerWoerterEdit1"))->setText(QStringLiteral(" "));
+            tbb->findChild<QPushButton *>(QStringLiteral("BuBenutzerWortOK1"))->click();
+        });
+        was->setCurrentIndex(1);
+        Q_EMIT was->activated(1);
+        QVERIFY(gefragt);
+        auto *ersetzen = m_fenster.teil<QLineEdit>(QStringLiteral("EdEersetzen"));
+        QVERIFY(ersetzen && ersetzen->isVisible());
+        ersetzen->clear();
+        QTest::keyClicks(ersetzen, QStringLiteral("_"));
+        QCOMPARE(m_seite->RegelCodeDerSeite(2).split(u'\t').mid(0, 2), (QStringList{QStringLiteral("1"), QStringLiteral("225")}));
+        QVERIFY(!m_buAktion->isEnabled());
+
+        QTest::mouseClick(m_buVorschau, Qt::LeftButton);
+        QCOMPARE(m_label->text(), QStringLiteral("Alle 3 können geändert werden. ->"));
+        QVERIFY(m_buAktion->isEnabled());
+
+        m_fenster.aa().Einst().Sicherheitsfrage = true;
+        QString frage;
+        test::naechstenDialogBeantworten(&frage, QStringLiteral("BuJa"));
+        QTest::mouseClick(m_buAktion, Qt::LeftButton);
+        QVERIFY2(frage.contains(QStringLiteral("Alle 3 sollen geändert werden.")) && frage.endsWith(QStringLiteral("WIRKLICH?")),
+                 qPrintable(frage));
+        // In code point order, as dateien() sorts them.
+        const QStringList neu{QStringLiteral("a_b.txt"), QStringLiteral("c_d.txt"), QStringLiteral("x y.txt"),
+                              QStringLiteral("Ä_ö.txt")};
+        const QStringList alt{QStringLiteral("a b.txt"), QStringLiteral("c d.txt"), QStringLiteral("x y.txt"),
+                              QStringLiteral("Ä ö.txt")};
+        QCOMPARE(dateien(), neu);
+        QVERIFY(!m_buAktion->isEnabled());
+
+        test::tabKlicken(m_fenster.aa().HauptRegister(), 5);
+        auto *index = m_fenster.teil<TNxRotListe>(QStringLiteral("RueckIndexListe"));
+        QVERIFY(index);
+        QCOMPARE(index->Daten().Anzahl(), 1);
+        QTest::mouseClick(index->viewport(), Qt::LeftButton, Qt::NoModifier, index->ZellenRechteck(1, 2).center());
+        auto *ok = m_fenster.teil<QPushButton>(QStringLiteral("BuRueckOK"));
+        QVERIFY(ok && ok->isEnabled());
+        test::naechstenDialogBeantworten(nullptr, QStringLiteral("BuJa"));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(dateien(), alt);
+    }
+
 private:
+    QStringList dateien() const
+    {
+        QStringList namen = QDir(m_tmp->pfad()).entryList(QDir::Files);
+        namen.sort();
+        return namen;
+    }
+    void listeKlicken(const QString &liste, const QString &eintrag)
+    {
+        auto *l = m_fenster.teil<QListWidget>(liste);
+        QVERIFY(l && l->isVisible());
+        const QList<QListWidgetItem *> treffer = l->findItems(eintrag, Qt::MatchExactly);
+        QCOMPARE(treffer.size(), 1);
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(treffer.first()).center());
+        QCOMPARE(l->currentItem(), treffer.first());
+    }
+    // Opens the position field's table and presses its cell.
+    void tabelleWaehlen(const QString &feld, int zeile, int zahl)
+    {
+        auto *f = m_fenster.teil<TNxTabCombo>(QStringLiteral("PaTabellenCombo") + feld);
+        QVERIFY(f && f->isVisible());
+        QTest::mouseClick(f, Qt::LeftButton, {}, QPoint(5, f->height() / 2));
+        QVERIFY(f->Offen());
+        TNxTabTabelle *t = f->Tabelle();
+        const QPoint p = t->ZellenRechteck(zeile, zahl).center();
+        QMouseEvent bewegt(QEvent::MouseMove, p, t->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(t, &bewegt);
+        QTest::mouseClick(t, Qt::LeftButton, {}, p);
+        QCOMPARE(f->Zeile(), zeile);
+        QCOMPARE(f->Zahl(), zahl);
+    }
     void alleMarkieren()
     {
         m_bedienung->Daten().AlleMarkieren(true);

@@ -147,8 +147,10 @@ private Q_SLOTS:
         QFETCH(int, grenze);
         QFETCH(bool, laeuft);
         Taa &aa = m_fenster.aa();
-        qint64 jetzt = 100000;
-        aa.UhrSetzen([&jetzt] { return jetzt; });
+        // The clock lives as long as the window: every event until cleanup reads it.
+        qint64 &jetzt = m_jetzt;
+        jetzt = 100000;
+        aa.UhrSetzen([this] { return m_jetzt; });
         aa.Einst().VorschauSekunden = 3;
         aa.Einst().VorschauAnzahlBegrenzt = begrenzt;
         aa.Einst().VorschauAnzahl = grenze;
@@ -429,6 +431,7 @@ private:
     QPushButton *m_buVorschau = nullptr;
     QLabel *m_label = nullptr;
     TNxRotListe *m_vliste = nullptr;
+    qint64 m_jetzt = 0;
 };
 
 RINOLUX_WIDGET_TEST_MAIN(VorschauSeiteTest)

@@ -153,6 +153,18 @@ QList<Fall> faelle()
              zeile("bild9.png", "bild9.png", "keine Veränderung") +
              QStringLiteral("Alle 3 können geändert werden. ->\n"),
          0},
+        // Two existing files that differ in case only keep their names: no duplicates; a
+        // name that changes into another row's name, in whatever case, is one.
+        {"BehalteneNamenNichtDoppelt",
+         {QStringLiteral("--regel"), QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen"),
+          QStringLiteral("ChangeLog.gz"), QStringLiteral("changelog.gz"), QStringLiteral("Change_Log.gz"),
+          QStringLiteral("change log.gz")},
+         zeile("ChangeLog.gz", "ChangeLog.gz", "keine Veränderung") +
+             zeile("changelog.gz", "changelog.gz", "keine Veränderung") +
+             zeile("Change_Log.gz", "Change_Log.gz", "neuer Name doppelt") +
+             zeile("change log.gz", "change_log.gz", "neuer Name doppelt") +
+             QStringLiteral("Nur 2 können geändert werden. 2 sind fehlerhaft. ->\n"),
+         0},
         {"DoppelteLeerzeichen",
          {QStringLiteral("--regel"), QStringLiteral("Ändern: doppelte Leerzeichen vereinfachen"),
           QStringLiteral("Urlaub  am See.txt"), QStringLiteral("a b")},
@@ -239,7 +251,9 @@ protected:
     {
         m_dir.dateienAnlegen({QStringLiteral("f/a b"), QStringLiteral("f/Urlaub  am See.txt"), QStringLiteral("f/bild9.png"),
                               QStringLiteral("f/Foto 001.JPG"), QStringLiteral("f/Ordner x/"),
-                              QStringLiteral("f/Bücher äü.txt")});
+                              QStringLiteral("f/Bücher äü.txt"), QStringLiteral("f/ChangeLog.gz"),
+                              QStringLiteral("f/changelog.gz"), QStringLiteral("f/Change_Log.gz"),
+                              QStringLiteral("f/change log.gz")});
         // Fixed times (UTC for the run) so the time columns can be compared.
         const int r = QProcess::execute(QStringLiteral("touch"),
                                         {QStringLiteral("-m"), QStringLiteral("-d"), QStringLiteral("2024-02-29 12:00:00Z"),

@@ -137,10 +137,12 @@ bool verkettetGleich(QStringView a1, QStringView a2, QStringView b1, QStringView
 
 } // namespace
 
-QList<bool> VorschauDoppelteMarkieren(const QStringList &neuePfade, const QStringList &neueNamen)
+QList<bool> VorschauDoppelteMarkieren(const QStringList &neuePfade, const QStringList &neueNamen,
+                                      const QList<bool> &behalten)
 {
     const qsizetype n = std::min(neuePfade.size(), neueNamen.size());
     QList<bool> doppelt(n, false);
+    const auto behaelt = [&behalten](qsizetype i) { return i < behalten.size() && behalten[i]; };
     // Rows are grouped by the hash of their folded key and compared exactly within a group,
     // so no two equal keys can slip through however the rows are ordered.
     std::vector<std::pair<quint64, qsizetype>> streu(static_cast<size_t>(n));
@@ -152,27 +154,55 @@ QList<bool> VorschauDoppelteMarkieren(const QStringList &neuePfade, const QStrin
         streu[size_t(i)] = {gefaltetStreuen(neueNamen[i], h), i};
     }
     std::sort(streu.begin(), streu.end());
-    std::vector<qsizetype> vertreter;
+    // Rows of one folded key, by the first row that has it.
+    std::vector<std::vector<qsizetype>> klassen;
     for (size_t a = 0; a < streu.size();) {
         size_t b = a + 1;
         while (b < streu.size() && streu[b].first == streu[a].first)
             ++b;
+        if (b == a + 1) {
+            a = b;
+            continue;
+        }
         // Distinct keys of one hash (almost always one): each row is compared with them only,
         // so a rule that gives every row the same name stays linear.
-        vertreter.clear();
+        klassen.clear();
         for (size_t i = a; i < b; ++i) {
             const qsizetype x = streu[i].second;
             bool gefunden = false;
-            for (const qsizetype v : vertreter) {
+            for (std::vector<qsizetype> &k : klassen) {
+                const qsizetype v = k.front();
                 if (gefaltetGleich(neuePfade[x], neuePfade[v]) && gefaltetGleich(neueNamen[x], neueNamen[v])) {
-                    doppelt[x] = true;
-                    doppelt[v] = true;
+                    k.push_back(x);
                     gefunden = true;
                     break;
                 }
             }
             if (!gefunden)
-                vertreter.push_back(x);
+                klassen.push_back({x});
+        }
+        for (std::vector<qsizetype> &k : klassen) {
+            if (k.size() < 2)
+                continue;
+            // A row that gets a new name collides with every row of its folded key. Rows that
+            // all keep their names are objects that already stand side by side ("ChangeLog.gz"
+            // and "changelog.gz" on a case-sensitive file system): only an exact repeat is one.
+            if (!std::all_of(k.cbegin(), k.cend(), behaelt)) {
+                for (const qsizetype x : k)
+                    doppelt[x] = true;
+                continue;
+            }
+            const auto exakt = [&](qsizetype x, qsizetype y) {
+                const int p = neuePfade[x].compare(neuePfade[y]);
+                return p != 0 ? p < 0 : neueNamen[x] < neueNamen[y];
+            };
+            std::sort(k.begin(), k.end(), exakt);
+            for (size_t i = 1; i < k.size(); ++i) {
+                if (neuePfade[k[i]] == neuePfade[k[i - 1]] && neueNamen[k[i]] == neueNamen[k[i - 1]]) {
+                    doppelt[k[i]] = true;
+                    doppelt[k[i - 1]] = true;
+                }
+            }
         }
         a = b;
     }

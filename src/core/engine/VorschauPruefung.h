@@ -35,7 +35,11 @@ QString PlatzhalterErsetzen(const QString &regelCode, const QList<Platzhalter> &
 QString VorschauSchluesselFalten(const QString &text);
 // For every row whether another row has the same new path and name (folded). Rows are
 // grouped by their key, so three equal rows are all marked wherever they stand.
-QList<bool> VorschauDoppelteMarkieren(const QStringList &neuePfade, const QStringList &neueNamen);
+// behalten[i]: row i keeps its present path and name exactly. Two rows that both keep
+// theirs are compared exactly, since they are two objects that already exist side by side;
+// wherever at least one of the two changes, letter case is folded. Empty: every row changes.
+QList<bool> VorschauDoppelteMarkieren(const QStringList &neuePfade, const QStringList &neueNamen,
+                                      const QList<bool> &behalten = {});
 
 // --- name check ---------------------------------------------------------------------------
 

@@ -7,6 +7,7 @@
 #include "core/util/nx_Debug.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace rinolux {
@@ -167,6 +168,49 @@ bool VorschauZeilenJeEintrag(AktionsCode c)
 bool VorschauBrauchtAuswahl(AktionsCode c)
 {
     return VorschauZeilenJeEintrag(c) || c == 251 || c == 261;
+}
+
+namespace {
+
+bool MachtAnzahl(AktionsCode c)
+{
+    return c == 253 || c == 254 || c == 263 || c == 264 || c == 283 || c == 284 || c == 293 || c == 294;
+}
+
+qint64 anzahlAusText(const QString &text)
+{
+    bool ok = false;
+    const qint64 n = text.trimmed().toLongLong(&ok);
+    return ok && n > 0 ? n : 0;
+}
+
+} // namespace
+
+qint64 VorschauBetroffeneAnzahl(AktionsCode c, int markiert, const QString &herstAnzahl)
+{
+    if (VorschauZeilenJeEintrag(c) || c == 251 || c == 252 || c == 261 || c == 262 || c == 282 || c == 292)
+        return markiert;
+    if (MachtAnzahl(c))
+        return anzahlAusText(herstAnzahl);
+    return 0;
+}
+
+qint64 VorschauErwarteteZeilen(AktionsCode c, int vorschauZeilen, int herstListenZeilen, const QString &herstAnzahl)
+{
+    if (VorschauZeilenJeEintrag(c))
+        return vorschauZeilen;
+    if (c == 252 || c == 262 || c == 282 || c == 292)
+        return herstListenZeilen;
+    if (MachtAnzahl(c))
+        return anzahlAusText(herstAnzahl);
+    return std::numeric_limits<qint64>::max();
+}
+
+bool AutoVorschauFaellig(qint64 ruheMs, int sekunden, bool begrenzt, int grenze, qint64 betroffene)
+{
+    if (ruheMs <= qint64(sekunden) * 1000)
+        return false;
+    return !begrenzt || betroffene < grenze;
 }
 
 void VorschauZeilenAufbauen(ListenDaten &vliste, const ListenDaten &aliste, AktionsCode code)
@@ -352,8 +396,14 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         // The new path of a name rule is the present one; a row no name rule reached
         // carries a rule error, which overrides this check.
         const QStringList &neuePfade = pfade;
+        QList<bool> behalten;
+        if (namenRegel) {
+            behalten.resize(n);
+            for (int z = 1; z <= n; ++z)
+                behalten[z - 1] = neueNamen[z - 1] == namen[z - 1];
+        }
         const QList<bool> doppelt =
-            namenRegel ? VorschauDoppelteMarkieren(neuePfade, neueNamen) : QList<bool>();
+            namenRegel ? VorschauDoppelteMarkieren(neuePfade, neueNamen, behalten) : QList<bool>();
         Schritte pruefSchritte(fort, n);
         NamensPruefungEingabe e;
         const QString *geprueft = nullptr; // the directory text checked last: rows share it

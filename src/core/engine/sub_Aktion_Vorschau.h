@@ -52,6 +52,21 @@ bool VorschauBrauchtAuswahl(AktionsCode code);
 // times, directory number): callers that list entries only for this rule may skip the rest.
 bool VorschauBrauchtEintragsWerte(const Regel &regel);
 
+// How many entries a preview of the code concerns, for the limit of the automatic preview:
+// the marked entries for codes that work on the selection, the count asked for on the
+// Herstellen page (herstAnzahl, as typed) for the codes that make that many, 0 otherwise.
+qint64 VorschauBetroffeneAnzahl(AktionsCode code, int markiert, const QString &herstAnzahl);
+// The rows a preview run expects, which decides whether it shows the progress display:
+// the preview rows for codes with one row per entry, the lines of the Herstellen list or
+// its count for the codes that make those, and the largest number for every other code.
+qint64 VorschauErwarteteZeilen(AktionsCode code, int vorschauZeilen, int herstListenZeilen,
+                               const QString &herstAnzahl);
+inline constexpr qint64 VorschauGrosseGrenze = 1999;
+
+// Whether the automatic preview runs now: more than `sekunden` without input and, while
+// the limit is on, fewer concerned entries than `grenze`.
+bool AutoVorschauFaellig(qint64 ruheMs, int sekunden, bool begrenzt, int grenze, qint64 betroffene);
+
 // Rebuilds the rows for the code from the marked entries in display order.
 void VorschauZeilenAufbauen(ListenDaten &vliste, const ListenDaten &aliste, AktionsCode code);
 

@@ -18,6 +18,9 @@ struct Einstellungen
     int VorschauSekunden = 3;
     bool VorschauAnzahlBegrenzt = false;
     int VorschauAnzahl = 500;
+    // Order of preview list (L), switch bar (S) and input area (E) on the action pages:
+    // 1 "L-E=S", 2 "L-S=E", 3 "E-S=L".
+    int VorschauAnordnung = 3;
     // Highest number of entries kept in the search history, the word list, the undo list.
     int MaxSuch = 50;
     int MaxMerk = 500;

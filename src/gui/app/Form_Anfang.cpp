@@ -10,6 +10,7 @@
 #include "gui/app/Sanduhr.h"
 #include "gui/app/Start.h"
 #include "gui/app/sub_Fortschritt.h"
+#include "gui/controls/TNxRotListe.h"
 #include "gui/controls/nx_Register.h"
 #include "gui/pages/AListeBedienung.h"
 #include "gui/pages/AktionsSeite.h"
@@ -22,6 +23,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QStackedWidget>
 #include <QTimer>
@@ -66,6 +68,11 @@ public:
     bool EscGedrueckt() const override { return m_aa.m_esc; }
     void EscVergessen() override { m_aa.m_esc = false; }
     QMenu *Menue(const QString &name) override { return m_aa.Menue(name); }
+    const ListenDaten *AuswahlDaten() override
+    {
+        const AListeBedienung *liste = m_aa.auswahlListe();
+        return liste ? &liste->Liste()->Daten() : nullptr;
+    }
 
 private:
     Taa &m_aa;
@@ -83,6 +90,15 @@ Taa::Taa(QWidget *parent)
     setObjectName(QStringLiteral("aa"));
     setMinimumSize(MindestBreite, MindestHoehe);
     g_instanz = this;
+    m_uhr = [] {
+        static QElapsedTimer uhr = [] {
+            QElapsedTimer t;
+            t.start();
+            return t;
+        }();
+        return uhr.elapsed();
+    };
+    m_letzteEingabe = m_uhr();
     m_timerAutoVorschau = new QTimer(this);
     m_timerAutoVorschau->setObjectName(QStringLiteral("TimerAutoVorschau"));
     m_timerAutoVorschau->setInterval(200);
@@ -91,6 +107,7 @@ Taa::Taa(QWidget *parent)
         if (!ArbeitLaeuft())
             Q_EMIT AutoVorschauTick();
     });
+    connect(this, &Taa::AutoVorschauTick, this, &Taa::autoVorschauPruefen);
     m_timerWackel = new QTimer(this);
     m_timerWackel->setObjectName(QStringLiteral("TimerWackel"));
     m_timerWackel->setInterval(60);
@@ -179,6 +196,16 @@ void Taa::seiteVerbinden(Seite *seite)
         connect(rueck, &TRueckSeite::RueckAusfuehrenVerlangt, this,
                 [this, rueck] { rueckAusfuehren(*rueck, AusfuehrModus::Rueckgaengig); });
     }
+}
+
+void Taa::autoVorschauPruefen()
+{
+    // Only while the user works in this window, as with any other program in front.
+    if (!isActiveWindow())
+        return;
+    Seite *s = SeiteFuerTab(AktuelleSeite);
+    if (s && s->AutoVorschau(AktuelleSeite, RuheMs()))
+        m_timerAutoVorschau->stop();
 }
 
 Seite *Taa::SeiteFuerTab(int k) const

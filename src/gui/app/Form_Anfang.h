@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -96,6 +97,10 @@ public:
 
     TNxReg *HauptRegister() const { return m_hauptReg; }
     QTimer *TimerAutoVorschau() const { return m_timerAutoVorschau; }
+    // Milliseconds since the last key or mouse input anywhere in the program, by the clock
+    // the window reads (a monotonic one; tests set their own).
+    qint64 RuheMs() const;
+    void UhrSetzen(std::function<qint64()> uhr);
     QTimer *TimerVerzEditFarbe() const { return m_timerVerzEditFarbe; }
     // A context menu of the lists by control name; entries whose part is not there yet
     // are disabled.
@@ -137,6 +142,8 @@ private:
     AListeBedienung *auswahlListe() const;
     // Form_Anfang_Tasten.cpp
     bool tasteVerarbeiten(QObject *ziel, QKeyEvent *event);
+    void eingabeMerken(const QEvent *event);
+    void autoVorschauPruefen();
     void wackelTick();
     QColor tabFarbe(int tab) const;
 
@@ -158,6 +165,8 @@ private:
     QTimer *m_timerWackel = nullptr;
     QTimer *m_timerVerzEditFarbe = nullptr;
     int m_wackelSchritt = 0;
+    std::function<qint64()> m_uhr;
+    qint64 m_letzteEingabe = 0;
 
     bool m_expertenTasteScharf = false;
     bool m_esc = false;

@@ -34,8 +34,39 @@ bool pfeilAufKontrollkaestchen(QWidget *w, int taste)
 
 } // namespace
 
+void Taa::eingabeMerken(const QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        m_letzteEingabe = m_uhr();
+        break;
+    case QEvent::MouseMove:
+        // Qt sends moves of its own when widgets appear under a resting pointer.
+        if (event->spontaneous())
+            m_letzteEingabe = m_uhr();
+        break;
+    default:
+        break;
+    }
+}
+
+qint64 Taa::RuheMs() const
+{
+    return m_uhr() - m_letzteEingabe;
+}
+
+void Taa::UhrSetzen(std::function<qint64()> uhr)
+{
+    m_uhr = std::move(uhr);
+    m_letzteEingabe = m_uhr();
+}
+
 bool Taa::eventFilter(QObject *obj, QEvent *event)
 {
+    eingabeMerken(event);
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         auto *taste = static_cast<QKeyEvent *>(event);
         // Listings and sorts ask whether ESC was pressed since they began.

@@ -133,6 +133,8 @@ void TFortschrittPanel::FortEin(int abschnitte, const QString &anker, bool oben)
     move(pos);
 
     m_letzterAnteil = -4711;
+    m_letzterProzent.clear();
+    m_takt.invalidate();
     m_letzteBreite = -4711;
     m_letzteMarke = -4711;
     m_letzterSchritt = QStringLiteral("-4711");
@@ -192,20 +194,29 @@ void TFortschrittPanel::FortSchritt(qint64 gesamt1, qint64 erledigt1, qint64 ges
     const double f = FortAnteil(m_abschnitt, m_abschnitte, gesamt2, erledigt2);
     const int a = FortBalkenBreite(BalkenB, f);
     const int marke = FortMarkePosition(BalkenB, a, gesamt1, erledigt1);
-    const bool gleich = m_schrittText == m_letzterSchritt && f == m_letzterAnteil && a == m_letzteBreite
+    // Compared as drawn: the share moves with every step of a long loop, its text with
+    // every thousandth, and drawing is what costs.
+    const QString prozent = FortProzentText(f);
+    const bool gleich = m_schrittText == m_letzterSchritt && prozent == m_letzterProzent && a == m_letzteBreite
         && marke == m_letzteMarke;
     // A completed count always draws, so the end of a section is never skipped.
     if (!(gleich && erledigt1 != gesamt1 && gesamt1 != 0 && erledigt2 != gesamt2)) {
         m_letzterSchritt = m_schrittText;
         m_letzterAnteil = f;
+        m_letzterProzent = prozent;
         m_letzteBreite = a;
         m_letzteMarke = marke;
         zeichnen(a, marke, f, false, false);
         const QString titel = FortTitelText(f);
         AnwendungsTitelSetzen(titel);
         m_fenster->window()->setWindowTitle(titel + QStringLiteral("     ") + m_gespeicherterTitel);
+        m_balkenBild->repaint();
+    } else if (m_takt.isValid() && m_takt.elapsed() < EreignisTaktMs) {
+        // Nothing new to show: pending clicks (Abbrechen) are still seen within a few ms,
+        // without polling the window system at every one of thousands of steps.
+        return;
     }
-    m_balkenBild->repaint();
+    m_takt.restart();
     ereignisse();
 }
 
@@ -225,6 +236,7 @@ void TFortschrittPanel::zeichnen(int breite, int marke, double anteil, bool symb
         m_letzterText.clear();
     } else if (leer) {
         m_letzterAnteil = 0.0;
+        m_letzterProzent = FortProzentText(0.0);
         m_letzteBreite = 0;
         m_letzterText.clear();
     } else {

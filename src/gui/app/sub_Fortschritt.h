@@ -3,6 +3,7 @@
 #include "core/shell/Fortschritt.h"
 
 #include <QFrame>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPointer>
 
@@ -71,6 +72,9 @@ private:
     QString m_schrittText;
     QString m_meldungText;
     double m_letzterAnteil = -4711;
+    QString m_letzterProzent;
+    QElapsedTimer m_takt;
+    static constexpr qint64 EreignisTaktMs = 15;
     int m_letzteBreite = -4711;
     int m_letzteMarke = -4711;
     QString m_letzterSchritt = QStringLiteral("-4711");

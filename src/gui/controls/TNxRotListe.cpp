@@ -151,6 +151,29 @@ void TNxRotListe::metrikenNeu()
     }
 }
 
+int TNxRotListe::TextBreite(const QString &text, bool fett) const
+{
+    // 3 pixels either side, as the cells are drawn, and one more for the grid line.
+    return QFontMetrics(fett ? m_fett : font()).horizontalAdvance(text) + 7;
+}
+
+int TNxRotListe::ZeitBreite() const
+{
+    int b = 0;
+    for (int tag = 0; tag <= 7; ++tag)
+        b = std::max(b, TextBreite(nxZelleAnzeige(SpaltenTyp::Zeit, QStringLiteral("20280828_202828_000_") +
+                                                                        QString::number(tag))));
+    return b;
+}
+
+void TNxRotListe::BreiteLesbar(int spalte, const QString &muster)
+{
+    TNxTypSpalte &sp = m_spalten[size_t(spalte)];
+    const int kopf = QFontMetrics(font()).horizontalAdvance(sp.titel) + 12;
+    const int zelle = sp.typ == SpaltenTyp::Zeit ? ZeitBreite() : TextBreite(nxZelleAnzeige(sp.typ, muster), sp.fettVerz);
+    sp.breite = std::max({kopf, zelle, StandardBreite});
+}
+
 int TNxRotListe::SpalteNeu(SpaltenTyp typ)
 {
     TNxTypSpalte s;
@@ -400,7 +423,8 @@ void TNxRotListe::zeichneKopf(QPainter &p, int vb)
         QStyleOptionHeader o;
         o.initFrom(this);
         o.rect = QRect(sp.links, 0, sp.breite, KopfHoehe());
-        o.text = sp.titel;
+        // A title wider than its column ends in "…" rather than being cut off.
+        o.text = fontMetrics().elidedText(sp.titel, Qt::ElideRight, std::max(0, sp.breite - 8));
         o.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
         o.section = s;
         p.save();
@@ -481,7 +505,9 @@ void TNxRotListe::zeichneZeile(QPainter &p, int linie, int position, int vb)
         } else {
             const Qt::Alignment ausrichtung =
                 (sp.typ == SpaltenTyp::Bytes ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-            p.drawText(tr, int(ausrichtung) | Qt::TextSingleLine, nxZelleAnzeige(sp.typ, zelle));
+            // A text wider than its cell ends in "…", so a cut name is never taken for a whole one.
+            p.drawText(tr, int(ausrichtung) | Qt::TextSingleLine,
+                       p.fontMetrics().elidedText(nxZelleAnzeige(sp.typ, zelle), Qt::ElideRight, tr.width()));
         }
     }
 

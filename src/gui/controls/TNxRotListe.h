@@ -64,6 +64,14 @@ public:
     int SpaltenAnzahl() const { return int(m_spalten.size()) - 1; }
     TNxTypSpalte &Spalte(int nr) { return m_spalten[size_t(nr)]; }
     const TNxTypSpalte &Spalte(int nr) const { return m_spalten[size_t(nr)]; }
+    // Width at which a cell shows the text whole (its margins included); fett: the bold font
+    // of directory rows.
+    int TextBreite(const QString &text, bool fett = false) const;
+    // Width at which a time column shows any time text whole, whatever the weekday.
+    int ZeitBreite() const;
+    // Sets the column's width so that its title and the cell `muster` (a typical widest
+    // text, shown as the column's type shows it) can be read.
+    void BreiteLesbar(int spalte, const QString &muster);
     // The column that takes the remaining width (0 when no column is visible).
     int FuellSpalte() const;
 

@@ -126,6 +126,13 @@ void AListeBedienung::spaltenAnlegen(int baumBreite)
     }
     m_liste->Spalte(AZelle::Name).fettVerz = true;
     m_liste->Spalte(AZelle::Leer).groesseAenderbar = false;
+    // Readable from the first start in any font: a whole time text, a format of eight
+    // characters, a size in the terabytes, every title.
+    m_liste->BreiteLesbar(AZelle::Format, QStringLiteral("mmmmmmmm"));
+    m_liste->BreiteLesbar(AZelle::Bytes, QStringLiteral("9999999999999"));
+    m_liste->BreiteLesbar(AZelle::Attribute, QStringLiteral("0"));
+    for (const int z : {AZelle::ZeitH, AZelle::ZeitA, AZelle::ZeitZ})
+        m_liste->BreiteLesbar(z, QString());
 }
 
 void AListeBedienung::schalterAnlegen(QWidget *panel)

@@ -37,6 +37,11 @@ std::optional<SeitenAktion> Seite::Aktion(int) const
 
 void Seite::NachAusfuehren(const AusfuehrErgebnis &) {}
 
+bool Seite::AutoVorschau(int, qint64)
+{
+    return false;
+}
+
 QFrame *SeitenPanel(const QString &name, QWidget *eltern)
 {
     auto *p = new QFrame(eltern);

@@ -61,13 +61,17 @@ public:
     virtual std::optional<SeitenAktion> Aktion(int tab) const;
     // A run of the carry-out routine has ended (any page's run, also an undo).
     virtual void NachAusfuehren(const AusfuehrErgebnis &ergebnis);
+    // A tick of the automatic preview while tab is current, ruheMs after the last input;
+    // true when the page ran its preview (the timer then stops).
+    virtual bool AutoVorschau(int tab, qint64 ruheMs);
 
 Q_SIGNALS:
     // Asks the window to show main tab k.
     void SeiteVerlangt(int k);
     // F2 or F4 on a list that renames in place.
     void UmbenennenVerlangt();
-    // The check box of the automatic preview changed.
+    // The automatic preview's timer should run (a stale preview with the check box on) or
+    // stop (the box was cleared, or a preview runs).
     void AutoVorschauSchalten(bool an);
     // The action button: carry out Aktion() of the current tab.
     void AusfuehrenVerlangt();

@@ -7,6 +7,7 @@ class QMenu;
 namespace rinolux {
 
 class Dialog;
+class ListenDaten;
 class Fortschritt;
 class RueckIndex;
 struct Einstellungen;
@@ -36,6 +37,8 @@ public:
     virtual void EscVergessen() = 0;
     // A context menu of the window by its control name (PopA, PopSpaltenA, ...), or nullptr.
     virtual QMenu *Menue(const QString &name) = 0;
+    // The rows of the selection list the action pages work on; nullptr while there is none.
+    virtual const ListenDaten *AuswahlDaten() { return nullptr; }
 
 protected:
     SeitenUmgebung() = default;

@@ -52,6 +52,64 @@ TEST(DoppelteTest, VieleGleicheUndEinzelne)
     EXPECT_FALSE(d.last());
 }
 
+// One row of the duplicate test: its new name and whether it keeps its present name.
+struct DoppelZeile
+{
+    const char *pfad;
+    const char *name;
+    bool behaelt;
+};
+
+struct DoppelFall
+{
+    const char *name;
+    QList<DoppelZeile> zeilen;
+    QList<bool> doppelt;
+};
+
+class DoppelteBehaltenTest : public ::testing::TestWithParam<DoppelFall>
+{
+};
+
+TEST_P(DoppelteBehaltenTest, Markiert)
+{
+    QStringList pfade;
+    QStringList namen;
+    QList<bool> behalten;
+    for (const DoppelZeile &z : GetParam().zeilen) {
+        pfade << QString::fromUtf8(z.pfad);
+        namen << QString::fromUtf8(z.name);
+        behalten << z.behaelt;
+    }
+    EXPECT_EQ(VorschauDoppelteMarkieren(pfade, namen, behalten), GetParam().doppelt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, DoppelteBehaltenTest,
+    ::testing::Values(
+        // Two files that already stand side by side on a case-sensitive file system.
+        DoppelFall{"BeideBehaltenNurGrossKlein",
+                   {{"/d/", "ChangeLog.gz", true}, {"/d/", "changelog.gz", true}},
+                   {false, false}},
+        DoppelFall{"EinerAendertSich",
+                   {{"/d/", "ChangeLog.gz", true}, {"/d/", "changelog.gz", false}},
+                   {true, true}},
+        DoppelFall{"BeideAendernSich",
+                   {{"/d/", "ChangeLog.gz", false}, {"/d/", "changelog.gz", false}},
+                   {true, true}},
+        // A third row that gets the folded name collides with both existing ones.
+        DoppelFall{"DritterNimmtDenNamen",
+                   {{"/d/", "ChangeLog.gz", true}, {"/d/", "changelog.gz", true}, {"/d/", "CHANGELOG.GZ", false}},
+                   {true, true, true}},
+        // The same object twice keeps exactly the same name: still one name for two rows.
+        DoppelFall{"BeideBehaltenGenauGleich",
+                   {{"/d/", "a.txt", true}, {"/e/", "a.txt", true}, {"/d/", "a.txt", true}},
+                   {true, false, true}},
+        DoppelFall{"AndereVerzeichnisse",
+                   {{"/d/", "a.txt", false}, {"/e/", "A.txt", false}},
+                   {false, false}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 struct NamenFall
 {
     const char *name;

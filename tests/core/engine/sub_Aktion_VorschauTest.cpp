@@ -104,6 +104,21 @@ TEST(VorschauLaufTest, DoppelteNurImSelbenVerzeichnis)
     EXPECT_EQ(l.ergebnis.auswertung.farbe, VorschauFarbe::Gelb);
 }
 
+TEST(VorschauLaufTest, BehalteneNamenSindKeineDoppeltenVoneinander)
+{
+    // "ChangeLog.gz" and "changelog.gz" are two existing files that keep their names; the
+    // other pair differs in case too, but "change log.gz" takes the name of "Change_Log.gz".
+    const ListenDaten a = auswahl({{QStringLiteral("/d/"), QStringLiteral("ChangeLog.gz")},
+                                   {QStringLiteral("/d/"), QStringLiteral("changelog.gz")},
+                                   {QStringLiteral("/d/"), QStringLiteral("Change_Log.gz")},
+                                   {QStringLiteral("/d/"), QStringLiteral("change log.gz")}});
+    const Lauf l = vorschau(a, standardRegel(kLeerzeichenZuUnterstrich));
+    EXPECT_EQ(l.spalte(VZelle::Ergebnis),
+              (QStringList{QStringLiteral("keine Veränderung"), QStringLiteral("keine Veränderung"),
+                           QStringLiteral("neuer Name doppelt"), QStringLiteral("neuer Name doppelt")}));
+    EXPECT_EQ(l.ergebnis.auswertung.text, QStringLiteral("Nur 2 können geändert werden. 2 sind fehlerhaft. ->"));
+}
+
 TEST(VorschauLaufTest, KeineVeraenderungIstKeinFehler)
 {
     const ListenDaten a = auswahl({{QStringLiteral("/d/"), QStringLiteral("ab")}, {QStringLiteral("/d/"), QStringLiteral("cd")}});
@@ -382,6 +397,55 @@ TEST(VorschauLaufTest, PlatzhalterWerdenEinmalGefragt)
     ASSERT_EQ(frage.gefragt.size(), 1);
     EXPECT_EQ(v.Zelle(1, VZelle::NeuName), QStringLiteral("aXYb"));
     EXPECT_FALSE(e.regelCode.contains(u'<'));
+}
+
+} // namespace
+
+namespace {
+
+struct AutoFall
+{
+    const char *name;
+    qint64 ruheMs;
+    bool begrenzt;
+    qint64 betroffene;
+    bool faellig;
+};
+
+class AutoVorschauTest : public ::testing::TestWithParam<AutoFall>
+{
+};
+
+// Three idle seconds, a limit of 500 entries.
+TEST_P(AutoVorschauTest, Faellig)
+{
+    const AutoFall &f = GetParam();
+    EXPECT_EQ(AutoVorschauFaellig(f.ruheMs, 3, f.begrenzt, 500, f.betroffene), f.faellig);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faelle, AutoVorschauTest,
+                         ::testing::Values(AutoFall{"NochNichtRuhig", 2999, false, 1, false},
+                                           AutoFall{"GenauDieSekunden", 3000, false, 1, false},
+                                           AutoFall{"Ruhig", 3001, false, 1, true},
+                                           AutoFall{"OhneGrenzeVieleNamen", 5000, false, 100000, true},
+                                           AutoFall{"UnterDerGrenze", 5000, true, 499, true},
+                                           AutoFall{"AnDerGrenze", 5000, true, 500, false}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(VorschauAnzahlTest, BetroffeneUndErwarteteZeilen)
+{
+    // Name rules count the marked entries, "so viele" creation codes the typed count.
+    EXPECT_EQ(VorschauBetroffeneAnzahl(211, 7, QStringLiteral("99")), 7);
+    EXPECT_EQ(VorschauBetroffeneAnzahl(252, 7, QString()), 7);
+    EXPECT_EQ(VorschauBetroffeneAnzahl(283, 7, QStringLiteral(" 12 ")), 12);
+    EXPECT_EQ(VorschauBetroffeneAnzahl(283, 7, QStringLiteral("zwölf")), 0);
+    EXPECT_EQ(VorschauBetroffeneAnzahl(0, 7, QString()), 0);
+
+    EXPECT_EQ(VorschauErwarteteZeilen(211, 2000, 0, QString()), 2000);
+    EXPECT_EQ(VorschauErwarteteZeilen(252, 0, 3, QString()), 3);
+    EXPECT_EQ(VorschauErwarteteZeilen(293, 0, 0, QStringLiteral("5000")), 5000);
+    // An unknown code cannot say how many rows it makes: the progress display is shown.
+    EXPECT_GT(VorschauErwarteteZeilen(0, 10, 0, QString()), VorschauGrosseGrenze);
 }
 
 } // namespace

@@ -141,6 +141,20 @@ ErgebnisWert<QString> nxBaumUnterVerzHerstellen(const QString &eltern, const QSt
     return pfad;
 }
 
+QString nxBaumLeereMeldung(qint64 geloescht, qint64 nichtGeloescht)
+{
+    if (nichtGeloescht > 0)
+        return QStringLiteral("Fertig.\r\n\r\n") + QString::number(geloescht)
+               + QStringLiteral(" leere Verzeichnisse sind gelöscht worden.\r\n\r\n") + QString::number(nichtGeloescht)
+               + QStringLiteral(" leere Verzeichnisse sind NICHT gelöscht worden.");
+    if (geloescht == 0)
+        return QStringLiteral("Erfolg.\r\n\r\n0 leere Verzeichnisse sind gefunden worden.");
+    if (geloescht == 1)
+        return QStringLiteral("Erfolg.\r\n\r\nEin leeres Verzeichnis ist gelöscht worden.");
+    return QStringLiteral("Erfolg.\r\n\r\n") + QString::number(geloescht)
+           + QStringLiteral(" leere Verzeichnisse sind gelöscht worden.");
+}
+
 QString nxBaumSprungText(const QString &pfad)
 {
     if (pfad.size() <= 80)

@@ -53,6 +53,9 @@ QString nxBaumNameFehler(const QString &name);
 // Creates eltern + trimmed name; the name is checked first.
 ErgebnisWert<QString> nxBaumUnterVerzHerstellen(const QString &eltern, const QString &name);
 
+// The report after deleting the empty subdirectories.
+QString nxBaumLeereMeldung(qint64 geloescht, qint64 nichtGeloescht);
+
 // A "gehe zu" entry's text: a path over 80 characters as its first 40 + "[...]" + last 40.
 QString nxBaumSprungText(const QString &pfad);
 // The recently listed directories: pfad moves to the end, the newest 11 stay.

@@ -347,7 +347,9 @@ bool BaumModell::hasChildren(const QModelIndex &eltern) const
         return !k->kinder.empty();
     if (k->gelesen)
         return !k->kinder.empty();
-    return Anzahl(eltern) != 0;
+    // Not counted yet: the view asks this of every child when a node opens, so the count
+    // waits until the line is painted (Anzahl).
+    return k->anzahl != 0;
 }
 
 bool BaumModell::canFetchMore(const QModelIndex &eltern) const

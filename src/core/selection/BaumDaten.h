@@ -111,7 +111,8 @@ public:
     bool Netzwerk() const { return m_netzwerk; }
 
     QString Pfad(const QModelIndex &index) const;
-    // The number of subdirectories, counted at the first ask.
+    // The number of subdirectories, counted at the first ask. hasChildren never counts: it
+    // is true until a count says otherwise.
     qint32 Anzahl(const QModelIndex &index) const;
     // The children are read (the node is "expanded" in the data).
     bool Gelesen(const QModelIndex &index) const;

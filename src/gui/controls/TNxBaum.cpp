@@ -251,13 +251,29 @@ void TNxBaum::contextMenuEvent(QContextMenuEvent *event)
 
 void TNxBaum::drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const
 {
-    QTreeView::drawBranches(painter, rect, index);
-    if (isExpanded(index) || m_modell->Anzahl(index) != BaumAnzahlUnbekannt)
-        return;
+    // Counted here, so only the painted lines are ever counted.
+    const qint32 anzahl = m_modell->Anzahl(index);
+    const bool offen = isExpanded(index) && m_modell->rowCount(index) > 0;
     const int breite = indentation();
     const QRect feld(rect.right() - breite + 1, rect.top(), breite, rect.height());
-    painter->fillRect(feld, palette().base());
-    unbekanntZeichnen(painter, feld, palette().text().color(), palette().base().color());
+    const QColor schrift = palette().text().color();
+    if (anzahl == BaumAnzahlUnbekannt && !offen) {
+        unbekanntZeichnen(painter, feld, schrift, palette().base().color());
+        return;
+    }
+    if (anzahl == 0 && !offen)
+        return;
+    const QPoint m = feld.center();
+    const QRect box(m.x() - 4, m.y() - 4, 9, 9);
+    painter->save();
+    painter->setPen(palette().mid().color());
+    painter->setBrush(palette().base());
+    painter->drawRect(box);
+    painter->setPen(schrift);
+    painter->drawLine(m.x() - 2, m.y(), m.x() + 2, m.y());
+    if (!offen)
+        painter->drawLine(m.x(), m.y() - 2, m.x(), m.y() + 2);
+    painter->restore();
 }
 
 void TNxBaum::dragEnterEvent(QDragEnterEvent *event)

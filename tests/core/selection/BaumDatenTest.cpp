@@ -235,9 +235,11 @@ TEST_F(BaumModellTest, ZuklappenVergisstKinderUndAufklappenLiestNeu)
     EXPECT_EQ(kinderPfade(modell, d), (QStringList{p(u"d/a/"_s), p(u"d/neu/"_s), p(u"d/z/"_s)}));
 }
 
-TEST_F(BaumModellTest, KnotenOhneUnterverzeichnisseHatKeineKinder)
+TEST_F(BaumModellTest, KnotenOhneUnterverzeichnisseHatNachDemZaehlenKeineKinder)
 {
     const QModelIndex c = modell.PfadOeffnen(p(u"d/a/b/c/"_s));
+    // The view asks every child when a node opens: that must not read them all.
+    EXPECT_TRUE(modell.hasChildren(c));
     EXPECT_EQ(modell.Anzahl(c), 0);
     EXPECT_FALSE(modell.hasChildren(c));
 }

@@ -9,6 +9,7 @@
 #include "core/engine/sub_Aktion_Vorschau.h"
 #include "core/platform/Plattform.h"
 #include "core/selection/Auflisten.h"
+#include "core/selection/Suche.h"
 #include "core/selection/sub_Auswahl.h"
 #include "core/shell/Dialog.h"
 #include "core/shell/Einstellungen.h"
@@ -27,6 +28,9 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+#include <algorithm>
+#include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -47,6 +51,24 @@ const char *const kHilfe =
     "\n"
     "  --verzeichnis VERZ        alle Einträge von VERZ (ohne Unterverzeichnisse), nach Namen sortiert\n"
     "  --liste DATEI             die Pfade aus DATEI, einer je Zeile\n"
+    "  --suche VERZ              die Treffer einer Suche in VERZ (wie \"erweiterte Suche\"), dazu:\n"
+    "    --namen MUSTER          zu suchende Namen; erlaubte Platzhalter sind * und ?, mehrere Namen\n"
+    "                            durch | oder : getrennt; ein Wort ohne Platzhalter findet jeden Namen,\n"
+    "                            der es enthält (ohne --namen: alle)\n"
+    "    --ohne MUSTER           ohne diese Namen\n"
+    "    --unterverzeichnisse    auch in den Unterverzeichnissen suchen\n"
+    "    --bytes VON:BIS         Größe in Bytes; statt Nullen auch t, k (000), m (000000), g (000000000);\n"
+    "                            eine Seite darf fehlen (1k: oder :5m)\n"
+    "    --datum-h VON:BIS       Herstellungs-Zeit von bis, je TT.MM.JJJJ, MM.JJJJ oder JJJJ;\n"
+    "                            eine Seite darf fehlen (2020:2020 = das ganze Jahr 2020)\n"
+    "    --datum-a VON:BIS       Änderungs-Zeit, ebenso\n"
+    "    --datum-z VON:BIS       Zugriffs-Zeit, ebenso\n"
+    "    --attribute HRSAC       fünf Buchstaben für versteckt, schreibgeschützt, System, Archiv,\n"
+    "                            komprimiert: je J (ja), N (nein) oder E (egal), etwa JEEEE\n"
+    "    --nur-dateien           keine Verzeichnisse anzeigen\n"
+    "    --nur-verzeichnisse     keine Dateien anzeigen\n"
+    "    --verzeichnisse ART     welche Verzeichnisse: alle, gefuellt oder leer\n"
+    "    --hoechstens ANZAHL     die Suche hält nach so vielen Treffern an\n"
     "  --regel BESCHREIBUNG      eine gespeicherte Regel\n"
     "  --regelcode CODE          ein Regel-Code (Felder durch TAB getrennt)\n"
     "  --regelcode-datei DATEI   der Regel-Code aus der ersten Zeile von DATEI\n"
@@ -217,6 +239,121 @@ std::optional<QString> objektPfad(const QString &pfad)
     return voll;
 }
 
+// "VON:BIS" of the size and date options: either side may be empty, the colon is needed.
+bool vonBisTeilen(const QString &text, QString &von, QString &bis)
+{
+    const qsizetype k = text.indexOf(u':');
+    if (k < 0 || text.indexOf(u':', k + 1) >= 0)
+        return false;
+    von = text.left(k).trimmed();
+    bis = text.mid(k + 1).trimmed();
+    return true;
+}
+
+// TT.MM.JJJJ, MM.JJJJ or JJJJ into the day, month and year fields of a date condition.
+bool datumFelder(const QString &text, QString &tag, QString &monat, QString &jahr)
+{
+    tag.clear();
+    monat.clear();
+    jahr.clear();
+    if (text.isEmpty())
+        return true;
+    const QStringList t = text.split(u'.');
+    for (const QString &teil : t)
+        for (const QChar c : teil)
+            if (!c.isDigit())
+                return false;
+    switch (t.size()) {
+    case 1: jahr = t[0]; return true;
+    case 2: monat = t[0]; jahr = t[1]; return true;
+    case 3: tag = t[0]; monat = t[1]; jahr = t[2]; return true;
+    default: return false;
+    }
+}
+
+// The search options, gathered until the selection is built.
+struct SuchOptionen
+{
+    bool an = false;
+    bool weitere = false; // some search option other than --suche was given
+    SuchAuftrag auftrag;
+};
+
+// One search option; returns an error text for the caller, empty when it was read.
+// Sets erkannt when a is a search option at all.
+QString suchOptionLesen(const QString &a, const std::function<bool(QString &)> &wert, SuchOptionen &o, bool &erkannt)
+{
+    erkannt = true;
+    SuchAuftrag &s = o.auftrag;
+    QString w;
+    if (a == u"--suche") {
+        if (!wert(w) || w.trimmed().isEmpty())
+            return QStringLiteral("--suche braucht ein Verzeichnis.");
+        o.an = true;
+        s.verzeichnis = QDir::cleanPath(QFileInfo(w.trimmed()).absoluteFilePath());
+        return QString();
+    }
+    o.weitere = true;
+    if (a == u"--namen" || a == u"--ohne") {
+        if (!wert(w))
+            return QStringLiteral("%1 braucht Namen.").arg(a);
+        (a == u"--namen" ? s.mit : s.ohne) = w;
+    } else if (a == u"--unterverzeichnisse") {
+        s.unterverzeichnisse = true;
+    } else if (a == u"--bytes") {
+        if (!wert(w) || !vonBisTeilen(w, s.bytesVon, s.bytesBis))
+            return QStringLiteral("--bytes braucht VON:BIS (eine Seite darf fehlen, etwa 1k: oder :5m).");
+        s.bytesAn = true;
+    } else if (a == u"--datum-h" || a == u"--datum-a" || a == u"--datum-z") {
+        const SuchZeit z = a.endsWith(u'h') ? ZeitH : a.endsWith(u'a') ? ZeitA : ZeitZ;
+        SuchDatum &d = s.datum[size_t(z)];
+        QString von, bis;
+        if (!wert(w) || !vonBisTeilen(w, von, bis) || !datumFelder(von, d.tagVon, d.monatVon, d.jahrVon)
+            || !datumFelder(bis, d.tagBis, d.monatBis, d.jahrBis))
+            return QStringLiteral("%1 braucht VON:BIS, je TT.MM.JJJJ, MM.JJJJ oder JJJJ (etwa 1.3.2024:31.3.2024).")
+                .arg(a);
+        d.an = true;
+    } else if (a == u"--attribute") {
+        if (!wert(w) || w.size() != 5)
+            return QStringLiteral("--attribute braucht fünf Buchstaben J, N oder E (für H, R, S, A, C).");
+        for (qsizetype k = 0; k < 5; ++k) {
+            const QChar c = w.at(k).toUpper();
+            if (c != u'J' && c != u'N' && c != u'E')
+                return QStringLiteral("--attribute braucht fünf Buchstaben J, N oder E (für H, R, S, A, C).");
+            s.attribute[size_t(k)] = SuchAttWahl(c.toLatin1());
+        }
+        s.attributeAn = true;
+    } else if (a == u"--nur-dateien") {
+        s.verzeichnisseZeigen = false;
+    } else if (a == u"--nur-verzeichnisse") {
+        s.dateienZeigen = false;
+    } else if (a == u"--verzeichnisse") {
+        if (!wert(w))
+            return QStringLiteral("--verzeichnisse braucht alle, gefuellt oder leer.");
+        if (w == u"alle")
+            s.verzWahl = SuchVerzWahl::Alle;
+        else if (w == u"gefuellt" || w == u"gefüllt")
+            s.verzWahl = SuchVerzWahl::NurVolle;
+        else if (w == u"leer")
+            s.verzWahl = SuchVerzWahl::NurLeere;
+        else
+            return QStringLiteral("--verzeichnisse braucht alle, gefuellt oder leer.");
+    } else if (a == u"--hoechstens") {
+        if (!wert(w) || w.isEmpty() || !std::all_of(w.begin(), w.end(), [](QChar c) { return c.isDigit(); }))
+            return QStringLiteral("--hoechstens braucht eine Anzahl.");
+        // A number too large for 64 bits means no limit anyone could reach.
+        bool ok = false;
+        const qint64 n = w.toLongLong(&ok);
+        s.maxAnzahl = ok ? n : std::numeric_limits<qint64>::max();
+        if (s.maxAnzahl == 0)
+            return QStringLiteral("--hoechstens braucht eine Anzahl ab 1.");
+    } else {
+        erkannt = false;
+        o.weitere = false;
+    }
+    return QString();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -243,6 +380,8 @@ int main(int argc, char **argv)
     std::optional<QString> rueckNummer;
     bool rueckPruefen = false;
     KommandoPlatzhalter platzhalter;
+    SuchOptionen suche;
+    suche.auftrag.art = SuchArt::Erweitert;
 
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
@@ -253,7 +392,13 @@ int main(int argc, char **argv)
             return true;
         };
         QString w;
-        if (a == u"--hilfe" || a == u"-h" || a == u"--help") {
+        bool suchOption = false;
+        const QString suchFehler = suchOptionLesen(a, wert, suche, suchOption);
+        if (!suchFehler.isEmpty())
+            return aufrufFehler(suchFehler);
+        if (suchOption) {
+            continue;
+        } else if (a == u"--hilfe" || a == u"-h" || a == u"--help") {
             schreiben(stdout, QString::fromUtf8(kHilfe));
             return 0;
         } else if (a == u"--regeln") {
@@ -322,11 +467,13 @@ int main(int argc, char **argv)
 
     // A name from a shell pattern such as "*" may read "--regeln": together with anything else
     // it is refused rather than printing the rules and reporting success.
-    if (regelnAusgeben && (regelName || regelCode || !pfade.isEmpty() || !verzeichnis.isEmpty()))
+    if (regelnAusgeben && (regelName || regelCode || !pfade.isEmpty() || !verzeichnis.isEmpty() || suche.an))
         return aufrufFehler(
             QStringLiteral("--regeln wird allein angegeben. Pfade, die mit - beginnen, bitte nach -- "
                            "angeben."));
-    const bool auswahlGegeben = regelName || regelCode || !pfade.isEmpty() || !verzeichnis.isEmpty();
+    if (suche.weitere && !suche.an)
+        return aufrufFehler(QStringLiteral("Die Such-Optionen gelten nur mit --suche VERZ."));
+    const bool auswahlGegeben = regelName || regelCode || !pfade.isEmpty() || !verzeichnis.isEmpty() || suche.an;
     if (rueckListe || rueckNummer) {
         if (auswahlGegeben || regelnAusgeben || ausfuehren || (rueckListe && rueckNummer))
             return aufrufFehler(QStringLiteral("--rueckgaengig-liste, --rueckgaengig und --rueckgaengig-pruefen werden "
@@ -370,10 +517,10 @@ int main(int argc, char **argv)
     }
     if (!regelCode)
         return aufrufFehler(QStringLiteral("Keine Regel angegeben (--regel, --regelcode oder --regelcode-datei)."));
-    if (verzeichnis.isEmpty() && pfade.isEmpty())
+    if (verzeichnis.isEmpty() && pfade.isEmpty() && !suche.an)
         return aufrufFehler(QStringLiteral("Keine Dateien oder Verzeichnisse angegeben."));
-    if (!verzeichnis.isEmpty() && !pfade.isEmpty())
-        return aufrufFehler(QStringLiteral("Bitte entweder --verzeichnis oder Pfade angeben."));
+    if (int(!verzeichnis.isEmpty()) + int(!pfade.isEmpty()) + int(suche.an) > 1)
+        return aufrufFehler(QStringLiteral("Bitte nur eines angeben: --verzeichnis, --suche oder Pfade."));
 
     const RegelLeseErgebnis gelesen = RegelLesen(*regelCode);
     if (gelesen.zustand == RegelZustand::Kaputt)
@@ -388,7 +535,27 @@ int main(int argc, char **argv)
     // The selection: the hits are handed to the fill procedure as a listing would.
     SuchTreffer treffer;
     AuswahlFuellung fuellung;
-    if (!verzeichnis.isEmpty()) {
+    if (suche.an) {
+        if (!suche.auftrag.dateienZeigen && !suche.auftrag.verzeichnisseZeigen)
+            return aufrufFehler(QStringLiteral("--nur-dateien und --nur-verzeichnisse schließen einander aus."));
+        StillerFortschritt suchFort;
+        const SuchErgebnis e = nxSuche(suche.auftrag, treffer, suchFort);
+        if (!e.meldung.isEmpty()) {
+            schreiben(stderr, QStringLiteral("rinolux-regel: ") + e.meldung + QStringLiteral(" (") + suche.auftrag.verzeichnis
+                                  + QStringLiteral(")\n"));
+            return kFehlerAufruf;
+        }
+        if (e.uebersprungen > 0) {
+            schreiben(stderr, QStringLiteral("rinolux-regel: %1 Verzeichnisse konnten nicht gelesen werden und wurden "
+                                             "übersprungen:\n")
+                                  .arg(e.uebersprungen));
+            for (const QString &u : e.unlesbar)
+                schreiben(stderr, QStringLiteral("  ") + u + u'\n');
+        }
+        if (e.maxErreicht)
+            schreiben(stderr, QStringLiteral("rinolux-regel: Die Suche hat nach %1 Treffern angehalten (--hoechstens).\n")
+                                  .arg(e.treffer));
+    } else if (!verzeichnis.isEmpty()) {
         QString verz = QDir::cleanPath(QFileInfo(verzeichnis).absoluteFilePath());
         if (!verz.endsWith(u'/'))
             verz += u'/';

@@ -468,3 +468,91 @@ TEST(RinoluxRegelAusgabe, SteuerzeichenInNamenBleibenInIhrerZelle)
 }
 
 } // namespace
+
+// --suche: the rows of the preview are exactly the hits of the search orders.
+TEST(RinoluxRegelSuche, TrefferSindDieAuswahl)
+{
+    test::TestVerzeichnis dir;
+    dir.dateienAnlegen({QStringLiteral("f/sub/c.txt"), QStringLiteral("f/sub/tief/d.txt"), QStringLiteral("f/.versteckt.txt"),
+                        QStringLiteral("f/leer/"), QStringLiteral("f/bild.jpg")});
+    dir.dateiSchreiben(QStringLiteral("f/a.txt"), QByteArray(10, 'x'));
+    dir.dateiSchreiben(QStringLiteral("f/gross.txt"), QByteArray(2000, 'x'));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("touch"), {QStringLiteral("-m"), QStringLiteral("-d"),
+                                                          QStringLiteral("2020-06-15 12:00:00Z"),
+                                                          dir.pfad(QStringLiteral("f/bild.jpg"))}),
+              0);
+    const QString regel = QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen");
+    const QString d = dir.pfad(QStringLiteral("f/"));
+    const struct
+    {
+        const char *name;
+        QStringList optionen;
+        QStringList erwartet; // below f/
+    } faelle[] = {
+        {"mitUnterverzeichnissen",
+         {QStringLiteral("--namen"), QStringLiteral("*.txt"), QStringLiteral("--unterverzeichnisse")},
+         {QStringLiteral(".versteckt.txt"), QStringLiteral("a.txt"), QStringLiteral("gross.txt"),
+          QStringLiteral("sub/c.txt"), QStringLiteral("sub/tief/d.txt")}},
+        {"ohneUnterverzeichnisse", {QStringLiteral("--namen"), QStringLiteral("*.txt")},
+         {QStringLiteral(".versteckt.txt"), QStringLiteral("a.txt"), QStringLiteral("gross.txt")}},
+        {"wortWirdEingepackt", {QStringLiteral("--namen"), QStringLiteral("BILD")}, {QStringLiteral("bild.jpg")}},
+        {"ohneNamen", {QStringLiteral("--namen"), QStringLiteral("*.txt"), QStringLiteral("--ohne"), QStringLiteral("a*|.*")},
+         {QStringLiteral("gross.txt")}},
+        // Directories count with the size the file system reports for them.
+        {"bytes",
+         {QStringLiteral("--bytes"), QStringLiteral("1k:"), QStringLiteral("--unterverzeichnisse"),
+          QStringLiteral("--nur-dateien")},
+         {QStringLiteral("gross.txt")}},
+        {"datum", {QStringLiteral("--datum-a"), QStringLiteral("2020:2020")}, {QStringLiteral("bild.jpg")}},
+        {"attribute", {QStringLiteral("--attribute"), QStringLiteral("jeeee")}, {QStringLiteral(".versteckt.txt")}},
+        {"leereVerzeichnisse",
+         {QStringLiteral("--nur-verzeichnisse"), QStringLiteral("--verzeichnisse"), QStringLiteral("leer"),
+          QStringLiteral("--unterverzeichnisse")},
+         {QStringLiteral("leer")}},
+    };
+    for (const auto &f : faelle) {
+        const Ausgabe a =
+            starten(dir, QStringList{QStringLiteral("--regel"), regel, QStringLiteral("--suche"), d} + f.optionen);
+        EXPECT_EQ(a.status, 0) << f.name << ": " << a.fehler.toStdString();
+        QStringList zeilen = a.aus.split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_FALSE(zeilen.isEmpty()) << f.name;
+        EXPECT_TRUE(zeilen.takeLast().contains(QStringLiteral("können geändert werden"))) << f.name;
+        QStringList gefunden;
+        for (const QString &z : zeilen) {
+            const QStringList zellen = z.split(u'\t');
+            ASSERT_GE(zellen.size(), 2) << f.name;
+            gefunden << QString(zellen[0] + zellen[1]).mid(d.size());
+        }
+        gefunden.sort();
+        EXPECT_EQ(gefunden.join(u' ').toStdString(), f.erwartet.join(u' ').toStdString()) << f.name;
+    }
+
+    const struct
+    {
+        QStringList args;
+        const char *meldung;
+    } fehler[] = {
+        {{QStringLiteral("--suche"), dir.pfad(QStringLiteral("fehlt"))}, "Das angegebene Verzeichnis ist ungültig."},
+        {{QStringLiteral("--namen"), QStringLiteral("*.txt")}, "gelten nur mit --suche"},
+        {{QStringLiteral("--suche"), d, QStringLiteral("a.txt")}, "Bitte nur eines angeben"},
+        {{QStringLiteral("--suche"), d, QStringLiteral("--bytes"), QStringLiteral("1k")}, "--bytes braucht VON:BIS"},
+        {{QStringLiteral("--suche"), d, QStringLiteral("--datum-z"), QStringLiteral("1.2.3.4:")}, "--datum-z braucht"},
+        {{QStringLiteral("--suche"), d, QStringLiteral("--hoechstens"), QStringLiteral("viele")},
+         "--hoechstens braucht eine Anzahl"},
+        {{QStringLiteral("--suche"), d, QStringLiteral("--nur-dateien"), QStringLiteral("--nur-verzeichnisse")},
+         "schließen einander aus"},
+    };
+    for (const auto &f : fehler) {
+        const Ausgabe a = starten(dir, QStringList{QStringLiteral("--regel"), regel} + f.args);
+        EXPECT_EQ(a.status, 2) << f.meldung;
+        EXPECT_TRUE(a.fehler.contains(QString::fromUtf8(f.meldung))) << a.fehler.toStdString();
+        EXPECT_TRUE(a.aus.isEmpty()) << f.meldung;
+    }
+
+    // Stopped at the maximum, and said so.
+    const Ausgabe max = starten(dir, {QStringLiteral("--regel"), regel, QStringLiteral("--suche"), d,
+                                      QStringLiteral("--unterverzeichnisse"), QStringLiteral("--hoechstens"),
+                                      QStringLiteral("2")});
+    EXPECT_EQ(max.aus.count(u'\n'), 3);
+    EXPECT_TRUE(max.fehler.contains(QStringLiteral("nach 2 Treffern angehalten"))) << max.fehler.toStdString();
+}

@@ -52,7 +52,8 @@ public:
 
     // Adds a record: the newest equal one (kind, display, directory, data; exact) is
     // removed first; with kuerzen the oldest records beyond grenze (VerlaufGrenze) go.
-    // zeit empty: now. The fields are passed through SuchFeldText.
+    // zeit empty: now. The fields are passed through SuchFeldText; the data text, framed
+    // by TABs of its own, loses only CR and LF.
     void Neu(const QString &art, const QString &anzeige, const QString &verzeichnis, const QString &daten,
              bool kuerzen, const QString &grenze, const QString &zeit = QString());
     // Record nr (1..Anzahl) removed; the later ones move up. Out of range: nothing.

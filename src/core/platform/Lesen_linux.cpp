@@ -3,6 +3,7 @@
 #include "core/platform/PlattformIntern_linux.h"
 
 #include <cerrno>
+#include <optional>
 #include <cstring>
 
 #include <fcntl.h>
@@ -67,6 +68,39 @@ Ergebnis verzeichnisLesen(const QString &verzeichnis, Details details,
         } else if (!eintragArt(fd, de, e.art)) {
             return true;
         }
+        return jeEintrag(e);
+    });
+    if (fehler != 0)
+        return ErgebnisAusErrno(fehler, verzeichnis);
+    return Ergebnis::Ok();
+}
+
+Ergebnis verzeichnisAuswahlLesen(const QString &verzeichnis, const std::function<Vorauswahl(const Eintrag &)> &vorab,
+                                 const std::function<bool(const Eintrag &)> &jeEintrag)
+{
+    int fehler = 0;
+    const VerzeichnisStrom d = VerzeichnisStrom::oeffnen(AT_FDCWD, nativ(verzeichnis).constData(), false, fehler);
+    if (!d.offen())
+        return ErgebnisAusErrno(fehler, verzeichnis);
+    const int fd = d.fd();
+    std::optional<QSet<QString>> versteckt;
+    Eintrag e;
+    fehler = eintraegeLesen(d, [&](const dirent &de) {
+        e = Eintrag();
+        e.name = ausNativ(QByteArrayView(de.d_name));
+        if (!eintragArt(fd, de, e.art))
+            return true;
+        switch (vorab(e)) {
+        case Vorauswahl::Weglassen: return true;
+        case Vorauswahl::Anhalten: return false;
+        case Vorauswahl::Lesen: break;
+        }
+        struct statx sx;
+        if (::statx(fd, de.d_name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, kStatxMaske, &sx) != 0)
+            return true; // gone since the directory was read
+        if (!versteckt)
+            versteckt = versteckteNamen(fd);
+        eintragFuellen(sx, e, !versteckt->isEmpty() && versteckt->contains(e.name));
         return jeEintrag(e);
     });
     if (fehler != 0)

@@ -91,6 +91,16 @@ enum class Details { Keine, Alle };
 Ergebnis verzeichnisLesen(const QString &verzeichnis, Details details,
                           const std::function<bool(const Eintrag &)> &jeEintrag);
 
+// What a selective listing wants of one entry, decided from its name and kind alone.
+enum class Vorauswahl { Weglassen, Lesen, Anhalten };
+// The listing of verzeichnisLesen with Details::Alle for only the entries vorab asks for:
+// vorab sees every entry with name and art filled (from the directory where it tells the
+// kind) and returns Lesen to get it to jeEintrag with all details, Weglassen to pass it
+// by, Anhalten to stop. The ".hidden" list is read at most once, and only entries asked
+// for cost a stat, so a walk that keeps a few names of a large directory stays cheap.
+Ergebnis verzeichnisAuswahlLesen(const QString &verzeichnis, const std::function<Vorauswahl(const Eintrag &)> &vorab,
+                                 const std::function<bool(const Eintrag &)> &jeEintrag);
+
 // Everything about one object without following a final symbolic link.
 ErgebnisWert<Eintrag> objektLesen(const QString &pfad);
 

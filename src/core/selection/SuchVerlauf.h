@@ -27,10 +27,15 @@ void nxSuchVerlaufNeu(SuchListe &verlauf, const SuchAuftrag &auftrag, const QStr
 
 struct SuchWiederherstellung
 {
-    bool gueltig = false; // false: unknown kind code or a damaged data text; nothing to fill
+    bool gueltig = false; // false: unknown kind code; nothing to fill
     SuchSeite seite = SuchSeite::Einfach;
-    // The fields to fill: art, verzeichnis, mit, ohne, the conditions, listenZeilen.
+    // The fields to fill: art, verzeichnis and mit (code "1"); listenZeilen (code "7").
     SuchAuftrag auftrag;
+    // Extended codes: whether ohne, the directory choice and the conditions (with their
+    // fields) are to be filled too. Code "4" clears them (all off, "alle Verzeichnisse");
+    // a damaged data text of codes "5" and "6" leaves them as they are (and "6" then
+    // fills no names either).
+    bool bedingungen = false;
 };
 SuchWiederherstellung nxSuchVerlaufWiederherstellen(const SuchVerlaufEintrag &eintrag);
 

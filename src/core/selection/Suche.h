@@ -25,6 +25,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -91,6 +92,9 @@ struct SuchAuftrag
 
     // At most this many hits (0: no limit); the walk stops there and keeps them.
     qint64 maxAnzahl = 0;
+
+    // Kind "B" only: ESC held down cancels the listing (may be empty).
+    std::function<bool()> escGedrueckt;
 };
 
 // One directory to walk with its patterns, as built from a SuchAuftrag.
@@ -101,6 +105,8 @@ struct SuchOrt
     QStringList ohne;
     friend bool operator==(const SuchOrt &, const SuchOrt &) = default;
 };
+
+inline constexpr int SuchUnlesbarGrenze = 20;
 
 struct SuchErgebnis
 {
@@ -114,6 +120,9 @@ struct SuchErgebnis
     // For the user, German, empty when there is nothing to say: "Das angegebene Verzeichnis
     // ist ungültig.", "Die Liste enthält keine gültige Adresse.".
     QString meldung;
+    // The first directories that could not be read, each "path: reason" (at most
+    // SuchUnlesbarGrenze), for a status line or a headless report.
+    QStringList unlesbar;
 
     // Whether the hits are to be shown: the search ran and was not cancelled.
     bool listeFuellen() const { return !keineOrte && !abgebrochen; }

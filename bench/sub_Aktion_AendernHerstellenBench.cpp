@@ -2,6 +2,7 @@
 // loop of renameat2(RENAME_NOREPLACE) over the very same renames, in the same run.
 //
 //   build-rel/bench/sub_Aktion_AendernHerstellenBench
+//   RINOLUX_BENCH_VERZ=/var/tmp build-rel/bench/sub_Aktion_AendernHerstellenBench   (on disk)
 //
 // "Durchfuehren" is the whole routine: new-name and old-name checks with their sorted index,
 // the reverse path order, the renames through the platform layer, the undo file written
@@ -54,8 +55,12 @@ Bestand &bestand()
 {
     static Bestand b = [] {
         Bestand x;
-        const QString basis = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/rinolux-bench-XXXXXX")
-                                                                         : QDir::tempPath() + QStringLiteral("/rinolux-bench-XXXXXX");
+        // RINOLUX_BENCH_VERZ chooses the file system (a disk's renames cost more than tmpfs's).
+        const QString wahl = qEnvironmentVariable("RINOLUX_BENCH_VERZ");
+        const QString basis = !wahl.isEmpty() ? wahl + QStringLiteral("/rinolux-bench-XXXXXX")
+                              : QDir(QStringLiteral("/dev/shm")).exists()
+                                  ? QStringLiteral("/dev/shm/rinolux-bench-XXXXXX")
+                                  : QDir::tempPath() + QStringLiteral("/rinolux-bench-XXXXXX");
         x.dir = std::make_unique<QTemporaryDir>(basis);
         x.konfig = std::make_unique<QTemporaryDir>(basis);
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(x.konfig->path()));

@@ -14,6 +14,7 @@
 #include "core/util/nx_Zeit.h"
 #include "core/util/nx_ZeichenEinfach.h"
 
+#include <QHash>
 #include <QSet>
 
 namespace rinolux {
@@ -70,6 +71,71 @@ struct Zeile
     QString o; // existing name
     QString n; // new name
     bool verz = false;
+};
+
+// A hash of a name with its letters folded to one case, without building the folded text.
+size_t gefaltetHash(QStringView name)
+{
+    size_t h = 1469598103934665603ULL;
+    for (const char32_t c : name.toUcs4()) {
+        h ^= QChar::toCaseFolded(c);
+        h *= 1099511628211ULL;
+    }
+    return h;
+}
+
+// Which new names may already be taken. A directory that receives many new names is read
+// once into hashes of its names folded to one letter case: a name whose hash is missing
+// is free without a call of its own; any other (also a case-insensitive mount's other
+// spelling) gets the exact test.
+class ZielBestand
+{
+public:
+    void neuerName(const QString &verz) { ++m_verz[verz].anzahl; }
+
+    bool vorhanden(const QString &verz, const QString &name)
+    {
+        Verz &v = m_verz[verz];
+        if (!v.gelesen)
+            lesen(verz, v);
+        if (v.gelistet && !v.namen.contains(gefaltetHash(name)))
+            return false;
+        return plattform::vorhanden(verz + name);
+    }
+
+private:
+    struct Verz
+    {
+        int anzahl = 0;
+        bool gelesen = false;
+        bool gelistet = false;
+        QSet<size_t> namen;
+    };
+
+    static void lesen(const QString &verz, Verz &v)
+    {
+        v.gelesen = true;
+        // Reading a huge directory for a handful of names would cost more than asking for
+        // each; the directory's size in bytes bounds its number of entries from above.
+        constexpr int kMindestens = 256;
+        constexpr qint64 kBytesJeEintrag = 16;
+        if (v.anzahl < kMindestens)
+            return;
+        const ErgebnisWert<plattform::Eintrag> e = plattform::objektLesen(verz);
+        if (!e || e->groesse / kBytesJeEintrag > qint64(v.anzahl) * 16)
+            return;
+        v.namen.reserve(v.anzahl);
+        const Ergebnis r = plattform::verzeichnisLesen(verz, plattform::Details::Keine, [&](const plattform::Eintrag &x) {
+            v.namen.insert(gefaltetHash(x.name));
+            return true;
+        });
+        // A listing that broke off proves nothing: every name is then asked for.
+        v.gelistet = r.ok();
+        if (!v.gelistet)
+            v.namen.clear();
+    }
+
+    QHash<QString, Verz> m_verz;
 };
 
 // Collects the first few paths of one kind for a message.
@@ -297,6 +363,10 @@ bool Lauf::neueNamenPruefen()
     m_fort.FortAbschnittNeu(QStringLiteral("Neue-Prüfen"), false, true);
     const int n = m_liste.Anzahl();
     m_halter.assign(size_t(n) + 1, 0);
+    ZielBestand bestand;
+    for (int z = 1; z <= n; ++z)
+        if (!m_liste.Warn(z) && !m_zeilen[size_t(z)].n.isEmpty())
+            bestand.neuerName(m_zeilen[size_t(z)].d);
     for (int z = 1; z <= n; ++z) {
         schritt(z, n);
         if (m_fort.Abbruch)
@@ -306,7 +376,7 @@ bool Lauf::neueNamenPruefen()
         if (m_liste.Warn(z) || r.n.isEmpty())
             continue;
         const QString ziel = r.d + r.n;
-        if (!plattform::vorhanden(ziel))
+        if (!bestand.vorhanden(r.d, r.n))
             continue;
         const QString eigen = r.d + r.o;
         // The row's own object: the same name, or a change of letter case of one object on a
@@ -342,6 +412,7 @@ void Lauf::alteNamenPruefen()
 {
     m_fort.FortAbschnittNeu(QStringLiteral("Alte-Prüfen"), true, true);
     const int n = m_liste.Anzahl();
+    plattform::UmbenennPruefung pruefung;
     for (int z = 1; z <= n; ++z) {
         schritt(z, n);
         if (m_fort.Abbruch)
@@ -350,12 +421,12 @@ void Lauf::alteNamenPruefen()
             continue;
         const Zeile &r = m_zeilen[size_t(z)];
         const QString pfad = r.d + r.o;
-        const ErgebnisWert<plattform::ObjektArt> art = plattform::art(pfad);
-        const bool da = art && (r.verz ? *art == plattform::ObjektArt::Verzeichnis
-                                       : *art != plattform::ObjektArt::Verzeichnis);
+        const ErgebnisWert<plattform::UmbenennPruefung::Stand> stand = pruefung.pruefen(pfad);
+        const bool da = stand && (r.verz ? stand->art == plattform::ObjektArt::Verzeichnis
+                                         : stand->art != plattform::ObjektArt::Verzeichnis);
         if (!da)
             m_fehlen.neu(QStringLiteral("\r\n> "), pfad, QString());
-        else if (plattform::blockiert(pfad))
+        else if (stand->blockiert)
             m_gesperrt.neu(QStringLiteral("\r\n> "), pfad, QString());
     }
 }

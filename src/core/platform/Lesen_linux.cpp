@@ -146,27 +146,54 @@ bool gleichesObjekt(const QString &a, const QString &b)
 
 bool blockiert(const QString &pfad)
 {
+    UmbenennPruefung pruefung;
+    const ErgebnisWert<UmbenennPruefung::Stand> s = pruefung.pruefen(pfad);
+    return s && s->blockiert;
+}
+
+ErgebnisWert<UmbenennPruefung::Stand> UmbenennPruefung::pruefen(const QString &pfad)
+{
     const QString p = pfadOhneEnde(pfad);
     const QByteArray n = nativ(p);
-    struct stat st;
-    if (::lstat(n.constData(), &st) != 0)
-        return false;
-    const QByteArray eltern = nativ(pfadEltern(p));
-    if (::faccessat(AT_FDCWD, eltern.constData(), W_OK | X_OK, AT_EACCESS) != 0)
-        return true;
-    struct stat se;
-    if (::stat(eltern.constData(), &se) == 0 && (se.st_mode & S_ISVTX)) {
-        const uid_t ich = ::geteuid();
-        if (ich != 0 && ich != st.st_uid && ich != se.st_uid)
-            return true;
+    struct statx sx;
+    if (::statx(AT_FDCWD, n.constData(), AT_SYMLINK_NOFOLLOW | AT_STATX_SYNC_AS_STAT, STATX_TYPE | STATX_MODE | STATX_UID,
+                &sx) != 0)
+        return ErgebnisAusErrno(errno, pfad);
+    Stand stand;
+    stand.art = artAusModus(sx.stx_mode);
+
+    const QString eltern = pfadEltern(p);
+    if (!m_elternBekannt || eltern != m_eltern) {
+        const QByteArray e = nativ(eltern);
+        m_eltern = eltern;
+        m_elternBekannt = true;
+        m_elternGesperrt = ::faccessat(AT_FDCWD, e.constData(), W_OK | X_OK, AT_EACCESS) != 0;
+        struct stat se;
+        m_elternSticky = ::stat(e.constData(), &se) == 0 && (se.st_mode & S_ISVTX);
+        m_elternUid = m_elternSticky ? se.st_uid : 0;
     }
-    if (S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)) {
+    if (m_elternGesperrt) {
+        stand.blockiert = true;
+        return stand;
+    }
+    if (m_elternSticky) {
+        const uid_t ich = ::geteuid();
+        if (ich != 0 && ich != sx.stx_uid && ich != m_elternUid) {
+            stand.blockiert = true;
+            return stand;
+        }
+    }
+    constexpr quint64 kSperrAttribute = STATX_ATTR_IMMUTABLE | STATX_ATTR_APPEND;
+    if ((sx.stx_attributes_mask & kSperrAttribute) == kSperrAttribute) {
+        stand.blockiert = (sx.stx_attributes & kSperrAttribute) != 0;
+    } else if (S_ISREG(sx.stx_mode) || S_ISDIR(sx.stx_mode)) {
+        // The file system does not report these attributes through statx: ask it directly.
         const Fd fd(::open(n.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY));
         int flags = 0;
-        if (fd.offen() && ::ioctl(fd.get(), FS_IOC_GETFLAGS, &flags) == 0 && (flags & (FS_IMMUTABLE_FL | FS_APPEND_FL)))
-            return true;
+        stand.blockiert =
+            fd.offen() && ::ioctl(fd.get(), FS_IOC_GETFLAGS, &flags) == 0 && (flags & (FS_IMMUTABLE_FL | FS_APPEND_FL));
     }
-    return false;
+    return stand;
 }
 
 } // namespace rinolux::plattform

@@ -164,6 +164,27 @@ Ergebnis verschieben(const QString &quelle, const QString &ziel);
 // parent, the sticky-bit rule forbids it, or it is immutable or append-only.
 bool blockiert(const QString &pfad);
 
+// The check of many names before they are renamed: each name's kind and the blockiert
+// verdict from one statx, the parent's rights read once for a run of names in the same
+// directory. Fehler when the name does not exist or cannot be read.
+class UmbenennPruefung
+{
+public:
+    struct Stand
+    {
+        ObjektArt art = ObjektArt::Sonstiges;
+        bool blockiert = false;
+    };
+    ErgebnisWert<Stand> pruefen(const QString &pfad);
+
+private:
+    QString m_eltern;
+    bool m_elternBekannt = false;
+    bool m_elternGesperrt = false; // no write and search right
+    bool m_elternSticky = false;
+    quint32 m_elternUid = 0;
+};
+
 struct Platz
 {
     qint64 frei = 0;   // available to the user

@@ -135,6 +135,11 @@ QSet<QString> versteckteNamen(int verzeichnisFd)
 
 QSet<QString> versteckteNamen(const QString &verzeichnis)
 {
+    // Most directories have no list: one lstat says so, where opening the directory would
+    // take three calls for every renamed name.
+    struct stat st;
+    if (::lstat(nativ(dateiText(verzeichnis)).constData(), &st) != 0 && errno == ENOENT)
+        return {};
     const Fd fd(::open(nativ(verzeichnis).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!fd.offen())
         return {};

@@ -219,6 +219,36 @@ TEST_F(AendernHerstellen, SzenarienAusfuehrenUndRueckgaengig)
     }
 }
 
+// Many new names in one directory are checked against one listing of it: a held name is
+// still found, a name that only differs in letter case from another object is free on a
+// case-sensitive file system, and nothing else is reported.
+TEST_F(AendernHerstellen, VieleNeueNamenGegenEineVerzeichnisListe)
+{
+    XdgUmleiten();
+    ASSERT_TRUE(ProgPfadAnlegen());
+    index = std::make_unique<RueckIndex>(ProgPfad);
+    QStringList vorher = {QStringLiteral("n7"), QStringLiteral("Gross")};
+    QList<QStringList> plan;
+    for (int i = 0; i < 300; ++i) {
+        vorher << QStringLiteral("a%1").arg(i);
+        plan << QStringList{QString(), QStringLiteral("a%1").arg(i), QStringLiteral("n%1").arg(i)};
+    }
+    plan << QStringList{QString(), QStringLiteral("a299"), QStringLiteral("gross")};
+    plan.removeAt(299);
+    anlegen(vorher);
+    const AusfuehrErgebnis e = ausfuehren(zeilen(plan), {u'j'});
+    EXPECT_EQ(e.belegt, 1);
+    ASSERT_FALSE(dialog->aufrufe.isEmpty());
+    const QString frage = dialog->aufrufe.first().text;
+    EXPECT_TRUE(frage.contains(QStringLiteral("belegt:\r\n> ") + wurzel() + QStringLiteral("n7\r\n\r\n")))
+        << frage.toStdString();
+    EXPECT_EQ(e.erledigt1, 299);
+    EXPECT_EQ(tmp.dateiLesen(QStringLiteral("n7")), QByteArray("n7"));
+    EXPECT_EQ(tmp.dateiLesen(QStringLiteral("a7")), QByteArray("a7"));
+    EXPECT_EQ(tmp.dateiLesen(QStringLiteral("gross")), QByteArray("a299"));
+    EXPECT_EQ(tmp.dateiLesen(QStringLiteral("Gross")), QByteArray("Gross"));
+}
+
 TEST_F(AendernHerstellen, VerzeichnisUndInhaltAktualisierenDieAuswahl)
 {
     anlegen({"d/x", "d/sub/y", "dd/z"});

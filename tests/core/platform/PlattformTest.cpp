@@ -19,6 +19,8 @@
 #include <functional>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 QT_BEGIN_NAMESPACE
@@ -721,6 +723,69 @@ TEST_F(PlattformTest, Blockiert)
     EXPECT_FALSE(frei);
     // As root the entry belongs to someone else; otherwise it is our own and may be renamed.
     EXPECT_EQ(klebrig, ::geteuid() == 0);
+}
+
+// One check object serves many names: the parent's verdict of one directory never carries
+// over to a name in another, and immutable or append-only objects are caught from statx.
+TEST_F(PlattformTest, UmbenennPruefungVieleNamen)
+{
+    tv.dateienAnlegen({u"frei/a"_s, u"frei/b"_s, u"zu/c"_s, u"frei/fest"_s, u"frei/anhang"_s});
+    ASSERT_EQ(::chmod(nativ(tv.pfad()).constData(), 0755), 0);
+    std::vector<std::pair<QString, bool>> gesehen;
+    {
+        test::FremderNutzer nutzer({p(u"frei"_s), p(u"zu"_s)});
+        ASSERT_EQ(::chmod(nativ(p(u"zu"_s)).constData(), 0555), 0);
+        pf::UmbenennPruefung pruefung;
+        for (const QString &name : {u"frei/a"_s, u"zu/c"_s, u"frei/b"_s, u"frei"_s}) {
+            const ErgebnisWert<pf::UmbenennPruefung::Stand> s = pruefung.pruefen(p(name));
+            ASSERT_TRUE(s.ok()) << name.toStdString();
+            gesehen.emplace_back(name, s->blockiert);
+        }
+        EXPECT_FALSE(pruefung.pruefen(p(u"frei/fehlt"_s)).ok());
+    }
+    ::chmod(nativ(p(u"zu"_s)).constData(), 0755);
+    // "frei" itself lies in the test directory, which the other user may not write.
+    const bool wurzelZu = ::geteuid() == 0;
+    const std::vector<std::pair<QString, bool>> erwartet = {
+        {u"frei/a"_s, false}, {u"zu/c"_s, true}, {u"frei/b"_s, false}, {u"frei"_s, wurzelZu}};
+    EXPECT_EQ(gesehen, erwartet);
+
+    // Setting the flags needs the right to do so and a file system that keeps them.
+    const auto setzen = [&](const QString &name, int flag) {
+        const int fd = ::open(nativ(p(name)).constData(), O_RDONLY | O_CLOEXEC);
+        int flags = 0;
+        const bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
+                        (flags |= flag, ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
+        if (fd >= 0)
+            ::close(fd);
+        return ok;
+    };
+    const auto loesen = [&](const QString &name) {
+        const int fd = ::open(nativ(p(name)).constData(), O_RDONLY | O_CLOEXEC);
+        int flags = 0;
+        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags &= ~(FS_IMMUTABLE_FL | FS_APPEND_FL);
+            static_cast<void>(::ioctl(fd, FS_IOC_SETFLAGS, &flags)); // test clean-up
+        }
+        if (fd >= 0)
+            ::close(fd);
+    };
+    if (!setzen(u"frei/fest"_s, FS_IMMUTABLE_FL) || !setzen(u"frei/anhang"_s, FS_APPEND_FL)) {
+        loesen(u"frei/fest"_s);
+        GTEST_SKIP() << "immutable/append-only cannot be set here (needs the right and file-system support)";
+    }
+    pf::UmbenennPruefung pruefung;
+    const ErgebnisWert<pf::UmbenennPruefung::Stand> fest = pruefung.pruefen(p(u"frei/fest"_s));
+    const ErgebnisWert<pf::UmbenennPruefung::Stand> anhang = pruefung.pruefen(p(u"frei/anhang"_s));
+    const ErgebnisWert<pf::UmbenennPruefung::Stand> a = pruefung.pruefen(p(u"frei/a"_s));
+    const bool einzeln = pf::blockiert(p(u"frei/fest"_s));
+    loesen(u"frei/fest"_s);
+    loesen(u"frei/anhang"_s);
+    ASSERT_TRUE(fest.ok() && anhang.ok() && a.ok());
+    EXPECT_TRUE(fest->blockiert);
+    EXPECT_TRUE(anhang->blockiert);
+    EXPECT_FALSE(a->blockiert);
+    EXPECT_TRUE(einzeln);
 }
 
 TEST(Laufwerk, ListenUndPlatz)

@@ -9,6 +9,8 @@
 #include "gui/controls/nx_Register.h"
 #include "gui/pages/AListeBedienung.h"
 #include "gui/pages/AuswahlSeite.h"
+#include "gui/pages/SuchBereich.h"
+#include "core/shell/Einstellungen.h"
 #include "gui/support/FensterFixture.h"
 #include "gui/support/WidgetTest.h"
 #include "support/TestUmgebung.h"
@@ -185,6 +187,26 @@ private Q_SLOTS:
         QCOMPARE(seite()->SucheRegister()->Tab(3).markierung, 1);
         // One history record, shown in SListe on the search pages.
         QCOMPARE(seite()->Verlauf().Anzahl(), 1);
+
+        // A double click on it puts the search back into the fields.
+        test::tabKlicken(seite()->SucheRegister(), 2);
+        m_f.teil<QLineEdit>(u"EdSuchMit"_s)->setText(u"anders"_s);
+        TNxRotListe *s = seite()->Suche()->SListe();
+        QCOMPARE(s->Daten().Anzahl(), 1);
+        Q_EMIT s->DoppelKlick(5, 1, 1);
+        QCOMPARE(m_f.aa().AktuelleSuchSeite, 3);
+        QCOMPARE(m_f.teil<QLineEdit>(u"EdSuchMit"_s)->text(), u"*.txt"_s);
+
+        // Marked rows go with BuSuchLoeschen.
+        auto *loeschen = m_f.teil<QPushButton>(u"BuSuchLoeschen"_s);
+        QCOMPARE(loeschen->isEnabled(), false);
+        s->Daten().MarkSetzen(1, true);
+        Q_EMIT s->MarkeGeaendert();
+        QCOMPARE(loeschen->isEnabled(), true);
+        m_f.aa().Einst().Sicherheitsfrage = false;
+        QTest::mouseClick(loeschen, Qt::LeftButton);
+        QCOMPARE(seite()->Verlauf().Anzahl(), 0);
+        QCOMPARE(s->Daten().Anzahl(), 0);
     }
 
     void ungueltigesVerzeichnisWirdGemeldet()

@@ -85,36 +85,6 @@ private:
     int m_breite = 0;
 };
 
-// ESC ends a tree listing: the walk sees it as the progress display's cancel.
-class EscFortschritt final : public Fortschritt
-{
-public:
-    EscFortschritt(Fortschritt &f, SeitenUmgebung &u) : m_f(f), m_u(u) {}
-    void FortEin(int a, const QString &anker, bool oben) override
-    {
-        m_f.FortEin(a, anker, oben);
-        holen();
-    }
-    void FortAbschnittNeu(const QString &t, bool n, bool s) override { m_f.FortAbschnittNeu(t, n, s), holen(); }
-    void FortAbschnittSymbolisch() override { m_f.FortAbschnittSymbolisch(), holen(); }
-    void FortSchritt(qint64 a, qint64 b, qint64 c, qint64 d) override { m_f.FortSchritt(a, b, c, d), holen(); }
-    void FortMeldung(const QString &t, qint64 z) override { m_f.FortMeldung(t, z), holen(); }
-    void FortAbschnittMax() override { m_f.FortAbschnittMax(), holen(); }
-    void Fort100() override { m_f.Fort100(), holen(); }
-    void FortAus(const QDateTime &start) override { m_f.FortAus(start), holen(); }
-
-private:
-    void holen()
-    {
-        m_f.Abbruch = m_f.Abbruch || Abbruch || m_u.EscGedrueckt();
-        m_f.NurTeilmenge = m_f.NurTeilmenge || NurTeilmenge;
-        Abbruch = m_f.Abbruch;
-        NurTeilmenge = m_f.NurTeilmenge;
-    }
-    Fortschritt &m_f;
-    SeitenUmgebung &m_u;
-};
-
 // Paths compared as the restored-directory hint wants them: lower case, trailing "/".
 QString verzSchluessel(const QString &p)
 {
@@ -448,7 +418,22 @@ void TAuswahlSeite::baumListen(const QString &pfad)
     DebugSchritt schritt(QStringLiteral("LinksBaum.Auflisten"));
     m_zeigtSuchErgebnis = false;
     Umgebung().EscVergessen();
-    m_liste->VerzeichnisListen(pfad);
+    SuchAuftrag a;
+    a.art = SuchArt::Baum;
+    a.verzeichnis = pfad;
+    a.dateienZeigen = m_cheD->isChecked();
+    a.verzeichnisseZeigen = m_cheV->isChecked();
+    a.escGedrueckt = [this] { return Umgebung().EscGedrueckt(); };
+    SuchTreffer treffer;
+    const SuchErgebnis e = nxSuche(a, treffer, Umgebung().Fort());
+    if (e.keineOrte)
+        return;
+    if (e.uebersprungen > 0 && !e.abgebrochen) {
+        // The directory cannot be read: the list's own listing says why.
+        m_liste->VerzeichnisListen(pfad);
+        return;
+    }
+    m_liste->BaumTrefferFuellen(pfad, treffer, e.abgebrochen);
 }
 
 void TAuswahlSeite::nichtVorhanden()

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -221,6 +222,30 @@ private Q_SLOTS:
         QCOMPARE(liste().Anzahl(), vorher);
         QCOMPARE(m_f.aa().AktuelleSuchSeite, 2);
         QCOMPARE(seite()->Verlauf().Anzahl(), 0);
+    }
+
+    void listensucheDatenEintragenOderNicht()
+    {
+        test::tabKlicken(seite()->SucheRegister(), 4);
+        auto *ri = m_f.teil<QPlainTextEdit>(u"RiListensuche"_s);
+        QVERIFY(ri->toPlainText().contains(u"bitte warten ..."_s));
+        // The waiting text is never searched for.
+        QString text;
+        test::naechstenDialogBeantworten(&text);
+        QTest::mouseClick(m_f.teil<QPushButton>(u"BuSuchOhneUnterverz"_s), Qt::LeftButton);
+        QTRY_VERIFY(text.contains(u"Die Liste enthält keine gültige Adresse."_s));
+
+        seite()->ListensucheSpeicherSetzen({m_tv->pfad(u"*.doc"_s), u"tief.txt"_s});
+        QTest::mouseClick(m_f.teil<QPushButton>(u"BuListensucheJa"_s), Qt::LeftButton);
+        QCOMPARE(ri->toPlainText(), m_tv->pfad(u"*.doc"_s) + u"\ntief.txt"_s);
+        m_f.teil<QLineEdit>(u"EdSuchVerz"_s)->setText(m_tv->pfad(u"unter/"_s));
+        QTest::mouseClick(m_f.teil<QPushButton>(u"BuSuchOhneUnterverz"_s), Qt::LeftButton);
+        QTRY_COMPARE(m_f.aa().AktuelleSuchSeite, 5);
+        QCOMPARE(listenNamen(liste()), (QStringList{u"drei.doc"_s, u"tief.txt"_s}));
+
+        test::tabKlicken(seite()->SucheRegister(), 4);
+        QTest::mouseClick(m_f.teil<QPushButton>(u"BuListensucheNein"_s), Qt::LeftButton);
+        QCOMPARE(ri->toPlainText(), QString());
     }
 
     void bedingungenGebenIhreFelderFrei()

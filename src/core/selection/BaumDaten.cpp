@@ -219,7 +219,7 @@ QList<BaumWurzel> nxBaumWurzeln(bool netzwerk)
     // The home directory sits right below "/", so it is never more than one click away.
     const QString heim = nxAdresseMitEndStrich(QDir::homePath());
     if (heim != u"/" && nxAdresseIstVerzeichnis(heim))
-        r.append({heim, heim + QStringLiteral("   (Benutzer-Verzeichnis)")});
+        r.append({heim, heim});
     for (const QString &l : std::as_const(lokal))
         if (l != heim)
             r.append({l, wurzelAnzeige(l)});

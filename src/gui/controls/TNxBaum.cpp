@@ -108,6 +108,8 @@ bool TNxBaum::PfadWaehlen(const QString &pfad)
         setCurrentIndex(i);
     }
     scrollTo(i, QAbstractItemView::PositionAtCenter);
+    // Deep paths would scroll the line's start out of sight.
+    horizontalScrollBar()->setValue(0);
     return true;
 }
 

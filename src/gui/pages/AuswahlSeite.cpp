@@ -154,8 +154,10 @@ QWidget *TAuswahlSeite::suchRegisterBauen()
     // Which kinds of entries every listing and search shows.
     auto *arten = new QWidget(band);
     arten->setObjectName(QStringLiteral("PaAuswahlArt"));
-    auto *az = new QHBoxLayout(arten);
+    // One above the other, so both fit beside the strip in the smallest window.
+    auto *az = new QVBoxLayout(arten);
     az->setContentsMargins(0, 0, 0, 0);
+    az->setSpacing(0);
     m_cheD = new QCheckBox(QStringLiteral("Dateien anzeigen"), arten);
     m_cheD->setObjectName(QStringLiteral("CheAuswahlD"));
     m_cheV = new QCheckBox(QStringLiteral("Verzeichnisse anzeigen"), arten);
@@ -165,7 +167,7 @@ QWidget *TAuswahlSeite::suchRegisterBauen()
     az->addWidget(m_cheD);
     az->addWidget(m_cheV);
     arten->adjustSize();
-    arten->move(60 + breite + 16, 14);
+    arten->move(60 + breite + 16, 4);
     connect(m_cheD, &QCheckBox::toggled, this, &TAuswahlSeite::auswahlArtGeaendert);
     connect(m_cheV, &QCheckBox::toggled, this, &TAuswahlSeite::auswahlArtGeaendert);
     return band;

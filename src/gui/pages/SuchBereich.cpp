@@ -93,6 +93,7 @@ void SuchBereich::bauen()
     m_riListe->setObjectName(QStringLiteral("RiListensuche"));
     m_riListe->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_riListe->setMinimumHeight(90);
+    connect(m_riListe, &QPlainTextEdit::textChanged, this, [this] { m_listeWartet = false; });
     auto *listeKnoepfe = new QWidget(oben);
     auto *lk = new QVBoxLayout(listeKnoepfe);
     lk->setContentsMargins(0, 0, 0, 0);
@@ -340,8 +341,6 @@ void SuchBereich::SeiteZeigen(int k)
     m_laVerz->setText(k == 4 ? QStringLiteral("Suche in diesem Verzeichnis nur dann, wenn oben kein Verzeichnis "
                                               "genannt worden ist")
                              : QStringLiteral("Suche in diesem Verzeichnis"));
-    m_laVerz->setWordWrap(k == 4);
-    m_laVerz->setMaximumWidth(k == 4 ? 220 : QWIDGETSIZE_MAX);
     freigeben();
 }
 
@@ -471,15 +470,20 @@ void SuchBereich::SicherheitsfrageSetzen(bool an)
 void SuchBereich::ListensucheWarten()
 {
     m_riListe->setPlainText(QStringLiteral("\r\n     bitte warten ..."));
+    m_listeWartet = true; // after the text: typing clears it
 }
 
 void SuchBereich::ListensucheSetzen(const QStringList &zeilen)
 {
+    m_listeWartet = false;
     m_riListe->setPlainText(zeilen.join(u'\n'));
 }
 
 QStringList SuchBereich::Listensuche() const
 {
+    // The waiting text is no address to search for.
+    if (m_listeWartet)
+        return {};
     return m_riListe->toPlainText().split(u'\n');
 }
 

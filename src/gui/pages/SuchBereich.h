@@ -77,6 +77,7 @@ private:
     bool m_dateien = true;
     bool m_verzeichnisse = true;
     bool m_sicherheitsfrage = true;
+    bool m_listeWartet = false;
     QGridLayout *m_raster = nullptr;
     QLabel *m_laMit = nullptr;
     QLineEdit *m_edMit = nullptr;

@@ -12,6 +12,7 @@
 // names are put back by a plain loop that is not timed. Reported: both mean times and the
 // ratio Durchfuehren / Schleife.
 
+#include "BenchNamen.h"
 #include "core/actions/RueckDaten.h"
 #include "core/actions/sub_Aktion_AendernHerstellen.h"
 #include "core/engine/RegelListe.h"
@@ -41,13 +42,10 @@ namespace {
 constexpr int kAnzahl = 100000;
 const QString kRegel = QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen");
 
-struct Bestand
+struct Bestand : bench::Namen
 {
-    std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<QTemporaryDir> konfig;
-    QString pfad;
     std::vector<QByteArray> alt, neu; // full paths
-    ListenDaten auswahl;
     ListenDaten vorschau{VZelle::Anzahl};
 };
 
@@ -55,41 +53,15 @@ Bestand &bestand()
 {
     static Bestand b = [] {
         Bestand x;
-        // RINOLUX_BENCH_VERZ chooses the file system (a disk's renames cost more than tmpfs's).
-        const QString wahl = qEnvironmentVariable("RINOLUX_BENCH_VERZ");
-        const QString basis = !wahl.isEmpty() ? wahl + QStringLiteral("/rinolux-bench-XXXXXX")
-                              : QDir(QStringLiteral("/dev/shm")).exists()
-                                  ? QStringLiteral("/dev/shm/rinolux-bench-XXXXXX")
-                                  : QDir::tempPath() + QStringLiteral("/rinolux-bench-XXXXXX");
-        x.dir = std::make_unique<QTemporaryDir>(basis);
-        x.konfig = std::make_unique<QTemporaryDir>(basis);
+        x.konfig = bench::benchVerzeichnis();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(x.konfig->path()));
         ProzessWerteSetzen(QStringLiteral("rinolux"));
         if (!ProgPfadAnlegen())
             qFatal("Daten-Verzeichnis");
-        x.pfad = x.dir->path() + u'/';
-        const QStringList woerter = {QStringLiteral("Urlaub am See"), QStringLiteral("Foto"), QStringLiteral("Brief an Oma"),
-                                     QStringLiteral("Konto Auszug"), QStringLiteral("Straße"), QStringLiteral("Übersicht Q")};
-        for (int i = 0; i < kAnzahl; ++i) {
-            const QString name = woerter[i % woerter.size()] + QStringLiteral(" %1.jpg").arg(i, 6, 10, QChar(u'0'));
-            QFile f(x.pfad + name);
-            if (f.open(QIODevice::WriteOnly))
-                f.close();
-        }
-        SuchTreffer treffer;
-        const Ergebnis gelesen = plattform::verzeichnisLesen(x.pfad, plattform::Details::Alle, [&](const plattform::Eintrag &e) {
-            treffer.Neu(x.pfad, e.name, nxAuswahlSuchDaten(e, 1));
-            return true;
-        });
-        if (!gelesen)
-            qFatal("%s", qPrintable(gelesen.text()));
+        bench::namenAnlegen(x, kAnzahl);
         StillerFortschritt fort;
-        nxAuswahlFuellen(x.auswahl, treffer, AuswahlFuellung{}, fort);
-        x.auswahl.AlleMarkieren(true);
-        const RegelListe regeln = StandardRegeln();
-        const QString code = regeln.code(int(regeln.beschreibungen().indexOf(kRegel)));
         VorschauZeilenAufbauen(x.vorschau, x.auswahl, 221);
-        const VorschauLaufErgebnis e = Aktion_VorschauAnzeigen(x.vorschau, x.auswahl, code, {}, fort);
+        const VorschauLaufErgebnis e = Aktion_VorschauAnzeigen(x.vorschau, x.auswahl, bench::standardRegelCode(kRegel), {}, fort);
         if (!e.auswertung.aktionFrei)
             qFatal("Vorschau nicht frei");
         for (int z = 1; z <= x.vorschau.Anzahl(); ++z) {

@@ -10,6 +10,7 @@
 // "RinoluxRegelGegenRename" runs the two in turn in every iteration, so a change of load hits
 // both alike, and reports their mean times and the ratio rinolux-regel / rename.
 
+#include "BenchNamen.h"
 #include "core/engine/RegelListe.h"
 #include "core/engine/sub_Aktion_Vorschau.h"
 #include "core/platform/Plattform.h"
@@ -34,12 +35,8 @@ namespace {
 constexpr int kAnzahl = 100000;
 const QString kRegel = QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen");
 
-struct Bestand
+struct Bestand : bench::Namen
 {
-    std::unique_ptr<QTemporaryDir> dir;
-    QString pfad;
-    QByteArray namenZeilen; // for rename: one name per line
-    ListenDaten auswahl;
     QString regelCode;
 };
 
@@ -47,31 +44,8 @@ Bestand &bestand()
 {
     static Bestand b = [] {
         Bestand x;
-        const QString basis = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/rinolux-bench-XXXXXX")
-                                                                         : QDir::tempPath() + QStringLiteral("/rinolux-bench-XXXXXX");
-        x.dir = std::make_unique<QTemporaryDir>(basis);
-        x.pfad = x.dir->path() + u'/';
-        const QStringList woerter = {QStringLiteral("Urlaub am See"), QStringLiteral("Foto"), QStringLiteral("Brief an Oma"),
-                                     QStringLiteral("Konto Auszug"), QStringLiteral("Straße"), QStringLiteral("Übersicht Q")};
-        for (int i = 0; i < kAnzahl; ++i) {
-            const QString name = woerter[i % woerter.size()] + QStringLiteral(" %1.jpg").arg(i, 6, 10, QChar(u'0'));
-            QFile f(x.pfad + name);
-            if (f.open(QIODevice::WriteOnly))
-                f.close();
-            x.namenZeilen += name.toUtf8() + '\n';
-        }
-        SuchTreffer treffer;
-        const Ergebnis gelesen = plattform::verzeichnisLesen(x.pfad, plattform::Details::Alle, [&](const plattform::Eintrag &e) {
-            treffer.Neu(x.pfad, e.name, nxAuswahlSuchDaten(e, 1));
-            return true;
-        });
-        if (!gelesen)
-            qFatal("%s", qPrintable(gelesen.text()));
-        StillerFortschritt fort;
-        nxAuswahlFuellen(x.auswahl, treffer, AuswahlFuellung{}, fort);
-        x.auswahl.AlleMarkieren(true);
-        const RegelListe regeln = StandardRegeln();
-        x.regelCode = regeln.code(int(regeln.beschreibungen().indexOf(kRegel)));
+        bench::namenAnlegen(x, kAnzahl);
+        x.regelCode = bench::standardRegelCode(kRegel);
         return x;
     }();
     return b;
@@ -101,7 +75,7 @@ bool renameLaufen(const Bestand &b)
     p.setStandardOutputFile(QProcess::nullDevice());
     p.setStandardErrorFile(QProcess::nullDevice());
     p.start(QStringLiteral("rename"), {QStringLiteral("-n"), QStringLiteral("s/ /_/g")});
-    p.write(b.namenZeilen);
+    p.write(b.zeilen);
     p.closeWriteChannel();
     return p.waitForFinished(600000) && p.exitCode() == 0;
 }

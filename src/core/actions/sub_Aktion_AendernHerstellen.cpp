@@ -185,6 +185,14 @@ private:
     // A waiting directory moved in the second phase: waiting objects inside follow it.
     void verzeichnisVerschoben(int zeile, const QString &altV, const QString &neuV);
     void schritt(qint64 k, qint64 n) { m_fort.FortSchritt(n, k, 0, 0); }
+    // Step k of n of a loop that changes the disk; true when the user cancelled it.
+    bool abgebrochenBei(qint64 k, qint64 n)
+    {
+        schritt(k, n);
+        if (m_fort.Abbruch)
+            m_erg.abgebrochen = true;
+        return m_fort.Abbruch;
+    }
 
     const AusfuehrAuftrag &m_a;
     const Einstellungen &m_einst;
@@ -548,11 +556,8 @@ void Lauf::namenAendern()
     m_umwegAnfang.resize(m_zeilen.size());
     const qint64 n = qint64(m_reihe.size());
     for (qint64 k = 0; k < n; ++k) {
-        schritt(k + 1, n);
-        if (m_fort.Abbruch) {
-            m_erg.abgebrochen = true;
+        if (abgebrochenBei(k + 1, n))
             break;
-        }
         const int z = m_reihe[size_t(k)];
         const Zeile &r = m_zeilen[size_t(z)];
         qint64 &st = m_erg.status[size_t(z)];
@@ -718,11 +723,8 @@ void Lauf::werteSetzen()
     const QChar buchstabe = zeitBuchstabe(m_code);
     const qint64 n = qint64(m_reihe.size());
     for (qint64 k = 0; k < n; ++k) {
-        schritt(k + 1, n);
-        if (m_fort.Abbruch) {
-            m_erg.abgebrochen = true;
+        if (abgebrochenBei(k + 1, n))
             break;
-        }
         const int z = m_reihe[size_t(k)];
         const Zeile &r = m_zeilen[size_t(z)];
         const QString pfad = r.d + r.o;

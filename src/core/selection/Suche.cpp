@@ -36,7 +36,11 @@ void kleinCodepunkte(QStringView text, std::u32string &aus)
             c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
             ++i;
         }
-        aus.push_back(QChar::toLower(c));
+        // Most names are ASCII: folding those needs no table look-up.
+        if (c < 128)
+            aus.push_back(c >= U'A' && c <= U'Z' ? c + 32 : c);
+        else
+            aus.push_back(QChar::toLower(c));
     }
 }
 

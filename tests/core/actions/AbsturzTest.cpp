@@ -117,17 +117,10 @@ TEST_P(Absturz, UnterbrocheneRueckDateiStelltAlleNamenWiederHer)
         const RueckIndexEintrag eintrag = index.eintrag(1);
         EXPECT_EQ(eintrag.fehler, -1); // listed as incomplete
         ListenDaten rliste(kRueckZellen);
-        const RueckLadeStand stand = Aktion_Vorschau_Rueck(index.dateiPfad(eintrag.nummer), eintrag, rliste);
-        ASSERT_EQ(stand.art, RueckLadeStand::Art::Ok);
-        RueckVerzeichnisKorrektur(rliste, 301);
-        AusfuehrAuftrag r;
-        r.arbeit = &rliste;
-        r.code = 301;
-        r.modus = AusfuehrModus::Rueckgaengig;
         SkriptDialog d;
         StillerFortschritt f;
         Einstellungen e;
-        const AusfuehrErgebnis u = Aktion_AendernHerstellen(r, e, f, d, index);
+        const AusfuehrErgebnis u = eintragRueckgaengig(index, eintrag, rliste, d, f, e);
         EXPECT_TRUE(u.allesErledigt()) << u.bericht.toStdString();
         const Baum nachher = baumLesen(tmp.pfad());
         EXPECT_FALSE(hatUmwegName(nachher));

@@ -73,16 +73,9 @@ protected:
             return {};
         const RueckIndexEintrag &eintrag = index->eintrag(index->anzahl());
         EXPECT_EQ(eintrag.code, code);
-        const RueckLadeStand stand = Aktion_Vorschau_Rueck(index->dateiPfad(eintrag.nummer), eintrag, rliste);
-        EXPECT_EQ(stand.art, RueckLadeStand::Art::Ok) << stand.meldung.toStdString();
-        RueckVerzeichnisKorrektur(rliste, code);
-        AusfuehrAuftrag a;
-        a.arbeit = &rliste;
-        a.code = code;
-        a.modus = modus;
         dialog = std::make_unique<SkriptDialog>();
         StillerFortschritt still;
-        return Aktion_AendernHerstellen(a, einst, still, *dialog, *index);
+        return eintragRueckgaengig(*index, eintrag, rliste, *dialog, still, einst, modus);
     }
 
     TestVerzeichnis tmp;

@@ -4,6 +4,7 @@
 // records (and may fail), the undo rows rebuilt from the records, and a tree snapshot.
 
 #include "core/actions/RueckDaten.h"
+#include "core/actions/RueckListe.h"
 #include "core/actions/sub_Aktion_AendernHerstellen.h"
 #include "core/engine/sub_Aktion_Vorschau.h"
 #include "core/selection/sub_Auswahl.h"
@@ -13,6 +14,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMap>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -125,6 +128,24 @@ inline RueckAnlegen aufzeichnen(std::shared_ptr<Aufzeichnung> a, qint64 fehlerAb
         return std::unique_ptr<RueckSchreiber>(
             std::make_unique<AufzeichnenderSchreiber>(a, std::move(weiter), fehlerAb));
     };
+}
+
+// Undoes one index entry from its file as the undo page loads it, directory correction
+// included. A file that does not load fails the test.
+inline AusfuehrErgebnis eintragRueckgaengig(RueckIndex &index, const RueckIndexEintrag &eintrag, ListenDaten &rliste,
+                                           Dialog &dialog, Fortschritt &fort, const Einstellungen &einst,
+                                           AusfuehrModus modus = AusfuehrModus::Rueckgaengig)
+{
+    const RueckLadeStand stand = Aktion_Vorschau_Rueck(index.dateiPfad(eintrag.nummer), eintrag, rliste);
+    EXPECT_EQ(stand.art, RueckLadeStand::Art::Ok) << stand.meldung.toStdString();
+    if (stand.art != RueckLadeStand::Art::Ok)
+        return {};
+    RueckVerzeichnisKorrektur(rliste, eintrag.code);
+    AusfuehrAuftrag a;
+    a.arbeit = &rliste;
+    a.code = eintrag.code;
+    a.modus = modus;
+    return Aktion_AendernHerstellen(a, einst, fort, dialog, index);
 }
 
 // The undo detail rows of a recorded run, as the undo page lists them: cell 1 directory,

@@ -173,15 +173,8 @@ TEST(ZufallsPlaene, AusfuehrenUndRueckgaengigVerlierenNichts)
 
         const RueckIndexEintrag eintrag = index.eintrag(index.anzahl());
         ListenDaten rliste(kRueckZellen);
-        const RueckLadeStand stand = Aktion_Vorschau_Rueck(index.dateiPfad(eintrag.nummer), eintrag, rliste);
-        ASSERT_EQ(stand.art, RueckLadeStand::Art::Ok);
-        RueckVerzeichnisKorrektur(rliste, 301);
-        AusfuehrAuftrag r;
-        r.arbeit = &rliste;
-        r.code = 301;
-        r.modus = AusfuehrModus::Rueckgaengig;
         SkriptDialog d2({u'j'});
-        const AusfuehrErgebnis u = Aktion_AendernHerstellen(r, einst, fort, d2, index);
+        const AusfuehrErgebnis u = eintragRueckgaengig(index, eintrag, rliste, d2, fort, einst);
         EXPECT_EQ(u.fehlerGesamt(), 0) << u.bericht.toStdString();
         EXPECT_EQ(baumLesen(tmp.pfad()), vorher);
         if (HasFailure())

@@ -79,5 +79,8 @@ void AblaufSchritteAnmelden(Taa &aa);
 class RegelListe;
 // The stored rules of the Regeln page, read at start and written at shutdown.
 RegelListe &GespeicherteRegeln();
+class MerkListe;
+// The collected words, read at start and written at shutdown.
+MerkListe &GesammelteWoerter();
 
 } // namespace rinolux

@@ -5,10 +5,13 @@
 #include "gui/pages/AuswahlSeite.h"
 
 #include "core/engine/RegelListe.h"
+#include "core/persist/MerkListe.h"
+#include "core/persist/SuchListe.h"
 #include "core/shell/Dialog.h"
 #include "core/shell/DialogText.h"
 #include "core/shell/Prozess.h"
 #include "core/util/nx_Debug.h"
+#include "gui/app/Start.h"
 
 #include <QFileInfo>
 
@@ -17,6 +20,12 @@ namespace rinolux {
 RegelListe &GespeicherteRegeln()
 {
     static RegelListe liste;
+    return liste;
+}
+
+MerkListe &GesammelteWoerter()
+{
+    static MerkListe liste;
     return liste;
 }
 
@@ -33,14 +42,34 @@ void AblaufSchritteAnmelden(Taa &aa)
             b->Liste()->Neuzeichnen();
     });
     aa.Ablauf().Anmelden(StartSchritt::StartParameterAuswaehlen, [auswahl] {
-        AListeBedienung *b = auswahl->Liste();
-        if (!b)
-            return;
         QStringList namen;
         for (const QString &p : a_StartParameter.mid(1))
             if (!p.isEmpty())
                 namen << QFileInfo(p).absoluteFilePath();
-        b->NamenUebernehmen(namen);
+        auswahl->NamenAuswaehlen(namen);
+    });
+    aa.Ablauf().Anmelden(StartSchritt::StartVerzeichnisOeffnen, [&aa, auswahl] {
+        static_cast<void>(auswahl->StartVerzeichnisOeffnen(IniVerzeichnisBeiStart, aa.Einst().StartVerzAufklappen));
+        // a start directory that is gone leaves the tree without a selection and the list empty
+    });
+
+    // Search history and collected words: read once at start, written once at shutdown.
+    // A file that exists but cannot be read is reported and then never replaced.
+    aa.Ablauf().Anmelden(StartSchritt::SuchUndMerkListeLaden, [&aa, auswahl] {
+        const Ergebnis such = auswahl->Verlauf().Lesen(SuchListeDateiPfad());
+        if (!such)
+            aa.Dialoge().Dialog_Fehler(QStringLiteral("Die alten Such-Aufträge können nicht gelesen werden:\r\n")
+                                       + DialogMaskieren(SuchListeDateiPfad()) + QStringLiteral("\r\n\r\n")
+                                       + DialogMaskieren(such.text()));
+        static_cast<void>(GesammelteWoerter().Lesen(MerkListeDateiPfad())); // the words are a convenience: never reported
+    });
+    aa.Ablauf().Anmelden(EndeSchritt::SuchUndMerkListe, [auswahl] {
+        const Ergebnis such = auswahl->Verlauf().Schreiben(SuchListeDateiPfad());
+        if (!such)
+            nxDebugZeile(QStringLiteral("Such-Liste nicht gespeichert: ") + such.text());
+        const Ergebnis merk = GesammelteWoerter().Schreiben(MerkListeDateiPfad());
+        if (!merk)
+            nxDebugZeile(QStringLiteral("Merk-Liste nicht gespeichert: ") + merk.text());
     });
 
     // Stored rules: read at start (written with the defaults when missing); a file that

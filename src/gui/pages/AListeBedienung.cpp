@@ -227,6 +227,13 @@ void AListeBedienung::VerzeichnisListen(const QString &verzeichnis)
     AnzeigeListenAnzahlAuswahl(); // again: the caption waits while the progress display runs
 }
 
+void AListeBedienung::BaumTrefferFuellen(const QString &verzeichnis, SuchTreffer &treffer, bool abgebrochen)
+{
+    m_verzeichnis = nxAdresseMitEndStrich(verzeichnis);
+    Fuellen(treffer, abgebrochen, true);
+    AnzeigeListenAnzahlAuswahl();
+}
+
 void AListeBedienung::EditorSchliessenUndLeeren()
 {
     m_liste->EditorSchliessen();

@@ -50,6 +50,10 @@ public:
     // Lists one directory (the tree's listing) and fills the list from it; it becomes the
     // list's directory.
     void VerzeichnisListen(const QString &verzeichnis);
+    // Fills from the hits of the tree's listing of that directory (search kind "B"); it
+    // becomes the list's directory. abgebrochen: the listing was cancelled (the list then
+    // shows the abort message).
+    void BaumTrefferFuellen(const QString &verzeichnis, SuchTreffer &treffer, bool abgebrochen);
     // Fills from the hits of a walk (any search kind).
     void Fuellen(SuchTreffer &treffer, bool suchAbbruch, bool baumListe);
     void AlleAuswaehlen();   // BuAuswahlAlle

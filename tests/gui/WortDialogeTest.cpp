@@ -1,4 +1,4 @@
-#include "core/engine/PlatzhalterWerte.h"
+#include "core/persist/MerkListe.h"
 #include "core/shell/Dialog.h"
 #include "core/shell/Prozess.h"
 #include "gui/app/Form_Benutzerwoerter.h"
@@ -65,8 +65,9 @@ private Q_SLOTS:
         });
         QVERIFY(frage.PlatzhalterWerte(p, werte));
         QCOMPARE(werte, (QStringList{QStringLiteral("2024"), QStringLiteral("Ulm")}));
-        QCOMPARE(PlatzhalterGespeichert(PlatzhalterWerteLesen(PlatzhalterDateiPfad()), QStringLiteral("<ORT>")),
-                 QStringLiteral("Ulm"));
+        PlatzhalterListe gespeichert;
+        QVERIFY(gespeichert.Lesen(PlatzhalterDateiPfad()).ok());
+        QCOMPARE(gespeichert.Wert(QStringLiteral("<ORT>")), QStringLiteral("Ulm"));
 
         QStringList vorbelegt;
         imDialog(QStringLiteral("Tpp"), [&vorbelegt](QDialog *d) {

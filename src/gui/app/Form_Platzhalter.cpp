@@ -15,7 +15,7 @@
 
 namespace rinolux {
 
-Tpp::Tpp(const QList<Platzhalter> &platzhalter, const QList<PlatzhalterWert> &gespeichert, int breite,
+Tpp::Tpp(const QList<Platzhalter> &platzhalter, const PlatzhalterListe &gespeichert, int breite,
          QWidget *eltern)
     : QDialog(eltern)
 {
@@ -31,7 +31,7 @@ Tpp::Tpp(const QList<Platzhalter> &platzhalter, const QList<PlatzhalterWert> &ge
         auto *ed = new QLineEdit(this);
         ed->setObjectName(QStringLiteral("PlatzhalterEdit") + QString::number(i + 1));
         ed->setGeometry(5, i * 60 + 20, breite - 10, 22);
-        ed->setText(PlatzhalterGespeichert(gespeichert, platzhalter[i].anzeige));
+        ed->setText(gespeichert.Wert(platzhalter[i].anzeige));
         la->setBuddy(ed);
         ed->installEventFilter(this);
         m_edits << ed;
@@ -69,7 +69,9 @@ bool Tpp::eventFilter(QObject *objekt, QEvent *event)
 
 bool FensterPlatzhalterFrage::PlatzhalterWerte(const QList<Platzhalter> &platzhalter, QStringList &werte)
 {
-    QList<PlatzhalterWert> gespeichert = PlatzhalterWerteLesen(PlatzhalterDateiPfad());
+    // An unreadable file offers no values and is not replaced below (the user is told).
+    PlatzhalterListe gespeichert;
+    static_cast<void>(gespeichert.Lesen(PlatzhalterDateiPfad()));
     QWidget *anker = m_anker ? m_anker() : nullptr;
     Tpp form(platzhalter, gespeichert, anker ? anker->width() : 400, anker ? anker->window() : nullptr);
     if (anker) {
@@ -86,8 +88,8 @@ bool FensterPlatzhalterFrage::PlatzhalterWerte(const QList<Platzhalter> &platzha
         return false;
     werte = form.Werte();
     for (qsizetype i = 0; i < platzhalter.size() && i < werte.size(); ++i)
-        PlatzhalterWertNeu(gespeichert, platzhalter[i].anzeige, werte[i], true);
-    const Ergebnis e = PlatzhalterWerteSchreiben(PlatzhalterDateiPfad(), gespeichert);
+        gespeichert.Neu(platzhalter[i].anzeige, werte[i], true);
+    const Ergebnis e = gespeichert.Schreiben(PlatzhalterDateiPfad());
     if (!e)
         // The values are used all the same; only the next form cannot offer them.
         m_dialog.Dialog_Info(QStringLiteral("Die Werte der Platzhalter konnten nicht gespeichert werden:\r\n") +

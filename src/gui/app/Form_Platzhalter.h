@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/engine/PlatzhalterWerte.h"
 #include "core/engine/sub_Aktion_Vorschau.h"
+#include "core/persist/MerkListe.h"
 
 #include <QDialog>
 #include <QList>
@@ -24,7 +24,7 @@ class Tpp final : public QDialog
 
 public:
     // breite: the client width (that of the preview's status field).
-    Tpp(const QList<Platzhalter> &platzhalter, const QList<PlatzhalterWert> &gespeichert, int breite,
+    Tpp(const QList<Platzhalter> &platzhalter, const PlatzhalterListe &gespeichert, int breite,
         QWidget *eltern = nullptr);
 
     // The edits' texts, in the order of the placeholders.

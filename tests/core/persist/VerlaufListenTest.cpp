@@ -186,6 +186,29 @@ TEST(PlatzhalterListe, SchluesselOhneGrossKleinUndDreissigHoechstens)
     EXPECT_EQ(p.Anzahl(), 30);
     EXPECT_EQ(p.Wert(u"Datum"_s), QString());
     EXPECT_EQ(p.Wert(u"N1"_s), u"1"_s);
+
+    // A value with a line break would split its record: the break becomes blanks. Without
+    // kuerzen nothing is cut.
+    PlatzhalterListe q;
+    q.Neu(u"<Jahr>"_s, u"20\r\n24"_s, true);
+    EXPECT_EQ(q.Wert(u"<jahr>"_s), u"20  24"_s);
+    for (int i = 0; i < 40; ++i)
+        q.Neu(u"<p%1>"_s.arg(i), QString::number(i), i >= 35);
+    ASSERT_EQ(q.Anzahl(), PlatzhalterListe::Grenze);
+    EXPECT_EQ(q.Werte().back().name, u"<p39>"_s);
+    EXPECT_EQ(q.Werte().front().name, u"<p10>"_s);
+}
+
+TEST(PlatzhalterListe, LetzterSatzNurMitNamenHatKeinenWert)
+{
+    test::TestVerzeichnis tv;
+    tv.dateiSchreiben(u"kurz.cfg"_s, "W\r\n700\r\n<a>\r\n1\r\n<b>");
+    PlatzhalterListe p;
+    ASSERT_TRUE(p.Lesen(tv.pfad(u"kurz.cfg"_s)).ok());
+    ASSERT_EQ(p.Anzahl(), 2);
+    EXPECT_EQ(p.Wert(u"<a>"_s), u"1"_s);
+    EXPECT_EQ(p.Werte().back().name, u"<b>"_s);
+    EXPECT_EQ(p.Werte().back().wert, QString());
 }
 
 } // namespace

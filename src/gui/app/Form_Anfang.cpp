@@ -10,6 +10,7 @@
 #include "gui/app/Sanduhr.h"
 #include "gui/app/Start.h"
 #include "gui/app/sub_Fortschritt.h"
+#include "gui/controls/TNxBaum.h"
 #include "gui/controls/TNxRotListe.h"
 #include "gui/controls/nx_Register.h"
 #include "gui/pages/AListeBedienung.h"
@@ -18,6 +19,7 @@
 #include "gui/pages/EinstellungenSeite.h"
 #include "gui/pages/InfoSeite.h"
 #include "gui/pages/LoeschenKopSeite.h"
+#include "gui/pages/OptionenBereich.h"
 #include "gui/pages/RueckSeite.h"
 #include "gui/pages/SeitenUmgebung.h"
 
@@ -187,6 +189,14 @@ void Taa::seiteVerbinden(Seite *seite)
         connect(lk, &TLoeschenKopSeite::AuswahlGeaendert, this, [this] {
             if (AListeBedienung *l = auswahlListe())
                 l->NachAusfuehren(0);
+        });
+    }
+    // New files are made where the tree stands: the Herstellen sentence names that directory.
+    if (auto *auswahl = qobject_cast<TAuswahlSeite *>(seite); auswahl && auswahl->Baum()) {
+        connect(auswahl->Baum(), &TNxBaum::AuswahlGeaendert, this, [this](const QString &pfad) {
+            for (Seite *s : m_seitenListe)
+                if (auto *aktion = qobject_cast<TAktionsSeite *>(s))
+                    aktion->Optionen()->BaumVerzeichnisSetzen(pfad);
         });
     }
     // The undo page's two buttons run the routine on its detail list.

@@ -2,6 +2,7 @@
 
 #include "core/selection/BaumDaten.h"
 #include "core/util/nx_Adresse.h"
+#include "gui/controls/LokaleNamen.h"
 
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
@@ -35,24 +36,6 @@ void unbekanntZeichnen(QPainter *p, const QRect &feld, const QColor &schrift, co
     }
 }
 
-QStringList lokaleNamen(const QMimeData *daten, bool *fremd)
-{
-    QStringList namen;
-    *fremd = false;
-    if (!daten || !daten->hasUrls())
-        return namen;
-    for (const QUrl &u : daten->urls()) {
-        if (!u.isLocalFile()) {
-            *fremd = true;
-            continue;
-        }
-        QString n = u.toLocalFile();
-        while (n.size() > 1 && n.endsWith(u'/'))
-            n.chop(1);
-        namen.append(n);
-    }
-    return namen;
-}
 
 } // namespace
 

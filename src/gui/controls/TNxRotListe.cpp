@@ -2,6 +2,7 @@
 
 #include "core/shell/ListenMarkieren.h"
 #include "core/util/nx_Debug.h"
+#include "gui/controls/LokaleNamen.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -855,28 +856,6 @@ bool TNxRotListe::eventFilter(QObject *objekt, QEvent *event)
 }
 
 // ---------------------------------------------------------------- drop
-
-namespace {
-QStringList lokaleNamen(const QMimeData *daten, bool *fremd)
-{
-    QStringList namen;
-    *fremd = false;
-    if (!daten || !daten->hasUrls())
-        return namen;
-    for (const QUrl &u : daten->urls()) {
-        if (!u.isLocalFile()) {
-            *fremd = true;
-            continue;
-        }
-        QString n = u.toLocalFile();
-        // A dropped directory arrives with a trailing "/"; the name is the path without it.
-        while (n.size() > 1 && n.endsWith(u'/'))
-            n.chop(1);
-        namen.append(n);
-    }
-    return namen;
-}
-} // namespace
 
 void TNxRotListe::dragEnterEvent(QDragEnterEvent *event)
 {

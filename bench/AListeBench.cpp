@@ -1,5 +1,6 @@
 // The selection list with many entries: filling it from found entries, sorting by name
 // and by time, painting one viewport, and the memory half a million entries take.
+#include "WidgetBench.h"
 #include "../tests/gui/support/TestSeitenUmgebung.h"
 #include "core/selection/sub_Auswahl.h"
 #include "core/selection/sub_Sortieren.h"
@@ -208,12 +209,5 @@ BENCHMARK(BM_SpeicherFuenfhunderttausend)->Iterations(1)->Unit(benchmark::kMilli
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    delete panel;
-    return 0;
+    return rinolux::bench::widgetBenchmarksLaufen(argc, argv, [] { delete panel; });
 }

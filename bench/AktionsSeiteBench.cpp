@@ -1,5 +1,6 @@
 // The preview on screen: from pressing "Vorschau anzeigen" on the page Regeln to the painted
 // summary and list, for 100,000 marked names, in the real main window (offscreen).
+#include "WidgetBench.h"
 #include "core/engine/RegelListe.h"
 #include "core/engine/sub_Aktion_Vorschau.h"
 #include "core/selection/sub_Auswahl.h"
@@ -78,11 +79,5 @@ BENCHMARK(BM_VorschauAnzeigen)->Arg(100000)->Unit(benchmark::kMillisecond)->Iter
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return rinolux::bench::widgetBenchmarksLaufen(argc, argv);
 }

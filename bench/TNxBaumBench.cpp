@@ -1,6 +1,7 @@
 // The directory tree on a directory of 100,000 subdirectories: opening the node and
 // painting one viewport. Children are read when the node opens and counted only for the
 // lines that are painted, so both stay far below what reading every child would cost.
+#include "WidgetBench.h"
 #include "core/selection/BaumDaten.h"
 #include "gui/controls/TNxBaum.h"
 
@@ -97,12 +98,5 @@ BENCHMARK(BM_ViewportZeichnenMitte)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    delete gross;
-    return 0;
+    return rinolux::bench::widgetBenchmarksLaufen(argc, argv, [] { delete gross; });
 }

@@ -17,17 +17,9 @@
 namespace rinolux::test {
 namespace {
 
-class AendernHerstellen : public ::testing::Test
+class AendernHerstellen : public MitRueckIndex
 {
 protected:
-    void SetUp() override
-    {
-        XdgUmleiten();
-        ASSERT_TRUE(ProgPfadAnlegen());
-        index = std::make_unique<RueckIndex>(ProgPfad);
-        index->IniListeRueck_Lesen();
-    }
-
     // Files hold their own relative path as content, so a swap shows in the contents.
     QString wurzel() const { return tmp.pfad() + unter; }
     void anlegen(const QStringList &namen)
@@ -80,7 +72,6 @@ protected:
 
     TestVerzeichnis tmp;
     QString unter; // the scenario's own directory below tmp
-    std::unique_ptr<RueckIndex> index;
     Einstellungen einst;
     ListenDaten vliste{VZelle::Anzahl};
     ListenDaten aliste;
@@ -167,9 +158,7 @@ TEST_F(AendernHerstellen, SzenarienAusfuehrenUndRueckgaengig)
     };
     for (const Fall &f : faelle) {
         SCOPED_TRACE(f.name);
-        XdgUmleiten();
-        ASSERT_TRUE(ProgPfadAnlegen());
-        index = std::make_unique<RueckIndex>(ProgPfad);
+        frischerIndex();
         unter = QString::fromUtf8(f.name) + u'/';
         anlegen(f.vorher);
         const Baum vorher = baumLesen(wurzel());
@@ -217,9 +206,6 @@ TEST_F(AendernHerstellen, SzenarienAusfuehrenUndRueckgaengig)
 // case-sensitive file system, and nothing else is reported.
 TEST_F(AendernHerstellen, VieleNeueNamenGegenEineVerzeichnisListe)
 {
-    XdgUmleiten();
-    ASSERT_TRUE(ProgPfadAnlegen());
-    index = std::make_unique<RueckIndex>(ProgPfad);
     QStringList vorher = {QStringLiteral("n7"), QStringLiteral("Gross")};
     QList<QStringList> plan;
     for (int i = 0; i < 300; ++i) {

@@ -9,6 +9,8 @@
 #include "core/engine/sub_Aktion_Vorschau.h"
 #include "core/selection/sub_Auswahl.h"
 #include "core/shell/ListenDaten.h"
+#include "core/shell/Prozess.h"
+#include "support/TestUmgebung.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -129,6 +131,23 @@ inline RueckAnlegen aufzeichnen(std::shared_ptr<Aufzeichnung> a, qint64 fehlerAb
             std::make_unique<AufzeichnenderSchreiber>(a, std::move(weiter), fehlerAb));
     };
 }
+
+// A test that writes undo files: its own data directory with an empty undo index.
+class MitRueckIndex : public ::testing::Test
+{
+protected:
+    void SetUp() override { frischerIndex(); }
+    // A new data directory and index, for a test that runs several cases in turn.
+    void frischerIndex()
+    {
+        XdgUmleiten();
+        ASSERT_TRUE(ProgPfadAnlegen());
+        index = std::make_unique<RueckIndex>(ProgPfad);
+        index->IniListeRueck_Lesen();
+    }
+
+    std::unique_ptr<RueckIndex> index;
+};
 
 // Undoes one index entry from its file as the undo page loads it, directory correction
 // included. A file that does not load fails the test.

@@ -18,17 +18,9 @@ namespace {
 
 using Art = ListenUmbenennenErgebnis::Art;
 
-class ListenUmbenennen : public ::testing::Test
+class ListenUmbenennen : public MitRueckIndex
 {
 protected:
-    void SetUp() override
-    {
-        XdgUmleiten();
-        ASSERT_TRUE(ProgPfadAnlegen());
-        index = std::make_unique<RueckIndex>(ProgPfad);
-        index->IniListeRueck_Lesen();
-    }
-
     // Files hold their own name as content, so a replaced file shows.
     void anlegen(const QStringList &namen)
     {
@@ -54,7 +46,6 @@ protected:
     }
 
     TestVerzeichnis tmp;
-    std::unique_ptr<RueckIndex> index;
     Einstellungen einst;
     ListenDaten vliste{VZelle::Anzahl};
     ListenDaten aliste;

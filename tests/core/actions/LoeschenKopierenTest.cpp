@@ -30,15 +30,12 @@ bool istDa(const QString &pfad)
     return plattform::vorhanden(pfad);
 }
 
-class LoeschenKopieren : public ::testing::Test
+class LoeschenKopieren : public MitRueckIndex
 {
 protected:
     void SetUp() override
     {
-        XdgUmleiten();
-        ASSERT_TRUE(ProgPfadAnlegen());
-        index = std::make_unique<RueckIndex>(ProgPfad);
-        index->IniListeRueck_Lesen();
+        MitRueckIndex::SetUp();
         einst.Sicherheitsfrage = false;
         nxAuswahlListeVorbereiten(aliste);
     }
@@ -85,7 +82,6 @@ protected:
     ListenDaten lliste;
     LKAuftrag auftrag;
     Einstellungen einst;
-    std::unique_ptr<RueckIndex> index;
     std::unique_ptr<SkriptDialog> dialog;
 };
 

@@ -5,6 +5,7 @@
 #include "gui/app/Bilder.h"
 #include "gui/app/SchalterRahmen.h"
 
+#include <QDialogButtonBox>
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
@@ -244,6 +245,18 @@ QChar FensterDialog::Dialog_Zeigen(QChar art, const QString &text, const QString
     dd.raise();
     dd.exec();
     return dd.Antwort();
+}
+
+QDialogButtonBox *OkAbbrechenKnoepfe(QDialog *form)
+{
+    auto *knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, form);
+    knoepfe->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    knoepfe->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("BuOK"));
+    knoepfe->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    knoepfe->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("BuAbbrechen"));
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, form, &QDialog::accept);
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, form, &QDialog::reject);
+    return knoepfe;
 }
 
 } // namespace rinolux

@@ -10,6 +10,9 @@ class QLabel;
 class QPushButton;
 class QTextEdit;
 
+class QDialog;
+class QDialogButtonBox;
+
 namespace rinolux {
 
 // The message dialog "dd", built anew for every message: text blocks laid out in rows
@@ -55,5 +58,8 @@ private:
 
 // The visible control named `name` in any open window, or nullptr.
 QWidget *SteuerelementSuchen(const QString &name);
+
+// The "OK" (BuOK) and "Abbrechen" (BuAbbrechen) row of a form, tied to accept and reject.
+QDialogButtonBox *OkAbbrechenKnoepfe(QDialog *form);
 
 } // namespace rinolux

@@ -1,5 +1,7 @@
 #include "gui/pages/Form_Filter.h"
 
+#include "gui/app/Form_Dialog.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -39,14 +41,7 @@ Tff::Tff(const QStringList &zeilen, QWidget *eltern) : QDialog(eltern)
     m_meBaum->setPlainText(zeilen.join(u'\n'));
     m_meBaum->setMinimumSize(360, 180);
     spalte->addWidget(m_meBaum, 1);
-    auto *knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    knoepfe->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    knoepfe->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("BuOK"));
-    knoepfe->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    knoepfe->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("BuAbbrechen"));
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    spalte->addWidget(knoepfe);
+    spalte->addWidget(OkAbbrechenKnoepfe(this));
 }
 
 Tff::~Tff() = default;

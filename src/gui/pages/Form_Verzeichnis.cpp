@@ -1,5 +1,7 @@
 #include "gui/pages/Form_Verzeichnis.h"
 
+#include "gui/app/Form_Dialog.h"
+
 #include "core/platform/Plattform.h"
 #include "core/selection/BaumDaten.h"
 #include "core/shell/Dialog.h"
@@ -43,14 +45,7 @@ Tvv::Tvv(const Wahl &wahl, Dialog &dialoge, QWidget *eltern) : QDialog(eltern), 
         zeile->addWidget(m_liste, 1);
     }
     spalte->addLayout(zeile, 1);
-    auto *knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    knoepfe->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    knoepfe->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("BuOK"));
-    knoepfe->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    knoepfe->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("BuAbbrechen"));
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    spalte->addWidget(knoepfe);
+    spalte->addWidget(OkAbbrechenKnoepfe(this));
 
     connect(m_baum, &TNxBaum::AuswahlGeaendert, this, &Tvv::dateienLesen);
     connect(m_baum, &TNxBaum::NichtVorhanden, this, [this] {

@@ -85,6 +85,9 @@ private Q_SLOTS:
         QCOMPARE(b.Daten().Anzahl(), 2);
         QCOMPARE(b.Daten().Zelle(b.Daten().ZeileAn(1), AZelle::Pfad), v);
         QCOMPARE(b.Daten().Zelle(b.Daten().ZeileAn(2), AZelle::Pfad), v + "u/");
+        // Each directory has a path number of its own.
+        QVERIFY(b.Daten().Zelle(b.Daten().ZeileAn(1), AZelle::PfadNr)
+                != b.Daten().Zelle(b.Daten().ZeileAn(2), AZelle::PfadNr));
     }
 
     void abgebrocheneListungZeigtMeldungOhneZeilen()

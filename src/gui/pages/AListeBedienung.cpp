@@ -3,6 +3,7 @@
 #include "core/actions/ListenUmbenennen.h"
 #include "core/platform/Plattform.h"
 #include "core/selection/Auflisten.h"
+#include "core/selection/Suche.h"
 #include "core/selection/sub_Sortieren.h"
 #include "core/shell/Dialog.h"
 #include "core/shell/DialogText.h"
@@ -240,10 +241,8 @@ void AListeBedienung::EditorSchliessenUndLeeren()
     nxAuswahlListeVorbereiten(Daten());
 }
 
-void AListeBedienung::Fuellen(SuchTreffer &treffer, bool suchAbbruch, bool baumListe)
+AuswahlFuellung AListeBedienung::fuellungArt(bool suchAbbruch, bool baumListe)
 {
-    Sanduhr sanduhr;
-    m_liste->EditorSchliessen();
     AuswahlFuellung art;
     art.suchAbbruch = suchAbbruch;
     art.baumListe = baumListe;
@@ -254,7 +253,14 @@ void AListeBedienung::Fuellen(SuchTreffer &treffer, bool suchAbbruch, bool baumL
         art.autoRegel = m_autoTabelle[size_t(m_autoIndex)].regel;
         art.autoAnwenden = m_umgebung.AktuelleSeite() == 1;
     }
-    nxAuswahlFuellen(Daten(), treffer, art, m_umgebung.Fort());
+    return art;
+}
+
+void AListeBedienung::Fuellen(SuchTreffer &treffer, bool suchAbbruch, bool baumListe)
+{
+    Sanduhr sanduhr;
+    m_liste->EditorSchliessen();
+    nxAuswahlFuellen(Daten(), treffer, fuellungArt(suchAbbruch, baumListe), m_umgebung.Fort());
     m_liste->Neuzeichnen();
     m_liste->Springen(QStringLiteral("---"));
 }
@@ -291,10 +297,14 @@ void AListeBedienung::NamenUebernehmen(const QStringList &volleNamen)
         return;
     }
 
-    // Names in several directories: exactly those entries are listed.
-    SuchTreffer treffer;
-    static_cast<void>(nxAuswahlNamenAuflisten(volleNamen, treffer)); // names gone meanwhile are left out
-    Fuellen(treffer, false, false);
+    // Names in several directories: exactly those entries are listed, each directory read
+    // once and numbered on its own, with progress and cancel as a search has them. Names
+    // gone meanwhile are left out; a cancel keeps the list as it was.
+    Sanduhr sanduhr;
+    m_liste->EditorSchliessen();
+    static_cast<void>(nxAuswahlSucheMitArray(volleNamen, Daten(), fuellungArt(false, false), m_umgebung.Fort()));
+    m_liste->Neuzeichnen();
+    m_liste->Springen(QStringLiteral("---"));
 }
 
 // ---------------------------------------------------------------- automatic selection

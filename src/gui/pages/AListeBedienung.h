@@ -94,6 +94,8 @@ Q_SIGNALS:
     void VerzeichnisGewechselt(const QString &verzeichnis);
 
 private:
+    // How a listing goes into the list: the sort choice, the automatic selection, ESC.
+    AuswahlFuellung fuellungArt(bool suchAbbruch, bool baumListe);
     void spaltenAnlegen(int baumBreite);
     void schalterAnlegen(QWidget *panel);
     void rechtsKlick(int spalte, int position, int zeile, QPoint global);

@@ -8,9 +8,13 @@
 #include "core/util/nx_Format.h"
 
 #include <QHash>
+#include <QSemaphore>
 #include <QSet>
+#include <QThread>
+#include <QThreadPool>
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 #include <numeric>
 #include <string>
@@ -205,6 +209,31 @@ struct Gruppe
     QSet<QString> namen; // kind "N": the exact names
 };
 
+using Kennung = QPair<quint64, quint64>; // device and inode of a directory
+
+// What the walkers of one parallel search share. Only the calling thread reports and
+// looks at the cancel button; the others learn from `halt` that they must stop.
+struct Geteilt
+{
+    std::atomic<bool> halt{false};
+    std::atomic<qint64> gefunden{0}; // hits so far, for the progress text
+    std::atomic<int> naechste{0};    // the next subtree to take
+    std::atomic<int> fertig{0};      // subtrees done
+    int aufgaben = 0;
+    double von = 0, bis = 1;
+
+    void melden(Fortschritt &f)
+    {
+        const double anteil = von + (bis - von) * double(fertig.load()) / double(std::max(1, aufgaben));
+        const qint64 wert = qint64(anteil * double(FortGesamt));
+        f.FortSchritt(FortGesamt, wert, FortGesamt, wert);
+        const qint64 n = gefunden.load();
+        f.FortMeldung(nxZahlText(n) + QStringLiteral(" gefunden"), n);
+        if (f.Abbruch || f.NurTeilmenge)
+            halt = true;
+    }
+};
+
 class Lauf final
 {
 public:
@@ -258,6 +287,15 @@ private:
     {
         if (m_halt)
             return true;
+        if (m_geteilt) {
+            if (++m_gezaehlt % MeldeSchritt == 0) {
+                gefundenWeitergeben();
+                if (m_meldet)
+                    m_geteilt->melden(m_f);
+            }
+            m_halt = m_geteilt->halt.load(std::memory_order_relaxed);
+            return m_halt;
+        }
         if (++m_gezaehlt % MeldeSchritt == 0)
             melden(anteil);
         if (m_a.art == SuchArt::Baum && m_a.escGedrueckt && m_a.escGedrueckt())
@@ -367,49 +405,165 @@ private:
     // time (a bind mount of an ancestor) is not walked again, so every walk ends.
     void baumLaufen(const QString &start, bool unter, double von, double bis)
     {
-        QSet<QPair<quint64, quint64>> gesehen;
+        QSet<Kennung> gesehen;
         if (unter) {
             const ErgebnisWert<plattform::Eintrag> s = plattform::objektLesen(start);
             if (s && s->istVerzeichnis())
                 gesehen.insert({s->identitaet.geraet, s->identitaet.inode});
         }
-        std::vector<Offen> stapel{{start, von, bis}};
+        if (unter && parallelMoeglich()) {
+            parallelLaufen(Offen{start, von, bis}, std::move(gesehen));
+            return;
+        }
+        stapelLaufen({Offen{start, von, bis}}, gesehen, unter);
+    }
+
+    void stapelLaufen(std::vector<Offen> stapel, QSet<Kennung> &gesehen, bool unter)
+    {
         std::vector<QString> unterNamen;
         while (!stapel.empty()) {
             const Offen o = std::move(stapel.back());
             stapel.pop_back();
-            if (halt(o.von))
+            if (!einVerzeichnis(o, unter, gesehen, unterNamen))
                 return;
-            const qint32 nummer = naechsteNummer();
-            unterNamen.clear();
-            bool passt = false;
-            const Ergebnis r = plattform::verzeichnisAuswahlLesen(o.verzeichnis,
-                [&](const plattform::Eintrag &e) {
-                    if (halt(o.von))
-                        return plattform::Vorauswahl::Anhalten;
-                    passt = artGezeigt(e) && namePasst(e.name);
-                    return passt || (unter && e.istVerzeichnis()) ? plattform::Vorauswahl::Lesen
-                                                                 : plattform::Vorauswahl::Weglassen;
-                },
-                [&](const plattform::Eintrag &e) {
-                    if (unter && e.istVerzeichnis()
-                        && !gesehen.contains({e.identitaet.geraet, e.identitaet.inode})) {
-                        gesehen.insert({e.identitaet.geraet, e.identitaet.inode});
-                        unterNamen.push_back(e.name);
-                    }
-                    if (passt)
-                        treffer(o.verzeichnis, e, nummer);
-                    return true;
-                });
-            if (!r)
-                unlesbar(r);
-            if (unterNamen.empty())
-                continue;
-            const double schritt = (o.bis - o.von) / double(unterNamen.size());
+            const double schritt = (o.bis - o.von) / double(std::max<size_t>(1, unterNamen.size()));
             for (size_t k = unterNamen.size(); k-- > 0;)
                 stapel.push_back(Offen{o.verzeichnis + unterNamen[k] + u'/', o.von + schritt * double(k),
                                        o.von + schritt * double(k + 1)});
         }
+    }
+
+    // Lists one directory's hits and, with unter, the names of its subdirectories not yet
+    // seen, in enumeration order. False when the walk must stop.
+    bool einVerzeichnis(const Offen &o, bool unter, QSet<Kennung> &gesehen, std::vector<QString> &unterNamen)
+    {
+        unterNamen.clear();
+        if (halt(o.von))
+            return false;
+        const qint32 nummer = naechsteNummer();
+        bool passt = false;
+        const Ergebnis r = plattform::verzeichnisAuswahlLesen(o.verzeichnis,
+            [&](const plattform::Eintrag &e) {
+                if (halt(o.von))
+                    return plattform::Vorauswahl::Anhalten;
+                passt = artGezeigt(e) && namePasst(e.name);
+                return passt || (unter && e.istVerzeichnis()) ? plattform::Vorauswahl::Lesen
+                                                             : plattform::Vorauswahl::Weglassen;
+            },
+            [&](const plattform::Eintrag &e) {
+                if (unter && e.istVerzeichnis() && !gesehen.contains({e.identitaet.geraet, e.identitaet.inode})) {
+                    gesehen.insert({e.identitaet.geraet, e.identitaet.inode});
+                    unterNamen.push_back(e.name);
+                }
+                if (passt)
+                    treffer(o.verzeichnis, e, nummer);
+                return true;
+            });
+        if (!r)
+            unlesbar(r);
+        return true;
+    }
+
+    // Without a maximum count the order of the hits is all that ties the subtrees together:
+    // with a maximum the first hits in walking order must win, so that stays one walk.
+    bool parallelMoeglich() const
+    {
+        return m_geteilt == nullptr && m_a.art != SuchArt::Baum && m_max >= std::numeric_limits<int>::max()
+               && QThread::idealThreadCount() > 1;
+    }
+
+    // The start directory here, then each of its subtrees as a walk of its own, shared
+    // with pool threads; the hits are put together in walking order afterwards, with the
+    // path numbers they would have had in one walk. A stat per hit is what a search costs,
+    // and two cores answer twice as many.
+    void parallelLaufen(const Offen &start, QSet<Kennung> gesehen)
+    {
+        std::vector<QString> kinder;
+        if (!einVerzeichnis(start, true, gesehen, kinder))
+            return;
+        if (kinder.size() < 2) {
+            std::vector<Offen> stapel;
+            for (size_t k = kinder.size(); k-- > 0;)
+                stapel.push_back(Offen{start.verzeichnis + kinder[k] + u'/', start.von, start.bis});
+            stapelLaufen(std::move(stapel), gesehen, true);
+            return;
+        }
+        struct Aufgabe
+        {
+            QString verzeichnis;
+            SuchTreffer t;
+            SuchErgebnis e;
+            qint32 nummern = 0;
+        };
+        std::vector<Aufgabe> aufgaben(kinder.size());
+        for (size_t k = 0; k < kinder.size(); ++k)
+            aufgaben[k].verzeichnis = start.verzeichnis + kinder[k] + u'/';
+        Geteilt geteilt;
+        geteilt.aufgaben = int(aufgaben.size());
+        geteilt.von = start.von;
+        geteilt.bis = start.bis;
+        geteilt.gefunden = m_t.Anzahl();
+        // Every subtree knows the start and all its siblings as seen: a bind mount of one
+        // of them inside another is not walked twice, and no walk loops.
+        const QSet<Kennung> oben = gesehen;
+        auto arbeiten = [&](bool meldet) {
+            for (;;) {
+                const int k = geteilt.naechste.fetch_add(1);
+                if (k >= geteilt.aufgaben)
+                    return;
+                Aufgabe &au = aufgaben[size_t(k)];
+                Lauf teil(m_a, au.t, m_f, au.e);
+                teil.m_geteilt = &geteilt;
+                teil.m_meldet = meldet;
+                teil.m_gruppe = m_gruppe;
+                QSet<Kennung> seine = oben;
+                teil.stapelLaufen({Offen{au.verzeichnis, 0, 1}}, seine, true);
+                teil.gefundenWeitergeben();
+                au.nummern = teil.m_nummer;
+                geteilt.fertig.fetch_add(1);
+            }
+        };
+        QSemaphore beendet;
+        int helfer = 0;
+        const int moeglich = std::min(QThread::idealThreadCount() - 1, geteilt.aufgaben - 1);
+        for (int i = 0; i < moeglich; ++i) {
+            if (!QThreadPool::globalInstance()->tryStart([&] {
+                    arbeiten(false);
+                    beendet.release();
+                }))
+                break;
+            ++helfer;
+        }
+        arbeiten(true);
+        while (!beendet.tryAcquire(helfer, 5))
+            geteilt.melden(m_f);
+
+        qint64 basis = m_nummer;
+        for (Aufgabe &au : aufgaben) {
+            for (int i = 1; i <= au.t.Anzahl(); ++i) {
+                TNxSuchTyp d = au.t.Daten(i);
+                d.pfadNr = qint32(std::min<qint64>(basis + d.pfadNr, std::numeric_limits<qint32>::max()));
+                m_t.Neu(au.t.Verzeichnis(i), au.t.Name(i), std::move(d));
+            }
+            au.t.Leeren();
+            basis += au.nummern;
+            m_e.verzeichnisse += au.e.verzeichnisse;
+            m_e.uebersprungen += au.e.uebersprungen;
+            for (const QString &u : std::as_const(au.e.unlesbar))
+                if (m_e.unlesbar.size() < SuchUnlesbarGrenze)
+                    m_e.unlesbar.append(u);
+        }
+        m_nummer = qint32(std::min<qint64>(basis, std::numeric_limits<qint32>::max()));
+        if (geteilt.halt)
+            m_halt = true;
+    }
+
+    // Hits found since the last call go into the shared count.
+    void gefundenWeitergeben()
+    {
+        const int n = m_t.Anzahl();
+        m_geteilt->gefunden.fetch_add(n - m_gemeldet, std::memory_order_relaxed);
+        m_gemeldet = n;
     }
 
     // Kind "N": the given names of one directory, read in one listing. Names are matched
@@ -456,6 +610,9 @@ private:
     Fortschritt &m_f;
     SuchErgebnis &m_e;
     const Gruppe *m_gruppe = nullptr;
+    Geteilt *m_geteilt = nullptr; // set in the walkers of a parallel search
+    bool m_meldet = false;        // that walker runs on the calling thread and reports
+    int m_gemeldet = 0;           // hits already in the shared count
     qint64 m_max = 0;
     qint64 m_gezaehlt = 0;
     qint32 m_nummer = 0;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <ctime>
 #include <limits>
+#include <string>
 
 namespace rinolux {
 
@@ -148,13 +149,14 @@ QString nxDateiZeitZuText(DateiZeit zeit)
     if (sek > grenze || sek < -grenze)
         return kZeitTextUngueltig;
     // A listing converts three times per entry: localtime_r after one tzset per change of
-    // TZ, instead of QDateTime, which re-reads the zone file for every conversion.
-    static QByteArray letzteZone;
-    static bool zoneGesetzt = false;
-    const QByteArray zone = qgetenv("TZ");
-    if (!zoneGesetzt || zone != letzteZone) {
+    // TZ, instead of QDateTime, which re-reads the zone file for every conversion. Per
+    // thread, since a search converts on several threads at once.
+    thread_local std::string letzteZone;
+    thread_local bool zoneGesetzt = false;
+    const char *zone = ::getenv("TZ"); // NOLINT(concurrency-mt-unsafe): TZ is only set before work starts
+    if (!zoneGesetzt || letzteZone != (zone ? zone : "")) {
         ::tzset();
-        letzteZone = zone;
+        letzteZone = zone ? zone : "";
         zoneGesetzt = true;
     }
     const time_t t = static_cast<time_t>(sek);

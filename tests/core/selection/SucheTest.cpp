@@ -342,6 +342,37 @@ TEST_F(SucheTest, HoechstensSovieleTreffer)
     EXPECT_FALSE(e.maxErreicht);
 }
 
+// Without a maximum the subtrees are walked side by side; the hits, their order, their
+// path numbers and the counts are those of one walk (which a maximum still makes).
+TEST_F(SucheTest, GeteilteSucheGibtDasselbeWieEinLauf)
+{
+    QStringList mehr;
+    for (int o = 0; o < 6; ++o)
+        for (int k = 0; k < 40; ++k)
+            mehr << u"baum/o%1/t%2/f%3.txt"_s.arg(o).arg(k % 3).arg(k);
+    mehr << u"baum/leer/"_s << u"baum/f.txt"_s;
+    tv.dateienAnlegen(mehr);
+    ASSERT_EQ(::symlink("..", QFile::encodeName(tv.pfad(u"baum/o2/hoch"_s)).constData()), 0);
+
+    auto lauf = [&](qint64 max) {
+        SuchAuftrag a;
+        a.verzeichnis = tv.pfad(u"baum"_s);
+        a.unterverzeichnisse = true;
+        a.maxAnzahl = max;
+        const SuchErgebnis e = suchen(a);
+        QStringList zeilen;
+        for (int i = 1; i <= treffer.Anzahl(); ++i)
+            zeilen << treffer.Verzeichnis(i) + treffer.Name(i) + u' ' + QString::number(treffer.Daten(i).pfadNr);
+        return std::pair{zeilen, e.verzeichnisse};
+    };
+    const auto einLauf = lauf(std::numeric_limits<int>::max() - 1);
+    const auto geteilt = lauf(0);
+    EXPECT_EQ(geteilt.first, einLauf.first);
+    EXPECT_EQ(geteilt.second, einLauf.second);
+    EXPECT_EQ(einLauf.second, 1 + 6 + 18 + 1);
+    EXPECT_EQ(einLauf.first.size(), 240 + 6 + 18 + 1 + 1 + 1);
+}
+
 TEST_F(SucheTest, UngueltigesVerzeichnisWirdGemeldet)
 {
     for (const QString &v : {tv.pfad(u"fehlt"_s), tv.pfad(u"a.txt"_s), u"relativ/"_s, tv.pfad(u"sub/../sub"_s)}) {

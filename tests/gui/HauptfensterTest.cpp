@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QListWidget>
 #include <QLabel>
 #include <QLocale>
@@ -22,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <stdexcept>
@@ -413,10 +415,25 @@ private Q_SLOTS:
             aa.Ablauf().Anmelden(EndeSchritt::Regeln, [&] { gespeichert << QStringLiteral("regeln"); });
             aa.Ablauf().Anmelden(EndeSchritt::SuchUndMerkListe, [&] { gespeichert << QStringLiteral("listen"); });
             aa.Ablauf().Anmelden(EndeSchritt::IniControlsHinterStart, [&] { gespeichert << QStringLiteral("hinter"); });
-            QTimer::singleShot(50, &aa, [&aa, &lief] {
-                lief = aa.isVisible() && aa.AktuelleSeite == 1;
-                tabKlicken(aa.HauptRegister(), 10);
+            // The click counts only once the start is over and the tab strip takes input; a
+            // loaded machine may still be starting after any fixed delay. A start that never
+            // ends closes the window, so the test fails instead of waiting for ever.
+            auto *warten = new QTimer(&aa);
+            auto *uhr = new QElapsedTimer;
+            uhr->start();
+            QObject::connect(warten, &QTimer::timeout, &aa, [&aa, &lief, warten, uhr] {
+                if (aa.isVisible() && aa.HauptRegister()->isEnabled() && aa.HauptRegister()->parentWidget()->isEnabled()) {
+                    warten->stop();
+                    delete uhr;
+                    lief = aa.AktuelleSeite == 1;
+                    tabKlicken(aa.HauptRegister(), 10);
+                } else if (uhr->elapsed() > 60000) {
+                    warten->stop();
+                    delete uhr;
+                    aa.close();
+                }
             });
+            warten->start(20);
         });
         QVERIFY(lief);
         QCOMPARE(gespeichert, (QStringList{QStringLiteral("vor"), QStringLiteral("listen"), QStringLiteral("hinter")}));

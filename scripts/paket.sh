@@ -3,7 +3,9 @@
 # benchmarks), unpacks it into a scratch root and checks what it installs: desktop entry,
 # AppStream data, lintian, and the installed rinolux-regel.
 #
-#   scripts/paket.sh          leaves build-paket/rinolux_<version>_<arch>.deb
+#   scripts/paket.sh                 leaves build-paket/rinolux_<version>_<arch>.deb
+#   scripts/paket.sh --installieren  also installs the package into the system and purges it
+#                                    again (CI does this on its fresh machine)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --paket
@@ -49,4 +51,22 @@ for datei in usr/bin/rinolux usr/share/icons/hicolor/scalable/apps/rinolux.svg \
     exit 1
   fi
 done
+
+if [ "${1:-}" = "--installieren" ]; then
+  echo "== installieren und wieder entfernen"
+  als_root=()
+  if [ "$(id -u)" -ne 0 ]; then
+    als_root=(sudo)
+  fi
+  "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "./${deb}" >/dev/null
+  /usr/bin/rinolux-regel --hilfe >/dev/null
+  dateien="$(dpkg-query -L rinolux)"
+  "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive dpkg --purge rinolux >/dev/null
+  while IFS= read -r datei; do
+    if [ -f "$datei" ] || [ -L "$datei" ]; then
+      echo "!! Nach dem Entfernen noch da: ${datei}" >&2
+      exit 1
+    fi
+  done <<<"$dateien"
+fi
 echo "== Paket in Ordnung: ${deb}"

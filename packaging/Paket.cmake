@@ -20,8 +20,8 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viele Dateien und Verzeichnisse auf einmal umbenennen und bearbeiten")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Rinolux ändert Namen, Formate, Attribute und Zeiten vieler Dateien und
+# CPack puts the summary in front as the first line.
+set(CPACK_PACKAGE_DESCRIPTION "Rinolux ändert Namen, Formate, Attribute und Zeiten vieler Dateien und
 Verzeichnisse nach zusammengesetzten Regeln. Eine Vorschau zeigt jede
 Änderung, bevor etwas auf der Festplatte geschieht; jede Durchführung
 lässt sich später rückgängig machen. Außerdem legt es Dateien und

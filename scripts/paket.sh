@@ -22,7 +22,7 @@ rm -f build-paket/rinolux_*.deb
 (cd build-paket && cpack -G DEB >/dev/null)
 deb="$(ls build-paket/rinolux_*.deb)"
 echo "== Paket: ${deb}"
-dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+dpkg-deb --field "$deb"
 
 wurzel="$(mktemp -d)"
 trap 'rm -rf "$wurzel"' EXIT
@@ -35,7 +35,7 @@ appstreamcli validate --no-net "$wurzel"/usr/share/metainfo/*.metainfo.xml
 
 echo "== lintian"
 # Errors fail the run; warnings are listed.
-lintian --fail-on error --no-tag-display-limit "$deb"
+lintian --fail-on error --tag-display-limit 0 "$deb"
 
 echo "== installiertes rinolux-regel --hilfe"
 hilfe="$(LD_LIBRARY_PATH="$wurzel/usr/lib:$wurzel/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)" \

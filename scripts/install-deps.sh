@@ -3,7 +3,8 @@
 # Idempotent: it only calls apt-get when a package is missing.
 # With --fuzz it also installs what the fuzz targets need: clang with its sanitizer and
 # libFuzzer runtimes (libclang-rt-14-dev holds libclang_rt.fuzzer) and llvm-symbolizer for
-# readable stack traces.
+# readable stack traces. With --paket it also installs what building and checking the
+# Debian package needs (lintian, desktop-file-validate, appstreamcli).
 set -euo pipefail
 
 PAKETE=(
@@ -11,9 +12,14 @@ PAKETE=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth attr fonts-dejavu-core rename
+  # Qt's own texts in German; the program icon's PNG sizes; a private session bus for the
+  # single-window test
+  qt6-translations-l10n librsvg2-bin dbus-daemon
 )
 if [ "${1:-}" = "--fuzz" ]; then
   PAKETE+=(clang-14 libclang-rt-14-dev llvm-14)
+elif [ "${1:-}" = "--paket" ]; then
+  PAKETE+=(dpkg-dev lintian desktop-file-utils appstream)
 fi
 
 fehlend=()

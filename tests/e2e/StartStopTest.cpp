@@ -121,4 +121,22 @@ TEST(StartStopTest, OhneLogDateiKeinLogUndKeinArchiv)
     EXPECT_TRUE(inhalt.isEmpty()) << inhalt.join(u',').toStdString();
 }
 
+
+// --hilfe is answered before the window system is asked for: it works without a display.
+TEST(StartStopTest, HilfeOhneBildschirm)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(RINOLUX_PROGRAMM), {QStringLiteral("--hilfe")});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 0);
+    const QString hilfe = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(hilfe.startsWith(QStringLiteral("Aufruf: rinolux "))) << hilfe.toStdString();
+    EXPECT_TRUE(hilfe.contains(QStringLiteral("--neues-fenster"))) << hilfe.toStdString();
+}
+
 } // namespace

@@ -231,12 +231,12 @@ QPixmap HauptRegBild(int tab, qreal dpr)
     return bild;
 }
 
-QPixmap DialogBild(QChar art, DialogSymbolStil stil, int infoNummer)
+QPixmap DialogBild(QChar art, DialogSymbolStil stil, int infoNummer, qreal dpr)
 {
     const int groesse = 64;
     if ((art == u'f' || art == u'i' || art == u't') && stil == DialogSymbolStil::Keine)
         return {};
-    QPixmap bild = leer(groesse, 1.0);
+    QPixmap bild = leer(groesse, dpr);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing, true);
     const QRectF r(4, 4, 56, 56);
@@ -322,9 +322,9 @@ QPixmap DialogBild(QChar art, DialogSymbolStil stil, int infoNummer)
     return bild;
 }
 
-QPixmap ProgrammBild(int groesse)
+QPixmap ProgrammBild(int groesse, qreal dpr)
 {
-    QPixmap bild = leer(groesse, 1.0);
+    QPixmap bild = leer(groesse, dpr);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.scale(groesse / 64.0, groesse / 64.0);

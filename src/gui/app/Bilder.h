@@ -14,9 +14,11 @@ QPixmap HauptRegBild(int tab, qreal dpr = 1.0);
 
 // Dialog symbol for kind 'f', 'i', 'o' or 'x'; null for 'f' and 'i' with the style
 // "keine". `infoNummer` (1 or 2) picks one of the two alternating information pictures.
-QPixmap DialogBild(QChar art, DialogSymbolStil stil, int infoNummer = 1);
+// 64 x 64 at the given device pixel ratio.
+QPixmap DialogBild(QChar art, DialogSymbolStil stil, int infoNummer = 1, qreal dpr = 1.0);
 
-// The program logo (used as the default window icon and on the Info page).
-QPixmap ProgrammBild(int groesse);
+// The program logo (used as the default window icon and on the Info page), `groesse`
+// square at the given device pixel ratio.
+QPixmap ProgrammBild(int groesse, qreal dpr = 1.0);
 
 } // namespace rinolux

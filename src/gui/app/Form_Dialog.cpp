@@ -120,7 +120,7 @@ Tdd::Tdd(QChar art, const QString &text, QWidget *anker, bool breit, const Einst
     y += zeilenHoehe;
 
     // Symbol.
-    const QPixmap bild = DialogBild(art, einst.DialogSymbole, infoNummer);
+    const QPixmap bild = DialogBild(art, einst.DialogSymbole, infoNummer, devicePixelRatioF());
     int symbolBreite = bild.isNull() ? 0 : std::min(static_cast<int>(bild.width() / bild.devicePixelRatio()), 150);
     int symbolHoehe = bild.isNull() ? 0 : static_cast<int>(bild.height() / bild.devicePixelRatio());
     if (y - 10 > symbolHoehe && symbolHoehe > 0)

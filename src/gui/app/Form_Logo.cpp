@@ -23,10 +23,10 @@ TLogoForm::TLogoForm(QWidget *parent)
         m_bild.load(bmp);
     if (m_bild.isNull()) {
         const QIcon icon = QApplication::windowIcon();
-        m_bild = icon.isNull() ? ProgrammBild(128) : icon.pixmap(128, 128);
+        m_bild = icon.isNull() ? ProgrammBild(128, devicePixelRatioF()) : icon.pixmap(128, 128);
     }
     if (m_bild.isNull())
-        m_bild = ProgrammBild(128);
+        m_bild = ProgrammBild(128, devicePixelRatioF());
     const QSize s = m_bild.deviceIndependentSize().toSize();
     setFixedSize(s.width(), s.height() + 7);
     setAttribute(Qt::WA_OpaquePaintEvent);

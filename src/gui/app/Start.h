@@ -2,6 +2,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -26,12 +27,31 @@ inline constexpr int MindestHoehe = 580;
 // when the user answered no.
 bool BildschirmPruefen(const QSize &arbeitsFlaeche, int &zahl, Dialog &dialog);
 
-// Runs the whole program in the start-up order and returns the exit code.
+// The command line of the window (without the program name): options up to "--", every
+// other word is a name for the selection list.
+struct StartArgumente
+{
+    bool hilfe = false;
+    bool neuesFenster = false;
+    QStringList namen;
+};
+StartArgumente StartArgumenteLesen(const QStringList &argumente);
+// The text of --hilfe.
+QString StartHilfe();
+
+// Loads Qt's own German texts (standard buttons, file and colour dialogs, the edit menu of
+// the input fields) from `verzeichnis`. A missing file leaves them English: false, no error.
+bool QtTexteLaden(const QString &verzeichnis);
+
+// Runs the whole program in the start-up order and returns the exit code. With a window
+// already running in the session the names go to it instead (unless --neues-fenster).
 int RinoluxStarten(int argc, char **argv);
 
 // Creates the main window and runs the whole program in the start-up order: loads, shows
 // page 1, runs the event loop until the window closes, then saves. `vorDemLauf` runs
-// right after the parts registered their steps (the program passes nothing).
-int AnzeigeFormAa(SignalWaechter *waechter, const std::function<void(Taa &)> &vorDemLauf = {});
+// right after the parts registered their steps; `nachDemStart` once the window shows
+// its start directory or start parameters and takes input.
+int AnzeigeFormAa(SignalWaechter *waechter, const std::function<void(Taa &)> &vorDemLauf = {},
+                  const std::function<void(Taa &)> &nachDemStart = {});
 
 } // namespace rinolux

@@ -29,7 +29,8 @@ struct BeendenWaehrendDesStarts
 
 } // namespace
 
-int AnzeigeFormAa(SignalWaechter *waechter, const std::function<void(Taa &)> &vorDemLauf)
+int AnzeigeFormAa(SignalWaechter *waechter, const std::function<void(Taa &)> &vorDemLauf,
+                  const std::function<void(Taa &)> &nachDemStart)
 {
     DebugSchritt schritt(QStringLiteral("AnzeigeForm: aa"));
     // 1. the main window and the start picture
@@ -134,6 +135,8 @@ int AnzeigeFormAa(SignalWaechter *waechter, const std::function<void(Taa &)> &vo
             }
             seite1->setEnabled(true);
             aa.HauptRegister()->parentWidget()->setEnabled(true);
+            if (nachDemStart)
+                nachDemStart(aa);
         }
     } catch (const BeendenWaehrendDesStarts &) {
         // Ended before the window was shown; the saves follow below.

@@ -71,8 +71,7 @@ TFortschrittPanel::TFortschrittPanel(QWidget *fenster) : QFrame(fenster), m_fens
     });
     connect(m_pause, &QPushButton::clicked, this, &TFortschrittPanel::pauseGedrueckt);
 
-    m_balken = QImage(BalkenB, BalkenH, QImage::Format_RGB32);
-    m_balken.fill(Qt::white);
+    balkenAnlegen();
     m_balkenBild->setPixmap(QPixmap::fromImage(m_balken));
     hide();
 }
@@ -220,9 +219,20 @@ void TFortschrittPanel::FortSchritt(qint64 gesamt1, qint64 erledigt1, qint64 ges
     ereignisse();
 }
 
+void TFortschrittPanel::balkenAnlegen()
+{
+    // In the screen's pixel density, so bar, mark and text are as sharp as the rest.
+    const qreal dpr = devicePixelRatioF();
+    m_balken = QImage(QSize(BalkenB, BalkenH) * dpr, QImage::Format_RGB32);
+    m_balken.setDevicePixelRatio(dpr);
+    m_balken.fill(Qt::white);
+}
+
 void TFortschrittPanel::zeichnen(int breite, int marke, double anteil, bool symbolisch, bool leer)
 {
     ++m_zeichnungen;
+    if (!qFuzzyCompare(m_balken.devicePixelRatio(), devicePixelRatioF()))
+        balkenAnlegen();
     m_balken.fill(Qt::white);
     QPainter p(&m_balken);
     if (symbolisch) {

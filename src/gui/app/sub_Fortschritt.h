@@ -52,6 +52,7 @@ protected:
 
 private:
     void schalterSetzen(bool an);
+    void balkenAnlegen();
     void zeichnen(int breite, int marke, double anteil, bool symbolisch, bool leer);
     void ereignisse();
     void pauseGedrueckt();

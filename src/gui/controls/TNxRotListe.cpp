@@ -42,9 +42,10 @@ QColor mischen(const QColor &a, const QColor &b, double anteilB)
                             float(a.blueF() * (1 - anteilB) + b.blueF() * anteilB));
 }
 // A triangle against a bar: to the first (oben) or the last row.
-QIcon randPfeil(bool oben)
+QPixmap randPfeilBild(bool oben, qreal dpr)
 {
-    QPixmap bild(9, 9);
+    QPixmap bild(QSize(9, 9) * dpr);
+    bild.setDevicePixelRatio(dpr);
     bild.fill(Qt::transparent);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
@@ -57,7 +58,21 @@ QIcon randPfeil(bool oben)
         p.drawRect(0, 7, 9, 2);
         p.drawPolygon(QPolygon({QPoint(0, 1), QPoint(9, 1), QPoint(4, 6)}));
     }
-    return QIcon(bild);
+    p.end();
+    return bild;
+}
+QIcon randPfeil(bool oben)
+{
+    // Drawn for single and double density screens, so the arrow is sharp on both.
+    QIcon icon;
+    for (const qreal dpr : {1.0, 2.0})
+        icon.addPixmap(randPfeilBild(oben, dpr));
+    return icon;
+}
+// The size a pixmap covers on the widget, whatever its pixel density.
+QSize logischeGroesse(const QPixmap &b)
+{
+    return b.deviceIndependentSize().toSize();
 }
 } // namespace
 
@@ -134,12 +149,15 @@ void TNxRotListe::metrikenNeu()
     m_fett.setBold(true);
     m_slotBreite = QFontMetrics(m_fett).horizontalAdvance(u'H') + 1;
 
+    // Symbols and check boxes in the screen's own pixel density, so they are not scaled up blurred.
+    const qreal dpr = devicePixelRatioF();
     const int symbol = std::min(16, m_zeilenHoehe - 2);
-    m_bildVerz = style()->standardIcon(QStyle::SP_DirIcon, nullptr, this).pixmap(symbol, symbol);
-    m_bildDatei = style()->standardIcon(QStyle::SP_FileIcon, nullptr, this).pixmap(symbol, symbol);
+    m_bildVerz = style()->standardIcon(QStyle::SP_DirIcon, nullptr, this).pixmap(QSize(symbol, symbol), dpr);
+    m_bildDatei = style()->standardIcon(QStyle::SP_FileIcon, nullptr, this).pixmap(QSize(symbol, symbol), dpr);
     const int kasten = std::min(13, m_zeilenHoehe - 2);
     for (bool an : {true, false}) {
-        QPixmap bild(kasten, kasten);
+        QPixmap bild(QSize(kasten, kasten) * dpr);
+        bild.setDevicePixelRatio(dpr);
         bild.fill(Qt::transparent);
         QPainter p(&bild);
         QStyleOptionButton o;
@@ -390,6 +408,9 @@ QRect TNxRotListe::ZellenRechteck(int linie, int spalte) const
 
 void TNxRotListe::paintEvent(QPaintEvent *)
 {
+    // The window moved to a screen of another pixel density.
+    if (!qFuzzyCompare(m_bildAn.devicePixelRatio(), devicePixelRatioF()))
+        metrikenNeu();
     QPainter p(viewport());
     const int vb = viewport()->width();
     p.fillRect(viewport()->rect(), palette().color(QPalette::Base));
@@ -470,12 +491,14 @@ void TNxRotListe::zeichneZeile(QPainter &p, int linie, int position, int vb)
         switch (sp.typ) {
         case SpaltenTyp::Mark: {
             const QPixmap &b = markiert ? m_bildAn : m_bildAus;
-            p.drawPixmap(r.x() + (r.width() - b.width()) / 2, r.y() + (r.height() - b.height()) / 2, b);
+            const QSize g = logischeGroesse(b);
+            p.drawPixmap(r.x() + (r.width() - g.width()) / 2, r.y() + (r.height() - g.height()) / 2, b);
             continue;
         }
         case SpaltenTyp::Symbol: {
             const QPixmap &b = st.verz ? m_bildVerz : m_bildDatei;
-            p.drawPixmap(r.x() + (r.width() - b.width()) / 2, r.y() + (r.height() - b.height()) / 2, b);
+            const QSize g = logischeGroesse(b);
+            p.drawPixmap(r.x() + (r.width() - g.width()) / 2, r.y() + (r.height() - g.height()) / 2, b);
             continue;
         }
         case SpaltenTyp::Leer:

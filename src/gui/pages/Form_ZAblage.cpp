@@ -279,7 +279,8 @@ std::vector<ZASpalte> ZASichtbareSpalten(const TNxRotListe &liste)
 bool ZwischenAblageStarten(const QString &code, const ZAQuelle &quelle, Fortschritt &fort, QWidget *eltern)
 {
     DebugSchritt schritt(QStringLiteral("Aktion_ZwischenAblage ") + code);
-    const QString anker = eltern ? eltern->objectName() : QString();
+    // The progress shows in the middle of the window, whichever list it is about.
+    const QString anker = QStringLiteral("aa");
     std::optional<QString> text;
     if (code.size() == 5 && code.startsWith(QStringLiteral("ZA_G")) && code.at(4) == quelle.art) {
         Tzg form(quelle.art, ZAPunkte(quelle), eltern);

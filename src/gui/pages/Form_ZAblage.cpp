@@ -78,13 +78,14 @@ Tzg::Tzg(QChar quelle, const QStringList &punkte, QWidget *eltern) : QDialog(elt
     spalte->addWidget(regPanel);
 
     auto *mitte = new QHBoxLayout;
-    m_liste = new TNxRotListe(this, QStringLiteral("ZAblageListe"), {.linksKlick = true, .fuellGrenze = 1});
+    m_liste = new TNxRotListe(this, QStringLiteral("ZAblageListe"), {.linksKlick = true});
     TNxTypSpalte &sp = m_liste->Spalte(m_liste->SpalteNeu(SpaltenTyp::Text));
     sp.titel = QStringLiteral(" Information");
     m_liste->ZeilenLeeren(int(punkte.size()));
     for (const QString &p : punkte)
         m_liste->Daten().ZelleSetzen(m_liste->Daten().ZeilenAnhaengen(), 1, p);
     m_liste->setMinimumSize(420, 260);
+    m_liste->Neuzeichnen();
     mitte->addWidget(m_liste, 1);
 
     auto *rechts = new QVBoxLayout;

@@ -41,7 +41,8 @@ void listeFuellen(ListenDaten &l, int n)
         l.ZelleSetzen(r, AZelle::Bytes, QString::number(z.bounded(50000000)));
         l.ZelleSetzen(r, AZelle::Attribute, QStringLiteral("32"));
         for (const int s : {AZelle::ZeitH, AZelle::ZeitA, AZelle::ZeitZ})
-            l.ZelleSetzen(r, s, QStringLiteral("20240102_030405_%1_2").arg(z.bounded(1000), 3, 10, QChar(u'0')));
+            l.ZelleSetzen(r, s,
+                          QStringLiteral("20240102_030405_%1_2").arg(z.bounded(1000), 3, 10, QChar(u'0')));
         l.MarkSetzen(r, i % 3 == 0);
     }
 }

@@ -142,8 +142,9 @@ private Q_SLOTS:
         // The window's menu exists with disabled entries; the list makes them work.
         QWidget w;
         auto *popA = new QMenu(&w);
-        for (const char *n : {"PopA_Kopf", "PopA_Eigenschaften", "PopA_F2F4", "PopA_Wechsel", "PopA_Doppel", "PopA_Zelle",
-                              "PopA_alle", "PopA_aus", "PopA_NichtAus", "PopA_PNF", "PopA_NF", "PopA_N", "PopA_Inhalte"})
+        for (const char *n :
+             {"PopA_Kopf", "PopA_Eigenschaften", "PopA_F2F4", "PopA_Wechsel", "PopA_Doppel", "PopA_Zelle",
+              "PopA_alle", "PopA_aus", "PopA_NichtAus", "PopA_PNF", "PopA_NF", "PopA_N", "PopA_Inhalte"})
             popA->addAction(QString())->setObjectName(QString::fromLatin1(n));
         for (int i = 1; i <= 6; ++i)
             popA->addAction(QString())->setObjectName(QStringLiteral("PopA_Pro%1").arg(i));

@@ -142,15 +142,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("trenner");
         QTest::addColumn<QString>("text");
         QTest::newRow("Name.Format und Bytes mit Überschrift")
-            << QList<int>{3, 6} << true << "RaZeilenAlle" << "RaTrennTab"
-            << "Name.Format (Name mit Format)\tBytes (ohne Tausender-Punkte)\na.txt\t1500\nb.tar.gz\t0\nc\t12\n";
+            << QList<int>{3, 6} << true << "RaZeilenAlle"
+            << "RaTrennTab"
+            << "Name.Format (Name mit Format)\tBytes (ohne "
+               "Tausender-Punkte)\na.txt\t1500\nb.tar.gz\t0\nc\t12\n";
         QTest::newRow("leere Spalte dazwischen, eigener Trenner, ausgewählte")
-            << QList<int>{4, 0, 7} << false << "RaZeilenAusgewaehlte" << "RaTrennEigen" << "a;;1.500\nb.tar;;0\n";
+            << QList<int>{4, 0, 7} << false << "RaZeilenAusgewaehlte"
+            << "RaTrennEigen"
+            << "a;;1.500\nb.tar;;0\n";
         QTest::newRow("Nummern, Zeilenschaltung, nicht-ausgewählte")
-            << QList<int>{12, 13, 5} << true << "RaZeilenNichtAusgewaehlte" << "RaTrennZeile"
-            << "Nummer der Zeile in der Auswahl-Liste\nfortlaufende Nummer im Text für die Zwischenablage\nFormat\n"
+            << QList<int>{12, 13, 5} << true << "RaZeilenNichtAusgewaehlte"
+            << "RaTrennZeile"
+            << "Nummer der Zeile in der Auswahl-Liste\nfortlaufende Nummer im Text für die "
+               "Zwischenablage\nFormat\n"
                "3\n1\n\n";
-        QTest::newRow("Pfad, Leerzeichen") << QList<int>{2, 5} << false << "RaZeilenAusgewaehlte" << "RaTrennLeer"
+        QTest::newRow("Pfad, Leerzeichen") << QList<int>{2, 5} << false << "RaZeilenAusgewaehlte"
+                                           << "RaTrennLeer"
                                            << "P txt\nP gz\n";
     }
     void grosseFormAufDerAuswahlListe()
@@ -167,7 +174,8 @@ private Q_SLOTS:
             QVERIFY(!ok->isEnabled());
             spaltenWaehlen(form, spalten);
             QVERIFY(ok->isEnabled());
-            klicken(form, ueberschrift ? QStringLiteral("RaMitUeberschrift") : QStringLiteral("RaOhneUeberschrift"));
+            klicken(form, ueberschrift ? QStringLiteral("RaMitUeberschrift")
+                                       : QStringLiteral("RaOhneUeberschrift"));
             klicken(form, zeilen);
             klicken(form, trenner);
             ok->click();
@@ -231,11 +239,13 @@ private Q_SLOTS:
         popA(QStringLiteral("PopA_Inhalte"))->trigger();
         const QStringList z = QApplication::clipboard()->text().split(u'\n');
         QCOMPARE(z.size(), 5);
-        QCOMPARE(z[0], QStringLiteral("Pfad\tName.Format (Name mit Format)\tBytes (ohne Tausender-Punkte)\tAttribute\t"
-                                      "Herstellungs-Zeit\tÄnderungs-Zeit\tZugriffs-Zeit"));
+        QCOMPARE(z[0], QStringLiteral(
+                           "Pfad\tName.Format (Name mit Format)\tBytes (ohne Tausender-Punkte)\tAttribute\t"
+                           "Herstellungs-Zeit\tÄnderungs-Zeit\tZugriffs-Zeit"));
         ersteZeile = z[1];
         zweiteZeile = z[3];
-        QVERIFY2(ersteZeile.startsWith(m_tmp->pfad() + QStringLiteral("\ta.txt\t1500\t")), qPrintable(ersteZeile));
+        QVERIFY2(ersteZeile.startsWith(m_tmp->pfad() + QStringLiteral("\ta.txt\t1500\t")),
+                 qPrintable(ersteZeile));
         QCOMPARE(zweiteZeile.split(u'\t').size(), 7);
         QVERIFY(!QApplication::clipboard()->text().contains(u'\r'));
     }
@@ -243,7 +253,8 @@ private Q_SLOTS:
     // Neither a cancelled form nor a cancelled export changes the clipboard.
     void abbrechenLaesstDieZwischenablage()
     {
-        naechsteForm(QStringLiteral("zk"), [](QDialog *form) { klicken(form, QStringLiteral("BuZAKleinAbbrechen")); });
+        naechsteForm(QStringLiteral("zk"),
+                     [](QDialog *form) { klicken(form, QStringLiteral("BuZAKleinAbbrechen")); });
         popA(QStringLiteral("PopA_PNF"))->trigger();
         QCOMPARE(QApplication::clipboard()->text(), Vorher);
 
@@ -267,20 +278,22 @@ private Q_SLOTS:
         for (const bool klein : {true, false}) {
             AbbruchBeiSchritt fort(2);
             if (klein)
-                naechsteForm(QStringLiteral("zk"), [](QDialog *form) { klicken(form, QStringLiteral("BuZAKlein1")); });
+                naechsteForm(QStringLiteral("zk"),
+                             [](QDialog *form) { klicken(form, QStringLiteral("BuZAKlein1")); });
             else
                 naechsteForm(QStringLiteral("zg"), [](QDialog *d) {
                     static_cast<Tzg *>(d)->SchnellAuswahl();
                     klicken(d, QStringLiteral("UntenOKSchalter"));
                 });
-            QVERIFY(!ZwischenAblageStarten(klein ? QStringLiteral("ZA_K22") : QStringLiteral("ZA_GA"), q, fort,
-                                           m_bedienung->Liste()));
+            QVERIFY(!ZwischenAblageStarten(klein ? QStringLiteral("ZA_K22") : QStringLiteral("ZA_GA"), q,
+                                           fort, m_bedienung->Liste()));
             QVERIFY(fort.gezaehlt() >= 2);
             QCOMPARE(QApplication::clipboard()->text(), Vorher);
         }
         // The same export without the cancel does reach the clipboard.
         StillerFortschritt still;
-        naechsteForm(QStringLiteral("zk"), [](QDialog *form) { klicken(form, QStringLiteral("BuZAKlein1")); });
+        naechsteForm(QStringLiteral("zk"),
+                     [](QDialog *form) { klicken(form, QStringLiteral("BuZAKlein1")); });
         QVERIFY(ZwischenAblageStarten(QStringLiteral("ZA_K22"), q, still, m_bedienung->Liste()));
         QCOMPARE(QApplication::clipboard()->text().size(), 5000 * 6);
     }
@@ -297,7 +310,8 @@ private Q_SLOTS:
 
         TNxRotListe *liste = m_bedienung->Liste();
         liste->Neuzeichnen();
-        QTest::mouseClick(liste->viewport(), Qt::RightButton, {}, liste->ZellenRechteck(2, AZelle::Name).center());
+        QTest::mouseClick(liste->viewport(), Qt::RightButton, {},
+                          liste->ZellenRechteck(2, AZelle::Name).center());
         QAction *zelle = popA(QStringLiteral("PopA_Zelle"));
         QCOMPARE(zelle->text(), QStringLiteral("in die Zwischenablage kopieren: \"b.tar.gz\""));
         m_bedienung->PopA()->close();
@@ -310,7 +324,8 @@ private Q_SLOTS:
     {
         auto *seite = m_fenster.aa().SeiteVon<TAuswahlSeite>();
         QVERIFY(seite->Baum()->PfadWaehlen(m_tmp->pfad()));
-        naechsteForm(QStringLiteral("zk"), [](QDialog *form) { klicken(form, QStringLiteral("BuZAKlein2")); });
+        naechsteForm(QStringLiteral("zk"),
+                     [](QDialog *form) { klicken(form, QStringLiteral("BuZAKlein2")); });
         QVERIFY(seite->BaumZwischenAblage(QStringLiteral("ZA_K11")));
         QCOMPARE(QApplication::clipboard()->text(), m_tmp->pfad() + u'\n');
 
@@ -338,7 +353,8 @@ private Q_SLOTS:
         alt->ZeilenLeeren();
         const int z = alt->Daten().ZeilenAnhaengen();
         alt->Daten().ZelleSetzen(z, 1, QStringLiteral("/alt/"));
-        alt->Daten().ZelleSetzen(z, 2, QStringLiteral("ein sehr langer Name, der nicht ganz ins Menü passt.txt"));
+        alt->Daten().ZelleSetzen(z, 2,
+                                 QStringLiteral("ein sehr langer Name, der nicht ganz ins Menü passt.txt"));
         for (int s = 3; s <= alt->SpaltenAnzahl(); ++s)
             alt->Spalte(s).sichtbar = false;
         alt->resize(900, 300);
@@ -347,10 +363,13 @@ private Q_SLOTS:
         QMenu *popR = m_fenster.aa().Menue(QStringLiteral("PopR"));
         QVERIFY(popR);
         auto *zelle = popR->findChild<QAction *>(QStringLiteral("PopR_Zelle"));
-        QCOMPARE(zelle->text(), QStringLiteral("in die Zwischenablage kopieren: \"ein sehr langer Name, der nicht gan...\""));
+        QCOMPARE(
+            zelle->text(),
+            QStringLiteral("in die Zwischenablage kopieren: \"ein sehr langer Name, der nicht gan...\""));
         popR->close();
         zelle->trigger();
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("ein sehr langer Name, der nicht ganz ins Menü passt.txt"));
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("ein sehr langer Name, der nicht ganz ins Menü passt.txt"));
 
         naechsteForm(QStringLiteral("zg"), [](QDialog *d) {
             auto *form = static_cast<Tzg *>(d);
@@ -360,8 +379,9 @@ private Q_SLOTS:
         });
         popR->findChild<QAction *>(QStringLiteral("PopR_1"))->trigger();
         QCOMPARE(QApplication::clipboard()->text(),
-                 QStringLiteral("ursprünglicher Pfad\tjetziger Name.Format\n/alt/\tein sehr langer Name, der nicht ganz "
-                                "ins Menü passt.txt\n"));
+                 QStringLiteral(
+                     "ursprünglicher Pfad\tjetziger Name.Format\n/alt/\tein sehr langer Name, der nicht ganz "
+                     "ins Menü passt.txt\n"));
 
         auto *seite = m_fenster.aa().SeiteVon<TAktionsSeite>();
         TNxRotListe *v = seite->VListe();

@@ -4,9 +4,9 @@
 #include "core/selection/SpaltenText.h"
 #include "core/selection/sub_Auswahl.h"
 #include "core/shell/Fortschritt.h"
-#include "core/util/nx_Debug.h"
 #include "core/util/PfadText.h"
 #include "core/util/nx_Adresse.h"
+#include "core/util/nx_Debug.h"
 #include "core/util/nx_Format.h"
 
 #include <QModelIndex>
@@ -76,12 +76,11 @@ bool abgebrochen(Fortschritt *fort, int position, int anzahl)
     return fort->Abbruch;
 }
 
-
 // The large export over n rows in display order: gilt(p) says whether position p is
 // written, wert(p, punkt, laufend) gives the value of an item.
-template<typename Gilt, typename Wert>
-std::optional<QString> grossText(const TNxZwischenAblageInfo &info, int n, Gilt gilt, Wert wert, Fortschritt *fort,
-                                 const QString &zeilenEnde)
+template <typename Gilt, typename Wert>
+std::optional<QString> grossText(const TNxZwischenAblageInfo &info, int n, Gilt gilt, Wert wert,
+                                 Fortschritt *fort, const QString &zeilenEnde)
 {
     int letzte = 0;
     for (int s = 0; s < 10; ++s)
@@ -174,8 +173,10 @@ std::optional<QString> ZAAuswahlText(const ListenDaten &auswahl, const TNxZwisch
     const int n = auswahl.Anzahl();
     return grossText(
         info, n, [&](int p) { return zeileGilt(auswahl, auswahl.ZeileAn(p), info.zeilen); },
-        [&](int p, int punkt, qint64 laufend) { return wert(auswahl, auswahl.ZeileAn(p), punkt, p, laufend); }, fort,
-        zeilenEnde);
+        [&](int p, int punkt, qint64 laufend) {
+            return wert(auswahl, auswahl.ZeileAn(p), punkt, p, laufend);
+        },
+        fort, zeilenEnde);
 }
 
 int ZAKleinCode(const QString &code)
@@ -292,7 +293,8 @@ ListenPunkte listenPunkte(const ZAQuelle &q)
     return p;
 }
 
-QString listenWert(const ZAQuelle &q, const ListenPunkte &lp, int zeile, int punkt, int position, qint64 laufend)
+QString listenWert(const ZAQuelle &q, const ListenPunkte &lp, int zeile, int punkt, int position,
+                   qint64 laufend)
 {
     const ListenDaten &l = *q.liste;
     if (q.art == u'V' && punkt == 2)
@@ -399,7 +401,9 @@ std::optional<QString> ZAGrossText(const ZAQuelle &q, const TNxZwischenAblageInf
         return grossText(
             info, int(zeilen.size()),
             [&](int p) { return baumZeileGilt(baum, zeilen[size_t(p - 1)], q.baumAuswahl, info.zeilen); },
-            [&](int p, int punkt, qint64 laufend) { return baumWert(baum, zeilen[size_t(p - 1)], punkt, p, laufend); },
+            [&](int p, int punkt, qint64 laufend) {
+                return baumWert(baum, zeilen[size_t(p - 1)], punkt, p, laufend);
+            },
             fort, zeilenEnde);
     }
     if (!q.liste)
@@ -410,8 +414,8 @@ std::optional<QString> ZAGrossText(const ZAQuelle &q, const TNxZwischenAblageInf
     const ListenPunkte lp = listenPunkte(q);
     return grossText(
         info, l.Anzahl(), [&](int p) { return zeileGilt(l, l.ZeileAn(p), info.zeilen); },
-        [&](int p, int punkt, qint64 laufend) { return listenWert(q, lp, l.ZeileAn(p), punkt, p, laufend); }, fort,
-        zeilenEnde);
+        [&](int p, int punkt, qint64 laufend) { return listenWert(q, lp, l.ZeileAn(p), punkt, p, laufend); },
+        fort, zeilenEnde);
 }
 
 std::array<QString, 3> ZAKleinKnoepfe(int code)
@@ -441,7 +445,8 @@ ZAKleinWahl ZAKleinAuswerten(int code, int knopf)
 {
     const int quelle = code / 10;
     const int fest = code % 10;
-    if ((quelle != 1 && quelle != 2) || knopf < 1 || knopf > 3 || ZAKleinKnoepfe(code)[size_t(knopf - 1)].isEmpty())
+    if ((quelle != 1 && quelle != 2) || knopf < 1 || knopf > 3 ||
+        ZAKleinKnoepfe(code)[size_t(knopf - 1)].isEmpty())
         return {u'-', 0, 0};
     ZAKleinWahl w{quelle == 1 ? u'L' : u'A', 0, 0};
     if (fest <= 3) {
@@ -483,13 +488,15 @@ std::optional<QString> ZAKleinText(const ZAQuelle &q, int code, int knopf, Forts
         fort->FortAbschnittNeu(QStringLiteral("Zwischenablage"), false, true);
     std::optional<QString> text;
     if (w.quelle == u'L')
-        text = q.baum ? ZABaumKleinText(*q.baum, q.baumAuswahl, w.inhalt, w.zeilen, fort, zeilenEnde) : QString();
+        text = q.baum ? ZABaumKleinText(*q.baum, q.baumAuswahl, w.inhalt, w.zeilen, fort, zeilenEnde)
+                      : QString();
     else
         text = q.liste ? ZAAuswahlKleinText(*q.liste, w.inhalt, w.zeilen, fort, zeilenEnde) : QString();
     if (!text)
         nxDebugZeile(QStringLiteral("AlleButtonClick_abgebrochen"));
     else
-        nxDebugZeile(QStringLiteral("Aktion_ZwischenAblage_Klein: Textlänge=") + QString::number(text->size()));
+        nxDebugZeile(QStringLiteral("Aktion_ZwischenAblage_Klein: Textlänge=") +
+                     QString::number(text->size()));
     return text;
 }
 

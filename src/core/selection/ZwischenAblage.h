@@ -122,13 +122,13 @@ struct ZASpalte
 // What an export reads. Only the parts of its kind are used.
 struct ZAQuelle
 {
-    QChar art = u'A';                    // 'A', 'L', 'R' or 'V'
-    const ListenDaten *liste = nullptr;  // A, R, V
-    ZAAuswahlTitel auswahlTitel;         // A
-    std::vector<ZASpalte> spalten;       // R, V: the visible columns in column order
-    QString ersterTitel;                 // V: title of the first column (its raw cell)
-    const BaumModell *baum = nullptr;    // L: the nodes read so far, in tree order
-    QString baumAuswahl;                 // L: path of the selected node
+    QChar art = u'A';                   // 'A', 'L', 'R' or 'V'
+    const ListenDaten *liste = nullptr; // A, R, V
+    ZAAuswahlTitel auswahlTitel;        // A
+    std::vector<ZASpalte> spalten;      // R, V: the visible columns in column order
+    QString ersterTitel;                // V: title of the first column (its raw cell)
+    const BaumModell *baum = nullptr;   // L: the nodes read so far, in tree order
+    QString baumAuswahl;                // L: path of the selected node
 };
 
 // The items of the large form for the source, item 1 first.
@@ -144,7 +144,7 @@ std::array<QString, 3> ZAKleinKnoepfe(int code);
 // What a small code and the pressed button (1..3) export.
 struct ZAKleinWahl
 {
-    QChar quelle;  // 'L' tree, 'A' selection list, '-' invalid
+    QChar quelle;   // 'L' tree, 'A' selection list, '-' invalid
     int inhalt = 0; // tree: 1 path, 2 display text; list: 1 full path, 2 name, 3 name without format
     int zeilen = 0; // ZAZeilen
 };

@@ -540,8 +540,8 @@ void AListeBedienung::popAVerbinden()
     {
         const char16_t *name;
         const char16_t *code;
-    } exporte[] = {{u"PopA_alle", u"ZA_K27"}, {u"PopA_aus", u"ZA_K28"}, {u"PopA_NichtAus", u"ZA_K29"},
-                   {u"PopA_PNF", u"ZA_K21"},  {u"PopA_NF", u"ZA_K22"},  {u"PopA_N", u"ZA_K23"},
+    } exporte[] = {{u"PopA_alle", u"ZA_K27"},  {u"PopA_aus", u"ZA_K28"}, {u"PopA_NichtAus", u"ZA_K29"},
+                   {u"PopA_PNF", u"ZA_K21"},   {u"PopA_NF", u"ZA_K22"},  {u"PopA_N", u"ZA_K23"},
                    {u"PopA_Inhalte", u"ZA_GA"}};
     for (const auto &e : exporte) {
         const QString code = QString::fromUtf16(e.code);

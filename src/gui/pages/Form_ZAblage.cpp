@@ -95,11 +95,13 @@ Tzg::Tzg(QChar quelle, const QStringList &punkte, QWidget *eltern) : QDialog(elt
     m_raMit->setChecked(true);
     rechts->addWidget(kopf);
 
-    QGroupBox *zeilen = frageGruppe(QStringLiteral("Von welchen Zeilen sollen\nInformationen kopiert werden?"), this);
-    m_raZeilen = {wahl(zeilen, QStringLiteral("RaZeilenAlle"), QStringLiteral("von allen")),
-                  wahl(zeilen, QStringLiteral("RaZeilenAusgewaehlte"), QStringLiteral("von allen ausgewählten")),
-                  wahl(zeilen, QStringLiteral("RaZeilenNichtAusgewaehlte"),
-                       QStringLiteral("von allen nicht-ausgewählten"))};
+    QGroupBox *zeilen =
+        frageGruppe(QStringLiteral("Von welchen Zeilen sollen\nInformationen kopiert werden?"), this);
+    m_raZeilen = {
+        wahl(zeilen, QStringLiteral("RaZeilenAlle"), QStringLiteral("von allen")),
+        wahl(zeilen, QStringLiteral("RaZeilenAusgewaehlte"), QStringLiteral("von allen ausgewählten")),
+        wahl(zeilen, QStringLiteral("RaZeilenNichtAusgewaehlte"),
+             QStringLiteral("von allen nicht-ausgewählten"))};
     m_raZeilen[0]->setChecked(true);
     rechts->addWidget(zeilen);
 
@@ -169,7 +171,8 @@ void Tzg::tabsAnzeigen()
     bool eine = false;
     for (int t = 1; t <= 10; ++t) {
         TNxTab &tab = m_reg->Tab(t);
-        tab.beschriftung = QString::number(t) + (t == 1 || t == 10 ? QStringLiteral(". Information") : QStringLiteral("."));
+        tab.beschriftung =
+            QString::number(t) + (t == 1 || t == 10 ? QStringLiteral(". Information") : QStringLiteral("."));
         tab.markierung = m_spalten[size_t(t - 1)] > 1 ? 1 : 0;
         eine = eine || tab.markierung != 0;
     }
@@ -271,7 +274,8 @@ std::vector<ZASpalte> ZASichtbareSpalten(const TNxRotListe &liste)
     for (int s = 1; s <= liste.SpaltenAnzahl(); ++s) {
         const TNxTypSpalte &sp = liste.Spalte(s);
         // Symbol, mark and spacer columns show no text.
-        if (sp.sichtbar && sp.typ != SpaltenTyp::Symbol && sp.typ != SpaltenTyp::Mark && sp.typ != SpaltenTyp::Leer)
+        if (sp.sichtbar && sp.typ != SpaltenTyp::Symbol && sp.typ != SpaltenTyp::Mark &&
+            sp.typ != SpaltenTyp::Leer)
             r.push_back({s, sp.typ, sp.titel});
     }
     return r;
@@ -290,7 +294,8 @@ bool ZwischenAblageStarten(const QString &code, const ZAQuelle &quelle, Fortschr
         fort.FortEin(1, anker);
         text = ZAGrossText(quelle, form.Info(), &fort, ZAZeilenEnde());
         fort.FortAus();
-    } else if (const int klein = ZAKleinCode(code); klein > 0 && ZAKleinAuswerten(klein, 1).quelle == quelle.art) {
+    } else if (const int klein = ZAKleinCode(code);
+               klein > 0 && ZAKleinAuswerten(klein, 1).quelle == quelle.art) {
         Tzk form(klein, eltern);
         if (form.exec() != QDialog::Accepted || form.Knopf() == 0)
             return false;

@@ -5,16 +5,16 @@
 #include "core/shell/Einstellungen.h"
 #include "core/shell/Prozess.h"
 #include "core/util/nx_Format.h"
-#include "gui/app/Sanduhr.h"
 #include "gui/app/KontextMenues.h"
+#include "gui/app/Sanduhr.h"
 #include "gui/app/SchalterRahmen.h"
 #include "gui/pages/Form_ZAblage.h"
 #include "gui/pages/SeitenUmgebung.h"
 
 #include <QAction>
 #include <QHBoxLayout>
-#include <QMenu>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 

@@ -164,13 +164,19 @@ TEST(ZwischenAblage, KleinCodesUndKnoepfe)
         int inhalt, zeilen;
     };
     const Fall faelle[] = {
-        {11, 2, u'L', 1, ZAZeilen::Ausgewaehlte},   {12, 3, u'L', 2, ZAZeilen::NichtAusgewaehlte},
-        {17, 1, u'L', 1, ZAZeilen::Alle},           {18, 3, u'L', 2, ZAZeilen::Ausgewaehlte},
+        {11, 2, u'L', 1, ZAZeilen::Ausgewaehlte},
+        {12, 3, u'L', 2, ZAZeilen::NichtAusgewaehlte},
+        {17, 1, u'L', 1, ZAZeilen::Alle},
+        {18, 3, u'L', 2, ZAZeilen::Ausgewaehlte},
         {19, 2, u'-', 0, 0}, // the hidden middle button
-        {21, 1, u'A', 1, ZAZeilen::Alle},           {23, 3, u'A', 3, ZAZeilen::NichtAusgewaehlte},
-        {28, 2, u'A', 2, ZAZeilen::Ausgewaehlte},   {29, 3, u'A', 3, ZAZeilen::NichtAusgewaehlte},
-        {24, 1, u'-', 0, 0},                        {31, 1, u'-', 0, 0},
-        {21, 0, u'-', 0, 0},                        {21, 4, u'-', 0, 0},
+        {21, 1, u'A', 1, ZAZeilen::Alle},
+        {23, 3, u'A', 3, ZAZeilen::NichtAusgewaehlte},
+        {28, 2, u'A', 2, ZAZeilen::Ausgewaehlte},
+        {29, 3, u'A', 3, ZAZeilen::NichtAusgewaehlte},
+        {24, 1, u'-', 0, 0},
+        {31, 1, u'-', 0, 0},
+        {21, 0, u'-', 0, 0},
+        {21, 4, u'-', 0, 0},
     };
     for (const Fall &f : faelle) {
         SCOPED_TRACE(f.code * 10 + f.knopf);
@@ -183,8 +189,10 @@ TEST(ZwischenAblage, KleinCodesUndKnoepfe)
     }
     EXPECT_EQ(ZAKleinKnoepfe(21), (std::array<QString, 3>{u"von allen"_s, u"von den ausgewählten"_s,
                                                           u"von den nicht-ausgewählten"_s}));
-    EXPECT_EQ(ZAKleinKnoepfe(17), (std::array<QString, 3>{u"Pfad/Verzeichnis"_s, QString(), u"Verzeichnis"_s}));
-    EXPECT_EQ(ZAKleinKnoepfe(27), (std::array<QString, 3>{u"Pfad/Name.Format"_s, u"Name.Format"_s, u"Name"_s}));
+    EXPECT_EQ(ZAKleinKnoepfe(17),
+              (std::array<QString, 3>{u"Pfad/Verzeichnis"_s, QString(), u"Verzeichnis"_s}));
+    EXPECT_EQ(ZAKleinKnoepfe(27),
+              (std::array<QString, 3>{u"Pfad/Name.Format"_s, u"Name.Format"_s, u"Name"_s}));
     // A code of the wrong list exports nothing.
     const ListenDaten l = fixtur();
     ZAQuelle q;
@@ -230,15 +238,16 @@ TEST_F(ZABaum, EinrueckungenUndUnterverzeichnisse)
     TNxZwischenAblageInfo info;
     info.quelle = u'L';
     info.ueberschrift = false;
-    info.spalten = {ZAPunktL::Pfad, ZAPunktL::Name, ZAPunktL::Striche, ZAPunktL::Zahl, ZAPunktL::HatUnterVerz,
-                    ZAPunktL::Leerzeichen};
+    info.spalten = {ZAPunktL::Pfad, ZAPunktL::Name,         ZAPunktL::Striche,
+                    ZAPunktL::Zahl, ZAPunktL::HatUnterVerz, ZAPunktL::Leerzeichen};
     const std::optional<QString> t = ZAGrossText(q, info, nullptr, u"\n"_s);
     ASSERT_TRUE(t);
     // "/" is level 1 and has no indentation; "w/" is one level below each "/" before it.
     const int e = int(tv.pfad(u"w/"_s).count(u'/')) - 1;
-    const auto zeile = [](const QString &pfad, const char16_t *name, int tiefe, const char16_t *jn) -> QString {
-        return pfad + u'\t' + QString::fromUtf16(name) + u'\t' + QString(tiefe, u'-') + u'\t' + QString::number(tiefe)
-               + u'\t' + QString::fromUtf16(jn) + u'\t' + QString(tiefe * 3, u' ');
+    const auto zeile = [](const QString &pfad, const char16_t *name, int tiefe,
+                          const char16_t *jn) -> QString {
+        return pfad + u'\t' + QString::fromUtf16(name) + u'\t' + QString(tiefe, u'-') + u'\t' +
+               QString::number(tiefe) + u'\t' + QString::fromUtf16(jn) + u'\t' + QString(tiefe * 3, u' ');
     };
     EXPECT_EQ(unterW(*t), (QStringList{zeile(tv.pfad(u"w/"_s), u"w", e, u"J"),
                                        zeile(tv.pfad(u"w/a/"_s), u"a", e + 1, u"J"),
@@ -261,18 +270,21 @@ TEST_F(ZABaum, NurDerAusgewaehlteKnotenOderAlleAnderen)
     const QStringList punkte = ZAPunkte(q);
     ASSERT_EQ(punkte.size(), ZAPunktL::Anzahl);
     info.titel = {punkte[ZAPunktL::Name - 1], punkte[ZAPunktL::LaufendeNummer - 1]};
-    EXPECT_EQ(ZAGrossText(q, info, nullptr, u"\n"_s),
-              u"Verzeichnis-Name: kurz   (Beispiel: modules)\tfortlaufende Nummer im Text für die Zwischenablage\na\t1\n"_s);
+    EXPECT_EQ(
+        ZAGrossText(q, info, nullptr, u"\n"_s),
+        u"Verzeichnis-Name: kurz   (Beispiel: modules)\tfortlaufende Nummer im Text für die Zwischenablage\na\t1\n"_s);
 
-    const std::optional<QString> ohne = ZABaumKleinText(baum, q.baumAuswahl, 1, ZAZeilen::NichtAusgewaehlte, nullptr, u"\n"_s);
+    const std::optional<QString> ohne =
+        ZABaumKleinText(baum, q.baumAuswahl, 1, ZAZeilen::NichtAusgewaehlte, nullptr, u"\n"_s);
     ASSERT_TRUE(ohne);
     EXPECT_FALSE(ohne->split(u'\n').contains(tv.pfad(u"w/a/"_s)));
     EXPECT_TRUE(ohne->split(u'\n').contains(tv.pfad(u"w/a/b/"_s)));
     EXPECT_EQ(ZABaumKleinText(baum, q.baumAuswahl, 2, ZAZeilen::Ausgewaehlte, nullptr, u"\n"_s), u"a\n"_s);
 
     ZASchnellAuswahl(info, punkte);
-    EXPECT_EQ((std::vector<int>(info.spalten.begin(), info.spalten.begin() + 5)),
-              (std::vector<int>{ZAPunktL::Pfad, ZAPunktL::Striche, ZAPunktL::Name, ZAPunktL::HatUnterVerz, 0}));
+    EXPECT_EQ(
+        (std::vector<int>(info.spalten.begin(), info.spalten.begin() + 5)),
+        (std::vector<int>{ZAPunktL::Pfad, ZAPunktL::Striche, ZAPunktL::Name, ZAPunktL::HatUnterVerz, 0}));
     EXPECT_EQ(info.zeilen, ZAZeilen::Alle);
 }
 
@@ -295,13 +307,15 @@ TEST_F(ZABaum, UnbekannteAnzahlIstKeinNein)
 TEST(ZwischenAblage, ListenMitSichtbarenSpalten)
 {
     ListenDaten l(3);
-    for (const auto &z : {std::array{u"/alt/"_s, u"x.txt"_s, u"1"_s}, std::array{u"/alt/"_s, u"y"_s, u"0"_s}}) {
+    for (const auto &z :
+         {std::array{u"/alt/"_s, u"x.txt"_s, u"1"_s}, std::array{u"/alt/"_s, u"y"_s, u"0"_s}}) {
         const int r = l.ZeilenAnhaengen();
         for (int s = 0; s < 3; ++s)
             l.ZelleSetzen(r, s + 1, z[size_t(s)]);
     }
     l.MarkSetzen(2, true);
-    const std::vector<ZASpalte> spalten{{2, SpaltenTyp::Text, u" Name"_s}, {3, SpaltenTyp::Attribute, u" Attribute "_s}};
+    const std::vector<ZASpalte> spalten{{2, SpaltenTyp::Text, u" Name"_s},
+                                        {3, SpaltenTyp::Attribute, u" Attribute "_s}};
     struct Fall
     {
         QChar art;
@@ -314,12 +328,16 @@ TEST(ZwischenAblage, ListenMitSichtbarenSpalten)
         {u'R',
          {u"(keine Information)"_s, u"Name"_s, u"Attribute"_s, u"Nummer der Zeile in der Rückgängig-Liste"_s,
           u"fortlaufende Nummer im Text für die Zwischenablage"_s},
-         {2, 3, 4, 5}, ZAZeilen::Ausgewaehlte, u"Name|Attribute|Nummer der Zeile in der Rückgängig-Liste|fortlaufende "
-                                               "Nummer im Text für die Zwischenablage\ny|-----|2|1\n"_s},
+         {2, 3, 4, 5},
+         ZAZeilen::Ausgewaehlte,
+         u"Name|Attribute|Nummer der Zeile in der Rückgängig-Liste|fortlaufende "
+         "Nummer im Text für die Zwischenablage\ny|-----|2|1\n"_s},
         {u'V',
-         {u"(keine Information)"_s, u"Pfad"_s, u"Name"_s, u"Attribute"_s, u"Nummer der Zeile in der Auswahl-Liste"_s,
+         {u"(keine Information)"_s, u"Pfad"_s, u"Name"_s, u"Attribute"_s,
+          u"Nummer der Zeile in der Auswahl-Liste"_s,
           u"fortlaufende Nummer im Text für die Zwischenablage"_s},
-         {2, 0, 4, 5}, ZAZeilen::Alle,
+         {2, 0, 4, 5},
+         ZAZeilen::Alle,
          u"Pfad|(leer)|Attribute|Nummer der Zeile in der Auswahl-Liste\n/alt/||%R|1\n/alt/||-----|2\n"_s},
     };
     for (const Fall &f : faelle) {

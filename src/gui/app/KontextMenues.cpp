@@ -1,6 +1,7 @@
 #include "gui/app/KontextMenues.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 
 namespace rinolux {
@@ -96,8 +97,19 @@ QString ZwischenablageText()
 
 QString KontextMenueText(const MenueEintrag &eintrag)
 {
-    const QString text = eintrag.text ? QString::fromUtf16(eintrag.text) : QString();
-    return eintrag.zwischenablage ? ZwischenablageText() + text : text;
+    QString text = eintrag.text ? QString::fromUtf16(eintrag.text) : QString();
+    if (!eintrag.zwischenablage)
+        return text;
+    // The captions name paths as this system writes them.
+    text.replace(u'\\', QDir::separator());
+    return ZwischenablageText() + text;
+}
+
+void KontextMenueZelleSetzen(QAction *eintrag, const QString &zelleText)
+{
+    const QString kurz = zelleText.size() > 38 ? zelleText.left(35) + QStringLiteral("...") : zelleText;
+    eintrag->setText(ZwischenablageText() + u'"' + kurz + u'"');
+    eintrag->setEnabled(!zelleText.isEmpty());
 }
 
 namespace {

@@ -42,6 +42,9 @@ const MenueEintrag *KontextMenueEintrag(QStringView name);
 QString KontextMenueText(const MenueEintrag &eintrag);
 // The beginning of every clipboard entry.
 QString ZwischenablageText();
+// A cell entry (PopA_Zelle, PopV_Zelle, PopR_Zelle) for the displayed text of the cell the
+// menu was opened on: quoted, a long text cut; disabled when the text is empty.
+void KontextMenueZelleSetzen(QAction *eintrag, const QString &zelleText);
 
 // Builds the menu from the table: the cancel entry as its default, then its entries, all
 // disabled (and the "öffnen mit" ones hidden) until their parts connect them.

@@ -15,6 +15,7 @@
 #include "gui/app/KontextMenues.h"
 #include "gui/app/Sanduhr.h"
 #include "gui/pages/EinstellungenSeite.h"
+#include "gui/pages/Form_ZAblage.h"
 #include "gui/pages/SeitenUmgebung.h"
 
 #include <QAction>
@@ -534,14 +535,37 @@ void AListeBedienung::popAVerbinden()
         const int n = e.nummer;
         connect(KontextMenueAktion(m_popA, e), &QAction::triggered, this, [this, n] { oeffnenMit(n); });
     }
-    connect(eintrag(u"PopA_Zelle"), &QAction::triggered, this,
-            [this] { QApplication::clipboard()->setText(m_zelleText); });
+    connect(eintrag(u"PopA_Zelle"), &QAction::triggered, this, [this] { ZwischenAblageSetzen(m_zelleText); });
+    const struct
+    {
+        const char16_t *name;
+        const char16_t *code;
+    } exporte[] = {{u"PopA_alle", u"ZA_K27"},  {u"PopA_aus", u"ZA_K28"}, {u"PopA_NichtAus", u"ZA_K29"},
+                   {u"PopA_PNF", u"ZA_K21"},   {u"PopA_NF", u"ZA_K22"},  {u"PopA_N", u"ZA_K23"},
+                   {u"PopA_Inhalte", u"ZA_GA"}};
+    for (const auto &e : exporte) {
+        const QString code = QString::fromUtf16(e.code);
+        connect(eintrag(e.name), &QAction::triggered, this, [this, code] { ZwischenAblageExport(code); });
+    }
+}
+
+bool AListeBedienung::ZwischenAblageExport(const QString &code)
+{
+    ZAQuelle q;
+    q.art = u'A';
+    q.liste = &Daten();
+    q.auswahlTitel.pfad = m_liste->Spalte(AZelle::Pfad).titel;
+    q.auswahlTitel.format = m_liste->Spalte(AZelle::Format).titel;
+    q.auswahlTitel.bytes = m_liste->Spalte(AZelle::Bytes).titel;
+    q.auswahlTitel.zeitH = m_liste->Spalte(AZelle::ZeitH).titel;
+    q.auswahlTitel.zeitA = m_liste->Spalte(AZelle::ZeitA).titel;
+    q.auswahlTitel.zeitZ = m_liste->Spalte(AZelle::ZeitZ).titel;
+    return ZwischenAblageStarten(code, q, m_umgebung.Fort(), m_liste);
 }
 
 void AListeBedienung::popAAnpassen(int spalte, int zeile)
 {
     m_zelleText = zeile > 0 ? m_liste->AnzeigeText(zeile, spalte) : QString();
-    const QString kurz = m_zelleText.size() > 38 ? m_zelleText.left(35) + QStringLiteral("...") : m_zelleText;
     for (const MenueEintrag &e : KontextMenueTabelle()) {
         if (QStringView(e.menue) != u"PopA" || e.regel == MenueRegel::Trenner)
             continue;
@@ -559,8 +583,7 @@ void AListeBedienung::popAAnpassen(int spalte, int zeile)
             break;
         }
         case MenueRegel::ZelleNichtLeer:
-            a->setText(ZwischenablageText() + u'"' + kurz + u'"');
-            a->setEnabled(!m_zelleText.isEmpty());
+            KontextMenueZelleSetzen(a, m_zelleText);
             break;
         default:
             break;

@@ -83,6 +83,9 @@ public:
 
     QMenu *PopA() const { return m_popA; }
     QMenu *PopSpaltenA() const { return m_popSpalten; }
+    // The clipboard entries of PopA: "ZA_GA" or a small code "ZA_K2x". False when the
+    // clipboard was left as it was.
+    bool ZwischenAblageExport(const QString &code);
     void EditorOeffnen(); // F2 / F4
     // The editor committed a changed name for row zeile: rename on disk with an undo file.
     void EditorBestaetigt(const QString &neu, int zeile);

@@ -13,6 +13,7 @@
 #include "gui/app/KontextMenues.h"
 #include "gui/app/SchalterRahmen.h"
 #include "gui/app/Start.h"
+#include "gui/pages/Form_ZAblage.h"
 #include "gui/pages/OptionenBereich.h"
 #include "gui/pages/RegelnBereich.h"
 #include "gui/pages/SeitenUmgebung.h"
@@ -167,7 +168,9 @@ void TAktionsSeite::vListeBauen(QWidget *panel)
     m_vliste->ZeilenLeeren();
 
     m_popV = Umgebung().Menue(QStringLiteral("PopV"));
-    if (m_popV) {
+    if (!m_popV)
+        m_popV = KontextMenueBauen(u"PopV", this);
+    {
         for (const auto &[name, abwaerts] :
              {std::pair{u"PopV_FehlerSprungPlus", true}, std::pair{u"PopV_FehlerSprungMinus", false}}) {
             if (const MenueEintrag *e = KontextMenueEintrag(name)) {
@@ -176,10 +179,34 @@ void TAktionsSeite::vListeBauen(QWidget *panel)
             }
         }
     }
-    connect(m_vliste, &TNxRotListe::RechtsKlick, this, [this](int, int, int, QPoint global) {
-        if (m_popV)
-            m_popV->popup(global + QPoint(32, 0));
+    connect(m_vliste, &TNxRotListe::RechtsKlick, this, [this](int spalte, int, int zeile, QPoint global) {
+        popVAnpassen(spalte, zeile);
+        m_popV->popup(global + QPoint(32, 0));
     });
+}
+
+void TAktionsSeite::popVAnpassen(int spalte, int zeile)
+{
+    // The window's PopV serves the preview of every action page: its clipboard entries
+    // work on the list they were opened on.
+    const QString zelle = zeile > 0 ? m_vliste->AnzeigeText(zeile, spalte) : QString();
+    QAction *z = KontextMenueAktion(m_popV, *KontextMenueEintrag(u"PopV_Zelle"));
+    KontextMenueZelleSetzen(z, zelle);
+    disconnect(z, &QAction::triggered, nullptr, nullptr);
+    connect(z, &QAction::triggered, this, [zelle] { ZwischenAblageSetzen(zelle); });
+    QAction *alle = KontextMenueAktion(m_popV, *KontextMenueEintrag(u"PopV_UnterVerz"));
+    disconnect(alle, &QAction::triggered, nullptr, nullptr);
+    connect(alle, &QAction::triggered, this, [this] { VorschauZwischenAblage(QStringLiteral("ZA_GV")); });
+}
+
+bool TAktionsSeite::VorschauZwischenAblage(const QString &code)
+{
+    ZAQuelle q;
+    q.art = u'V';
+    q.liste = &m_vliste->Daten();
+    q.spalten = ZASichtbareSpalten(*m_vliste);
+    q.ersterTitel = m_vliste->Spalte(1).titel;
+    return ZwischenAblageStarten(code, q, Umgebung().Fort(), m_vliste);
 }
 
 QWidget *TAktionsSeite::vorschauLeisteBauen()

@@ -60,6 +60,9 @@ public:
     bool AutoVorschau(int tab, qint64 ruheMs) override;
     // PopV: the next row with the warn flag, downwards or upwards, wrapping.
     void FehlerSprung(bool abwaerts);
+    // The clipboard entry of PopV ("ZA_GV") on this page's preview. False when the
+    // clipboard was left as it was.
+    bool VorschauZwischenAblage(const QString &code);
 
     TNxRotListe *VListe() const { return m_vliste; }
     TOptionenBereich *Optionen() const { return m_optionen; }
@@ -77,6 +80,7 @@ protected:
 private:
     QWidget *vorschauLeisteBauen();
     void vListeBauen(QWidget *panel);
+    void popVAnpassen(int spalte, int zeile);
     void benutzerWoerterFragen();
     void anordnen();
     void zeilenAufbauen();

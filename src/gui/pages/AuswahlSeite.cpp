@@ -18,6 +18,7 @@
 #include "gui/controls/nx_Register.h"
 #include "gui/pages/AListeBedienung.h"
 #include "gui/pages/Form_Filter.h"
+#include "gui/pages/Form_ZAblage.h"
 #include "gui/pages/SeitenUmgebung.h"
 #include "gui/pages/SuchBereich.h"
 
@@ -471,6 +472,16 @@ void TAuswahlSeite::baumMenue(const QString &pfad, const QPoint &global)
     });
     verbinden(u"PopL_UnterVerz", [this, pfad] { unterVerzHerstellen(pfad); });
     verbinden(u"PopL_LeereLoeschen", [this, pfad] { leereLoeschen(pfad); });
+    const struct
+    {
+        const char16_t *name;
+        const char16_t *code;
+    } exporte[] = {{u"PopL_Alle", u"ZA_K17"}, {u"PopL_Aus", u"ZA_K18"}, {u"PopL_NichtAus", u"ZA_K19"},
+                   {u"PopL_PV", u"ZA_K11"},   {u"PopL_V", u"ZA_K12"},   {u"PopL_Inhalte", u"ZA_GL"}};
+    for (const auto &e : exporte) {
+        const QString code = QString::fromUtf16(e.code);
+        verbinden(e.name, [this, code] { BaumZwischenAblage(code); });
+    }
 
     // The "gehe zu" entries are rebuilt every time.
     const QList<QAction *> alt = m_popL->findChildren<QAction *>(QStringLiteral("PopL_Sprung"));
@@ -495,6 +506,15 @@ void TAuswahlSeite::baumMenue(const QString &pfad, const QPoint &global)
     anhaengen(sprung.feste, false);
     anhaengen(sprung.letzte, true);
     m_popL->popup(global);
+}
+
+bool TAuswahlSeite::BaumZwischenAblage(const QString &code)
+{
+    ZAQuelle q;
+    q.art = u'L';
+    q.baum = &m_baum->Modell();
+    q.baumAuswahl = m_baum->AusgewaehlterPfad();
+    return ZwischenAblageStarten(code, q, Umgebung().Fort(), m_baum);
 }
 
 void TAuswahlSeite::springen(const QString &pfad)

@@ -69,6 +69,10 @@ public:
     // The stored content of RiListensuche, entered on request.
     void ListensucheSpeicherSetzen(const QStringList &zeilen) { m_listeSpeicher = zeilen; }
 
+    // The clipboard entries of PopL: "ZA_GL" or a small code "ZA_K1x", on the tree's nodes
+    // as they are shown. False when the clipboard was left as it was.
+    bool BaumZwischenAblage(const QString &code);
+
     // Runs the search of search sub-page k (2, 3, 4) as its buttons do.
     void Suchen(int k, bool unterverzeichnisse);
 

@@ -5,12 +5,16 @@
 #include "core/shell/Einstellungen.h"
 #include "core/shell/Prozess.h"
 #include "core/util/nx_Format.h"
+#include "gui/app/KontextMenues.h"
 #include "gui/app/Sanduhr.h"
 #include "gui/app/SchalterRahmen.h"
+#include "gui/pages/Form_ZAblage.h"
 #include "gui/pages/SeitenUmgebung.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -121,6 +125,9 @@ TRueckSeite::TRueckSeite(SeitenUmgebung &umgebung, QWidget *eltern)
     untenSpalte->setContentsMargins(0, 0, 0, 0);
     untenSpalte->addWidget(m_altNeuListe);
 
+    connect(m_altNeuListe, &TNxRotListe::RechtsKlick, this,
+            [this](int spalte, int, int zeile, QPoint global) { popR(spalte, zeile, global); });
+
     connect(m_indexListe, &TNxRotListe::LinksKlick, this, [this](int, int zeile) {
         // Row p shows entry count - p + 1 (newest first).
         if (zeile >= 1 && zeile <= m_index.anzahl())
@@ -217,6 +224,31 @@ void TRueckSeite::schalterAn(bool an)
 TNxRotListeOptionen TRueckSeite::RueckIndexListeOptionen()
 {
     return {.klickMarkiert = true, .linksKlick = true};
+}
+
+void TRueckSeite::popR(int spalte, int zeile, QPoint global)
+{
+    if (!m_popR) {
+        m_popR = Umgebung().Menue(QStringLiteral("PopR"));
+        if (!m_popR)
+            m_popR = KontextMenueBauen(u"PopR", this);
+        connect(KontextMenueAktion(m_popR, *KontextMenueEintrag(u"PopR_Zelle")), &QAction::triggered, this,
+                [this] { ZwischenAblageSetzen(m_zelleText); });
+        connect(KontextMenueAktion(m_popR, *KontextMenueEintrag(u"PopR_1")), &QAction::triggered, this,
+                [this] { RueckZwischenAblage(QStringLiteral("ZA_GR")); });
+    }
+    m_zelleText = zeile > 0 ? m_altNeuListe->AnzeigeText(zeile, spalte) : QString();
+    KontextMenueZelleSetzen(KontextMenueAktion(m_popR, *KontextMenueEintrag(u"PopR_Zelle")), m_zelleText);
+    m_popR->popup(global + QPoint(32, 0));
+}
+
+bool TRueckSeite::RueckZwischenAblage(const QString &code)
+{
+    ZAQuelle q;
+    q.art = u'R';
+    q.liste = &m_altNeuListe->Daten();
+    q.spalten = ZASichtbareSpalten(*m_altNeuListe);
+    return ZwischenAblageStarten(code, q, Umgebung().Fort(), m_altNeuListe);
 }
 
 TNxRotListeOptionen TRueckSeite::RuckAltNeuListeOptionen()

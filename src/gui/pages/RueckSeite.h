@@ -5,6 +5,7 @@
 #include "gui/pages/Seite.h"
 
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace rinolux {
@@ -47,6 +48,9 @@ public:
     int AltNeuCode() const { return m_code; }
     TNxRotListe *IndexListe() const { return m_indexListe; }
     TNxRotListe *AltNeuListe() const { return m_altNeuListe; }
+    // The clipboard entry of PopR ("ZA_GR") on the detail list. False when the clipboard
+    // was left as it was.
+    bool RueckZwischenAblage(const QString &code);
 
 Q_SIGNALS:
     // The detail list is ready for the carry-out routine (directories corrected).
@@ -55,6 +59,7 @@ Q_SIGNALS:
 
 private:
     void schalterAn(bool an);
+    void popR(int spalte, int zeile, QPoint global);
 
     RueckIndex m_index;
     int m_eintrag = 0;
@@ -65,6 +70,8 @@ private:
     QPushButton *m_buPruefen = nullptr;
     QPushButton *m_buOK = nullptr;
     TSchalterRahmen *m_buOKRahmen = nullptr;
+    QMenu *m_popR = nullptr;
+    QString m_zelleText; // displayed text of the cell PopR was opened on
 };
 
 } // namespace rinolux

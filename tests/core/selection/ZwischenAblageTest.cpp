@@ -1,6 +1,8 @@
 #include "core/selection/ZwischenAblage.h"
+#include "core/selection/BaumDaten.h"
 #include "core/selection/sub_Auswahl.h"
 #include "core/shell/Fortschritt.h"
+#include "support/TestUmgebung.h"
 
 #include <gtest/gtest.h>
 
@@ -149,6 +151,221 @@ TEST(ZwischenAblage, AbbruchGibtKeinenText)
     const std::optional<QString> ganz = ZAAuswahlKleinText(l, 2, ZAZeilen::Alle, &still, u"\n"_s);
     ASSERT_TRUE(ganz);
     EXPECT_EQ(ganz->size(), 10000);
+}
+
+// ---- the small form
+
+TEST(ZwischenAblage, KleinCodesUndKnoepfe)
+{
+    struct Fall
+    {
+        int code, knopf;
+        QChar quelle;
+        int inhalt, zeilen;
+    };
+    const Fall faelle[] = {
+        {11, 2, u'L', 1, ZAZeilen::Ausgewaehlte},
+        {12, 3, u'L', 2, ZAZeilen::NichtAusgewaehlte},
+        {17, 1, u'L', 1, ZAZeilen::Alle},
+        {18, 3, u'L', 2, ZAZeilen::Ausgewaehlte},
+        {19, 2, u'-', 0, 0}, // the hidden middle button
+        {21, 1, u'A', 1, ZAZeilen::Alle},
+        {23, 3, u'A', 3, ZAZeilen::NichtAusgewaehlte},
+        {28, 2, u'A', 2, ZAZeilen::Ausgewaehlte},
+        {29, 3, u'A', 3, ZAZeilen::NichtAusgewaehlte},
+        {24, 1, u'-', 0, 0},
+        {31, 1, u'-', 0, 0},
+        {21, 0, u'-', 0, 0},
+        {21, 4, u'-', 0, 0},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.code * 10 + f.knopf);
+        const ZAKleinWahl w = ZAKleinAuswerten(f.code, f.knopf);
+        EXPECT_EQ(w.quelle, f.quelle);
+        if (f.quelle != u'-') {
+            EXPECT_EQ(w.inhalt, f.inhalt);
+            EXPECT_EQ(w.zeilen, f.zeilen);
+        }
+    }
+    EXPECT_EQ(ZAKleinKnoepfe(21), (std::array<QString, 3>{u"von allen"_s, u"von den ausgewählten"_s,
+                                                          u"von den nicht-ausgewählten"_s}));
+    EXPECT_EQ(ZAKleinKnoepfe(17),
+              (std::array<QString, 3>{u"Pfad/Verzeichnis"_s, QString(), u"Verzeichnis"_s}));
+    EXPECT_EQ(ZAKleinKnoepfe(27),
+              (std::array<QString, 3>{u"Pfad/Name.Format"_s, u"Name.Format"_s, u"Name"_s}));
+    // A code of the wrong list exports nothing.
+    const ListenDaten l = fixtur();
+    ZAQuelle q;
+    q.liste = &l;
+    EXPECT_FALSE(ZAKleinText(q, 11, 1, nullptr, u"\n"_s));
+    EXPECT_EQ(ZAKleinText(q, 23, 2, nullptr, u"\n"_s), u"b.tar\na\n"_s);
+}
+
+// ---- the tree
+
+class ZABaum : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        tv.dateienAnlegen({u"w/a/b/"_s, u"w/a/c/"_s, u"w/leer/"_s});
+        baum.WurzelnLesen(false);
+        const QModelIndex a = baum.PfadOeffnen(tv.pfad(u"w/a/"_s));
+        ASSERT_TRUE(a.isValid());
+        baum.Aufklappen(baum.Finden(tv.pfad(u"w/"_s)));
+        baum.Aufklappen(baum.Finden(tv.pfad(u"w/a/"_s)));
+        q.art = u'L';
+        q.baum = &baum;
+        q.baumAuswahl = tv.pfad(u"w/a/"_s);
+    }
+    // The exported lines of the nodes in and below "w/", without the ones above it.
+    QStringList unterW(const QString &text, const QString &trenner = u"\t"_s) const
+    {
+        QStringList r;
+        for (const QString &z : text.split(u'\n'))
+            if (z.section(trenner, 0, 0).startsWith(tv.pfad(u"w/"_s)))
+                r << z;
+        return r;
+    }
+
+    test::TestVerzeichnis tv;
+    BaumModell baum;
+    ZAQuelle q;
+};
+
+TEST_F(ZABaum, EinrueckungenUndUnterverzeichnisse)
+{
+    TNxZwischenAblageInfo info;
+    info.quelle = u'L';
+    info.ueberschrift = false;
+    info.spalten = {ZAPunktL::Pfad, ZAPunktL::Name,         ZAPunktL::Striche,
+                    ZAPunktL::Zahl, ZAPunktL::HatUnterVerz, ZAPunktL::Leerzeichen};
+    const std::optional<QString> t = ZAGrossText(q, info, nullptr, u"\n"_s);
+    ASSERT_TRUE(t);
+    // "/" is level 1 and has no indentation; "w/" is one level below each "/" before it.
+    const int e = int(tv.pfad(u"w/"_s).count(u'/')) - 1;
+    const auto zeile = [](const QString &pfad, const char16_t *name, int tiefe,
+                          const char16_t *jn) -> QString {
+        return pfad + u'\t' + QString::fromUtf16(name) + u'\t' + QString(tiefe, u'-') + u'\t' +
+               QString::number(tiefe) + u'\t' + QString::fromUtf16(jn) + u'\t' + QString(tiefe * 3, u' ');
+    };
+    EXPECT_EQ(unterW(*t), (QStringList{zeile(tv.pfad(u"w/"_s), u"w", e, u"J"),
+                                       zeile(tv.pfad(u"w/a/"_s), u"a", e + 1, u"J"),
+                                       zeile(tv.pfad(u"w/a/b/"_s), u"b", e + 2, u"N"),
+                                       zeile(tv.pfad(u"w/a/c/"_s), u"c", e + 2, u"N"),
+                                       zeile(tv.pfad(u"w/leer/"_s), u"leer", e + 1, u"N")}));
+    const QStringList erste = t->section(u'\n', 0, 0).split(u'\t');
+    ASSERT_EQ(erste.size(), 6);
+    EXPECT_EQ(erste[0], u"/"_s);
+    EXPECT_EQ(erste[2], QString());
+    EXPECT_EQ(erste[3], u"0"_s);
+}
+
+TEST_F(ZABaum, NurDerAusgewaehlteKnotenOderAlleAnderen)
+{
+    TNxZwischenAblageInfo info;
+    info.quelle = u'L';
+    info.spalten = {ZAPunktL::Name, ZAPunktL::LaufendeNummer};
+    info.zeilen = ZAZeilen::Ausgewaehlte;
+    const QStringList punkte = ZAPunkte(q);
+    ASSERT_EQ(punkte.size(), ZAPunktL::Anzahl);
+    info.titel = {punkte[ZAPunktL::Name - 1], punkte[ZAPunktL::LaufendeNummer - 1]};
+    EXPECT_EQ(
+        ZAGrossText(q, info, nullptr, u"\n"_s),
+        u"Verzeichnis-Name: kurz   (Beispiel: modules)\tfortlaufende Nummer im Text für die Zwischenablage\na\t1\n"_s);
+
+    const std::optional<QString> ohne =
+        ZABaumKleinText(baum, q.baumAuswahl, 1, ZAZeilen::NichtAusgewaehlte, nullptr, u"\n"_s);
+    ASSERT_TRUE(ohne);
+    EXPECT_FALSE(ohne->split(u'\n').contains(tv.pfad(u"w/a/"_s)));
+    EXPECT_TRUE(ohne->split(u'\n').contains(tv.pfad(u"w/a/b/"_s)));
+    EXPECT_EQ(ZABaumKleinText(baum, q.baumAuswahl, 2, ZAZeilen::Ausgewaehlte, nullptr, u"\n"_s), u"a\n"_s);
+
+    ZASchnellAuswahl(info, punkte);
+    EXPECT_EQ(
+        (std::vector<int>(info.spalten.begin(), info.spalten.begin() + 5)),
+        (std::vector<int>{ZAPunktL::Pfad, ZAPunktL::Striche, ZAPunktL::Name, ZAPunktL::HatUnterVerz, 0}));
+    EXPECT_EQ(info.zeilen, ZAZeilen::Alle);
+}
+
+TEST_F(ZABaum, UnbekannteAnzahlIstKeinNein)
+{
+    const QModelIndex w = baum.Finden(tv.pfad(u"w/"_s));
+    baum.Zuklappen(w);
+    baum.Aufklappen(w);
+    baum.AbbruchSetzen([] { return true; });
+    TNxZwischenAblageInfo info;
+    info.ueberschrift = false;
+    info.spalten = {ZAPunktL::Pfad, ZAPunktL::HatUnterVerz};
+    const std::optional<QString> t = ZAGrossText(q, info, nullptr, u"\n"_s);
+    ASSERT_TRUE(t);
+    EXPECT_TRUE(unterW(*t).contains(tv.pfad(u"w/a/"_s) + u"\t?"_s)) << qPrintable(unterW(*t).join(u'|'));
+}
+
+// ---- the undo and the preview list
+
+TEST(ZwischenAblage, ListenMitSichtbarenSpalten)
+{
+    ListenDaten l(3);
+    for (const auto &z :
+         {std::array{u"/alt/"_s, u"x.txt"_s, u"1"_s}, std::array{u"/alt/"_s, u"y"_s, u"0"_s}}) {
+        const int r = l.ZeilenAnhaengen();
+        for (int s = 0; s < 3; ++s)
+            l.ZelleSetzen(r, s + 1, z[size_t(s)]);
+    }
+    l.MarkSetzen(2, true);
+    const std::vector<ZASpalte> spalten{{2, SpaltenTyp::Text, u" Name"_s},
+                                        {3, SpaltenTyp::Attribute, u" Attribute "_s}};
+    struct Fall
+    {
+        QChar art;
+        QStringList punkte;
+        std::vector<int> spalten;
+        int zeilen;
+        QString text;
+    };
+    const Fall faelle[] = {
+        {u'R',
+         {u"(keine Information)"_s, u"Name"_s, u"Attribute"_s, u"Nummer der Zeile in der Rückgängig-Liste"_s,
+          u"fortlaufende Nummer im Text für die Zwischenablage"_s},
+         {2, 3, 4, 5},
+         ZAZeilen::Ausgewaehlte,
+         u"Name|Attribute|Nummer der Zeile in der Rückgängig-Liste|fortlaufende "
+         "Nummer im Text für die Zwischenablage\ny|-----|2|1\n"_s},
+        {u'V',
+         {u"(keine Information)"_s, u"Pfad"_s, u"Name"_s, u"Attribute"_s,
+          u"Nummer der Zeile in der Auswahl-Liste"_s,
+          u"fortlaufende Nummer im Text für die Zwischenablage"_s},
+         {2, 0, 4, 5},
+         ZAZeilen::Alle,
+         u"Pfad|(leer)|Attribute|Nummer der Zeile in der Auswahl-Liste\n/alt/||%R|1\n/alt/||-----|2\n"_s},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.art.toLatin1());
+        ZAQuelle q;
+        q.art = f.art;
+        q.liste = &l;
+        q.spalten = spalten;
+        q.ersterTitel = u" Pfad"_s;
+        const QStringList punkte = ZAPunkte(q);
+        EXPECT_EQ(punkte, f.punkte);
+        TNxZwischenAblageInfo info;
+        info.quelle = f.art;
+        info.trenner = u"|"_s;
+        info.zeilen = f.zeilen;
+        for (size_t i = 0; i < f.spalten.size(); ++i) {
+            info.spalten[i] = f.spalten[i];
+            info.titel[i] = f.spalten[i] > 1 ? punkte[f.spalten[i] - 1] : QString();
+        }
+        // Cells are exported as their column shows them.
+        QString text = f.text;
+        text.replace(u"%R"_s, nxZelleAnzeige(SpaltenTyp::Attribute, u"1"_s));
+        EXPECT_EQ(ZAGrossText(q, info, nullptr, u"\n"_s), text);
+        // "Schnell-Auswahl": every item but the two numbers.
+        ZASchnellAuswahl(info, punkte);
+        EXPECT_EQ(info.spalten[size_t(punkte.size() - 4)], punkte.size() - 2);
+        EXPECT_EQ(info.spalten[size_t(punkte.size() - 3)], 0);
+    }
 }
 
 } // namespace

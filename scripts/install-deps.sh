@@ -10,7 +10,7 @@ PAKETE=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth attr fonts-dejavu-core rename
+  xvfb xauth attr fonts-dejavu-core rename mmv
 )
 if [ "${1:-}" = "--fuzz" ]; then
   PAKETE+=(clang-14 libclang-rt-14-dev llvm-14)

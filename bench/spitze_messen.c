@@ -37,6 +37,8 @@ int main(int argc, char **argv)
     }
     clock_gettime(CLOCK_MONOTONIC, &ende);
     const double sekunden = (double)(ende.tv_sec - start.tv_sec) + (double)(ende.tv_nsec - start.tv_nsec) / 1e9;
-    fprintf(stderr, "spitze_messen: %.6f %ld\n", sekunden, ru.ru_maxrss);
+    const double cpu = (double)ru.ru_utime.tv_sec + (double)ru.ru_utime.tv_usec / 1e6 + (double)ru.ru_stime.tv_sec +
+                       (double)ru.ru_stime.tv_usec / 1e6;
+    fprintf(stderr, "spitze_messen: %.6f %ld %.6f\n", sekunden, ru.ru_maxrss, cpu);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 126;
 }

@@ -11,7 +11,7 @@ PAKETE=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth attr fonts-dejavu-core rename
+  xvfb xauth attr fonts-dejavu-core rename mmv
   # Qt's own texts in German; the program icon's PNG sizes; a private session bus for the
   # single-window test
   qt6-translations-l10n librsvg2-bin dbus-daemon

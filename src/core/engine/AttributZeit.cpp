@@ -70,6 +70,17 @@ std::optional<int> Teil(const QString &text, int von, int laenge)
 {
     if (text.size() < von - 1 + laenge)
         return std::nullopt;
+    // Digits only, as every time text the program writes: read in place. Anything else goes
+    // through toInt, whose rules decide the rest.
+    int ziffern = 0;
+    bool nurZiffern = laenge > 0;
+    for (int i = von - 1; i < von - 1 + laenge && nurZiffern; ++i) {
+        const char16_t c = text.at(i).unicode();
+        nurZiffern = c >= u'0' && c <= u'9';
+        ziffern = ziffern * 10 + (c - u'0');
+    }
+    if (nurZiffern && laenge <= 9)
+        return ziffern;
     const QString teil = text.mid(von - 1, laenge);
     bool ok = false;
     const int wert = teil.toInt(&ok);
@@ -102,16 +113,26 @@ QString ZeitPunktText(const ZeitPunkt &zeit)
         return ZeitVor1900Text();
     if (d.year() > 9999)
         return ZeitUngueltigText();
-    const QLatin1Char null('0');
-    return QStringLiteral("%1%2%3_%4%5%6_%7_%8")
-        .arg(d.year(), 4, 10, null)
-        .arg(d.month(), 2, 10, null)
-        .arg(d.day(), 2, 10, null)
-        .arg(u.hour(), 2, 10, null)
-        .arg(u.minute(), 2, 10, null)
-        .arg(u.second(), 2, 10, null)
-        .arg(u.msec(), 3, 10, null)
-        .arg(d.dayOfWeek());
+    // Written digit by digit: one text per row of a preview, no formatting machinery.
+    char16_t zeichen[21];
+    const auto ziffern = [&zeichen](int pos, int wert, int breite) {
+        for (int i = breite - 1; i >= 0; --i) {
+            zeichen[pos + i] = char16_t(u'0' + wert % 10);
+            wert /= 10;
+        }
+    };
+    ziffern(0, d.year(), 4);
+    ziffern(4, d.month(), 2);
+    ziffern(6, d.day(), 2);
+    zeichen[8] = u'_';
+    ziffern(9, u.hour(), 2);
+    ziffern(11, u.minute(), 2);
+    ziffern(13, u.second(), 2);
+    zeichen[15] = u'_';
+    ziffern(16, u.msec(), 3);
+    zeichen[19] = u'_';
+    zeichen[20] = char16_t(u'0' + d.dayOfWeek());
+    return QString(reinterpret_cast<const QChar *>(zeichen), 21);
 }
 
 std::optional<ZeitPunkt> ZeitAddieren(const ZeitPunkt &zeit, int einheit, qint64 betrag)
@@ -173,7 +194,9 @@ QString ZeitErgebnisText(const std::optional<ZeitPunkt> &zeit)
     if (!zeit)
         return ZeitUngueltigText();
     QString text = ZeitPunktText(*zeit);
-    const qint64 jahr = ZahlGeprueft(text.left(4).toStdU32String(), false).value_or(0);
+    const int y = zeit->datum.year();
+    // A year the text shows in its first four digits needs no reading back.
+    const qint64 jahr = y >= 1900 && y <= 9999 ? y : ZahlGeprueft(text.left(4).toStdU32String(), false).value_or(0);
     if (jahr < 1980 || jahr > 2200)
         text.replace(0, 4, QStringLiteral("????"));
     return text;

@@ -97,6 +97,51 @@ private:
     QString m_text;
 };
 
+// The names of all rows without an allocation per row: texts are appended to blocks that
+// never move, each row an (offset, length) into them, and handed out as QStrings on those
+// characters. A row without a text of its own (-1) stands for "as in the other array".
+class ZeilenTexte final
+{
+public:
+    explicit ZeilenTexte(int n) : m_orte(size_t(n)) {}
+
+    bool gesetzt(int i) const { return m_orte[size_t(i)].laenge >= 0; }
+    QString an(int i) const
+    {
+        const Ort &o = m_orte[size_t(i)];
+        if (o.laenge <= 0)
+            return QString();
+        return QString::fromRawData(m_bloecke[size_t(o.block)].constData() + o.start, o.laenge);
+    }
+    void setzen(int i, QStringView text)
+    {
+        Ort &o = m_orte[size_t(i)];
+        if (text.isEmpty()) {
+            o = Ort{0, 0, 0};
+            return;
+        }
+        if (m_bloecke.empty() || m_bloecke.back().capacity() - m_bloecke.back().size() < text.size()) {
+            QString block;
+            block.reserve(std::max<qsizetype>(kBlock, text.size()));
+            m_bloecke.push_back(std::move(block));
+        }
+        QString &block = m_bloecke.back();
+        o = Ort{qint32(m_bloecke.size() - 1), qint32(block.size()), qint32(text.size())};
+        block.append(text); // within the reserved room: the block's characters stay put
+    }
+
+private:
+    static constexpr qsizetype kBlock = 1 << 20;
+    struct Ort
+    {
+        qint32 block = 0;
+        qint32 start = 0;
+        qint32 laenge = -1;
+    };
+    std::vector<QString> m_bloecke;
+    std::vector<Ort> m_orte;
+};
+
 // The values of one row for a sub-rule; the names come from the run's own arrays.
 ZeilenWerte zeilenWerte(const ListenDaten &v, const ListenDaten &a, int zeile, bool eintragsWerte,
                         const QString &pfad, const QString &name, const QString &neuerName)
@@ -307,20 +352,21 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
     const AktionsCode letzter = teile.last().code;
 
     // Paths and names are decoded once; the new names live in an array while the sub-rules
-    // run and go into the list at the end.
+    // run and go into the list at the end. A row keeps its old name until a sub-rule gives
+    // it another one.
     // Lists counted from 0: row z is at z - 1.
     QStringList pfade;
-    QStringList namen;
     pfade.reserve(n);
-    namen.reserve(n);
+    ZeilenTexte namen(n);
+    ZeilenTexte neueNamen(n);
     {
         SpaltenLeser pfad(vliste, VZelle::Pfad);
         for (int z = 1; z <= n; ++z) {
             pfade.append(pfad(z));
-            namen.append(vliste.Zelle(z, VZelle::Name));
+            namen.setzen(z - 1, vliste.Zelle(z, VZelle::Name));
         }
     }
-    QStringList neueNamen = namen;
+    const auto neuerName = [&namen, &neueNamen](int i) { return neueNamen.gesetzt(i) ? neueNamen.an(i) : namen.an(i); };
     int neuerPfadBis = 0; // rows a name rule has reached: they get the new path
 
     // First error per row from any sub-rule; every sub-rule counts, not only the last. Rows
@@ -357,12 +403,13 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         const int spalte = neuSpalte(teil.code);
         for (int z = 1; z <= n; ++z) {
             const ZeilenWerte werte =
-                zeilenWerte(vliste, aliste, z, eintragsWerte, pfade[z - 1], namen[z - 1], neueNamen[z - 1]);
+                zeilenWerte(vliste, aliste, z, eintragsWerte, pfade[z - 1], namen.an(z - 1), neuerName(z - 1));
             ZeilenErgebnis e;
             if (name) {
                 neuerPfadBis = std::max(neuerPfadBis, z);
                 e = lauf.name(werte);
-                neueNamen[z - 1] = std::move(e.wert);
+                if (e.wert != werte.neuerName)
+                    neueNamen.setzen(z - 1, e.wert);
             } else {
                 e = IstAttributCode(teil.code) ? lauf.attribute(werte) : lauf.zeit(werte);
                 vliste.ZelleSetzen(z, spalte, e.wert);
@@ -376,7 +423,7 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         }
     }
     for (int z = 1; z <= n; ++z)
-        vliste.ZelleSetzen(z, VZelle::NeuName, neueNamen[z - 1]);
+        vliste.ZelleSetzen(z, VZelle::NeuName, neuerName(z - 1));
     for (int z = 1; z <= neuerPfadBis; ++z)
         vliste.ZelleSetzenUtf8(z, VZelle::NeuPfad, vliste.ZelleUtf8(z, VZelle::Pfad));
     fort.FortAbschnittMax();
@@ -397,13 +444,17 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         // carries a rule error, which overrides this check.
         const QStringList &neuePfade = pfade;
         QList<bool> behalten;
+        QList<bool> doppelt;
         if (namenRegel) {
             behalten.resize(n);
-            for (int z = 1; z <= n; ++z)
-                behalten[z - 1] = neueNamen[z - 1] == namen[z - 1];
+            QStringList alleNeuen; // on the arrays' characters: no copy of a name
+            alleNeuen.reserve(n);
+            for (int z = 1; z <= n; ++z) {
+                alleNeuen.append(neuerName(z - 1));
+                behalten[z - 1] = alleNeuen.constLast() == namen.an(z - 1);
+            }
+            doppelt = VorschauDoppelteMarkieren(neuePfade, alleNeuen, behalten);
         }
-        const QList<bool> doppelt =
-            namenRegel ? VorschauDoppelteMarkieren(neuePfade, neueNamen, behalten) : QList<bool>();
         Schritte pruefSchritte(fort, n);
         NamensPruefungEingabe e;
         const QString *geprueft = nullptr; // the directory text checked last: rows share it
@@ -414,14 +465,15 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
                 pfadFehler = VorschauObjektPruefen(pfad, QStringView());
                 geprueft = &pfad;
             }
+            const QString name = namen.an(z - 1);
             const QString objektFehler =
-                pfadFehler.isEmpty() ? VorschauObjektPruefen(QStringView(), namen[z - 1]) : pfadFehler;
+                pfadFehler.isEmpty() ? VorschauObjektPruefen(QStringView(), name) : pfadFehler;
             PruefErgebnis p{QStringLiteral("keine Veränderung"), false};
             if (namenRegel) {
-                e.neuerName = neueNamen[z - 1];
+                e.neuerName = neuerName(z - 1);
                 e.neuerPfad = neuePfade[z - 1];
                 e.alterPfad = pfad;
-                e.alterName = namen[z - 1];
+                e.alterName = name;
                 e.doppelt = doppelt[z - 1];
                 VorschauPruefungDazu(p, VorschauNamenPruefen(e));
             }

@@ -33,13 +33,12 @@ void ListenDaten::Leeren(int reserve)
     m_anzahl = 0;
     m_markiert = 0;
     m_aktPosition = 0;
-    m_orte.clear();
-    m_orte.shrink_to_fit();
     m_spalten.assign(size_t(m_zellen), Spalte());
     m_status.assign(1, ZeilenStatus());
+    m_status.shrink_to_fit();
     m_reihenfolge.assign(1, 0);
+    m_reihenfolge.shrink_to_fit();
     if (reserve > 0) {
-        m_orte.reserve(size_t(reserve) * size_t(m_zellen));
         m_status.reserve(size_t(reserve) + 1);
         m_reihenfolge.reserve(size_t(reserve) + 1);
     }
@@ -58,15 +57,30 @@ int ListenDaten::ZeilenAnhaengen(int n)
         const size_t platz = std::max(bloecke * size_t(m_block), m_status.capacity() + m_status.capacity() / 2);
         m_status.reserve(platz);
         m_reihenfolge.reserve(platz);
-        m_orte.reserve(platz * size_t(m_zellen));
+        for (Spalte &s : m_spalten)
+            if (!s.orte.empty())
+                s.orte.reserve(platz);
     }
-    m_orte.resize(neu * size_t(m_zellen));
+    for (Spalte &s : m_spalten)
+        if (!s.orte.empty())
+            s.orte.resize(neu);
     m_status.resize(neu + 1);
     m_reihenfolge.resize(neu + 1);
     for (size_t z = size_t(erste); z <= neu; ++z)
         m_reihenfolge[z] = int(z);
     m_anzahl = int(neu);
     return erste;
+}
+
+std::vector<ListenDaten::Ort> &ListenDaten::orteAnlegen(int zelle)
+{
+    std::vector<Ort> &o = m_spalten[size_t(zelle - 1)].orte;
+    if (o.empty()) {
+        // As much room as the rows have, so the column grows with them in the same steps.
+        o.reserve(std::max(m_status.capacity(), size_t(1)) - 1);
+        o.resize(size_t(m_anzahl));
+    }
+    return o;
 }
 
 void ListenDaten::pruefe([[maybe_unused]] int zeile, [[maybe_unused]] int zelle) const
@@ -79,7 +93,7 @@ QByteArrayView ListenDaten::ZelleUtf8(int zeile, int zelle) const
 {
     if (zeile < 1 || zeile > m_anzahl || zelle < 1 || zelle > m_zellen)
         return {};
-    const Ort &o = ort(zeile, zelle);
+    const Ort o = ort(zeile, zelle);
     if (o.laenge == 0)
         return {};
     return QByteArrayView(m_spalten[size_t(zelle - 1)].text.constData() + o.start, qsizetype(o.laenge));
@@ -127,12 +141,17 @@ void ListenDaten::ZelleSetzenUtf8(int zeile, int zelle, QByteArrayView text)
         kopie = text.toByteArray();
         text = kopie;
     }
-    Ort &o = ort(zeile, zelle);
-    s.muell += o.laenge;
     if (text.isEmpty()) {
-        o = Ort();
-    } else if (s.zuletzt.laenge == quint32(text.size())
-               && QByteArrayView(s.text.constData() + s.zuletzt.start, text.size()) == text) {
+        if (!s.orte.empty()) {
+            Ort &o = s.orte[size_t(zeile - 1)];
+            s.muell += o.laenge;
+            o = Ort();
+        }
+        return;
+    }
+    Ort &o = orteAnlegen(zelle)[size_t(zeile - 1)];
+    s.muell += o.laenge;
+    if (s.zuletzt.laenge == quint32(text.size()) && QByteArrayView(s.text.constData() + s.zuletzt.start, text.size()) == text) {
         o = s.zuletzt;
     } else {
         if (s.muell > MuellMindestens && s.muell > s.text.size() / 2) {
@@ -143,7 +162,7 @@ void ListenDaten::ZelleSetzenUtf8(int zeile, int zelle, QByteArrayView text)
         Ort neu{quint32(s.text.size()), quint32(text.size())};
         s.text.append(text);
         s.zuletzt = neu;
-        m_orte[size_t(zeile - 1) * size_t(m_zellen) + size_t(zelle - 1)] = neu;
+        s.orte[size_t(zeile - 1)] = neu;
     }
 }
 
@@ -152,8 +171,7 @@ void ListenDaten::verdichten(int zelle)
     Spalte &s = m_spalten[size_t(zelle - 1)];
     QByteArray neu;
     Ort letzterAlt, letzterNeu;
-    for (int z = 1; z <= m_anzahl; ++z) {
-        Ort &o = ort(z, zelle);
+    for (Ort &o : s.orte) {
         if (o.laenge == 0)
             continue;
         // Rows that shared one text before share it again if they are neighbours.
@@ -287,14 +305,17 @@ void ListenDaten::zeilenEntfernen(const std::vector<char> &weg)
         if (weg[size_t(z)]) {
             if (m_status[size_t(z)].mark)
                 --m_markiert;
-            for (int c = 1; c <= m_zellen; ++c)
-                m_spalten[size_t(c - 1)].muell += ort(z, c).laenge;
+            for (Spalte &s : m_spalten)
+                if (!s.orte.empty())
+                    s.muell += s.orte[size_t(z - 1)].laenge;
             continue;
         }
         ++behalten;
         neuNummer[size_t(z)] = behalten;
         if (behalten != z) {
-            std::copy_n(&ort(z, 1), m_zellen, &ort(behalten, 1));
+            for (Spalte &s : m_spalten)
+                if (!s.orte.empty())
+                    s.orte[size_t(behalten - 1)] = s.orte[size_t(z - 1)];
             m_status[size_t(behalten)] = m_status[size_t(z)];
         }
     }
@@ -315,7 +336,9 @@ void ListenDaten::zeilenEntfernen(const std::vector<char> &weg)
         aktNeu = 1;
 
     m_anzahl = behalten;
-    m_orte.resize(size_t(behalten) * size_t(m_zellen));
+    for (Spalte &s : m_spalten)
+        if (!s.orte.empty())
+            s.orte.resize(size_t(behalten));
     m_status.resize(size_t(behalten) + 1);
     m_reihenfolge = std::move(reihenfolge);
     m_aktPosition = aktNeu;
@@ -331,19 +354,19 @@ void ListenDaten::zeilenEntfernen(const std::vector<char> &weg)
 
 void ListenDaten::Straffen()
 {
-    m_orte.shrink_to_fit();
     m_status.shrink_to_fit();
     m_reihenfolge.shrink_to_fit();
-    for (Spalte &s : m_spalten)
+    for (Spalte &s : m_spalten) {
+        s.orte.shrink_to_fit();
         s.text.squeeze();
+    }
 }
 
 qint64 ListenDaten::Speicher() const
 {
-    qint64 n = qint64(m_orte.capacity() * sizeof(Ort)) + qint64(m_status.capacity() * sizeof(ZeilenStatus))
-               + qint64(m_reihenfolge.capacity() * sizeof(int));
+    qint64 n = qint64(m_status.capacity() * sizeof(ZeilenStatus)) + qint64(m_reihenfolge.capacity() * sizeof(int));
     for (const Spalte &s : m_spalten)
-        n += s.text.capacity();
+        n += s.text.capacity() + qint64(s.orte.capacity() * sizeof(Ort));
     return n;
 }
 

@@ -26,8 +26,10 @@ static_assert(sizeof(ZeilenStatus) == 8);
 // Cells are held column by column as UTF-8 in one growing byte buffer per column, each
 // cell being an (offset, length) pair into it. A cell equal to the text stored last in its
 // column shares those bytes, so the directory column of a listing costs next to nothing.
-// This keeps half a million rows of eleven cells well below 100 MB; texts are made on
-// demand for the few rows that are drawn or compared.
+// A column gets its pairs only with its first non-empty cell: a preview of names leaves
+// most of its eleven columns empty, and they then cost nothing per row. This keeps half a
+// million rows of eleven cells well below 100 MB; texts are made on demand for the few
+// rows that are drawn or compared.
 class ListenDaten final
 {
 public:
@@ -127,15 +129,19 @@ private:
     struct Spalte
     {
         QByteArray text;
+        std::vector<Ort> orte; // index zeile-1; empty while every cell of the column is empty
         Ort zuletzt;           // where the last appended text lies
         qint64 muell = 0;      // bytes no cell refers to any more (upper estimate)
     };
 
-    Ort &ort(int zeile, int zelle) { return m_orte[size_t(zeile - 1) * size_t(m_zellen) + size_t(zelle - 1)]; }
-    const Ort &ort(int zeile, int zelle) const
+    // The cell's pair; an empty one for a column without pairs.
+    Ort ort(int zeile, int zelle) const
     {
-        return m_orte[size_t(zeile - 1) * size_t(m_zellen) + size_t(zelle - 1)];
+        const std::vector<Ort> &o = m_spalten[size_t(zelle - 1)].orte;
+        return o.empty() ? Ort() : o[size_t(zeile - 1)];
     }
+    // The column's pairs, made for every row on first use.
+    std::vector<Ort> &orteAnlegen(int zelle);
     void pruefe(int zeile, int zelle) const;
     void verdichten(int zelle);
     void zeilenEntfernen(const std::vector<char> &weg);
@@ -143,7 +149,6 @@ private:
     int m_zellen = 0;
     int m_anzahl = 0;
     int m_block = 1;
-    std::vector<Ort> m_orte;            // row-major, (zeile-1) * m_zellen + (zelle-1)
     std::vector<Spalte> m_spalten;      // index zelle-1
     std::vector<ZeilenStatus> m_status; // index = row, element 0 unused
     std::vector<int> m_reihenfolge;     // index = position, element 0 unused

@@ -151,18 +151,30 @@ QString nxDateiZeitZuText(DateiZeit zeit)
     // A listing converts three times per entry: localtime_r after one tzset per change of
     // TZ, instead of QDateTime, which re-reads the zone file for every conversion. Per
     // thread, since a search converts on several threads at once.
+    // The three times of an entry, and entries made together, mostly fall in one second: the
+    // broken-down time of the last second is kept.
     thread_local std::string letzteZone;
     thread_local bool zoneGesetzt = false;
+    thread_local qint64 letzteSekunde = 0;
+    thread_local bool sekundeGueltig = false;
+    thread_local struct tm letzteTm = {};
     const char *zone = ::getenv("TZ"); // NOLINT(concurrency-mt-unsafe): TZ is only set before work starts
     if (!zoneGesetzt || letzteZone != (zone ? zone : "")) {
         ::tzset();
         letzteZone = zone ? zone : "";
         zoneGesetzt = true;
+        sekundeGueltig = false;
     }
     const time_t t = static_cast<time_t>(sek);
-    struct tm tm = {};
-    if (static_cast<qint64>(t) != sek || ::localtime_r(&t, &tm) == nullptr)
-        return nxZeitTextAusDatum(QDateTime::fromMSecsSinceEpoch(sek * 1000 + ns / 1000000, Qt::UTC));
+    if (!sekundeGueltig || letzteSekunde != sek) {
+        struct tm tm = {};
+        if (static_cast<qint64>(t) != sek || ::localtime_r(&t, &tm) == nullptr)
+            return nxZeitTextAusDatum(QDateTime::fromMSecsSinceEpoch(sek * 1000 + ns / 1000000, Qt::UTC));
+        letzteTm = tm;
+        letzteSekunde = sek;
+        sekundeGueltig = true;
+    }
+    const struct tm &tm = letzteTm;
     const int jahr = tm.tm_year + 1900;
     if (jahr < 1900 || jahr > 9999)
         return kZeitTextUngueltig;

@@ -38,13 +38,14 @@ Ergebnis machen(const HerstellAuftrag &a, const QString &ziel, const plattform::
     case HerstellArt::Teil: {
         if (a.teileAnzahl < 1 || a.teilNummer < 1 || a.teilNummer > a.teileAnzahl)
             return ErgebnisAusErrno(EINVAL, ziel);
-        qint64 groesse = a.quellGroesse;
-        if (groesse < 0) {
-            const ErgebnisWert<plattform::Eintrag> q = plattform::objektLesen(a.quelle);
-            if (!q)
-                return q.ergebnis();
-            groesse = q->groesse;
-        }
+        const ErgebnisWert<plattform::Eintrag> q = plattform::objektLesen(a.quelle);
+        if (!q)
+            return q.ergebnis();
+        // Parts of a source that grew or shrank between them would not fit together.
+        if (a.quellGroesse >= 0 && q->groesse != a.quellGroesse)
+            return Ergebnis::Fehler(EIO, nameAnzeige(a.quelle) +
+                                             QStringLiteral(": wurde während des Teilens verändert"));
+        const qint64 groesse = q->groesse;
         // Every part at its own offset: a part that is not written never shifts the others.
         const qint64 p = TeilGroesse(groesse, a.teileAnzahl);
         const qint64 von = std::min(groesse, (a.teilNummer - 1) * p);

@@ -126,6 +126,11 @@ TEST(Herstellen, EinTeilMitBelegtemNamenVerschiebtDieAnderenNicht)
     EXPECT_EQ(tv.dateiLesen(u"q.001"_s), QByteArray("0123"));
     EXPECT_EQ(tv.dateiLesen(u"q.002"_s), QByteArray("fremd"));
     EXPECT_EQ(tv.dateiLesen(u"q.003"_s), QByteArray("89"));
+
+    // A source that changed size since its size was read gives no part that would not fit.
+    tv.dateiSchreiben(u"q"_s, "01234567890");
+    EXPECT_FALSE(Aktion_HerstellenEinzeln(teil(tv.pfad(u"q"_s), tv.pfad(), u"q.004"_s, 1, 3, 10), nullptr).ok);
+    EXPECT_FALSE(plattform::vorhanden(tv.pfad(u"q.004"_s)));
 }
 
 TEST(Herstellen, UnlesbareQuelleLaesstJedenTeilScheitern)

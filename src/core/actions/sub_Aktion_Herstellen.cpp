@@ -201,11 +201,18 @@ QByteArray TeilenShellText(const QStringList &teile, const QString &quellName)
     t += "ziel=" + shellName(quellName) + "\n";
     t += "printf '%s\\n' " +
          shellText(titel + QString::number(teile.size()) + QStringLiteral(" Dateien verbinden:")) + "\n";
-    // noclobber: the redirection makes the target only when no file of that name exists.
+    t += "if [ -e \"$ziel\" ] || [ -h \"$ziel\" ]; then\n"
+         "  printf '%s%s\\n' " +
+         shellText(titel + QStringLiteral("Die Datei ist schon vorhanden und bleibt, wie sie ist: ")) +
+         " \"$ziel\" >&2\n"
+         "  exit 1\n"
+         "fi\n";
+    // noclobber: the redirection makes the target only when no file of that name exists,
+    // also when one appeared since the test above.
     t += "set -C\n"
          "if ! true > \"$ziel\"; then\n"
-         "  printf '%s\\n' " +
-         shellText(titel + QStringLiteral("Die Datei ist schon vorhanden und bleibt, wie sie ist: ")) +
+         "  printf '%s%s\\n' " +
+         shellText(titel + QStringLiteral("Die Datei kann nicht angelegt werden: ")) +
          " \"$ziel\" >&2\n"
          "  exit 1\n"
          "fi\n";

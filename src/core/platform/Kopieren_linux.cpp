@@ -32,14 +32,22 @@ ErgebnisWert<qint64> datenKopieren(int ein, qint64 von, qint64 laenge, int aus, 
     loff_t position = von;
     loff_t *const ab = von >= 0 ? &position : nullptr;
     qint64 kopiert = 0;
-    const auto melden = [&]() -> bool { return !fort || fort(bisher + kopiert); };
+    qint64 gemeldet = 0;
+    // Reports at the pace of the kernel's steps, whichever way the data goes.
+    const auto melden = [&]() -> bool {
+        if (!fort || kopiert - gemeldet < stueck)
+            return true;
+        gemeldet = kopiert;
+        return fort(bisher + kopiert);
+    };
     const auto abgebrochen = [&] {
         return Ergebnis::Fehler(ECANCELED, nameAnzeige(ausNativ(z)) + QStringLiteral(": abgebrochen"));
     };
     bool kernel = !nachbildung().ohneKernelKopie;
     bool kernelKopiert = false;
     std::unique_ptr<char[]> puffer;
-    constexpr size_t kPuffer = size_t(1) << 20;
+    // Small enough to stay in the processor's cache between read and write.
+    constexpr size_t kPuffer = size_t(128) << 10;
     for (;;) {
         const qint64 rest = laenge < 0 ? stueck : std::min(stueck, laenge - kopiert);
         if (rest <= 0)
@@ -93,6 +101,9 @@ ErgebnisWert<qint64> datenKopieren(int ein, qint64 von, qint64 laenge, int aus, 
         if (!melden())
             return abgebrochen();
     }
+    // The last report is the whole count.
+    if (fort && kopiert != gemeldet && !fort(bisher + kopiert))
+        return abgebrochen();
     return kopiert;
 }
 

@@ -566,10 +566,10 @@ void TEinstellungenSeite::themenBauen()
             auto *v = new QVBoxLayout(s);
             v->setContentsMargins(0, 0, 20, 0);
             auto *bilder = new QLabel(s);
-            QPixmap frage = DialogBild(u'f', stil).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            const QPixmap frage = DialogBild(u'f', stil);
             bilder->setFixedSize(64, 64);
             if (!frage.isNull())
-                bilder->setPixmap(frage);
+                bilder->setPixmap(frage.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
             v->addWidget(bilder);
             QRadioButton *r = ra(s, m_diaGruppe, name, titel, stil == DialogSymbolStil::Bunt);
             m_diaGruppe->setId(r, int(stil));

@@ -218,17 +218,17 @@ private Q_SLOTS:
     {
         starten();
         Taa &aa = m_f.aa();
-        QString gesehen;
-        QTimer::singleShot(50, qApp, [&gesehen] {
-            if (QWidget *w = QApplication::activeModalWidget()) {
-                gesehen = w->objectName() + u'|' + w->windowTitle();
-                static_cast<QDialog *>(w)->reject();
-            }
-        });
+        QDialog *gg = aa.ExpertenForm();
+        QVERIFY(gg);
+        QVERIFY(!gg->isVisible());
         const auto mods = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
         QTest::keyClick(&aa, Qt::Key_E, mods);
         QTest::keyClick(&aa, Qt::Key_X, mods);
-        QCOMPARE(gesehen, QStringLiteral("gg|Fenster schließen --->"));
+        QTRY_VERIFY(gg->isVisible());
+        QVERIFY(gg->isModal());
+        QCOMPARE(gg->windowTitle(), QStringLiteral("Fenster schließen --->"));
+        QTest::keyClick(gg, Qt::Key_Escape);
+        QTRY_VERIFY(!gg->isVisible());
     }
 };
 

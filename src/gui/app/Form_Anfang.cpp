@@ -127,8 +127,9 @@ Taa::Taa(QWidget *parent)
     // The expert settings exist with the window, so their states are read with its own.
     m_gg = new Tgg(this);
     connect(this, &Taa::ExpertenEinstellungenVerlangt, this, [this] {
+        // Modal to the window, without a nested event loop.
         if (!m_gg->isVisible())
-            m_gg->exec();
+            m_gg->open();
     });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState zustand) {
         if (zustand != Qt::ApplicationActive)

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -174,6 +175,7 @@ private Q_SLOTS:
 
         starten();
         QVERIFY(!teil<QTextEdit>("RiCopyL")->isEnabled());
+        QVERIFY(!teil<QPushButton>("RiCopyLJa")->parentWidget()->isHidden());
         QVERIFY(!teil<QPlainTextEdit>("RiListeAendern")->isEnabled());
         beenden();
 
@@ -181,7 +183,17 @@ private Q_SLOTS:
         ZustandsDatei wieder = ZustandsDatei::HinterStart();
         QVERIFY(wieder.Lesen(ZustandHinterStartPfad()));
         QCOMPARE(wieder.Text(u"IniListeAendern"), zeilen.join(QStringLiteral("\r\n")));
+
+        // Asked for, the held note fills its field and is then saved as any note.
+        starten();
+        teil<QPushButton>("RiCopyLJa")->click();
+        QVERIFY(teil<QTextEdit>("RiCopyL")->isEnabled());
+        QCOMPARE(teil<QTextEdit>("RiCopyL")->toPlainText(), notiz);
+        teil<QTextEdit>("RiCopyL")->setPlainText(QStringLiteral("kurz"));
+        beenden();
+        QCOMPARE(NotizLesen(NotizLinksPfad()), QStringLiteral("kurz"));
     }
+
 
     void nurGanzSichtbareThemenSindBedienbar()
     {

@@ -246,52 +246,41 @@ void optionenSchreiben(const Taa &aa, ZustandsDatei &d)
             d.TextSetzen(halter, z.texte.value(QString::fromUtf16(feld)));
 }
 
-// A note field that is not filled at start keeps its text back and shows why.
-struct NotizFeld
-{
-    const char16_t *name;
-    QString (*pfad)();
-};
-const NotizFeld kNotizen[] = {{u"RiCopyL", NotizLinksPfad}, {u"RiCopyR", NotizRechtsPfad}};
-
 const QString kNotizHinweis = QStringLiteral("Diese Text-Felder können für Notizen benutzt werden.\r\n\r\n"
                                              "Die Notizen werden automatisch beim Programm-Start\r\n"
                                              "geladen und beim Programm-Ende gespeichert.\r\n");
-const QString kNichtEingetragen = QStringLiteral(" Damit das Programm schneller starten konnte, wurden\r\n"
-                                                 " hier keine Daten eingetragen. Um die fehlenden Daten\r\n"
-                                                 " einzutragen, kannst du den linken Schalter drücken.\r\n"
-                                                 " Die Eintragung kann mehrere Minuten lang dauern.");
+
+// The two notes of the Info page and their files.
+QList<std::pair<QTextEdit *, QString>> notizFelder(const Taa &aa)
+{
+    auto *info = aa.SeiteVon<TInfoSeite>();
+    if (!info)
+        return {};
+    return {{info->RiCopyL(), NotizLinksPfad()}, {info->RiCopyR(), NotizRechtsPfad()}};
+}
 
 void notizenLesen(Taa &aa)
 {
-    for (const NotizFeld &n : kNotizen) {
-        auto *feld = aa.findChild<QTextEdit *>(QString::fromUtf16(n.name));
-        if (!feld)
-            continue;
-        const QString text = NotizLesen(n.pfad());
-        if (text.size() < NotizFuellGrenze) {
+    auto *info = aa.SeiteVon<TInfoSeite>();
+    for (const auto &[feld, pfad] : notizFelder(aa)) {
+        const QString text = NotizLesen(pfad);
+        // A long note is put into its field only on request, so the start stays quick.
+        if (text.size() >= NotizFuellGrenze)
+            info->NotizZurueckhalten(feld, text);
+        else
             feld->setPlainText(mitLf(text.isEmpty() ? kNotizHinweis : text));
-            feld->setEnabled(true);
-            feld->setProperty("zurueckGehalten", QVariant());
-        } else {
-            feld->setPlainText(mitLf(kNichtEingetragen));
-            feld->setEnabled(false);
-            feld->setProperty("zurueckGehalten", text);
-        }
     }
 }
 
 void notizenSchreiben(const Taa &aa)
 {
-    for (const NotizFeld &n : kNotizen) {
-        auto *feld = aa.findChild<QTextEdit *>(QString::fromUtf16(n.name));
-        if (!feld)
-            continue;
-        const QVariant zurueck = feld->property("zurueckGehalten");
-        const Ergebnis e = zurueck.isValid() ? NotizSchreiben(n.pfad(), zurueck.toString(), false)
-                                             : NotizSchreiben(n.pfad(), mitCrLf(feld->toPlainText()), true);
+    auto *info = aa.SeiteVon<TInfoSeite>();
+    for (const auto &[feld, pfad] : notizFelder(aa)) {
+        const std::optional<QString> zurueck = info->NotizZurueckgehalten(feld);
+        const Ergebnis e = zurueck ? NotizSchreiben(pfad, *zurueck, false)
+                                   : NotizSchreiben(pfad, mitCrLf(feld->toPlainText()), true);
         if (!e)
-            nxDebugZeile(QStringLiteral("Notiz nicht gespeichert: ") + n.pfad() + QStringLiteral(" => ") + e.text());
+            nxDebugZeile(QStringLiteral("Notiz nicht gespeichert: ") + pfad + QStringLiteral(" => ") + e.text());
     }
 }
 

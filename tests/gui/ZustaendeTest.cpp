@@ -3,7 +3,10 @@
 #include "core/shell/Prozess.h"
 #include "gui/app/Ablauf.h"
 #include "gui/app/Form_Anfang.h"
+#include "gui/controls/TNxBaum.h"
 #include "gui/controls/TNxTabCombo.h"
+#include "gui/pages/AListeBedienung.h"
+#include "gui/pages/AuswahlSeite.h"
 #include "gui/controls/nx_Register.h"
 #include "gui/pages/EinstellungenSeite.h"
 #include "gui/support/FensterFixture.h"
@@ -108,6 +111,10 @@ private Q_SLOTS:
                 position = t;
         QVERIFY(position);
         position->WahlSetzen(3, 4);
+        auto *auswahl = aa.SeiteVon<TAuswahlSeite>();
+        auswahl->Baum()->FilterZeilenSetzen({QStringLiteral("*.txt"), QStringLiteral("a*")});
+        auswahl->LetzteVerzeichnisseSetzen({QStringLiteral("/tmp/"), QStringLiteral("/usr/")});
+        auswahl->Liste()->SortWahlSetzen(3);
         teil<QTextEdit>("RiCopyL")->setPlainText(QStringLiteral("links\nzweite Zeile"));
         teil<QTextEdit>("RiCopyR")->setPlainText(QString());
         beenden();
@@ -147,6 +154,10 @@ private Q_SLOTS:
                 QCOMPARE(t->GespeicherteForm(), 3004);
             }
         QVERIFY(gefunden);
+        auto *auswahlNeu = neu.SeiteVon<TAuswahlSeite>();
+        QCOMPARE(auswahlNeu->Baum()->FilterZeilen(), (QStringList{QStringLiteral("*.txt"), QStringLiteral("a*")}));
+        QCOMPARE(auswahlNeu->LetzteVerzeichnisse(), (QStringList{QStringLiteral("/tmp/"), QStringLiteral("/usr/")}));
+        QCOMPARE(auswahlNeu->Liste()->SortWahl(), 3);
         // the settings act where they are read
         const Einstellungen &e = neu.Einst();
         QCOMPARE(e.Sicherheitsfrage, false);

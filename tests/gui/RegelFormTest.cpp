@@ -79,7 +79,8 @@ private Q_SLOTS:
         QCOMPARE(liste.gewaehlt(), 0);
         QCOMPARE(liste.beschreibung(0), QStringLiteral("NEU: B > C"));
         const RegelTeilung t = RegelZerteilen(liste.code(0));
-        QCOMPARE(t.codes, (QStringList{ersetzeDurch(QStringLiteral("ENDE")), ersetzeDurch(QStringLiteral("c"))}));
+        QCOMPARE(t.codes,
+                 (QStringList{ersetzeDurch(QStringLiteral("ENDE")), ersetzeDurch(QStringLiteral("c"))}));
     }
 
     void ohneWahlUndMitAbbrechenKommtNichtsHinzu()
@@ -113,7 +114,8 @@ private Q_SLOTS:
     void zerteilenNurFuerVerbundeneRegeln()
     {
         RegelListe liste = regeln();
-        const auto neu = RegelnVerbinden({{liste.code(2), liste.beschreibung(2)}, {liste.code(0), liste.beschreibung(0)}});
+        const auto neu =
+            RegelnVerbinden({{liste.code(2), liste.beschreibung(2)}, {liste.code(0), liste.beschreibung(0)}});
         QVERIFY(neu);
         liste.einfuegen(0, neu->beschreibung, neu->code);
         SkriptDialog dialog({u'j'});

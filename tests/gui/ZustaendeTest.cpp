@@ -5,9 +5,9 @@
 #include "gui/app/Form_Anfang.h"
 #include "gui/controls/TNxBaum.h"
 #include "gui/controls/TNxTabCombo.h"
+#include "gui/controls/nx_Register.h"
 #include "gui/pages/AListeBedienung.h"
 #include "gui/pages/AuswahlSeite.h"
-#include "gui/controls/nx_Register.h"
 #include "gui/pages/EinstellungenSeite.h"
 #include "gui/support/FensterFixture.h"
 #include "gui/support/WidgetTest.h"
@@ -49,8 +49,7 @@ class ZustaendeTest final : public QObject
         QCOMPARE(m_f.aa().Ablauf().AllesSpeichern(), 0);
         m_f.fensterWeg();
     }
-    template <class T>
-    T *teil(const char *name)
+    template <class T> T *teil(const char *name)
     {
         T *t = m_f.teil<T>(QString::fromUtf8(name));
         if (!t)
@@ -68,7 +67,8 @@ private Q_SLOTS:
         starten();
         Taa &aa = m_f.aa();
         const QRect flaeche = aa.screen()->availableGeometry();
-        const QRect fenster = FensterKorrigieren(QRect(flaeche.left() + 3, flaeche.top() + 4, 780, 590), flaeche);
+        const QRect fenster =
+            FensterKorrigieren(QRect(flaeche.left() + 3, flaeche.top() + 4, 780, 590), flaeche);
         aa.resize(fenster.size());
         aa.move(fenster.topLeft());
         // settings
@@ -155,8 +155,10 @@ private Q_SLOTS:
             }
         QVERIFY(gefunden);
         auto *auswahlNeu = neu.SeiteVon<TAuswahlSeite>();
-        QCOMPARE(auswahlNeu->Baum()->FilterZeilen(), (QStringList{QStringLiteral("*.txt"), QStringLiteral("a*")}));
-        QCOMPARE(auswahlNeu->LetzteVerzeichnisse(), (QStringList{QStringLiteral("/tmp/"), QStringLiteral("/usr/")}));
+        QCOMPARE(auswahlNeu->Baum()->FilterZeilen(),
+                 (QStringList{QStringLiteral("*.txt"), QStringLiteral("a*")}));
+        QCOMPARE(auswahlNeu->LetzteVerzeichnisse(),
+                 (QStringList{QStringLiteral("/tmp/"), QStringLiteral("/usr/")}));
         QCOMPARE(auswahlNeu->Liste()->SortWahl(), 3);
         // the settings act where they are read
         const Einstellungen &e = neu.Einst();
@@ -204,7 +206,6 @@ private Q_SLOTS:
         beenden();
         QCOMPARE(NotizLesen(NotizLinksPfad()), QStringLiteral("kurz"));
     }
-
 
     void nurGanzSichtbareThemenSindBedienbar()
     {

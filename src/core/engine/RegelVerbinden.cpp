@@ -51,7 +51,8 @@ std::optional<GespeicherteRegel> RegelnVerbinden(const QList<GespeicherteRegel> 
         beschreibung += QStringLiteral(" > ") + r.beschreibung;
     }
     nxDebugZeile(QStringLiteral("rr.UntenOKSchalterClick Textlänge=") + QString::number(koerper.size()));
-    return GespeicherteRegel{QString::number(anzahl) + koerper, QStringLiteral("NEU: ") + beschreibung.mid(3)};
+    return GespeicherteRegel{QString::number(anzahl) + koerper,
+                             QStringLiteral("NEU: ") + beschreibung.mid(3)};
 }
 
 RegelTeilung RegelZerteilen(const QString &code)
@@ -83,10 +84,11 @@ bool RegelTeilen(RegelListe &liste, Dialog &dialog)
     if (t.art == RegelTeilung::Art::Einzeln)
         return false;
     if (t.art == RegelTeilung::Art::NichtZerteilbar) {
-        dialog.Dialog_Info(QStringLiteral("Es tut mir leid: Diese Regel ist nicht zerteilbar.\r\n\r\nDie Regel kann "
-                                          "nicht in ihre Einzel-Regeln zerlegt werden, weil sie beschädigt ist oder "
-                                          "von einer anderen Programm-Version stammt."),
-                           QStringLiteral("BuRegelTeilen"));
+        dialog.Dialog_Info(
+            QStringLiteral("Es tut mir leid: Diese Regel ist nicht zerteilbar.\r\n\r\nDie Regel kann "
+                           "nicht in ihre Einzel-Regeln zerlegt werden, weil sie beschädigt ist oder "
+                           "von einer anderen Programm-Version stammt."),
+            QStringLiteral("BuRegelTeilen"));
         return false;
     }
     const QString beschreibung = liste.beschreibung(i);

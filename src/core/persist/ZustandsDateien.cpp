@@ -57,8 +57,7 @@ QString wurzel()
     return QDir::rootPath();
 }
 
-template <class E>
-E *suchen(QList<E> &liste, QStringView name)
+template <class E> E *suchen(QList<E> &liste, QStringView name)
 {
     if (name.isEmpty())
         return nullptr;
@@ -83,11 +82,14 @@ bool hatZiffer(const QString &s)
 QStringList StandardAutoAuswahlZeilen()
 {
     return {
-        QStringLiteral("alle Lieder / *.aiff / *.au / *.flac / *.mid / *.mp2 / *.mp3 / *.ogg / *.wav / *.wma"),
+        QStringLiteral(
+            "alle Lieder / *.aiff / *.au / *.flac / *.mid / *.mp2 / *.mp3 / *.ogg / *.wav / *.wma"),
         QStringLiteral("alle Bilder / *.bmp / *.gif / *.ico / *.jpeg / *.jpg / *.png / *.webp"),
-        QStringLiteral("alle Texte / *.txt / *.html / *.htm / *.shtml / *.shtm / *.sht / *.xhtml / *.xhtm / *.xht"),
-        QStringLiteral("alle Videos / *.3gp* / *.avi / *.divx / *.flv / *.mkv / *.mov / *.mp4 / *.mpe* / *.mpg / *.vob "
-                       "/ *.wmv / *.webm"),
+        QStringLiteral(
+            "alle Texte / *.txt / *.html / *.htm / *.shtml / *.shtm / *.sht / *.xhtml / *.xhtm / *.xht"),
+        QStringLiteral(
+            "alle Videos / *.3gp* / *.avi / *.divx / *.flv / *.mkv / *.mov / *.mp4 / *.mpe* / *.mpg / *.vob "
+            "/ *.wmv / *.webm"),
         QStringLiteral("alle Zip oder Rar / *.zip / *.7z / *.rar / *.r?? / *.rev"),
         QStringLiteral("alle mit Zahl / Z"),
         QStringLiteral("alle ohne Zahl / z"),
@@ -129,10 +131,18 @@ ZustandsDatei ZustandsDatei::VorStart(const QRect &flaeche)
         edit(u"EdMaxSuch", QStringLiteral("50")),
     };
     d.m_flags = {
-        flag(u"CheBatch", 0),          flag(u"CheParentColor", 1),      flag(u"CheVerschNr", 0),
-        flag(u"RaStartVerzLetzt", 1),  flag(u"RaStartVerzBenutzer", 0), flag(u"RaRahmen0", 0),
-        flag(u"RaRahmen1", 1),         flag(u"RaRahmen2", 0),           flag(u"RaRahmen3", 0),
-        flag(u"CheStartVerzAufklappen", 0), flag(u"CheBildBeiStart", 1), flag(u"CheBaumNetzwerk", 0),
+        flag(u"CheBatch", 0),
+        flag(u"CheParentColor", 1),
+        flag(u"CheVerschNr", 0),
+        flag(u"RaStartVerzLetzt", 1),
+        flag(u"RaStartVerzBenutzer", 0),
+        flag(u"RaRahmen0", 0),
+        flag(u"RaRahmen1", 1),
+        flag(u"RaRahmen2", 0),
+        flag(u"RaRahmen3", 0),
+        flag(u"CheStartVerzAufklappen", 0),
+        flag(u"CheBildBeiStart", 1),
+        flag(u"CheBaumNetzwerk", 0),
     };
     return d;
 }
@@ -243,44 +253,130 @@ ZustandsDatei ZustandsDatei::HinterStart()
         qint64 standard;
     };
     static const F flags[] = {
-        {u"CoTauschenVonWas", 0}, {u"CoTauschenBisWas", 0}, {u"CoVonGruppe", 0}, {u"CoVonGVH", 0},
-        {u"CoAendernNameFormat", 1}, {u"CoTauschenVonGVH", 0}, {u"CoTauschenBisGVH", 0}, {u"CoBisGruppe", 0},
-        {u"CoBisGVH", 0}, {u"CoReihenfolge", 0}, {u"CoTeilstueckWas", 0}, {u"CoTauschenLR", 0},
-        {u"CoNachGruppe", 0}, {u"CoNachVH", 0}, {u"CoAuffuellen", 0}, {u"CoErsetzen", 0},
-        {u"CoHerstAuswahl", 0}, {u"CoLinksRechts", 0}, {u"CoHinzu", 0}, {u"CoHinWas", 0},
-        {u"CoHinVH", 0}, {u"CheAuswahlV", 1}, {u"CheAuswahlD", 1}, {u"CheVorschauSchalter", 0},
-        {u"CheSuchAttribute", 0}, {u"CheSuchDatumH", 0}, {u"CheSuchDatumA", 0}, {u"CheSuchBytes", 0},
-        {u"CheZusatzDavor", 0}, {u"CheZusatzDahinter", 0}, {u"CheZusatzNrUnterverz", 0},
-        {u"CheZusatzWiederholen", 0}, {nullptr, 0}, {u"CheEDoppelklick", 0}, {u"CheSicherheitsfrage", 1},
-        {u"CheEVorschauAnzahl", 0}, {nullptr, 0}, {u"CheWackel", 1}, {u"CheGeheim", 0},
-        {u"CheTeilstueckVerbinden", 0}, {u"CheESprungAuto", 1}, {u"RaSuchVerzAlle", 1},
-        {u"RaSuchVerzNurVolle", 0}, {u"RaSuchVerzNurLeere", 0}, {nullptr, 0}, {u"CheHilfe", 0},
-        {u"RaAttHE", 1}, {u"RaAttHJ", 0}, {u"RaAttHN", 0}, {u"RaAttRE", 1}, {u"RaAttRJ", 0}, {u"RaAttRN", 0},
-        {u"RaAttSE", 1}, {u"RaAttSJ", 0}, {u"RaAttSN", 0}, {u"RaAttAE", 1}, {u"RaAttAJ", 0}, {u"RaAttAN", 0},
-        {u"RaZeit1", 0}, {u"RaZeit2", 0}, {u"RaZeit3", 0}, {u"RaZeit4", 0}, {u"RaZeit5", 0}, {u"RaZeit6", 1},
-        {u"RaZeitZielH", 1}, {u"RaZeitZielZ", 0}, {u"RaZeitZielA", 0}, {u"RaSuchAttJaH", 0},
-        {u"RaSuchAttNeinH", 0}, {u"RaSuchAttEgalH", 1}, {u"RaSuchAttJaR", 0}, {u"RaSuchAttNeinR", 0},
-        {u"RaSuchAttEgalR", 1}, {u"RaSuchAttJaS", 0}, {u"RaSuchAttNeinS", 0}, {u"RaSuchAttEgalS", 1},
-        {u"RaSuchAttJaA", 0}, {u"RaSuchAttNeinA", 0}, {u"RaSuchAttEgalA", 1}, {u"RaHerstWoWieEdit", 1},
-        {u"RaHerstWoQuellpfad", 0}, {u"RaHerstWoWieName", 0}, {u"RaHerstWoLang", 0}, {u"RaHerstWoKurz", 0},
-        {u"LiAendOben", 0}, {u"LiAendUnten4", 0}, {u"LiAendUnten6", 0}, {u"LiHerstOben", 0},
-        {u"LiHerstUnten4", 0}, {u"LiRegelAktion", 0}, {u"RaEVorschau1", 0}, {u"RaEVorschau2", 0},
-        {u"RaEVorschau3", 1}, {u"RaEAutoVervollAuto", 0}, {u"RaEAutoVervollTaste", 1}, {u"RaEAutoVervoll0", 0},
-        {u"CheSuchDatumZ", 0}, {u"RaSuchAttJaC", 0}, {u"RaSuchAttNeinC", 0}, {u"RaSuchAttEgalC", 1},
-        {u"LiAendUntenZeit", 0}, {u"RaZeitQuelleH", 1}, {u"RaZeitQuelleZ", 0}, {u"RaZeitQuelleA", 0},
-        {u"CheVerzStruktur", 1}, {u"CheLKVRueck", 0},
+        {u"CoTauschenVonWas", 0},
+        {u"CoTauschenBisWas", 0},
+        {u"CoVonGruppe", 0},
+        {u"CoVonGVH", 0},
+        {u"CoAendernNameFormat", 1},
+        {u"CoTauschenVonGVH", 0},
+        {u"CoTauschenBisGVH", 0},
+        {u"CoBisGruppe", 0},
+        {u"CoBisGVH", 0},
+        {u"CoReihenfolge", 0},
+        {u"CoTeilstueckWas", 0},
+        {u"CoTauschenLR", 0},
+        {u"CoNachGruppe", 0},
+        {u"CoNachVH", 0},
+        {u"CoAuffuellen", 0},
+        {u"CoErsetzen", 0},
+        {u"CoHerstAuswahl", 0},
+        {u"CoLinksRechts", 0},
+        {u"CoHinzu", 0},
+        {u"CoHinWas", 0},
+        {u"CoHinVH", 0},
+        {u"CheAuswahlV", 1},
+        {u"CheAuswahlD", 1},
+        {u"CheVorschauSchalter", 0},
+        {u"CheSuchAttribute", 0},
+        {u"CheSuchDatumH", 0},
+        {u"CheSuchDatumA", 0},
+        {u"CheSuchBytes", 0},
+        {u"CheZusatzDavor", 0},
+        {u"CheZusatzDahinter", 0},
+        {u"CheZusatzNrUnterverz", 0},
+        {u"CheZusatzWiederholen", 0},
+        {nullptr, 0},
+        {u"CheEDoppelklick", 0},
+        {u"CheSicherheitsfrage", 1},
+        {u"CheEVorschauAnzahl", 0},
+        {nullptr, 0},
+        {u"CheWackel", 1},
+        {u"CheGeheim", 0},
+        {u"CheTeilstueckVerbinden", 0},
+        {u"CheESprungAuto", 1},
+        {u"RaSuchVerzAlle", 1},
+        {u"RaSuchVerzNurVolle", 0},
+        {u"RaSuchVerzNurLeere", 0},
+        {nullptr, 0},
+        {u"CheHilfe", 0},
+        {u"RaAttHE", 1},
+        {u"RaAttHJ", 0},
+        {u"RaAttHN", 0},
+        {u"RaAttRE", 1},
+        {u"RaAttRJ", 0},
+        {u"RaAttRN", 0},
+        {u"RaAttSE", 1},
+        {u"RaAttSJ", 0},
+        {u"RaAttSN", 0},
+        {u"RaAttAE", 1},
+        {u"RaAttAJ", 0},
+        {u"RaAttAN", 0},
+        {u"RaZeit1", 0},
+        {u"RaZeit2", 0},
+        {u"RaZeit3", 0},
+        {u"RaZeit4", 0},
+        {u"RaZeit5", 0},
+        {u"RaZeit6", 1},
+        {u"RaZeitZielH", 1},
+        {u"RaZeitZielZ", 0},
+        {u"RaZeitZielA", 0},
+        {u"RaSuchAttJaH", 0},
+        {u"RaSuchAttNeinH", 0},
+        {u"RaSuchAttEgalH", 1},
+        {u"RaSuchAttJaR", 0},
+        {u"RaSuchAttNeinR", 0},
+        {u"RaSuchAttEgalR", 1},
+        {u"RaSuchAttJaS", 0},
+        {u"RaSuchAttNeinS", 0},
+        {u"RaSuchAttEgalS", 1},
+        {u"RaSuchAttJaA", 0},
+        {u"RaSuchAttNeinA", 0},
+        {u"RaSuchAttEgalA", 1},
+        {u"RaHerstWoWieEdit", 1},
+        {u"RaHerstWoQuellpfad", 0},
+        {u"RaHerstWoWieName", 0},
+        {u"RaHerstWoLang", 0},
+        {u"RaHerstWoKurz", 0},
+        {u"LiAendOben", 0},
+        {u"LiAendUnten4", 0},
+        {u"LiAendUnten6", 0},
+        {u"LiHerstOben", 0},
+        {u"LiHerstUnten4", 0},
+        {u"LiRegelAktion", 0},
+        {u"RaEVorschau1", 0},
+        {u"RaEVorschau2", 0},
+        {u"RaEVorschau3", 1},
+        {u"RaEAutoVervollAuto", 0},
+        {u"RaEAutoVervollTaste", 1},
+        {u"RaEAutoVervoll0", 0},
+        {u"CheSuchDatumZ", 0},
+        {u"RaSuchAttJaC", 0},
+        {u"RaSuchAttNeinC", 0},
+        {u"RaSuchAttEgalC", 1},
+        {u"LiAendUntenZeit", 0},
+        {u"RaZeitQuelleH", 1},
+        {u"RaZeitQuelleZ", 0},
+        {u"RaZeitQuelleA", 0},
+        {u"CheVerzStruktur", 1},
+        {u"CheLKVRueck", 0},
     };
     for (const F &f : flags)
         d.m_flags.append(f.name ? flag(f.name, f.standard) : flagReserviert());
     return d;
 }
 
-IniTextEintrag *ZustandsDatei::TextEintrag(QStringView name) { return suchen(m_texte, name); }
+IniTextEintrag *ZustandsDatei::TextEintrag(QStringView name)
+{
+    return suchen(m_texte, name);
+}
 const IniTextEintrag *ZustandsDatei::TextEintrag(QStringView name) const
 {
     return suchen(const_cast<QList<IniTextEintrag> &>(m_texte), name);
 }
-IniFlagEintrag *ZustandsDatei::FlagEintrag(QStringView name) { return suchen(m_flags, name); }
+IniFlagEintrag *ZustandsDatei::FlagEintrag(QStringView name)
+{
+    return suchen(m_flags, name);
+}
 const IniFlagEintrag *ZustandsDatei::FlagEintrag(QStringView name) const
 {
     return suchen(const_cast<QList<IniFlagEintrag> &>(m_flags), name);
@@ -338,15 +434,28 @@ Ergebnis ZustandsDatei::Lesen(const QString &pfad)
 Ergebnis ZustandsDatei::Schreiben(const QString &pfad) const
 {
     if (m_unlesbar)
-        return Ergebnis::Fehler(0, QStringLiteral("Die Datei konnte beim Start nicht gelesen werden und wird deshalb "
-                                                  "nicht überschrieben."));
+        return Ergebnis::Fehler(
+            0, QStringLiteral("Die Datei konnte beim Start nicht gelesen werden und wird deshalb "
+                              "nicht überschrieben."));
     return IniControlsSchreiben(pfad, m_texte, m_flags);
 }
 
-QString ZustandVorStartPfad() { return ProgPfad + QStringLiteral("Rinol_CVS.cfg"); }
-QString ZustandHinterStartPfad() { return ProgPfad + QStringLiteral("Rinol_CHS.cfg"); }
-QString NotizLinksPfad() { return ProgPfad + QStringLiteral("Rinol_TextLinks.txt"); }
-QString NotizRechtsPfad() { return ProgPfad + QStringLiteral("Rinol_TextRechts.txt"); }
+QString ZustandVorStartPfad()
+{
+    return ProgPfad + QStringLiteral("Rinol_CVS.cfg");
+}
+QString ZustandHinterStartPfad()
+{
+    return ProgPfad + QStringLiteral("Rinol_CHS.cfg");
+}
+QString NotizLinksPfad()
+{
+    return ProgPfad + QStringLiteral("Rinol_TextLinks.txt");
+}
+QString NotizRechtsPfad()
+{
+    return ProgPfad + QStringLiteral("Rinol_TextRechts.txt");
+}
 
 QRect FensterKorrigieren(QRect f, const QRect &flaeche)
 {
@@ -406,7 +515,8 @@ Zaehler ZaehlerAusZeile(const QString &zeile)
 
 QString ZaehlerZeile(const Zaehler &z)
 {
-    return QStringLiteral("0\t") + QString::number(z.bildschirmMeldung) + u'\t' + QString::number(z.hilfeKlick);
+    return QStringLiteral("0\t") + QString::number(z.bildschirmMeldung) + u'\t' +
+           QString::number(z.hilfeKlick);
 }
 
 FarbWahl FarbenAusZeile(const QString &zeile)

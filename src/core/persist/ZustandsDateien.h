@@ -66,7 +66,7 @@ private:
     bool m_unlesbar = false;
 };
 
-QString ZustandVorStartPfad();   // ProgPfad + "Rinol_CVS.cfg"
+QString ZustandVorStartPfad();    // ProgPfad + "Rinol_CVS.cfg"
 QString ZustandHinterStartPfad(); // ProgPfad + "Rinol_CHS.cfg"
 QString NotizLinksPfad();         // ProgPfad + "Rinol_TextLinks.txt"
 QString NotizRechtsPfad();        // ProgPfad + "Rinol_TextRechts.txt"

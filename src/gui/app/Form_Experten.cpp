@@ -1,7 +1,7 @@
 #include "gui/app/Form_Experten.h"
 
-#include "core/util/nx_Debug.h"
 #include "core/shell/Prozess.h"
+#include "core/util/nx_Debug.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -28,9 +28,10 @@ Tgg::Tgg(QWidget *eltern) : QDialog(eltern)
         return c;
     };
     che(QStringLiteral("CheParentColor"), QStringLiteral("ParentColor (sonst bunt)"), true, 40);
-    che(QStringLiteral("CheVerschNr"), QStringLiteral("Verschieben: erweitern mit Nummern-Schalter"), false, 65);
-    che(QStringLiteral("CheBatch"), QStringLiteral("Herstellen: eine Datei teilen: zusätzliche BAT-Datei herstellen"),
-        false, 90);
+    che(QStringLiteral("CheVerschNr"), QStringLiteral("Verschieben: erweitern mit Nummern-Schalter"), false,
+        65);
+    che(QStringLiteral("CheBatch"),
+        QStringLiteral("Herstellen: eine Datei teilen: zusätzliche BAT-Datei herstellen"), false, 90);
     auto *debug = new QPushButton(QStringLiteral("Debug-Datei herstellen"), this);
     debug->setObjectName(QStringLiteral("BuGgDebug"));
     debug->move(10, 125);

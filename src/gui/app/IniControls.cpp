@@ -7,10 +7,10 @@
 #include "core/engine/RegelListe.h"
 #include "core/persist/IniDatei.h"
 #include "core/persist/ZustandsDateien.h"
+#include "core/selection/sub_Sortieren.h"
 #include "core/shell/Prozess.h"
 #include "core/util/nx_DateiText.h"
 #include "core/util/nx_Debug.h"
-#include "core/selection/sub_Sortieren.h"
 #include "gui/app/Ablauf.h"
 #include "gui/app/Form_Anfang.h"
 #include "gui/app/Start.h"
@@ -42,8 +42,8 @@ namespace rinolux {
 namespace {
 
 // The word combos whose word-list numbers the late file keeps, in its order.
-const char16_t *const kWortCombos[] = {u"CoVonGruppe",     u"CoBisGruppe", u"CoHinWas",
-                                       u"CoTeilstueckWas", u"CoHinzu",     u"CoErsetzen",
+const char16_t *const kWortCombos[] = {u"CoVonGruppe",     u"CoBisGruppe",      u"CoHinWas",
+                                       u"CoTeilstueckWas", u"CoHinzu",          u"CoErsetzen",
                                        u"CoNachGruppe",    u"CoTauschenVonWas", u"CoTauschenBisWas"};
 
 // The list fields kept in text holders: holder entry, control name.
@@ -189,7 +189,8 @@ void optionenLesen(Taa &aa, const ZustandsDatei &d)
     }
     const QStringList nummern = d.Text(u"IniWortNummern").split(u'\t');
     for (int i = 0; i < 9; ++i)
-        z.flags.insert(QString::fromUtf16(kWortCombos[i]) + QStringLiteral(".Platz"), IniZahl(nummern.value(i)));
+        z.flags.insert(QString::fromUtf16(kWortCombos[i]) + QStringLiteral(".Platz"),
+                       IniZahl(nummern.value(i)));
     const QStringList positionen = d.Text(u"IniPositionen").split(u'\t');
     for (int k = 1; k <= 7; ++k)
         if (TNxTabCombo *t = positionsFeld(o, k)) {
@@ -280,7 +281,8 @@ void notizenSchreiben(const Taa &aa)
         const Ergebnis e = zurueck ? NotizSchreiben(pfad, *zurueck, false)
                                    : NotizSchreiben(pfad, mitCrLf(feld->toPlainText()), true);
         if (!e)
-            nxDebugZeile(QStringLiteral("Notiz nicht gespeichert: ") + pfad + QStringLiteral(" => ") + e.text());
+            nxDebugZeile(QStringLiteral("Notiz nicht gespeichert: ") + pfad + QStringLiteral(" => ") +
+                         e.text());
     }
 }
 
@@ -318,8 +320,8 @@ void IniControls_VorStartLesen(Taa &aa)
     const int stil = SymbolStilAusZeile(d.Text(u"IniFenster"));
     aa.Einst().DialogSymbole = static_cast<DialogSymbolStil>(stil);
     // 3. start directory
-    IniVerzeichnisBeiStart = d.Flag(u"RaStartVerzLetzt", 1) == 1 ? d.Text(u"IniVerzeichnis")
-                                                                 : d.Text(u"EdStartVerzBenutzer");
+    IniVerzeichnisBeiStart =
+        d.Flag(u"RaStartVerzLetzt", 1) == 1 ? d.Text(u"IniVerzeichnis") : d.Text(u"EdStartVerzBenutzer");
     // 4. counters
     const Zaehler z = ZaehlerAusZeile(d.Text(u"IniZaehler"));
     BildschirmMeldungZahl = z.bildschirmMeldung;
@@ -353,7 +355,8 @@ void IniControls_VorStartSchreiben(Taa &aa)
     ZustandsDatei &d = aa.ZustandVor();
     einfacheSchreiben(aa, d);
     // A maximised window keeps the bounds it returns to.
-    const QRect normal = aa.isMaximized() || aa.isFullScreen() ? aa.normalGeometry() : QRect(aa.pos(), aa.size());
+    const QRect normal =
+        aa.isMaximized() || aa.isFullScreen() ? aa.normalGeometry() : QRect(aa.pos(), aa.size());
     int stil = static_cast<int>(aa.Einst().DialogSymbole);
     FarbWahl farben = FarbenAusZeile(d.Text(u"IniFarben"));
     if (auto *seite = aa.SeiteVon<TEinstellungenSeite>()) {
@@ -463,10 +466,13 @@ void EinstellungenAnwenden(Taa &aa)
 {
     Einstellungen &e = aa.Einst();
     e.Sicherheitsfrage = angehakt(aa, QStringLiteral("CheSicherheitsfrage"), e.Sicherheitsfrage);
-    e.LoeschenKopierenRueckgaengig = angehakt(aa, QStringLiteral("CheLKVRueck"), e.LoeschenKopierenRueckgaengig);
-    e.VorschauSekunden = FeldZahl(feldText(aa, QStringLiteral("EdEVorschauSekunden"), QString::number(e.VorschauSekunden)));
+    e.LoeschenKopierenRueckgaengig =
+        angehakt(aa, QStringLiteral("CheLKVRueck"), e.LoeschenKopierenRueckgaengig);
+    e.VorschauSekunden =
+        FeldZahl(feldText(aa, QStringLiteral("EdEVorschauSekunden"), QString::number(e.VorschauSekunden)));
     e.VorschauAnzahlBegrenzt = angehakt(aa, QStringLiteral("CheEVorschauAnzahl"), e.VorschauAnzahlBegrenzt);
-    e.VorschauAnzahl = FeldZahl(feldText(aa, QStringLiteral("EdEVorschauAnzahl"), QString::number(e.VorschauAnzahl)));
+    e.VorschauAnzahl =
+        FeldZahl(feldText(aa, QStringLiteral("EdEVorschauAnzahl"), QString::number(e.VorschauAnzahl)));
     for (int i = 1; i <= 3; ++i)
         if (angehakt(aa, QStringLiteral("RaEVorschau") + QString::number(i), false))
             e.VorschauAnordnung = i;
@@ -481,7 +487,8 @@ void EinstellungenAnwenden(Taa &aa)
     if (AListeBedienung *liste = auswahl ? auswahl->Liste() : nullptr) {
         liste->DoppelklickOeffnetSetzen(angehakt(aa, QStringLiteral("CheEDoppelklick"), false));
         for (int n = 1; n <= 6; ++n)
-            liste->OeffnenMitSetzen(n, feldText(aa, QStringLiteral("EdEProP") + QString::number(n), QString()),
+            liste->OeffnenMitSetzen(n,
+                                    feldText(aa, QStringLiteral("EdEProP") + QString::number(n), QString()),
                                     feldText(aa, QStringLiteral("EdEProN") + QString::number(n), QString()));
     }
     if (auswahl) {

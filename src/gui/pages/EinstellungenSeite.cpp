@@ -64,8 +64,7 @@ QVBoxLayout *spalte(QWidget *p)
     return v;
 }
 
-template <class T>
-T *benannt(T *w, const QString &name)
+template <class T> T *benannt(T *w, const QString &name)
 {
     w->setObjectName(name);
     return w;
@@ -141,7 +140,8 @@ const QString kGruss = QStringLiteral(
     "\fHallöchen und willkommen!\f\r\n\r\n"
     "Hier schreibt das Rinolux-Team, die Hersteller von %1. Wir gratulieren dir herzlich: Du hast "
     "\f%1\f als Programm deiner Wahl ausgesucht, und das war eine ausgezeichnete Entscheidung.\r\n\r\n"
-    "Eine sehr gründliche Studie, die wir gerade eben selbst durchgeführt haben, hat ergeben, dass Menschen, die "
+    "Eine sehr gründliche Studie, die wir gerade eben selbst durchgeführt haben, hat ergeben, dass Menschen, "
+    "die "
     "viele Dateien mit einem einzigen Schalter umbenennen, im Durchschnitt 3,7 Tassen Kaffee pro Tag mehr "
     "trinken können, weil sie einfach mehr Zeit haben.\r\n\r\n"
     "Das Programm erfüllt selbstverständlich die Regeln deines Betriebssystems. Es kostet kein Geld, aber "
@@ -243,7 +243,9 @@ QWidget *TEinstellungenSeite::themaNeu(const QString &titel, const QString &pane
 
 void TEinstellungenSeite::themenBauen()
 {
-    auto geaendert = [this](auto *w, auto signal) { connect(w, signal, this, &TEinstellungenSeite::aendern); };
+    auto geaendert = [this](auto *w, auto signal) {
+        connect(w, signal, this, &TEinstellungenSeite::aendern);
+    };
 
     // 1
     text(themaNeu(QStringLiteral("Einstell-Möglichkeiten für Anfänger"), QStringLiteral("PaEinstellungenA")),
@@ -251,8 +253,11 @@ void TEinstellungenSeite::themenBauen()
                         "Einstell-Möglichkeiten in allen anderen Bereichen können ignoriert werden."));
     // 2
     {
-        QWidget *p = themaNeu(QStringLiteral("Verzeichnis bei Programm-Start"), QStringLiteral("PaStartVerz"));
-        text(p, QStringLiteral("Welches Verzeichnis soll die Auswahl-Liste unmittelbar nach dem Programm-Start anzeigen?"));
+        QWidget *p =
+            themaNeu(QStringLiteral("Verzeichnis bei Programm-Start"), QStringLiteral("PaStartVerz"));
+        text(p,
+             QStringLiteral(
+                 "Welches Verzeichnis soll die Auswahl-Liste unmittelbar nach dem Programm-Start anzeigen?"));
         auto *g = new QButtonGroup(p);
         ra(p, g, QStringLiteral("RaStartVerzLetzt"),
            QStringLiteral("das zuletzt beim Beenden des Programms ausgewählte Verzeichnis"), true);
@@ -269,8 +274,9 @@ void TEinstellungenSeite::themenBauen()
         QLineEdit *sek = ed(p, QStringLiteral("EdEVorschauSekunden"), QStringLiteral("3"), 50);
         reihe(p, {sek, new QLabel(QStringLiteral("Sekunden (1 bis 5)"))});
         geaendert(sek, &QLineEdit::textChanged);
-        QCheckBox *anzahl = che(p, QStringLiteral("CheEVorschauAnzahl"),
-                                QStringLiteral("Die Vorschau soll nur dann automatisch angezeigt werden, wenn"), false);
+        QCheckBox *anzahl =
+            che(p, QStringLiteral("CheEVorschauAnzahl"),
+                QStringLiteral("Die Vorschau soll nur dann automatisch angezeigt werden, wenn"), false);
         geaendert(anzahl, &QCheckBox::toggled);
         QLineEdit *grenze = ed(p, QStringLiteral("EdEVorschauAnzahl"), QStringLiteral("500"), 70);
         auto *zeile2 = new QLabel(QStringLiteral("      in der Vorschau-Liste weniger als"));
@@ -280,34 +286,42 @@ void TEinstellungenSeite::themenBauen()
     }
     // 4
     text(themaNeu(QStringLiteral("Einstell-Möglichkeiten für Experten"), QStringLiteral("PaEinstellungenE")),
-         QStringLiteral("Die folgenden Einstell-Möglichkeiten sind nicht wichtig, aber sie machen die Benutzung des "
-                        "Programms einfacher."));
+         QStringLiteral(
+             "Die folgenden Einstell-Möglichkeiten sind nicht wichtig, aber sie machen die Benutzung des "
+             "Programms einfacher."));
     // 5
     {
         QWidget *p = themaNeu(QStringLiteral("Verzeichnis-Liste: \"gehe zu\""), QStringLiteral("PaESprung"));
-        text(p, QStringLiteral("Wenn man auf der Seite [") + kTab1
-                    + QStringLiteral("] in der Verzeichnis-Liste ein Verzeichnis ausgewählt hat und dann die rechte "
-                                     "Maus-Taste drückt, wird ein Maus-Menü angezeigt. In dem Maus-Menü befinden sich "
-                                     "\"gehe zu\"-Anweisungen."));
-        text(p, QStringLiteral("Hier können Verzeichnisse genannt werden, die im Maus-Menü immer eingetragen sein sollen:"));
+        text(p, QStringLiteral("Wenn man auf der Seite [") + kTab1 +
+                    QStringLiteral(
+                        "] in der Verzeichnis-Liste ein Verzeichnis ausgewählt hat und dann die rechte "
+                        "Maus-Taste drückt, wird ein Maus-Menü angezeigt. In dem Maus-Menü befinden sich "
+                        "\"gehe zu\"-Anweisungen."));
+        text(
+            p,
+            QStringLiteral(
+                "Hier können Verzeichnisse genannt werden, die im Maus-Menü immer eingetragen sein sollen:"));
         geaendert(ri(p, QStringLiteral("RiESprung"), 120), &QPlainTextEdit::textChanged);
         geaendert(che(p, QStringLiteral("CheESprungAuto"),
-                      QStringLiteral("Zusätzlich soll bei jedem Verzeichnis-Wechsel das zuletzt ausgewählte Verzeichnis "
-                                     "automatisch in das Maus-Menü eingetragen werden."),
+                      QStringLiteral(
+                          "Zusätzlich soll bei jedem Verzeichnis-Wechsel das zuletzt ausgewählte Verzeichnis "
+                          "automatisch in das Maus-Menü eingetragen werden."),
                       true),
                   &QCheckBox::toggled);
     }
     // 6
     {
-        QWidget *p = themaNeu(QStringLiteral("Namen-Liste: automatische Auswahl"), QStringLiteral("PaEAutoauswahl"));
-        text(p, QStringLiteral("In diese Liste muss für jede Auswahl-Art eine Text-Zeile eingetragen sein. Die "
-                               "Text-Zeile muss so aussehen: Beschreibung / Muster     (mehrere Muster sind möglich)"));
-        auto *beispiele = new QLabel(
-            QStringLiteral("Beispiele für diese Liste:\nalle, die mit A anfangen / A*\nalle Text-Dateien / *.txt\n"
-                           "alle Bilder / *.jpg / *.jpeg / *.png\nalle mit Buchstabe / B\nalle ohne Buchstabe / b\n"
-                           "alle mit Buchstabe oder Zahl / B / Z\nalle mit Sonderzeichen oder Zahl / S / Z\n"
-                           "die ersten 20 / 20\ndie ersten 1.000 / 1000\ndie ersten 1000 nicht / 1000 / u\n"
-                           "die letzten 1.000 / -1000"));
+        QWidget *p =
+            themaNeu(QStringLiteral("Namen-Liste: automatische Auswahl"), QStringLiteral("PaEAutoauswahl"));
+        text(p, QStringLiteral(
+                    "In diese Liste muss für jede Auswahl-Art eine Text-Zeile eingetragen sein. Die "
+                    "Text-Zeile muss so aussehen: Beschreibung / Muster     (mehrere Muster sind möglich)"));
+        auto *beispiele = new QLabel(QStringLiteral(
+            "Beispiele für diese Liste:\nalle, die mit A anfangen / A*\nalle Text-Dateien / *.txt\n"
+            "alle Bilder / *.jpg / *.jpeg / *.png\nalle mit Buchstabe / B\nalle ohne Buchstabe / b\n"
+            "alle mit Buchstabe oder Zahl / B / Z\nalle mit Sonderzeichen oder Zahl / S / Z\n"
+            "die ersten 20 / 20\ndie ersten 1.000 / 1000\ndie ersten 1000 nicht / 1000 / u\n"
+            "die letzten 1.000 / -1000"));
         auto *zeichen = new QLabel(
             QStringLiteral("Diese Sonderzeichen sind möglich:\n/ oder \\ oder | = Trennzeichen\n"
                            "? = ein beliebiges Zeichen\n* = beliebig viele beliebige Zeichen\n"
@@ -317,9 +331,11 @@ void TEinstellungenSeite::themenBauen()
                            "12 = die ersten 12 Namen\nu = Auswahl umkehren"));
         reihe(p, {beispiele, zeichen});
         ri(p, QStringLiteral("RiEinstAutomark"), 200)->setPlainText(StandardAutoAuswahlZeilen().join(u'\n'));
-        auto *hinweis = new QLabel(QStringLiteral("Diese Einstellungen werden erst bei\neinem Programm-Neu-Start "
-                                                  "wirksam,\noder wenn dieser Schalter benutzt wird."));
-        auto *aktiv = benannt(new QPushButton(QStringLiteral("jetzt aktivieren")), QStringLiteral("BuEAutoauswahlAktiv"));
+        auto *hinweis =
+            new QLabel(QStringLiteral("Diese Einstellungen werden erst bei\neinem Programm-Neu-Start "
+                                      "wirksam,\noder wenn dieser Schalter benutzt wird."));
+        auto *aktiv = benannt(new QPushButton(QStringLiteral("jetzt aktivieren")),
+                              QStringLiteral("BuEAutoauswahlAktiv"));
         connect(aktiv, &QPushButton::clicked, this, &TEinstellungenSeite::AutoAuswahlAktivierenVerlangt);
         m_coAuto = benannt(new QComboBox(), QStringLiteral("CoEAutoauswahl"));
         m_coAuto->setMinimumWidth(200);
@@ -328,20 +344,21 @@ void TEinstellungenSeite::themenBauen()
     // 7
     {
         QWidget *p = themaNeu(QStringLiteral("Namen-Liste: \"öffnen mit\""), QStringLiteral("PaEPro"));
-        text(p, QStringLiteral("Wenn man auf der Seite [") + kTab1
-                    + QStringLiteral("] in der Namen-Liste eine Datei (oder ein Verzeichnis) ausgewählt hat und dann "
-                                     "die rechte Maus-Taste drückt, wird ein Maus-Menü angezeigt. In dem Maus-Menü "
-                                     "können 6 \"Öffnen mit\"-Eintragungen angezeigt werden. Die \"Öffnen "
-                                     "mit\"-Eintragungen sollen es dir ermöglichen, die ausgewählte Datei (oder das "
-                                     "Verzeichnis) mit einem von dir bestimmten Programmen zu öffnen:"));
+        text(p, QStringLiteral("Wenn man auf der Seite [") + kTab1 +
+                    QStringLiteral(
+                        "] in der Namen-Liste eine Datei (oder ein Verzeichnis) ausgewählt hat und dann "
+                        "die rechte Maus-Taste drückt, wird ein Maus-Menü angezeigt. In dem Maus-Menü "
+                        "können 6 \"Öffnen mit\"-Eintragungen angezeigt werden. Die \"Öffnen "
+                        "mit\"-Eintragungen sollen es dir ermöglichen, die ausgewählte Datei (oder das "
+                        "Verzeichnis) mit einem von dir bestimmten Programmen zu öffnen:"));
         auto *tabelle = new QWidget(p);
         auto *g = new QGridLayout(tabelle);
         g->setContentsMargins(0, 0, 0, 0);
         g->addWidget(new QLabel(QStringLiteral("Programm   (Beispiel: /usr/bin/gedit)")), 0, 0);
         g->addWidget(new QLabel(QStringLiteral("Text im Menü")), 0, 1);
-        const QString namen[] = {QStringLiteral("&Text-Programm"), QStringLiteral("&Grafik-Programm"),
+        const QString namen[] = {QStringLiteral("&Text-Programm"),  QStringLiteral("&Grafik-Programm"),
                                  QStringLiteral("&Musik-Programm"), QStringLiteral("&HTML-Programm"),
-                                 QStringLiteral("&Film-Programm"), QStringLiteral("&Datei-Programm")};
+                                 QStringLiteral("&Film-Programm"),  QStringLiteral("&Datei-Programm")};
         for (int n = 1; n <= 6; ++n) {
             QLineEdit *prog = ed(tabelle, QStringLiteral("EdEProP") + QString::number(n),
                                  n == 1 ? QStringLiteral("/usr/bin/gedit") : QString());
@@ -355,44 +372,57 @@ void TEinstellungenSeite::themenBauen()
     }
     // 8
     {
-        QWidget *p = themaNeu(QStringLiteral("Namen-Liste: Doppeltdrücken"), QStringLiteral("PaEDoppelklick"));
-        text(p, QStringLiteral("Wenn man auf der Seite [") + kTab1
-                    + QStringLiteral("] in der Namen-Liste eine Datei (oder ein Verzeichnis) ausgewählt hat und dann "
-                                     "die linke Maus-Taste zweimal drückt, versucht das System, die Datei (oder das "
-                                     "Verzeichnis) AUTOMATISCH mit einem anderen Programm zu öffnen."));
-        geaendert(che(p, QStringLiteral("CheEDoppelklick"), QStringLiteral("ja, die Doppeldrücken-Methode zulassen"),
-                      false),
+        QWidget *p =
+            themaNeu(QStringLiteral("Namen-Liste: Doppeltdrücken"), QStringLiteral("PaEDoppelklick"));
+        text(p, QStringLiteral("Wenn man auf der Seite [") + kTab1 +
+                    QStringLiteral(
+                        "] in der Namen-Liste eine Datei (oder ein Verzeichnis) ausgewählt hat und dann "
+                        "die linke Maus-Taste zweimal drückt, versucht das System, die Datei (oder das "
+                        "Verzeichnis) AUTOMATISCH mit einem anderen Programm zu öffnen."));
+        geaendert(che(p, QStringLiteral("CheEDoppelklick"),
+                      QStringLiteral("ja, die Doppeldrücken-Methode zulassen"), false),
                   &QCheckBox::toggled);
     }
     // 9
     {
-        QWidget *p = themaNeu(QStringLiteral("Sicherheit bei wichtigen Schaltern"), QStringLiteral("PaSicherheit"));
-        text(p, QStringLiteral("Soll nach dem Drücken eines wichtigen Schalters sicherheitshalber noch nach einer "
-                               "zusätzlichen Bestätigung gefragt werden?"));
-        geaendert(che(p, QStringLiteral("CheSicherheitsfrage"),
-                      QStringLiteral("ja, wichtige Anweisungen nur nach Bestätigung ausführen lassen (empfohlen)"), true),
-                  &QCheckBox::toggled);
+        QWidget *p =
+            themaNeu(QStringLiteral("Sicherheit bei wichtigen Schaltern"), QStringLiteral("PaSicherheit"));
+        text(p, QStringLiteral(
+                    "Soll nach dem Drücken eines wichtigen Schalters sicherheitshalber noch nach einer "
+                    "zusätzlichen Bestätigung gefragt werden?"));
+        geaendert(
+            che(p, QStringLiteral("CheSicherheitsfrage"),
+                QStringLiteral("ja, wichtige Anweisungen nur nach Bestätigung ausführen lassen (empfohlen)"),
+                true),
+            &QCheckBox::toggled);
     }
     // 10
     {
-        QWidget *p = themaNeu(QStringLiteral("Eingabe-Felder: Wörter-Liste nach Schalter"), QStringLiteral("PaEMerk"));
-        text(p, QStringLiteral("Unter vielen Eingabe-Feldern befindet sich ein [Wörter ...]-Schalter. Auch unter diesem "
-                               "Eingabe-Feld ist so ein Schalter. Der Schalter führt zu einer Liste mit Wörtern, die das "
-                               "Programm für dich gesammelt hat. Wenn du aus der Liste ein Wort auswählst, wird es in das "
-                               "Eingabe-Feld eingetragen. Drücke den Schalter jetzt bitte mal, damit du weißt, was gemeint "
-                               "ist!"));
+        QWidget *p =
+            themaNeu(QStringLiteral("Eingabe-Felder: Wörter-Liste nach Schalter"), QStringLiteral("PaEMerk"));
+        text(p,
+             QStringLiteral(
+                 "Unter vielen Eingabe-Feldern befindet sich ein [Wörter ...]-Schalter. Auch unter diesem "
+                 "Eingabe-Feld ist so ein Schalter. Der Schalter führt zu einer Liste mit Wörtern, die das "
+                 "Programm für dich gesammelt hat. Wenn du aus der Liste ein Wort auswählst, wird es in das "
+                 "Eingabe-Feld eingetragen. Drücke den Schalter jetzt bitte mal, damit du weißt, was gemeint "
+                 "ist!"));
         ri(p, QStringLiteral("RiEinstMerkliste"), 90);
-        text(p, QStringLiteral("Die Wörter-Liste enthält auch den Bereich \"eigene Wörter\". Für diesen Bereich kannst du "
-                               "hier eigene Wörter eintippen. (Mindestlänge jeder Zeile = 4 Zeichen.)"));
+        text(p,
+             QStringLiteral(
+                 "Die Wörter-Liste enthält auch den Bereich \"eigene Wörter\". Für diesen Bereich kannst du "
+                 "hier eigene Wörter eintippen. (Mindestlänge jeder Zeile = 4 Zeichen.)"));
     }
     // 11
     {
-        QWidget *p = themaNeu(QStringLiteral("Eingabe-Felder: Wörter-Liste beim Eintippen"), QStringLiteral("PaEAutoVervoll"));
-        text(p, QStringLiteral("Diese Funktion soll die Benutzung von Eingabe-Feldern erleichtern. Du kannst sie leicht "
-                               "verstehen, wenn du folgendes mal ausprobierst:\n\n1.) Schalte zuerst hier die Anzeige "
-                               "auf \"automatisch\".\n2.) Tippe in das Eingabe-Feld dieses Wort: --->  die  <---\n3.) "
-                               "Danach bekommst du zusätzliche Informationen angezeigt.\n\nMindestens 3 Zeichen müssen "
-                               "eingetippt werden."));
+        QWidget *p = themaNeu(QStringLiteral("Eingabe-Felder: Wörter-Liste beim Eintippen"),
+                              QStringLiteral("PaEAutoVervoll"));
+        text(p, QStringLiteral(
+                    "Diese Funktion soll die Benutzung von Eingabe-Feldern erleichtern. Du kannst sie leicht "
+                    "verstehen, wenn du folgendes mal ausprobierst:\n\n1.) Schalte zuerst hier die Anzeige "
+                    "auf \"automatisch\".\n2.) Tippe in das Eingabe-Feld dieses Wort: --->  die  <---\n3.) "
+                    "Danach bekommst du zusätzliche Informationen angezeigt.\n\nMindestens 3 Zeichen müssen "
+                    "eingetippt werden."));
         text(p, QStringLiteral("Wörter-Liste anzeigen"));
         auto *g = new QButtonGroup(p);
         ra(p, g, QStringLiteral("RaEAutoVervollAuto"), QStringLiteral("automatisch"), false);
@@ -400,13 +430,16 @@ void TEinstellungenSeite::themenBauen()
            QStringLiteral("nur anzeigen, nachdem die Pfeil-Runter-Taste gedrückt wurde"), true);
         ra(p, g, QStringLiteral("RaEAutoVervoll0"), QStringLiteral("nicht anzeigen"), false);
         reihe(p, {ed(p, QStringLiteral("EdEAutoVervoll"), QString(), 250)});
-        text(p, QStringLiteral("Eingabe-Felder mit dieser Möglichkeit erkennt man an dem kleinen Symbol darunter. --->"));
+        text(p,
+             QStringLiteral(
+                 "Eingabe-Felder mit dieser Möglichkeit erkennt man an dem kleinen Symbol darunter. --->"));
     }
     // 12
     {
         QWidget *p = themaNeu(QStringLiteral("Vorschau-Liste"), QStringLiteral("PaEVorschauOrt"));
-        text(p, QStringLiteral("Wo auf den Seiten [") + kTab2 + QStringLiteral("], [") + kTab3 + QStringLiteral("] und [")
-                    + kTab4 + QStringLiteral("] soll die Vorschau-Liste angezeigt werden?"));
+        text(p, QStringLiteral("Wo auf den Seiten [") + kTab2 + QStringLiteral("], [") + kTab3 +
+                    QStringLiteral("] und [") + kTab4 +
+                    QStringLiteral("] soll die Vorschau-Liste angezeigt werden?"));
         auto *g = new QButtonGroup(p);
         const QString kFelder = QStringLiteral("Eingabe- Felder");
         const QString kSchalter = QStringLiteral("Schalter");
@@ -442,18 +475,22 @@ void TEinstellungenSeite::themenBauen()
     // 13
     {
         QWidget *p = themaNeu(QStringLiteral("Löschen, Kopieren, Verschieben"), QStringLiteral("PaLKVRueck"));
-        text(p, QStringLiteral("Das Programm kann Dateien und Verzeichnisse löschen, kopieren und verschieben. Das "
-                               "Programm kann diese Vorgänge aber NICHT rückgängig machen. Deshalb werden sie NICHT auf "
-                               "der Seite [")
-                    + kTab5 + QStringLiteral("] in die Listen eingetragen. Ist eine Eintragung für dich trotzdem nützlich?"));
-        geaendert(che(p, QStringLiteral("CheLKVRueck"), QStringLiteral("ja, diese Vorgänge sollen trotzdem eingetragen werden"),
-                      false),
+        text(p, QStringLiteral(
+                    "Das Programm kann Dateien und Verzeichnisse löschen, kopieren und verschieben. Das "
+                    "Programm kann diese Vorgänge aber NICHT rückgängig machen. Deshalb werden sie NICHT auf "
+                    "der Seite [") +
+                    kTab5 +
+                    QStringLiteral(
+                        "] in die Listen eingetragen. Ist eine Eintragung für dich trotzdem nützlich?"));
+        geaendert(che(p, QStringLiteral("CheLKVRueck"),
+                      QStringLiteral("ja, diese Vorgänge sollen trotzdem eingetragen werden"), false),
                   &QCheckBox::toggled);
     }
     // 14
     text(themaNeu(QStringLiteral("Einstell-Möglichkeiten für Fanatiker"), QStringLiteral("PaEinstellungenF")),
-         QStringLiteral("Fanatismus ist eine Übertreibung und deshalb nicht vernünftig. Fanatiker sind Spinner. Bitte "
-                        "denke einmal darüber nach."));
+         QStringLiteral(
+             "Fanatismus ist eine Übertreibung und deshalb nicht vernünftig. Fanatiker sind Spinner. Bitte "
+             "denke einmal darüber nach."));
     // 15
     {
         QWidget *p = themaNeu(QStringLiteral("Register-Anzeige"), QStringLiteral("PaERegHaupt"));
@@ -463,7 +500,8 @@ void TEinstellungenSeite::themenBauen()
         ra(p, m_farbGruppe, QStringLiteral("RaFarbeB1"), QStringLiteral("bunt"), false);
         ra(p, m_farbGruppe, QStringLiteral("RaFarbeB2"), QStringLiteral("bunt"), false);
         for (int nr = 1; nr <= 2; ++nr) {
-            QRadioButton *r = ra(p, m_farbGruppe, QStringLiteral("RaFarbe") + QString::number(nr), QString(), false);
+            QRadioButton *r =
+                ra(p, m_farbGruppe, QStringLiteral("RaFarbe") + QString::number(nr), QString(), false);
             auto *feld = SeitenPanel(QStringLiteral("PaFarbe") + QString::number(nr), p);
             feld->setFixedSize(60, 20);
             feld->setAutoFillBackground(true);
@@ -472,7 +510,8 @@ void TEinstellungenSeite::themenBauen()
             pal.setColor(QPalette::Window, farbeAusZahl(nr == 1 ? 13689072 : 14729424));
             feld->setPalette(pal);
             (nr == 1 ? m_paFarbe1 : m_paFarbe2) = feld;
-            auto *knopf = benannt(new QPushButton(QStringLiteral("eigene ...")), QStringLiteral("BuFarbe") + QString::number(nr));
+            auto *knopf = benannt(new QPushButton(QStringLiteral("eigene ...")),
+                                  QStringLiteral("BuFarbe") + QString::number(nr));
             connect(knopf, &QPushButton::clicked, this, [this, nr] { farbeWaehlen(nr); });
             reihe(p, {r, feld, knopf});
         }
@@ -486,17 +525,20 @@ void TEinstellungenSeite::themenBauen()
         QWidget *p = themaNeu(QStringLiteral("Schalter im Programm: Rahmen"), QStringLiteral("PaHoehe"));
         text(p, QStringLiteral("Welche Dicke sollen die Rahmen der Haupt-Schalter haben?"));
         m_rahmenGruppe = new QButtonGroup(p);
-        const QString namen[] = {QStringLiteral("kein Rahmen"), QStringLiteral("einfach"), QStringLiteral("zweifach"),
-                                 QStringLiteral("dreifach")};
+        const QString namen[] = {QStringLiteral("kein Rahmen"), QStringLiteral("einfach"),
+                                 QStringLiteral("zweifach"), QStringLiteral("dreifach")};
         for (int t = 0; t <= 3; ++t)
-            m_rahmenGruppe->setId(ra(p, m_rahmenGruppe, QStringLiteral("RaRahmen") + QString::number(t), namen[t], t == 1), t);
+            m_rahmenGruppe->setId(
+                ra(p, m_rahmenGruppe, QStringLiteral("RaRahmen") + QString::number(t), namen[t], t == 1), t);
         text(p, QStringLiteral("Und so sieht es aus:"));
-        auto *beispiel = benannt(new QPushButton(QStringLiteral("Beispiel-Schalter")), QStringLiteral("BuHoeheBeispiel"));
+        auto *beispiel =
+            benannt(new QPushButton(QStringLiteral("Beispiel-Schalter")), QStringLiteral("BuHoeheBeispiel"));
         m_beispiel = new TSchalterRahmen(beispiel, QColor(255, 255, 160), 1, p);
         m_beispiel->setObjectName(QStringLiteral("PaHoeheBeispiel"));
         reihe(p, {m_beispiel});
-        connect(beispiel, &QPushButton::clicked, this,
-                [this] { Umgebung().Dialoge().Dialog_Info(QStringLiteral("Beispiel."), QStringLiteral("BuHoeheBeispiel")); });
+        connect(beispiel, &QPushButton::clicked, this, [this] {
+            Umgebung().Dialoge().Dialog_Info(QStringLiteral("Beispiel."), QStringLiteral("BuHoeheBeispiel"));
+        });
         connect(m_rahmenGruppe, &QButtonGroup::idToggled, this, [this](int, bool an) {
             if (an)
                 beispielRahmen();
@@ -505,7 +547,8 @@ void TEinstellungenSeite::themenBauen()
     }
     // 17
     {
-        QWidget *p = themaNeu(QStringLiteral("Speicherplatz für einzelne Listen"), QStringLiteral("PaListenmax"));
+        QWidget *p =
+            themaNeu(QStringLiteral("Speicherplatz für einzelne Listen"), QStringLiteral("PaListenmax"));
         text(p, QStringLiteral("Wieviele Einträge sollen HÖCHSTENS in den Listen aufgeführt werden?"));
         auto *zeile = new QWidget(p);
         auto *h = new QHBoxLayout(zeile);
@@ -522,30 +565,37 @@ void TEinstellungenSeite::themenBauen()
             QLineEdit *e = ed(s, name, wert, 70);
             v->addWidget(e);
             v->addWidget(new QLabel(QStringLiteral("Anzahl (0 bis ") + QString::number(maximum) + u')'));
-            connect(e, &QLineEdit::editingFinished, this, [this, e, maximum] { grenzeVerlassen(e, maximum); });
+            connect(e, &QLineEdit::editingFinished, this,
+                    [this, e, maximum] { grenzeVerlassen(e, maximum); });
             h->addWidget(s);
         }
         h->addStretch(1);
         p->layout()->addWidget(zeile);
-        text(p, QStringLiteral("Je weniger Einträge es sind, desto schneller wird das Programm gestartet und beendet."));
+        text(p, QStringLiteral(
+                    "Je weniger Einträge es sind, desto schneller wird das Programm gestartet und beendet."));
     }
     // 18
     {
-        QWidget *p = themaNeu(QStringLiteral("beim Programm-Start ein Bild anzeigen"), QStringLiteral("PaBildBeiStart"));
-        QCheckBox *bild = che(p, QStringLiteral("CheBildBeiStart"), QStringLiteral("beim Start dieses Programms ein Bild anzeigen"), true);
-        auto *zeigen = benannt(new QPushButton(QStringLiteral("jetzt anzeigen")), QStringLiteral("BuBildBeiStart"));
+        QWidget *p = themaNeu(QStringLiteral("beim Programm-Start ein Bild anzeigen"),
+                              QStringLiteral("PaBildBeiStart"));
+        QCheckBox *bild = che(p, QStringLiteral("CheBildBeiStart"),
+                              QStringLiteral("beim Start dieses Programms ein Bild anzeigen"), true);
+        auto *zeigen =
+            benannt(new QPushButton(QStringLiteral("jetzt anzeigen")), QStringLiteral("BuBildBeiStart"));
         connect(zeigen, &QPushButton::clicked, this, [this, p] {
             p->setFocus();
             Q_EMIT StartBildVerlangt();
         });
         reihe(p, {bild, zeigen});
-        text(p, QStringLiteral("Das Bild kannst du ersetzen mit der Datei \"Rinol.bmp\" im Programm-Verzeichnis."));
+        text(p, QStringLiteral(
+                    "Das Bild kannst du ersetzen mit der Datei \"Rinol.bmp\" im Programm-Verzeichnis."));
         text(p, QStringLiteral("Diese Einstellung wird erst nach einem Programm-Neu-Start wirksam."));
     }
     // 19
     {
         QWidget *p = themaNeu(QStringLiteral("Programm-Symbol"), QStringLiteral("PaAppIcon"));
-        text(p, QStringLiteral("Das Programm-Symbol kannst du ersetzen mit der Datei \"Rinol.ico\" im Programm-Verzeichnis."));
+        text(p, QStringLiteral("Das Programm-Symbol kannst du ersetzen mit der Datei \"Rinol.ico\" im "
+                               "Programm-Verzeichnis."));
         text(p, QStringLiteral("Diese Einstellung wird erst nach einem Programm-Neu-Start wirksam."));
     }
     // 20
@@ -582,43 +632,52 @@ void TEinstellungenSeite::themenBauen()
     }
     // 21
     text(themaNeu(QStringLiteral("Einstell-Möglichkeiten für Alberne"), QStringLiteral("PaEinstellungenB")),
-         QStringLiteral("Mit Albernheiten kann man sich wunderbar von der Arbeit ablenken und sich obendrein noch "
-                        "einbilden, man sei besonders intelligent."));
+         QStringLiteral(
+             "Mit Albernheiten kann man sich wunderbar von der Arbeit ablenken und sich obendrein noch "
+             "einbilden, man sei besonders intelligent."));
     // 22
     {
         QWidget *p = themaNeu(QStringLiteral("ein Gruß vom Programm-Hersteller"), QStringLiteral("PaEHallo"));
-        auto *hallo = benannt(new QPushButton(QStringLiteral("Gruß vom Programm-Hersteller anzeigen (harmlos)")),
-                              QStringLiteral("BuEHallo"));
-        connect(hallo, &QPushButton::clicked, this, [this] { Umgebung().Dialoge().Dialog_Foto(kGruss.arg(ProgName)); });
+        auto *hallo =
+            benannt(new QPushButton(QStringLiteral("Gruß vom Programm-Hersteller anzeigen (harmlos)")),
+                    QStringLiteral("BuEHallo"));
+        connect(hallo, &QPushButton::clicked, this,
+                [this] { Umgebung().Dialoge().Dialog_Foto(kGruss.arg(ProgName)); });
         reihe(p, {hallo});
     }
     // 23
     {
         QWidget *p = themaNeu(QStringLiteral("Wackel-Korrektur"), QStringLiteral("PaWackel"));
         text(p, kWackel);
-        geaendert(che(p, QStringLiteral("CheWackel"), QStringLiteral("Wackel-Korrektur des Betriebsystems zulassen"), true),
+        geaendert(che(p, QStringLiteral("CheWackel"),
+                      QStringLiteral("Wackel-Korrektur des Betriebsystems zulassen"), true),
                   &QCheckBox::toggled);
     }
     // 24
     {
         QWidget *p = themaNeu(QStringLiteral("Informationen zur Geheimhaltung"), QStringLiteral("PaGeheim"));
-        QCheckBox *geheim = che(p, QStringLiteral("CheGeheim"), QStringLiteral("Geheimhaltungs-Modus ist aktiv"), false);
+        QCheckBox *geheim =
+            che(p, QStringLiteral("CheGeheim"), QStringLiteral("Geheimhaltungs-Modus ist aktiv"), false);
         auto *frage = benannt(new QPushButton(QStringLiteral("?")), QStringLiteral("BuGeheim"));
         frage->setFixedWidth(30);
         connect(frage, &QPushButton::clicked, this, [this, geheim] {
             if (geheim->isChecked())
                 Umgebung().Dialoge().Dialog_Info(
-                    QStringLiteral("Du hast den Geheimhaltungs-Modus aktiviert.\r\n\r\nDu bist nun dazu verpflichtet, über "
-                                   "deine Arbeit mit diesem Programm Stillschweigen zu bewahren!\r\n\r\nWenn du von "
-                                   "anderen Menschen gefragt wirst, was du hier am Rechner gerade machst, dann darfst du "
-                                   "das in keinem Fall ausplaudern! Erzähle notfalls eine gute Lügen-Geschichte. Oder "
-                                   "lenke geschickt vom Thema ab, indem du Tier-Geräusche nachmachst (zum Beispiel "
-                                   "\"Wiehern, wie ein Pferd\").\r\n\r\nBei Versagen kehre bitte in den \"Ich habe "
-                                   "nichts zu verbergen\"-Modus zurück."),
+                    QStringLiteral(
+                        "Du hast den Geheimhaltungs-Modus aktiviert.\r\n\r\nDu bist nun dazu verpflichtet, "
+                        "über "
+                        "deine Arbeit mit diesem Programm Stillschweigen zu bewahren!\r\n\r\nWenn du von "
+                        "anderen Menschen gefragt wirst, was du hier am Rechner gerade machst, dann darfst "
+                        "du "
+                        "das in keinem Fall ausplaudern! Erzähle notfalls eine gute Lügen-Geschichte. Oder "
+                        "lenke geschickt vom Thema ab, indem du Tier-Geräusche nachmachst (zum Beispiel "
+                        "\"Wiehern, wie ein Pferd\").\r\n\r\nBei Versagen kehre bitte in den \"Ich habe "
+                        "nichts zu verbergen\"-Modus zurück."),
                     QStringLiteral("BuGeheim"), true);
             else
                 Umgebung().Dialoge().Dialog_Info(
-                    QStringLiteral("Der Sinn dieser Programm-Einstellung ist geheim. Du erfährst den Sinn, wenn du in den "
+                    QStringLiteral("Der Sinn dieser Programm-Einstellung ist geheim. Du erfährst den Sinn, "
+                                   "wenn du in den "
                                    "Geheimhaltungs-Modus gewechselt bist."),
                     QStringLiteral("BuGeheim"), false);
         });
@@ -696,8 +755,9 @@ void TEinstellungenSeite::blattAnordnen()
         t.titelBalken->setGeometry(0, y, t.titelBalken->sizeHint().width(), TitelHoehe);
         y += TitelHoehe;
         QLayout *l = t.panel->layout();
-        const int h = l && l->hasHeightForWidth() ? l->totalHeightForWidth(w - 20)
-                                                  : (l ? l->totalSizeHint().height() : t.panel->sizeHint().height());
+        const int h = l && l->hasHeightForWidth()
+                          ? l->totalHeightForWidth(w - 20)
+                          : (l ? l->totalSizeHint().height() : t.panel->sizeHint().height());
         t.hintergrund->setGeometry(0, y, w, h + 20);
         t.panel->setGeometry(10, y + 10, w - 20, h);
         y += h + 20;
@@ -755,7 +815,9 @@ bool TEinstellungenSeite::eventFilter(QObject *objekt, QEvent *event)
 void TEinstellungenSeite::grenzeVerlassen(QLineEdit *feld, int maximum)
 {
     const Einstellungen &e = Umgebung().Einst();
-    const int bisher = feld->objectName() == u"EdMaxSuch" ? e.MaxSuch : feld->objectName() == u"EdMaxMerk" ? e.MaxMerk : e.MaxRueck;
+    const int bisher = feld->objectName() == u"EdMaxSuch"   ? e.MaxSuch
+                       : feld->objectName() == u"EdMaxMerk" ? e.MaxMerk
+                                                            : e.MaxRueck;
     const QString neu = GrenzeKlemmen(feld->text(), maximum, bisher);
     if (neu != feld->text())
         feld->setText(neu);
@@ -808,7 +870,11 @@ FarbWahl TEinstellungenSeite::Farben() const
         return f;
     const QAbstractButton *b = m_farbGruppe->checkedButton();
     const QString n = b ? b->objectName() : QString();
-    f.schema = n == u"RaFarbeB1" ? u'B' : n == u"RaFarbeB2" ? u'C' : n == u"RaFarbe1" ? u'1' : n == u"RaFarbe2" ? u'2' : u'W';
+    f.schema = n == u"RaFarbeB1"   ? u'B'
+               : n == u"RaFarbeB2" ? u'C'
+               : n == u"RaFarbe1"  ? u'1'
+               : n == u"RaFarbe2"  ? u'2'
+                                   : u'W';
     f.farbe1 = farbeAlsZahl(m_paFarbe1->palette().color(QPalette::Window));
     f.farbe2 = farbeAlsZahl(m_paFarbe2->palette().color(QPalette::Window));
     return f;
@@ -818,7 +884,7 @@ void TEinstellungenSeite::FarbenSetzen(const FarbWahl &f)
 {
     if (!m_farbGruppe)
         return;
-    const QString name = f.schema == u'B' ? QStringLiteral("RaFarbeB1")
+    const QString name = f.schema == u'B'   ? QStringLiteral("RaFarbeB1")
                          : f.schema == u'C' ? QStringLiteral("RaFarbeB2")
                          : f.schema == u'1' ? QStringLiteral("RaFarbe1")
                          : f.schema == u'2' ? QStringLiteral("RaFarbe2")

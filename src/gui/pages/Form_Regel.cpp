@@ -19,11 +19,12 @@ Trr::Trr(RegelListe &regeln, QWidget *eltern) : QDialog(eltern), m_regeln(regeln
     setObjectName(QStringLiteral("rr"));
     setWindowTitle(QStringLiteral("Regeln verbinden"));
     auto *spalte = new QVBoxLayout(this);
-    auto *intro = new QLabel(QStringLiteral("Vorhandene Regeln werden zu einer neuen und zusätzlichen Regel verbunden. "
-                                            "Dafür verwendet werden können nur Regeln, die Namen oder Formate ändern.\r\n"
-                                            "Regeln, die Attribute oder Zeiten ändern, und Herstellungs-Regeln werden "
-                                            "deshalb hier nicht angezeigt."),
-                             this);
+    auto *intro = new QLabel(
+        QStringLiteral("Vorhandene Regeln werden zu einer neuen und zusätzlichen Regel verbunden. "
+                       "Dafür verwendet werden können nur Regeln, die Namen oder Formate ändern.\r\n"
+                       "Regeln, die Attribute oder Zeiten ändern, und Herstellungs-Regeln werden "
+                       "deshalb hier nicht angezeigt."),
+        this);
     intro->setObjectName(QStringLiteral("LaRegelIntro"));
     intro->setWordWrap(true);
     spalte->addWidget(intro);
@@ -33,7 +34,8 @@ Trr::Trr(RegelListe &regeln, QWidget *eltern) : QDialog(eltern), m_regeln(regeln
     m_reg = new TNxReg(QStringLiteral("RegelReg"), SlotAnzahl, regPanel);
     for (int i = 1; i <= SlotAnzahl; ++i) {
         TNxTab &t = m_reg->Tab(i);
-        t.beschriftung = QString::number(i) + (i == 1 || i == SlotAnzahl ? QStringLiteral(". Regel") : QStringLiteral("."));
+        t.beschriftung = QString::number(i) +
+                         (i == 1 || i == SlotAnzahl ? QStringLiteral(". Regel") : QStringLiteral("."));
         t.fett = false;
     }
     m_reg->MarkierungenZeigen = true;

@@ -1,6 +1,6 @@
+#include "core/engine/RegelVerbinden.h"
 #include "core/engine/RegelCode.h"
 #include "core/engine/RegelListe.h"
-#include "core/engine/RegelVerbinden.h"
 #include "core/shell/Dialog.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +34,8 @@ TEST(RegelVerbindenTest, ZweiRegelnVerbundenUndZerteiltKommenGleichZurueck)
     const GespeicherteRegel b = regelAus(liste, wahl[4]);
     const auto neu = RegelnVerbinden({a, b});
     ASSERT_TRUE(neu);
-    EXPECT_EQ(neu->beschreibung, QStringLiteral("NEU: ") + a.beschreibung + QStringLiteral(" > ") + b.beschreibung);
+    EXPECT_EQ(neu->beschreibung,
+              QStringLiteral("NEU: ") + a.beschreibung + QStringLiteral(" > ") + b.beschreibung);
     EXPECT_TRUE(neu->code.startsWith(QStringLiteral("2\t")));
     const RegelLeseErgebnis gelesen = RegelLesen(neu->code);
     ASSERT_TRUE(gelesen.gueltig()) << gelesen.grund.toStdString();

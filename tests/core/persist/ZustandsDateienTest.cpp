@@ -1,5 +1,5 @@
-#include "core/persist/IniDatei.h"
 #include "core/persist/ZustandsDateien.h"
+#include "core/persist/IniDatei.h"
 #include "support/TestUmgebung.h"
 
 #include <gtest/gtest.h>
@@ -28,17 +28,27 @@ TEST(ZustandsDateienTest, EintraegeStehenAnIhrerStelleImDateiLayout)
     const ZustandsDatei hinter = ZustandsDatei::HinterStart();
     ASSERT_EQ(hinter.Texte().size(), 85);
     ASSERT_EQ(hinter.Flags().size(), 106);
-    const std::pair<int, const char16_t *> texte[] = {
-        {4, u"RiEinstAutomark"}, {10, u"EdSuchMit"},       {36, u"EdZeitDiff"},   {37, u"EdEProP1"},
-        {48, u"EdEProN6"},       {60, u"EdSuchDatumBisJahrA"}, {61, u"IniListensuche"}, {66, u"IniFrei"},
-        {69, u"EdEVorschauSekunden"}, {73, u"EdHerstZuVielenVerb"}, {82, u"EdSuchDatumBisJahrZ"},
-        {83, u"IniBaumFilter"},  {85, u"IniLayout"}};
+    const std::pair<int, const char16_t *> texte[] = {{4, u"RiEinstAutomark"},
+                                                      {10, u"EdSuchMit"},
+                                                      {36, u"EdZeitDiff"},
+                                                      {37, u"EdEProP1"},
+                                                      {48, u"EdEProN6"},
+                                                      {60, u"EdSuchDatumBisJahrA"},
+                                                      {61, u"IniListensuche"},
+                                                      {66, u"IniFrei"},
+                                                      {69, u"EdEVorschauSekunden"},
+                                                      {73, u"EdHerstZuVielenVerb"},
+                                                      {82, u"EdSuchDatumBisJahrZ"},
+                                                      {83, u"IniBaumFilter"},
+                                                      {85, u"IniLayout"}};
     for (const auto &[nr, name] : texte)
         EXPECT_EQ(hinter.Texte()[nr - 1].name, QString::fromUtf16(name)) << nr;
-    const std::pair<int, const char16_t *> flags[] = {
-        {1, u"CoTauschenVonWas"}, {33, u""},          {34, u"CheEDoppelklick"}, {35, u"CheSicherheitsfrage"},
-        {38, u"CheWackel"},       {45, u""},          {64, u"RaZeit6"},         {90, u"LiRegelAktion"},
-        {93, u"RaEVorschau3"},    {105, u"CheVerzStruktur"}, {106, u"CheLKVRueck"}};
+    const std::pair<int, const char16_t *> flags[] = {{1, u"CoTauschenVonWas"}, {33, u""},
+                                                      {34, u"CheEDoppelklick"}, {35, u"CheSicherheitsfrage"},
+                                                      {38, u"CheWackel"},       {45, u""},
+                                                      {64, u"RaZeit6"},         {90, u"LiRegelAktion"},
+                                                      {93, u"RaEVorschau3"},    {105, u"CheVerzStruktur"},
+                                                      {106, u"CheLKVRueck"}};
     for (const auto &[nr, name] : flags)
         EXPECT_EQ(hinter.Flags()[nr - 1].name, QString::fromUtf16(name)) << nr;
 }
@@ -59,7 +69,9 @@ TEST(ZustandsDateienTest, OhneDateiGeltenDieStandardwerte)
     ASSERT_TRUE(hinter.Lesen(dir.pfad(QStringLiteral("Rinol_CHS.cfg"))));
     const QStringList auto25 = hinter.Text(u"RiEinstAutomark").split(QStringLiteral("\r\n"));
     ASSERT_EQ(auto25.size(), 25);
-    EXPECT_EQ(auto25.first(), QStringLiteral("alle Lieder / *.aiff / *.au / *.flac / *.mid / *.mp2 / *.mp3 / *.ogg / *.wav / *.wma"));
+    EXPECT_EQ(auto25.first(),
+              QStringLiteral(
+                  "alle Lieder / *.aiff / *.au / *.flac / *.mid / *.mp2 / *.mp3 / *.ogg / *.wav / *.wma"));
     EXPECT_EQ(auto25.last(), QStringLiteral("die letzten 10.000 / -10000"));
     EXPECT_EQ(hinter.Flag(u"CheSicherheitsfrage"), 1);
     EXPECT_EQ(hinter.Flag(u"CheWackel"), 1);
@@ -88,7 +100,8 @@ TEST(ZustandsDateienTest, RundreiseBehaeltJedenWertAuchOhneSteuerelement)
     EXPECT_EQ(b.Text(u"EdSuchMit"), u"*.jpg");
     EXPECT_EQ(b.Text(u"RiESprung"), QStringLiteral("/tmp/\r\n/home/"));
     EXPECT_EQ(b.Text(u"IniListeAendern"), QStringLiteral("x\r\ny\r\n"));
-    EXPECT_EQ(b.Liste(u"IniBaumFilter"), (QStringList{QString(), QStringLiteral("*.txt"), QStringLiteral("a*")}));
+    EXPECT_EQ(b.Liste(u"IniBaumFilter"),
+              (QStringList{QString(), QStringLiteral("*.txt"), QStringLiteral("a*")}));
     EXPECT_EQ(b.Flag(u"CheSicherheitsfrage"), 0);
     EXPECT_EQ(b.Flag(u"LiRegelAktion"), 7);
     // Written again untouched, the file is the same byte for byte.
@@ -101,8 +114,9 @@ TEST(ZustandsDateienTest, AeltereKuerzereDateiGibtIhreWerteUndDenRestStandard)
 {
     test::TestVerzeichnis dir;
     // An older version knew three text entries and two flags.
-    dir.dateiSchreiben(QStringLiteral("Rinol_CHS.cfg"),
-                       IniWarnung.toUtf8() + "\r\n3\r\n1\r\n4\r\n0\r\n1\r\n2\r\n1\t0\r\n" + IniWarnung.toUtf8() + "\r\n");
+    dir.dateiSchreiben(QStringLiteral("Rinol_CHS.cfg"), IniWarnung.toUtf8() +
+                                                            "\r\n3\r\n1\r\n4\r\n0\r\n1\r\n2\r\n1\t0\r\n" +
+                                                            IniWarnung.toUtf8() + "\r\n");
     ZustandsDatei d = ZustandsDatei::HinterStart();
     ASSERT_TRUE(d.Lesen(dir.pfad(QStringLiteral("Rinol_CHS.cfg"))));
     EXPECT_EQ(d.Text(u"IniSortierung"), u"4");
@@ -193,7 +207,8 @@ TEST(ZustandsDateienTest, FarbenUndZaehlerHinUndZurueck)
     const Zaehler z = ZaehlerAusZeile(ZaehlerZeile({2, 17}));
     EXPECT_EQ(z.bildschirmMeldung, 2);
     EXPECT_EQ(z.hilfeKlick, 17);
-    EXPECT_EQ(ZaehlerAusZeile(QStringLiteral("0\t-4\t99999999999")).hilfeKlick, std::numeric_limits<int>::max());
+    EXPECT_EQ(ZaehlerAusZeile(QStringLiteral("0\t-4\t99999999999")).hilfeKlick,
+              std::numeric_limits<int>::max());
     EXPECT_EQ(ZaehlerAusZeile(QStringLiteral("0\t-4")).bildschirmMeldung, 0);
 }
 
@@ -206,11 +221,16 @@ struct GrenzeFall
 
 TEST(ZustandsDateienTest, GrenzenWerdenGeklemmtUndNieZuNullOhneZiffer)
 {
-    const GrenzeFall faelle[] = {{"3000", 2000, "2000"}, {"-5", 2000, "0"},   {"abc", 2000, "77"},
-                                 {"", 100, "77"},        {"2x", 100, "2"},    {"100", 100, "100"},
+    const GrenzeFall faelle[] = {{"3000", 2000, "2000"},
+                                 {"-5", 2000, "0"},
+                                 {"abc", 2000, "77"},
+                                 {"", 100, "77"},
+                                 {"2x", 100, "2"},
+                                 {"100", 100, "100"},
                                  {"99999999999999999999", 100, "100"}};
     for (const GrenzeFall &f : faelle)
-        EXPECT_EQ(GrenzeKlemmen(QString::fromUtf8(f.text), f.maximum, 77), QString::fromUtf8(f.erwartet)) << f.text;
+        EXPECT_EQ(GrenzeKlemmen(QString::fromUtf8(f.text), f.maximum, 77), QString::fromUtf8(f.erwartet))
+            << f.text;
     EXPECT_EQ(FeldZahl(QStringLiteral("2x")), 2);
     EXPECT_EQ(FeldZahl(QStringLiteral("99999999999")), std::numeric_limits<int>::max());
 }
@@ -220,11 +240,12 @@ TEST(ZustandsDateienTest, AlteLayoutZeileWirdUmgewandelt)
     QStringList alt{QStringLiteral("B")};
     for (int i = 2; i <= 17; ++i)
         alt << QStringLiteral("a%1").arg(i);
-    const QStringList neu = LayoutUmwandeln(alt, {QStringLiteral("s2"), QStringLiteral("s6")},
-                                            {QStringLiteral("v3"), QStringLiteral("v7"), QStringLiteral("v11")});
+    const QStringList neu =
+        LayoutUmwandeln(alt, {QStringLiteral("s2"), QStringLiteral("s6")},
+                        {QStringLiteral("v3"), QStringLiteral("v7"), QStringLiteral("v11")});
     ASSERT_EQ(neu.size(), 20);
-    EXPECT_EQ(neu, (QStringList{"C", "a2", "a3", "a4", "a5", "a6", "a7", "a8", "a9", "a14", "a15", "a16", "a17",
-                                "s2", "s6", "a11", "a12", "v3", "v7", "v11"}));
+    EXPECT_EQ(neu, (QStringList{"C",   "a2",  "a3",  "a4", "a5", "a6",  "a7",  "a8", "a9", "a14",
+                                "a15", "a16", "a17", "s2", "s6", "a11", "a12", "v3", "v7", "v11"}));
     const QStringList kurz{QStringLiteral("B"), QStringLiteral("x")};
     EXPECT_EQ(LayoutUmwandeln(kurz, {}, {}), kurz);
 }

@@ -3,7 +3,9 @@
 #include "core/shell/Prozess.h"
 #include "gui/app/Ablauf.h"
 #include "gui/app/Form_Anfang.h"
+#include "gui/app/Start.h"
 #include "gui/controls/TNxBaum.h"
+#include "gui/controls/TNxRotListe.h"
 #include "gui/controls/TNxTabCombo.h"
 #include "gui/controls/nx_Register.h"
 #include "gui/pages/AListeBedienung.h"
@@ -115,9 +117,18 @@ private Q_SLOTS:
         auswahl->Baum()->FilterZeilenSetzen({QStringLiteral("*.txt"), QStringLiteral("a*")});
         auswahl->LetzteVerzeichnisseSetzen({QStringLiteral("/tmp/"), QStringLiteral("/usr/")});
         auswahl->Liste()->SortWahlSetzen(3);
+        auto *aliste = teil<TNxRotListe>("AListe");
+        QVERIFY(aliste && aliste->SpaltenAnzahl() >= 10);
+        aliste->Spalte(6).breite = 123;
+        aliste->Spalte(8).sichtbar = false;
+        const bool siebenSichtbar = aliste->Spalte(7).sichtbar;
+        teil<QWidget>("PaBaum")->setFixedWidth(260);
         teil<QTextEdit>("RiCopyL")->setPlainText(QStringLiteral("links\nzweite Zeile"));
         teil<QTextEdit>("RiCopyR")->setPlainText(QString());
+        BildschirmMeldungZahl = 2;
+        aa.HilfeKlickZahl = 5;
         beenden();
+        BildschirmMeldungZahl = 0;
 
         QVERIFY(QFile::exists(ZustandVorStartPfad()));
         QCOMPARE(NotizLesen(NotizLinksPfad()), QStringLiteral("links\r\nzweite Zeile"));
@@ -125,6 +136,8 @@ private Q_SLOTS:
         starten();
         Taa &neu = m_f.aa();
         QCOMPARE(neu.pos(), fenster.topLeft());
+        QCOMPARE(BildschirmMeldungZahl, 2);
+        QCOMPARE(neu.HilfeKlickZahl, 5);
         QCOMPARE(neu.size(), fenster.size());
         QCOMPARE(teil<QCheckBox>("CheSicherheitsfrage")->isChecked(), false);
         QCOMPARE(teil<QLineEdit>("EdEVorschauSekunden")->text(), QStringLiteral("2x"));
@@ -160,6 +173,10 @@ private Q_SLOTS:
         QCOMPARE(auswahlNeu->LetzteVerzeichnisse(),
                  (QStringList{QStringLiteral("/tmp/"), QStringLiteral("/usr/")}));
         QCOMPARE(auswahlNeu->Liste()->SortWahl(), 3);
+        QCOMPARE(teil<TNxRotListe>("AListe")->Spalte(6).breite, 123);
+        QCOMPARE(teil<TNxRotListe>("AListe")->Spalte(8).sichtbar, false);
+        QCOMPARE(teil<TNxRotListe>("AListe")->Spalte(7).sichtbar, siebenSichtbar);
+        QCOMPARE(teil<QWidget>("PaBaum")->width(), 260);
         // the settings act where they are read
         const Einstellungen &e = neu.Einst();
         QCOMPARE(e.Sicherheitsfrage, false);

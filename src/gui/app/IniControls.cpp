@@ -15,6 +15,7 @@
 #include "gui/app/Form_Anfang.h"
 #include "gui/app/Start.h"
 #include "gui/controls/TNxBaum.h"
+#include "gui/controls/TNxRotListe.h"
 #include "gui/controls/TNxTabCombo.h"
 #include "gui/pages/AListeBedienung.h"
 #include "gui/pages/AktionsSeite.h"
@@ -286,6 +287,77 @@ void notizenSchreiben(const Taa &aa)
     }
 }
 
+// ---- layout line: column visibilities and widths of the lists, the tree panel's width
+
+struct SpaltenFeld
+{
+    const char16_t *liste;
+    int spalte;
+};
+// Fields 4 to 20 of the layout line in their order (field 3 is the tree panel).
+const SpaltenFeld kLayoutBreiten[] = {
+    {u"AListe", 5},          {u"AListe", 6},  {u"AListe", 7},          {u"AListe", 8},
+    {u"AListe", 9},          {u"AListe", 10}, {u"RuckAltNeuListe", 3}, {u"RuckAltNeuListe", 1},
+    {u"RuckAltNeuListe", 2}, {u"LListe", 1},  {u"SListe", 2},          {u"SListe", 6},
+    {u"VListe", 2},          {u"VListe", 6},  {u"VListe", 3},          {u"VListe", 7},
+    {u"VListe", 11}};
+// The selection list's columns whose visibility field 2 keeps, in its order.
+const int kLayoutSichtbar[] = {3, 5, 6, 7, 8, 10, 9};
+constexpr int LayoutFelder = 20;
+constexpr int LayoutGroessteBreite = 5000;
+
+TNxTypSpalte *layoutSpalte(const Taa &aa, const char16_t *liste, int spalte)
+{
+    auto *l = aa.findChild<TNxRotListe *>(QString::fromUtf16(liste));
+    return l && spalte >= 1 && spalte <= l->SpaltenAnzahl() ? &l->Spalte(spalte) : nullptr;
+}
+
+QString layoutSchreiben(const Taa &aa, const QString &bisher)
+{
+    QStringList felder = bisher.split(u'\t');
+    felder.resize(LayoutFelder);
+    felder[0] = QStringLiteral("C");
+    QString sichtbar;
+    for (int i = 0; i < 7; ++i) {
+        const TNxTypSpalte *sp = layoutSpalte(aa, u"AListe", kLayoutSichtbar[i]);
+        const QChar alt = felder[1].size() > i ? felder[1][i] : QChar(u'J');
+        sichtbar += sp ? (sp->sichtbar ? u'J' : u'N') : alt;
+    }
+    felder[1] = sichtbar;
+    if (QWidget *baum = aa.findChild<QWidget *>(QStringLiteral("PaBaum")))
+        felder[2] = QString::number(baum->width());
+    for (int i = 0; i < int(std::size(kLayoutBreiten)); ++i)
+        if (const TNxTypSpalte *sp = layoutSpalte(aa, kLayoutBreiten[i].liste, kLayoutBreiten[i].spalte))
+            felder[3 + i] = QString::number(sp->breite);
+    return felder.join(u'\t');
+}
+
+// Only a line of exactly 20 fields is applied; widths outside 0..5000 are left as built.
+void layoutLesen(Taa &aa, const QStringList &felder)
+{
+    if (felder.size() != LayoutFelder)
+        return;
+    auto breite = [](const QString &f) -> std::optional<int> {
+        const qint64 b = IniZahl(f);
+        if (f.isEmpty() || b < 0 || b > LayoutGroessteBreite)
+            return std::nullopt;
+        return int(b);
+    };
+    for (int i = 0; i < 7 && i < felder[1].size(); ++i)
+        if (TNxTypSpalte *sp = layoutSpalte(aa, u"AListe", kLayoutSichtbar[i]))
+            sp->sichtbar = felder[1][i] != u'N';
+    if (QWidget *baum = aa.findChild<QWidget *>(QStringLiteral("PaBaum")))
+        if (const auto b = breite(felder[2]); b && *b >= 50)
+            baum->setFixedWidth(*b);
+    for (int i = 0; i < int(std::size(kLayoutBreiten)); ++i)
+        if (TNxTypSpalte *sp = layoutSpalte(aa, kLayoutBreiten[i].liste, kLayoutBreiten[i].spalte))
+            if (const auto b = breite(felder[3 + i]))
+                sp->breite = *b;
+    for (const char16_t *name : {u"AListe", u"RuckAltNeuListe", u"LListe", u"SListe", u"VListe"})
+        if (auto *l = aa.findChild<TNxRotListe *>(QString::fromUtf16(name)))
+            l->Neuzeichnen();
+}
+
 bool angehakt(const Taa &aa, const QString &name, bool sonst)
 {
     auto *b = qobject_cast<QAbstractButton *>(teil(aa, name));
@@ -423,9 +495,17 @@ void IniControls_HinterStartLesen(Taa &aa)
         }
         // The selected stored rule, once the rules are read.
         GespeicherteRegeln().waehlen(IniListenIndex(d.Flag(u"LiRegelAktion"), GespeicherteRegeln().anzahl()));
-        // The layout of an older version is converted, so that it is written in the current form.
-        const QStringList layout = LayoutUmwandeln(d.Text(u"IniLayout").split(u'\t'), {}, {});
+        // The layout of an older version is converted with the current widths of the columns
+        // it did not know, then applied.
+        auto breiteVon = [&aa](const char16_t *liste, int spalte) {
+            const TNxTypSpalte *sp = layoutSpalte(aa, liste, spalte);
+            return sp ? QString::number(sp->breite) : QString();
+        };
+        const QStringList layout = LayoutUmwandeln(
+            d.Text(u"IniLayout").split(u'\t'), {breiteVon(u"SListe", 2), breiteVon(u"SListe", 6)},
+            {breiteVon(u"VListe", 3), breiteVon(u"VListe", 7), breiteVon(u"VListe", 11)});
         d.TextSetzen(u"IniLayout", layout.join(u'\t'));
+        layoutLesen(aa, layout);
         notizenLesen(aa);
     }
     EinstellungenAnwenden(aa);
@@ -455,6 +535,7 @@ void IniControls_HinterStartSchreiben(Taa &aa)
         }
     }
     d.FlagSetzen(u"LiRegelAktion", std::max(0, GespeicherteRegeln().gewaehlt()));
+    d.TextSetzen(u"IniLayout", layoutSchreiben(aa, d.Text(u"IniLayout")));
     const Ergebnis e = d.Schreiben(ZustandHinterStartPfad());
     if (!e)
         nxDebugZeile(QStringLiteral("IniControls_HinterStart nicht gespeichert: ") + e.text());

@@ -416,6 +416,8 @@ void IniControls_VorStartLesen(Taa &aa)
     einst.ParentColor = d.Flag(u"CheParentColor", 1) == 1;
     einst.BildBeiStart = d.Flag(u"CheBildBeiStart", 1) == 1;
     einst.StartVerzAufklappen = d.Flag(u"CheStartVerzAufklappen") == 1;
+    einst.TeilenSkript = d.Flag(u"CheBatch") == 1;
+    einst.VerschiebenNummern = d.Flag(u"CheVerschNr") == 1;
     einst.MaxRueck = GrenzeWert(d.Text(u"EdMaxRueck"), 100, 50);
     einst.MaxMerk = GrenzeWert(d.Text(u"EdMaxMerk"), 2000, 500);
     einst.MaxSuch = GrenzeWert(d.Text(u"EdMaxSuch"), 100, 50);

@@ -4,11 +4,13 @@
 #include "core/engine/RegelVerbinden.h"
 #include "core/shell/Prozess.h"
 #include "core/util/nx_Debug.h"
+#include "gui/controls/nx_Register.h"
 #include "gui/pages/Form_Regel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -208,8 +210,10 @@ void TRegelnBereich::verbinden()
     // As wide as the list needs, as high as the work area, centred over the window.
     const QScreen *schirm = window()->screen();
     const QRect flaeche = schirm ? schirm->availableGeometry() : QRect(0, 0, 800, 600);
-    rr.setMinimumSize(350, 400);
-    rr.resize(350, std::max(400, flaeche.height() - 40));
+    // Never so narrow that the last slot's tab is cut off.
+    const int breite = std::max(350, rr.Register()->BenoetigteBreite() + 2 * rr.layout()->contentsMargins().left() + 4);
+    rr.setMinimumSize(breite, 400);
+    rr.resize(breite, std::max(400, flaeche.height() - 40));
     QPoint pos = window()->geometry().center() - QPoint(rr.width() / 2, rr.height() / 2);
     pos.setX(std::clamp(pos.x(), flaeche.left(), std::max(flaeche.left(), flaeche.right() + 1 - rr.width())));
     pos.setY(std::clamp(pos.y(), flaeche.top(), std::max(flaeche.top(), flaeche.bottom() + 1 - rr.height())));

@@ -383,6 +383,11 @@ void IniControls_VorStartLesen(Taa &aa)
     if (!e)
         nxDebugZeile(QStringLiteral("IniControls_VorStart nicht gelesen: ") + e.text());
     einfacheLesen(aa, d);
+    // The tree lists network file systems as its box says (its handler waits while locked).
+    if (auto *auswahl = aa.SeiteVon<TAuswahlSeite>(); auswahl && auswahl->Baum())
+        if (auto *netz = qobject_cast<QCheckBox *>(teil(aa, QStringLiteral("CheBaumNetzwerk")));
+            netz && netz->isChecked() != auswahl->Baum()->Netzwerk())
+            auswahl->Baum()->NetzwerkSetzen(netz->isChecked());
 
     // 1. window bounds inside the work area
     const QRect fenster = FensterAusZeile(d.Text(u"IniFenster"), flaeche);

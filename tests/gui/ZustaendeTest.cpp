@@ -180,6 +180,9 @@ private Q_SLOTS:
         // the settings act where they are read
         const Einstellungen &e = neu.Einst();
         QCOMPARE(e.Sicherheitsfrage, false);
+        // the important buttons lose their " ..." with the question
+        QVERIFY(teil<QPushButton>("BuSuchLoeschen"));
+        QCOMPARE(teil<QPushButton>("BuSuchLoeschen")->text(), QStringLiteral("markierte Zeilen löschen!"));
         QCOMPARE(e.VorschauSekunden, 2);
         QCOMPARE(e.VorschauAnzahlBegrenzt, true);
         QCOMPARE(e.VorschauAnordnung, 1);

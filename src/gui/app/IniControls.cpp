@@ -579,6 +579,8 @@ void EinstellungenAnwenden(Taa &aa)
                                     feldText(aa, QStringLiteral("EdEProP") + QString::number(n), QString()),
                                     feldText(aa, QStringLiteral("EdEProN") + QString::number(n), QString()));
     }
+    if (auswahl && auswahl->Suche())
+        auswahl->Suche()->SicherheitsfrageSetzen(e.Sicherheitsfrage);
     if (auswahl) {
         const QString sprung = feldText(aa, QStringLiteral("RiESprung"), QString());
         QStringList zeilen;

@@ -15,6 +15,7 @@
 #include "gui/support/WidgetTest.h"
 #include "support/TestUmgebung.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QFile>
@@ -225,6 +226,28 @@ private Q_SLOTS:
         teil<QTextEdit>("RiCopyL")->setPlainText(QStringLiteral("kurz"));
         beenden();
         QCOMPARE(NotizLesen(NotizLinksPfad()), QStringLiteral("kurz"));
+    }
+
+    void muellInDenDateienGibtStillStandardwerte()
+    {
+        QVERIFY(ProgPfadAnlegen());
+        const auto schreiben = [](const QString &pfad, const QByteArray &bytes) {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        };
+        schreiben(ZustandVorStartPfad(), "M\xFCll\r\n8\r\n1\r\nx\ty\r\n-3\r\n\r\n");
+        schreiben(ZustandHinterStartPfad(), "M\xFCll\r\n85\r\n1\r\n999\r\n0\r\n1\r\n-7\r\n"
+                                            "abc\tdef\t\x01\r\n");
+        starten();
+        Taa &aa = m_f.aa();
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QCOMPARE(aa.size(), FensterAusZeile(QString(), aa.screen()->availableGeometry()).size());
+        QVERIFY(teil<QCheckBox>("CheSicherheitsfrage")->isChecked());
+        QCOMPARE(teil<QLineEdit>("EdMaxSuch")->text(), QStringLiteral("50"));
+        QCOMPARE(aa.SeiteVon<TAuswahlSeite>()->Liste()->SortWahl(), 1);
+        QCOMPARE(aa.SeiteVon<TAuswahlSeite>()->Liste()->AutoAuswahlIndex(), 1);
+        QCOMPARE(aa.Einst().RahmenDicke, 1);
     }
 
     void nurGanzSichtbareThemenSindBedienbar()

@@ -34,6 +34,10 @@ struct Einstellungen
     bool BildBeiStart = true;
     // Expand the start directory in the tree.
     bool StartVerzAufklappen = false;
+    // Expert settings, read at start: splitting a file also writes a script that joins the
+    // parts; the copy page offers moves into numbered directories.
+    bool TeilenSkript = false;
+    bool VerschiebenNummern = false;
 };
 
 } // namespace rinolux

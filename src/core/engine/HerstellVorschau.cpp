@@ -20,11 +20,20 @@ namespace rinolux {
 
 namespace {
 
-bool zwischen(AktionsCode c, AktionsCode von, AktionsCode bis) { return c >= von && c <= bis; }
+bool zwischen(AktionsCode c, AktionsCode von, AktionsCode bis)
+{
+    return c >= von && c <= bis;
+}
 
-bool vonQuelle(AktionsCode c) { return zwischen(c, 251, 254) || zwischen(c, 261, 264); }
+bool vonQuelle(AktionsCode c)
+{
+    return zwischen(c, 251, 254) || zwischen(c, 261, 264);
+}
 
-bool verbinden(AktionsCode c) { return c == 249 || c == 250; }
+bool verbinden(AktionsCode c)
+{
+    return c == 249 || c == 250;
+}
 
 // Codes whose rows are one per marked entry.
 bool jeEintrag(AktionsCode c)
@@ -40,10 +49,16 @@ bool ausAnzahl(AktionsCode c)
 }
 
 // Codes whose rows come from the word list.
-bool ausListe(AktionsCode c) { return !verbinden(c) && c % 10 == 2 && c / 10 != 27; }
+bool ausListe(AktionsCode c)
+{
+    return !verbinden(c) && c % 10 == 2 && c / 10 != 27;
+}
 
 // "neuer Name schon vorhanden" when the new name is the source itself (rule of the name check).
-bool kopieRegel(AktionsCode c) { return zwischen(c, 271, 274) || c == 281 || c == 291; }
+bool kopieRegel(AktionsCode c)
+{
+    return zwischen(c, 271, 274) || c == 281 || c == 291;
+}
 
 // Calls FortSchritt at most 10,000 times and reads Abbruch every row.
 class Schritte final
@@ -66,7 +81,10 @@ private:
     qint64 m_abstand = 1;
 };
 
-QString bereinigt(const std::u32string &name) { return nxTextAusU32(ErgebnisBereinigen(name)); }
+QString bereinigt(const std::u32string &name)
+{
+    return nxTextAusU32(ErgebnisBereinigen(name));
+}
 
 // A row as it is made, before it goes into the list.
 struct Neu
@@ -84,10 +102,14 @@ struct Neu
 QString auswahlTeil(const QString &nameFormat, int index)
 {
     switch (index) {
-    case 0: return nameFormat;
-    case 1: return nxAdresseName(nameFormat);
-    case 2: return nxAdresseFormat(nameFormat);
-    default: return QString();
+    case 0:
+        return nameFormat;
+    case 1:
+        return nxAdresseName(nameFormat);
+    case 2:
+        return nxAdresseFormat(nameFormat);
+    default:
+        return QString();
     }
 }
 
@@ -95,11 +117,14 @@ QString auswahlTeil(const QString &nameFormat, int index)
 QString zielVerzeichnis(const HerstFelder &h, const QString &quellVerz, const QString &eintragVerz)
 {
     switch (h.ort) {
-    case HerstOrt::Quelle: return quellVerz;
-    case HerstOrt::Auswahl: return eintragVerz;
+    case HerstOrt::Quelle:
+        return quellVerz;
+    case HerstOrt::Auswahl:
+        return eintragVerz;
     case HerstOrt::Pfad:
         return h.ortPfad.trimmed().isEmpty() ? QString() : nxAdresseMitEndStrich(h.ortPfad);
-    case HerstOrt::Keiner: break;
+    case HerstOrt::Keiner:
+        break;
     }
     return QString();
 }
@@ -175,8 +200,8 @@ int HerstellEndungFinden(const QString &name, const QStringList &endungen)
     return -1;
 }
 
-HerstellVorschauErgebnis HerstellVorschau(ListenDaten &vliste, const ListenDaten &aliste, const TeilRegel &teil,
-                                          bool suchErgebnis, Fortschritt &fort)
+HerstellVorschauErgebnis HerstellVorschau(ListenDaten &vliste, const ListenDaten &aliste,
+                                          const TeilRegel &teil, bool suchErgebnis, Fortschritt &fort)
 {
     HerstellVorschauErgebnis ergebnis;
     const AktionsCode c = teil.code;
@@ -226,7 +251,8 @@ HerstellVorschauErgebnis HerstellVorschau(ListenDaten &vliste, const ListenDaten
     }
     const WertMitAlphabeten startWert = WertZerlegen(nxU32AusText(teil.nummer.start));
     const Erhoehung erhoehung = ErhoehungLesen(nxU32AusText(teil.nummer.diff));
-    const FormelErgebnis formel = y == 4 && !verbinden(c) ? FormelLesen(nxU32AusText(teil.formel)) : FormelErgebnis{};
+    const FormelErgebnis formel =
+        y == 4 && !verbinden(c) ? FormelLesen(nxU32AusText(teil.formel)) : FormelErgebnis{};
     const bool jeVerzeichnis = (c == 273 || c == 274) && teil.nrUnterverz && suchErgebnis;
     NummernZaehler zaehler;
     const QStringList endungen = c == 249 ? HerstellEndungen(h.verbinden) : QStringList();
@@ -266,8 +292,8 @@ HerstellVorschauErgebnis HerstellVorschau(ListenDaten &vliste, const ListenDaten
                     const int e = HerstellEndungFinden(r.name, endungen);
                     if (e >= 0) {
                         r.neuPfad = zielVerzeichnis(h, r.pfad, eintragVerz);
-                        r.neuName = bereinigt(nxU32AusText(r.name.left(std::max<qsizetype>(
-                            0, r.name.size() - endungen[e].size()))));
+                        r.neuName = bereinigt(nxU32AusText(
+                            r.name.left(std::max<qsizetype>(0, r.name.size() - endungen[e].size()))));
                     }
                 }
             }
@@ -276,26 +302,30 @@ HerstellVorschauErgebnis HerstellVorschau(ListenDaten &vliste, const ListenDaten
             std::optional<std::u32string> neu;
             switch (y) {
             case 1:
-                neu = nxU32AusText(QString(h.auswahlVor + auswahlTeil(eintragName, h.auswahl) + h.auswahlNach));
+                neu =
+                    nxU32AusText(QString(h.auswahlVor + auswahlTeil(eintragName, h.auswahl) + h.auswahlNach));
                 break;
-            case 2: neu = ListenText(vor, woerter, i, false, nach); break;
+            case 2:
+                neu = ListenText(vor, woerter, i, false, nach);
+                break;
             case 3:
-                neu = LaufendeNummer(vor, startWert, erhoehung, nach,
-                                     zaehler.weiter(jeVerzeichnis, eintrag != 0
-                                                                       ? aliste.Zelle(eintrag, AZelle::PfadNr).toLongLong()
-                                                                       : 0));
+                neu = LaufendeNummer(
+                    vor, startWert, erhoehung, nach,
+                    zaehler.weiter(jeVerzeichnis,
+                                   eintrag != 0 ? aliste.Zelle(eintrag, AZelle::PfadNr).toLongLong() : 0));
                 break;
             case 4:
                 if (formel.formeln)
-                    neu = VerschachtelteNummer(*formel.formeln,
-                                               zaehler.weiter(jeVerzeichnis,
-                                                              eintrag != 0 ? aliste.Zelle(eintrag, AZelle::PfadNr)
-                                                                                 .toLongLong()
-                                                                           : 0));
+                    neu = VerschachtelteNummer(
+                        *formel.formeln,
+                        zaehler.weiter(jeVerzeichnis, eintrag != 0
+                                                          ? aliste.Zelle(eintrag, AZelle::PfadNr).toLongLong()
+                                                          : 0));
                 else
                     neu = std::u32string();
                 break;
-            default: break;
+            default:
+                break;
             }
             if (neu)
                 r.neuName = bereinigt(*neu);
@@ -352,9 +382,8 @@ HerstellVorschauErgebnis HerstellVorschau(ListenDaten &vliste, const ListenDaten
             const Neu &r = zeilen[size_t(z - 1)];
             if (r.verz)
                 continue;
-            if (gibtVorige &&
-                r.name.compare(nxTextAusU32(nxZeichenZaehlenStandard(nxU32AusText(vorige), 1)),
-                               Qt::CaseInsensitive) == 0) {
+            if (gibtVorige && r.name.compare(nxTextAusU32(nxZeichenZaehlenStandard(nxU32AusText(vorige), 1)),
+                                             Qt::CaseInsensitive) == 0) {
                 fortsetzung[size_t(z)] = 1;
                 zeilen[size_t(z - 1)].neuPfad.clear();
                 zeilen[size_t(z - 1)].neuName.clear();
@@ -437,7 +466,8 @@ HerstellVorschauErgebnis HerstellVorschau(ListenDaten &vliste, const ListenDaten
             setzen(z, HerstellIgnoriertText, true);
         } else {
             if ((c == 249 && fortsetzung[size_t(z)]) || (c == 250 && gibtVorige)) {
-                p = vorigeOk ? PruefErgebnis{HerstellHinzuText, false} : PruefErgebnis{HerstellIgnoriertText, true};
+                p = vorigeOk ? PruefErgebnis{HerstellHinzuText, false}
+                             : PruefErgebnis{HerstellIgnoriertText, true};
             } else if (c == 250 || !r.neuName.isEmpty()) {
                 if (!p.fehler) {
                     p = {QStringLiteral("ok"), false};

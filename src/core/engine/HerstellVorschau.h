@@ -58,7 +58,7 @@ struct HerstellVorschauErgebnis
 
 // Makes and checks the rows of one creation sub-rule. suchErgebnis: the selection holds a
 // search result (running numbers of 273 and 274 may start anew per directory).
-HerstellVorschauErgebnis HerstellVorschau(ListenDaten &vliste, const ListenDaten &aliste, const TeilRegel &teil,
-                                          bool suchErgebnis, Fortschritt &fort);
+HerstellVorschauErgebnis HerstellVorschau(ListenDaten &vliste, const ListenDaten &aliste,
+                                          const TeilRegel &teil, bool suchErgebnis, Fortschritt &fort);
 
 } // namespace rinolux

@@ -92,59 +92,84 @@ protected:
 TEST_F(HerstellVorschauTest, ZeilenUndPruefungenJeFall)
 {
     const QList<Fall> faelle{
-        {"LaufendeNummernVonEinerDatei", 253, {},
+        {"LaufendeNummernVonEinerDatei",
+         253,
+         {},
          [](TeilRegel &t, const QString &v) {
              t.herst.ort = HerstOrt::Quelle;
              t.herst.quelleDatei = v + QStringLiteral("vorlage.txt");
-             t.nummer = {QStringLiteral("Datei"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral(".txt")};
+             t.nummer = {QStringLiteral("Datei"), QStringLiteral("1"), QStringLiteral("1"),
+                         QStringLiteral(".txt")};
              t.herst.anzahl = QStringLiteral("3");
          },
          {{"", "Datei1.txt", "ok"}, {"", "Datei2.txt", "ok"}, {"", "Datei3.txt", "ok"}},
          QStringLiteral("Alle 3 können hergestellt werden. ->")},
-        {"ZehnLeereOrdner", 293, {},
+        {"ZehnLeereOrdner",
+         293,
+         {},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v + QStringLiteral("neu");
              t.nummer = {QStringLiteral("Ordner "), QStringLiteral("01"), QStringLiteral("1"), QString()};
              t.herst.anzahl = QStringLiteral("10");
          },
-         {{"neu/", "Ordner 01", "ok"}, {"neu/", "Ordner 02", "ok"}, {"neu/", "Ordner 03", "ok"},
-          {"neu/", "Ordner 04", "ok"}, {"neu/", "Ordner 05", "ok"}, {"neu/", "Ordner 06", "ok"},
-          {"neu/", "Ordner 07", "ok"}, {"neu/", "Ordner 08", "ok"}, {"neu/", "Ordner 09", "ok"},
+         {{"neu/", "Ordner 01", "ok"},
+          {"neu/", "Ordner 02", "ok"},
+          {"neu/", "Ordner 03", "ok"},
+          {"neu/", "Ordner 04", "ok"},
+          {"neu/", "Ordner 05", "ok"},
+          {"neu/", "Ordner 06", "ok"},
+          {"neu/", "Ordner 07", "ok"},
+          {"neu/", "Ordner 08", "ok"},
+          {"neu/", "Ordner 09", "ok"},
           {"neu/", "Ordner 10", "ok"}},
          {}},
-        {"ListeKuerzerAlsAuswahl", 272, {{"a.txt"}, {"b.txt"}, {"c.txt"}},
+        {"ListeKuerzerAlsAuswahl",
+         272,
+         {{"a.txt"}, {"b.txt"}, {"c.txt"}},
          [](TeilRegel &t, const QString &) {
              t.herst.ort = HerstOrt::Auswahl;
-             t.liste = {QStringLiteral("K-"), {QStringLiteral("eins"), QStringLiteral("zwei")}, QStringLiteral(".txt")};
+             t.liste = {QStringLiteral("K-"),
+                        {QStringLiteral("eins"), QStringLiteral("zwei")},
+                        QStringLiteral(".txt")};
          },
          {{"", "K-eins.txt", "ok"}, {"", "K-zwei.txt", "ok"}, {"", "K-.txt", "ok"}},
          {}},
-        {"NurDasFormat", 281, {{"bild.jpeg"}},
+        {"NurDasFormat",
+         281,
+         {{"bild.jpeg"}},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v;
              t.herst.auswahl = 2;
          },
          {{"", "jpeg", "ok"}},
          {}},
-        {"KopieAufSichSelbstSchonVorhanden", 271, {{"schon.txt"}},
+        {"KopieAufSichSelbstSchonVorhanden",
+         271,
+         {{"schon.txt"}},
          [](TeilRegel &t, const QString &) { t.herst.ort = HerstOrt::Auswahl; },
          {{"", "schon.txt", "neuer Name schon vorhanden"}},
          QStringLiteral("Keine kann hergestellt werden. Alle 1 sind fehlerhaft.")},
-        {"FremdesZielSchonVorhanden", 282, {},
+        {"FremdesZielSchonVorhanden",
+         282,
+         {},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v;
              t.liste.zeilen = {QStringLiteral("schon.txt"), QStringLiteral("frei.txt")};
          },
          {{"", "schon.txt", "neuer Name schon vorhanden"}, {"", "frei.txt", "ok"}},
          {}},
-        {"VorlageFehlt", 251, {{"a"}, {"b"}},
+        {"VorlageFehlt",
+         251,
+         {{"a"}, {"b"}},
          [](TeilRegel &t, const QString &v) {
              t.herst.ort = HerstOrt::Quelle;
              t.herst.quelleDatei = v + QStringLiteral("fehlt.txt");
          },
          {{"", "a", "Vorlage-Datei nicht gefunden"}, {"", "b", "Vorlage-Datei nicht gefunden"}},
          {}},
-        {"VorlageIstVerzeichnis", 252, {},
+        {"VorlageIstVerzeichnis",
+         252,
+         {},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v;
              t.herst.quelleDatei = v + QStringLiteral("unter");
@@ -152,14 +177,18 @@ TEST_F(HerstellVorschauTest, ZeilenUndPruefungenJeFall)
          },
          {{"", "x", "Vorlage-Datei nicht gefunden"}},
          {}},
-        {"PfadMitPunktPunkt", 292, {},
+        {"PfadMitPunktPunkt",
+         292,
+         {},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v + QStringLiteral("a/../b");
              t.liste.zeilen = {QStringLiteral("x"), QStringLiteral("y")};
          },
          {{"a/../b/", "x", "neues Verzeichnis ungültig"}, {"a/../b/", "y", "neues Verzeichnis ungültig"}},
          {}},
-        {"OhneZiel", 292, {},
+        {"OhneZiel",
+         292,
+         {},
          [](TeilRegel &t, const QString &) {
              t.herst.ort = HerstOrt::Keiner;
              t.liste.zeilen = {QStringLiteral("x")};
@@ -167,7 +196,9 @@ TEST_F(HerstellVorschauTest, ZeilenUndPruefungenJeFall)
          {{"-", "x", "neues Verzeichnis ungültig"}},
          {}},
         // "A" names the entry's directory; rows made from a count have none.
-        {"AuswahlOrtOhneEintrag", 283, {{"a.txt"}},
+        {"AuswahlOrtOhneEintrag",
+         283,
+         {{"a.txt"}},
          [](TeilRegel &t, const QString &) {
              t.herst.ort = HerstOrt::Auswahl;
              t.nummer = {QStringLiteral("n"), QStringLiteral("1"), QStringLiteral("1"), QString()};
@@ -175,7 +206,9 @@ TEST_F(HerstellVorschauTest, ZeilenUndPruefungenJeFall)
          },
          {{"-", "n1", "neues Verzeichnis ungültig"}},
          {}},
-        {"FormelOhneSchraegstrich", 284, {},
+        {"FormelOhneSchraegstrich",
+         284,
+         {},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v;
              t.formel = QStringLiteral("abc");
@@ -183,42 +216,54 @@ TEST_F(HerstellVorschauTest, ZeilenUndPruefungenJeFall)
          },
          {{"", "", "Formel falsch"}, {"", "", "Formel falsch"}},
          QStringLiteral("Keine kann hergestellt werden. Alle 2 sind fehlerhaft.")},
-        {"DoppelteWoerter", 282, {},
+        {"DoppelteWoerter",
+         282,
+         {},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v;
              t.liste.zeilen = {QStringLiteral("Gleich"), QStringLiteral("gleich"), QStringLiteral("anders")};
          },
          {{"", "Gleich", "neuer Name doppelt"}, {"", "gleich", "neuer Name doppelt"}, {"", "anders", "ok"}},
          QStringLiteral("Nur 1 können hergestellt werden. 2 sind fehlerhaft. ->")},
-        {"AnzahlNull", 283, {},
+        {"AnzahlNull",
+         283,
+         {},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v;
              t.herst.anzahl = QStringLiteral("0");
          },
          {},
          QStringLiteral("Die Anzahl der Dateien oder Verzeichnisse ist zu gering.")},
-        {"AnzahlZehnMillionen", 293, {},
+        {"AnzahlZehnMillionen",
+         293,
+         {},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v;
              t.herst.anzahl = QStringLiteral("10.000.000");
          },
          {},
          HerstellZuVieleText()},
-        {"AnzahlUeber64Bit", 283, {},
+        {"AnzahlUeber64Bit",
+         283,
+         {},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v;
              t.herst.anzahl = QStringLiteral("99999999999999999999999");
          },
          {},
          HerstellZuVieleText()},
-        {"EndungenMehrerer", 249, {{"x.001"}, {"x.002"}, {"y.001"}, {"z.txt"}},
+        {"EndungenMehrerer",
+         249,
+         {{"x.001"}, {"x.002"}, {"y.001"}, {"z.txt"}},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v;
              t.herst.verbinden = QStringLiteral(".001");
          },
          {{"", "x", "ok"}, {"-", "", "(wird hinzugefügt)"}, {"", "y", "ok"}, {"-", "", "ungültige Datei"}},
          QStringLiteral("Nur 3 können hergestellt werden. 1 sind fehlerhaft. ->")},
-        {"EndungenMitLeeremStueck", 249, {{"x.A"}, {"abc.001"}},
+        {"EndungenMitLeeremStueck",
+         249,
+         {{"x.A"}, {"abc.001"}},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v;
              t.herst.verbinden = QStringLiteral("*.001|:.a");
@@ -226,14 +271,18 @@ TEST_F(HerstellVorschauTest, ZeilenUndPruefungenJeFall)
          {{"", "x", "ok"}, {"", "ab", "ok"}},
          {}},
         // An ending that fits every piece: the later pieces are appended, not new files.
-        {"EndungPasstAufJedesStueck", 249, {{"x.001"}, {"x.002"}, {"x.003"}},
+        {"EndungPasstAufJedesStueck",
+         249,
+         {{"x.001"}, {"x.002"}, {"x.003"}},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v;
              t.herst.verbinden = QStringLiteral(".0??");
          },
          {{"", "x", "ok"}, {"-", "", "(wird hinzugefügt)"}, {"-", "", "(wird hinzugefügt)"}},
          QStringLiteral("Alle 3 können hergestellt werden. ->")},
-        {"VerzeichnisZwischenDenStuecken", 249, {{"x.001"}, {"unter", true}, {"x.002"}},
+        {"VerzeichnisZwischenDenStuecken",
+         249,
+         {{"x.001"}, {"unter", true}, {"x.002"}},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v;
              t.herst.verbinden = QStringLiteral(".001");
@@ -241,21 +290,27 @@ TEST_F(HerstellVorschauTest, ZeilenUndPruefungenJeFall)
          {{"", "x", "ok"}, {"-", "", "(wird ignoriert)"}, {"-", "", "(wird hinzugefügt)"}},
          {}},
         // After a faulty first piece every later piece of that file is faulty too.
-        {"ErstesStueckBelegt", 249, {{"schon.txt.001"}, {"schon.txt.002"}},
+        {"ErstesStueckBelegt",
+         249,
+         {{"schon.txt.001"}, {"schon.txt.002"}},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v;
              t.herst.verbinden = QStringLiteral(".001");
          },
          {{"", "schon.txt", "neuer Name schon vorhanden"}, {"-", "", "(wird ignoriert)"}},
          {}},
-        {"EineGrosseMitVerzeichnisVorne", 250, {{"unter", true}, {"a"}, {"b"}},
+        {"EineGrosseMitVerzeichnisVorne",
+         250,
+         {{"unter", true}, {"a"}, {"b"}},
          [](TeilRegel &t, const QString &v) {
              t.herst.ortPfad = v;
              t.herst.verbinden = QStringLiteral("alles.bin");
          },
          {{"-", "", "(wird ignoriert)"}, {"", "alles.bin", "ok"}, {"-", "", "(wird hinzugefügt)"}},
          QStringLiteral("Keine kann hergestellt werden. Alle 1 sind fehlerhaft.")},
-        {"EineGrosseOhneZiel", 250, {{"a"}, {"b"}},
+        {"EineGrosseOhneZiel",
+         250,
+         {{"a"}, {"b"}},
          [](TeilRegel &t, const QString &) {
              t.herst.ort = HerstOrt::Keiner;
              t.herst.verbinden = QStringLiteral("alles.bin");
@@ -338,7 +393,8 @@ TEST(HerstellPfadTest, GueltigeUndUngueltigeZiele)
 
 TEST(HerstellPfadTest, EndungenUndTreffer)
 {
-    EXPECT_EQ(HerstellEndungen(QStringLiteral("*.001|:.a")), (QStringList{QStringLiteral("*.001"), QStringLiteral(".a")}));
+    EXPECT_EQ(HerstellEndungen(QStringLiteral("*.001|:.a")),
+              (QStringList{QStringLiteral("*.001"), QStringLiteral(".a")}));
     const QStringList e{QStringLiteral(".0?1"), QStringLiteral(".TXT")};
     EXPECT_EQ(HerstellEndungFinden(QStringLiteral("x.051"), e), 0);
     EXPECT_EQ(HerstellEndungFinden(QStringLiteral("x.txt"), e), 1);

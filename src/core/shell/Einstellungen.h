@@ -34,6 +34,8 @@ struct Einstellungen
     bool BildBeiStart = true;
     // Expand the start directory in the tree.
     bool StartVerzAufklappen = false;
+    // Splitting a file also writes a script beside the parts that joins them again.
+    bool TeilenSkript = false;
 };
 
 } // namespace rinolux

@@ -607,6 +607,7 @@ int main(int argc, char **argv)
     VorschauZeilenAufbauen(vorschau, auswahl, code);
     VorschauOptionen optionen;
     optionen.platzhalter = &platzhalter;
+    optionen.suchErgebnis = suche.an;
     const VorschauLaufErgebnis lauf = Aktion_VorschauAnzeigen(vorschau, auswahl, *regelCode, optionen, fort);
 
     std::string aus;

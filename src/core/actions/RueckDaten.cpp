@@ -1,5 +1,7 @@
 #include "core/actions/RueckDaten.h"
 
+#include "core/actions/sub_Aktion_Herstellen.h"
+
 #include "core/platform/Plattform.h"
 #include "core/platform/SchreibDatei.h"
 #include "core/util/PfadText.h"
@@ -233,6 +235,8 @@ bool wertGueltig(int code, const QString &wert)
     case 304:
     case 305:
         return wert.isEmpty() || wert == kZeitTextUngueltig || nxDatumAusZeitText(wert).has_value();
+    case 309:
+        return HerstellWertGueltig(wert);
     default:
         return true;
     }

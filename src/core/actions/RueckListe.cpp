@@ -63,9 +63,11 @@ RueckLadeStand Aktion_Vorschau_Rueck(const QString &pfad, const RueckIndexEintra
         liste.ZelleSetzen(zeile, kRueckZellePfad, s.verzeichnis);
         liste.ZelleSetzen(zeile, kRueckZelleName, s.name);
         liste.VerzSetzen(zeile, s.istVerzeichnis);
-        if (code == 309)
+        if (code == 309) {
             liste.ZelleSetzen(zeile, wertZelle, QStringLiteral("(wird gelöscht)"));
-        else if (code == 310)
+            if (s.wert != u"-")
+                liste.ZelleSetzen(zeile, kRueckZelleStempel, s.wert);
+        } else if (code == 310)
             liste.ZelleSetzen(zeile, wertZelle, QStringLiteral("(Rückgängig nicht möglich)"));
         else if (wertZelle > 0)
             liste.ZelleSetzen(zeile, wertZelle, s.wert);
@@ -121,9 +123,12 @@ ErgebnisWert<RueckIndexEintrag> RueckDateiRestSchreiben(const QString &pfad, con
             letztes = verz;
             erstes = false;
         }
-        const QString wert = (eintrag.code == 309 || eintrag.code == 310 || wertZelle == 0)
-                                 ? QStringLiteral("-")
-                                 : liste.Zelle(z, wertZelle);
+        QString wert = (eintrag.code == 310 || wertZelle == 0) ? QStringLiteral("-") : liste.Zelle(z, wertZelle);
+        if (eintrag.code == 309) {
+            wert = liste.Zelle(z, kRueckZelleStempel);
+            if (wert.isEmpty())
+                wert = QStringLiteral("-");
+        }
         b += nameZuBytes(liste.Zelle(z, kRueckZelleName)) + ende + nameZuBytes(wert) + ende + (liste.Verz(z) ? 'v' : 'd') +
              ende;
         ++anzahl;

@@ -25,6 +25,8 @@ inline constexpr int kRueckZelleNeuName = 4;   // name to go back to
 inline constexpr int kRueckZelleAttribute = 5;
 inline constexpr int kRueckZelleZeit = 6;
 inline constexpr int kRueckZelleKeine = 7;
+// For 309 the hidden cell 7 holds the record's value (the created object's stamp).
+inline constexpr int kRueckZelleStempel = kRueckZelleKeine;
 inline constexpr int kRueckZellen = 7;
 
 struct RueckLadeStand

@@ -1,6 +1,8 @@
 #include "core/actions/sub_Aktion_AendernHerstellen.h"
 
+#include "core/actions/RueckListe.h"
 #include "core/actions/sub_Aktion_Danach.h"
+#include "core/actions/sub_Aktion_Herstellen.h"
 #include "core/platform/Plattform.h"
 #include "core/selection/sub_Auswahl.h"
 #include "core/selection/sub_Sortieren.h"
@@ -213,6 +215,7 @@ private:
     QSet<QString> m_neuePfade;           // every new full path of the run
     bool m_umwegeBenutzt = false;
     Liste m_belegt, m_gesperrt, m_fehlen, m_fehler1, m_fehler2;
+    Liste m_veraendert; // undo of a creation: objects changed since, left alone
     std::unique_ptr<RueckSchreiber> m_rueck;
     QString m_rueckText;
     QString m_nichtZurueck; // objects whose unrecorded change could not be taken back
@@ -782,15 +785,15 @@ void Lauf::erstellteLoeschen()
         const int z = m_reihe[size_t(k)];
         const Zeile &r = m_zeilen[size_t(z)];
         const QString pfad = r.d + r.o;
-        const ErgebnisWert<plattform::Eintrag> e = plattform::objektLesen(pfad);
-        bool ok = false;
-        if (e && r.verz && e->art == plattform::ObjektArt::Verzeichnis)
-            ok = plattform::leeresVerzeichnisEntfernen(pfad).ok();
-        else if (e && !r.verz && e->art == plattform::ObjektArt::Datei)
-            ok = plattform::fuerImmerLoeschen(pfad, e->identitaet).ok();
-        if (!ok) {
+        // Only what is still the object that was made goes; a changed one stays and is named.
+        const RueckLoeschStand st =
+            Aktion_HerstellenZuruecknehmen(pfad, r.verz, m_liste.Zelle(z, kRueckZelleStempel));
+        if (st.art != RueckLoeschArt::Geloescht) {
             ++m_erg.fehler1;
-            m_fehler1.neu(QStringLiteral("> "), pfad, QStringLiteral("\r\n"));
+            if (st.art == RueckLoeschArt::Veraendert)
+                m_veraendert.neu(QStringLiteral("> "), pfad, QStringLiteral("\r\n"));
+            else
+                m_fehler1.neu(QStringLiteral("> "), pfad, QStringLiteral("\r\n"));
             m_erg.status[size_t(z)] = AStatus::Fehler;
             continue;
         }
@@ -885,8 +888,18 @@ void Lauf::fehlerBericht()
                 t += undWeitere(m_fehler1.anzahl - kListenGrenze, false) + QStringLiteral("\r\n");
             t += QStringLiteral("\r\n");
         }
+        if (m_veraendert.anzahl > 0) {
+            t += QStringLiteral(
+                     "Diese Dateien oder Verzeichnisse sind seit dem Herstellen verändert worden und "
+                     "bleiben deshalb erhalten:\r\n") +
+                 m_veraendert.text;
+            if (m_veraendert.anzahl > kListenGrenze)
+                t += undWeitere(m_veraendert.anzahl - kListenGrenze, false) + QStringLiteral("\r\n");
+            t += QStringLiteral("\r\n");
+        }
         if (m_fehler2.anzahl > 0) {
-            t += QStringLiteral("Einige Namen konnten nur hilfsweise geändert werden. Davon sind betroffen:\r\n") +
+            t += QStringLiteral(
+                     "Einige Namen konnten nur hilfsweise geändert werden. Davon sind betroffen:\r\n") +
                  m_fehler2.text;
             if (m_fehler2.anzahl > kListenGrenze)
                 t += undWeitere(m_fehler2.anzahl - kListenGrenze, false) + QStringLiteral("\r\n");

@@ -4,14 +4,99 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace rinolux::plattform {
+
+namespace intern {
+
+ErgebnisWert<qint64> datenKopieren(int ein, qint64 von, qint64 laenge, int aus, const QByteArray &q,
+                                   const QByteArray &z, const DatenFortschritt &fort, qint64 bisher,
+                                   bool *anQuelle)
+{
+    // Without anyone watching, the kernel may take a whole gigabyte per call; with a
+    // progress display, steps small enough that a cancel is answered at once.
+    const qint64 stueck = fort ? qint64(16) << 20 : qint64(1) << 30;
+    const auto fehler = [&](int nummer, const QByteArray &pfad) {
+        if (anQuelle)
+            *anQuelle = &pfad == &q;
+        return ErgebnisAusErrno(nummer, ausNativ(pfad));
+    };
+    loff_t position = von;
+    loff_t *const ab = von >= 0 ? &position : nullptr;
+    qint64 kopiert = 0;
+    const auto melden = [&]() -> bool { return !fort || fort(bisher + kopiert); };
+    const auto abgebrochen = [&] {
+        return Ergebnis::Fehler(ECANCELED, nameAnzeige(ausNativ(z)) + QStringLiteral(": abgebrochen"));
+    };
+    bool kernel = !nachbildung().ohneKernelKopie;
+    bool kernelKopiert = false;
+    std::unique_ptr<char[]> puffer;
+    constexpr size_t kPuffer = size_t(1) << 20;
+    for (;;) {
+        const qint64 rest = laenge < 0 ? stueck : std::min(stueck, laenge - kopiert);
+        if (rest <= 0)
+            break;
+        if (kernel) {
+            const ssize_t n = ::copy_file_range(ein, ab, aus, nullptr, size_t(rest), 0);
+            if (n > 0) {
+                kopiert += n;
+                kernelKopiert = true;
+                if (!melden())
+                    return abgebrochen();
+                continue;
+            }
+            if (n < 0 && errno == EINTR)
+                continue;
+            // Some file systems answer 0 or refuse the call for files they cannot copy in the
+            // kernel (other file system, no support, special files): read and write instead.
+            // 0 after data came through is the real end of the source.
+            if (n == 0 && kernelKopiert)
+                break;
+            if (n == 0 || errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL ||
+                errno == EPERM || errno == ETXTBSY) {
+                kernel = false;
+                continue;
+            }
+            return fehler(errno, errno == EIO ? q : z);
+        }
+        if (!puffer)
+            puffer.reset(new char[kPuffer]);
+        const size_t lesen = size_t(std::min<qint64>(rest, qint64(kPuffer)));
+        const ssize_t n = ab ? ::pread(ein, puffer.get(), lesen, position) : ::read(ein, puffer.get(), lesen);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fehler(errno, q);
+        }
+        if (ab)
+            position += n;
+        for (ssize_t geschrieben = 0; geschrieben < n;) {
+            const ssize_t w = ::write(aus, puffer.get() + geschrieben, static_cast<size_t>(n - geschrieben));
+            if (w < 0) {
+                if (errno == EINTR)
+                    continue;
+                return fehler(errno, z);
+            }
+            geschrieben += w;
+        }
+        kopiert += n;
+        if (!melden())
+            return abgebrochen();
+    }
+    return kopiert;
+}
+
+} // namespace intern
 
 using namespace intern;
 
@@ -46,7 +131,10 @@ struct Stand
 class Kopierer final
 {
 public:
-    Kopierer(bool ueberschreiben, bool sichern) : m_ueberschreiben(ueberschreiben), m_sichern(sichern) {}
+    Kopierer(bool ueberschreiben, bool sichern, DatenFortschritt fort = {})
+        : m_ueberschreiben(ueberschreiben), m_sichern(sichern), m_fort(std::move(fort))
+    {
+    }
 
     // What was copied, parents before their entries, as it was when it was read.
     const std::vector<Stand> &kopiert() const { return m_kopiert; }
@@ -222,43 +310,10 @@ private:
         return r;
     }
 
-    static Ergebnis daten(int ein, int aus, const QByteArray &q, const QByteArray &z)
+    Ergebnis daten(int ein, int aus, const QByteArray &q, const QByteArray &z) const
     {
-        bool kernel = true;
-        for (;;) {
-            if (kernel) {
-                const ssize_t n = ::copy_file_range(ein, nullptr, aus, nullptr, 1 << 30, 0);
-                if (n > 0)
-                    continue;
-                if (n == 0)
-                    return Ergebnis::Ok();
-                if (errno == EINTR)
-                    continue;
-                if (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL) {
-                    kernel = false;
-                    continue;
-                }
-                return fehler(errno, errno == EIO ? q : z);
-            }
-            char puffer[1 << 16];
-            const ssize_t n = ::read(ein, puffer, sizeof puffer);
-            if (n == 0)
-                return Ergebnis::Ok();
-            if (n < 0) {
-                if (errno == EINTR)
-                    continue;
-                return fehler(errno, q);
-            }
-            for (ssize_t geschrieben = 0; geschrieben < n;) {
-                const ssize_t w = ::write(aus, puffer + geschrieben, static_cast<size_t>(n - geschrieben));
-                if (w < 0) {
-                    if (errno == EINTR)
-                        continue;
-                    return fehler(errno, z);
-                }
-                geschrieben += w;
-            }
-        }
+        const ErgebnisWert<qint64> n = datenKopieren(ein, 0, -1, aus, q, z, m_fort);
+        return n ? Ergebnis::Ok() : n.ergebnis();
     }
 
     Ergebnis link(const QByteArray &q, const QByteArray &z, const struct stat &sq, bool zielDa)
@@ -288,6 +343,7 @@ private:
 
     bool m_ueberschreiben;
     bool m_sichern;
+    DatenFortschritt m_fort;
     std::vector<Stand> m_angelegt;
     std::vector<Stand> m_kopiert;
     quint64 m_zaehler = 0;
@@ -414,6 +470,25 @@ Ergebnis kopieren(const QString &quelle, const QString &ziel, bool ueberschreibe
         return Ergebnis::Fehler(EINVAL, ziel + QStringLiteral(": Ziel liegt in der Quelle"));
     Kopierer k(ueberschreiben, false);
     Ergebnis r = k.objekt(nativ(q), nativ(z));
+    if (!r.ok())
+        k.aufraeumen();
+    return r;
+}
+
+Ergebnis neuKopieren(const QString &quelle, const QString &ziel, const DatenFortschritt &fort)
+{
+    const QString q = pfadOhneEnde(quelle), z = pfadOhneEnde(ziel);
+    const QByteArray nq = nativ(q), nz = nativ(z);
+    struct stat sq;
+    if (::lstat(nq.constData(), &sq) != 0)
+        return ErgebnisAusErrno(errno, quelle);
+    // A directory gives a new empty one; mkdir itself refuses every existing name.
+    if (S_ISDIR(sq.st_mode))
+        return verzeichnisAnlegen(z);
+    // Only the object itself: the copier descends into directories alone, and an existing
+    // target is refused before anything is written (and by O_EXCL in a race).
+    Kopierer k(false, false, fort);
+    Ergebnis r = k.objekt(nq, nz);
     if (!r.ok())
         k.aufraeumen();
     return r;

@@ -19,6 +19,8 @@
 //     plattform::attributeSetzen(pfad, wert); system, archive and compressed give
 //     NichtMoeglich, the directory bit is ignored.
 //   - Times: plattform::zeitSetzen(pfad, u'a' | u'z' | u'h', zeit) ('h' is NichtMoeglich).
+//   - New objects, never over an existing one: verzeichnisAnlegen, leereDateiAnlegen,
+//     neuKopieren, dateiTeilKopieren (one part of a file), dateienVerbinden.
 //   - inPapierkorb, fuerImmerLoeschen, kopieren, verschieben, blockiert, platz,
 //     laufwerke, netzLaufwerke, oeffnen, oeffnenMit, eigenschaftenZeigen.
 // Symbolic links are objects of their own: they are listed as ObjektArt::Link, never
@@ -127,6 +129,31 @@ Ergebnis zeitSetzen(const QString &pfad, QChar buchstabe, const DateiZeit &zeit)
 Ergebnis verzeichnisAnlegen(const QString &pfad);
 Ergebnis leeresVerzeichnisEntfernen(const QString &pfad);
 Ergebnis leereDateiAnlegen(const QString &pfad);
+
+// Progress of one call that writes file data: called now and then with the bytes written
+// so far by that call. Returning false cancels: the call then fails with ECANCELED and
+// removes what it created. An empty function watches nothing.
+using DatenFortschritt = std::function<bool(qint64 geschrieben)>;
+
+// One object under a new name, never over an existing one (EEXIST, nothing touched): a
+// file with its content, permissions and times, a link as a link, a directory as a new
+// empty directory (its contents are not copied). A failed or cancelled copy leaves
+// nothing behind.
+Ergebnis neuKopieren(const QString &quelle, const QString &ziel, const DatenFortschritt &fort = {});
+
+// Bytes [von, von + laenge) of the file quelle into the new file ziel (created
+// exclusively). Fails, and removes ziel, when quelle cannot be opened or read, is no
+// regular file, or holds fewer bytes. quelle is opened also for laenge 0, so a source
+// that cannot be read never yields an empty part.
+Ergebnis dateiTeilKopieren(const QString &quelle, qint64 von, qint64 laenge, const QString &ziel,
+                           const DatenFortschritt &fort = {});
+
+// The files quellen, appended in their order, into the new file ziel (created
+// exclusively). Any failure (a source that cannot be read or is no regular file, a write
+// error, a cancel) removes ziel again; *fehlendeQuelle (may be null) is then the index in
+// quellen of the source that failed, -1 when it was the target.
+Ergebnis dateienVerbinden(const QStringList &quellen, const QString &ziel, const DatenFortschritt &fort = {},
+                          int *fehlendeQuelle = nullptr);
 
 struct LeereVErgebnis
 {

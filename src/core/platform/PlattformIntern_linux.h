@@ -121,6 +121,17 @@ bool istErwartet(const struct stat &st, const Identitaet &erwartet);
 // The failure of a delete whose name now reaches another object than the one listed.
 Ergebnis ersetztFehler(const QString &pfad);
 
+// The one loop that moves file data: laenge bytes (-1: up to the end) from ein, starting at
+// byte von (-1: its current position), to the current position of aus. copy_file_range
+// first, a buffered loop where the kernel cannot copy (another file system, no support,
+// special files). fort (may be empty) sees bisher + the bytes written after every step;
+// when it returns false the copy stops with ECANCELED. Returns the bytes copied: fewer
+// than laenge only when ein ended first. q and z name the files in error texts; on a
+// failure *anQuelle (may be null) tells whether reading the source failed.
+ErgebnisWert<qint64> datenKopieren(int ein, qint64 von, qint64 laenge, int aus, const QByteArray &q,
+                                   const QByteArray &z, const DatenFortschritt &fort, qint64 bisher = 0,
+                                   bool *anQuelle = nullptr);
+
 // Test seam: makes this process behave like a file system that refuses RENAME_NOREPLACE
 // (NFS, FUSE) and, with ohneLinks, hard links too; zwischendurch runs where another
 // program could act between two steps: in the directory fallback of a rename, and
@@ -130,6 +141,8 @@ struct Nachbildung
     bool ohneNoreplace = false;
     bool ohneLinks = false;
     std::function<void()> zwischendurch;
+    // File data is moved by the buffered loop only, as where copy_file_range is refused.
+    bool ohneKernelKopie = false;
 };
 Nachbildung &nachbildung();
 

@@ -80,7 +80,8 @@ private Q_SLOTS:
         test::tabKlicken(m_fenster.aa().HauptRegister(), 5);
         auto *index = m_fenster.teil<TNxRotListe>(QStringLiteral("RueckIndexListe"));
         QCOMPARE(index->Daten().Anzahl(), 1);
-        QTest::mouseClick(index->viewport(), Qt::LeftButton, Qt::NoModifier, index->ZellenRechteck(1, 2).center());
+        QTest::mouseClick(index->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          index->ZellenRechteck(1, 2).center());
         auto *ok = m_fenster.teil<QPushButton>(QStringLiteral("BuRueckOK"));
         QVERIFY(ok->isEnabled());
         QTest::mouseClick(ok, Qt::LeftButton);

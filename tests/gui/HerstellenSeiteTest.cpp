@@ -11,6 +11,7 @@
 #include "gui/support/WidgetTest.h"
 #include "support/TestUmgebung.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,8 +19,51 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextEdit>
+#include <QTimer>
 
 using namespace rinolux;
+
+namespace {
+
+// Presses the given buttons of the message dialogs as they come ("Nein" or "OK" after them)
+// and keeps their texts.
+class Antworter final : public QObject
+{
+public:
+    explicit Antworter(QStringList schalter) : m_schalter(std::move(schalter))
+    {
+        m_timer.setInterval(20);
+        connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
+        m_timer.start();
+    }
+    QStringList texte;
+
+private:
+    void tick()
+    {
+        QWidget *dd = QApplication::activeModalWidget();
+        if (!dd || dd->objectName() != QStringLiteral("dd"))
+            return;
+        QString t;
+        for (auto *feld : dd->findChildren<QTextEdit *>(QStringLiteral("RiDialogBlock")))
+            t += feld->toPlainText();
+        texte << t;
+        QPushButton *b = nullptr;
+        if (!m_schalter.isEmpty())
+            b = dd->findChild<QPushButton *>(m_schalter.takeFirst());
+        for (const char *ersatz : {"BuNein", "BuOK"})
+            if (!b)
+                b = dd->findChild<QPushButton *>(QString::fromLatin1(ersatz));
+        if (b)
+            b->click();
+    }
+
+    QStringList m_schalter;
+    QTimer m_timer;
+};
+
+} // namespace
 
 // The page Herstellen in the main window: a creation rule is previewed, carried out, shown
 // in the selection list and undone from the undo page, on real directories.
@@ -90,6 +134,36 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(m_tmp->pfad(QStringLiteral("da.txt"))));
         QCOMPARE(a.Anzahl(), 1);
         QCOMPARE(m_fenster.aa().Rueck().anzahl(), 0);
+    }
+
+    void regelDerSeiteAufDerRegelnSeiteAnwenden()
+    {
+        waehlen("LiHerstOben", "neue Verzeichnisse, die leer sind");
+        waehlen("LiHerstUnten4", "fortlaufende Nummern");
+        setzen("EdNummerVor", "R");
+        setzen("EdNummerStart", "1");
+        setzen("EdNummerDiff", "1");
+        setzen("EdHerstAnzahl", "2");
+        setzen("EdHerstWo", m_tmp->pfad());
+        test::tabKlicken(m_fenster.aa().HauptRegister(), 4);
+        {
+            Antworter antworter({QStringLiteral("BuJa")});
+            QTest::mouseClick(m_fenster.teil<QPushButton>(QStringLiteral("BuPlusH")), Qt::LeftButton);
+            QCOMPARE(antworter.texte.size(), 1);
+        }
+        auto *regeln = m_fenster.teil<QListWidget>(QStringLiteral("LiRegelAktion"));
+        QCOMPARE(regeln->currentRow(), 0);
+        QCOMPARE(regeln->currentItem()->text(),
+                 QStringLiteral("NEU: Herstellen: neue Verzeichnisse, die leer sind"));
+
+        QTest::mouseClick(m_fenster.teil<QPushButton>(QStringLiteral("BuVorschauSchalter")), Qt::LeftButton);
+        QCOMPARE(m_fenster.teil<QLabel>(QStringLiteral("LaVorschauFehler"))->text(),
+                 QStringLiteral("Alle 2 können hergestellt werden. ->"));
+        QTest::mouseClick(m_fenster.teil<QPushButton>(QStringLiteral("BuAktion")), Qt::LeftButton);
+        QVERIFY(QFileInfo(m_tmp->pfad(QStringLiteral("R1"))).isDir());
+        QVERIFY(QFileInfo(m_tmp->pfad(QStringLiteral("R2"))).isDir());
+        QCOMPARE(m_fenster.aa().Rueck().anzahl(), 1);
+        QCOMPARE(m_fenster.aa().Rueck().eintrag(1).code, 309);
     }
 
     void zuGrosseAnzahlWirdAbgelehnt()

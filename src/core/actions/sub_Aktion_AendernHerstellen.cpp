@@ -72,9 +72,9 @@ bool rahmenSicher(const QString &text)
 
 struct Zeile
 {
-    QString d; // directory with trailing "/"
-    QString o; // existing name
-    QString n; // new name
+    QString d;  // directory with trailing "/"
+    QString o;  // existing name
+    QString n;  // new name
     QString zd; // creation: target directory with trailing "/"
     bool verz = false;
 };
@@ -85,7 +85,6 @@ struct Erstellt
     QString verzeichnis;
     QString name;
 };
-
 
 // A hash of a name with its letters folded to one case, without building the folded text.
 size_t gefaltetHash(QStringView name)

@@ -179,9 +179,15 @@ TEST_F(HerstellenAblauf, SzenarienHerstellenUndRueckgaengig)
          1,
          0,
          {"aus/"}},
+        // A selected directory between the pieces is left out of the joined file.
         {"ZweiGruppenAusFuenf",
-         {{"T1.001", "A"}, {"T1.002", "B"}, {"T1.003", "C"}, {"T2.001", "D"}, {"T2.002", "E"}},
-         {"T1.001", "T1.002", "T1.003", "T2.001", "T2.002"},
+         {{"T1.001", "A"},
+          {"T1.002", "B"},
+          {"T1.003", "C"},
+          {"T2.001", "D"},
+          {"T2.002", "E"},
+          {"mitte/", {}}},
+         {"T1.001", "T1.002", "mitte/", "T1.003", "T2.001", "T2.002"},
          [](const QString &w) {
              TeilRegel t = regel(249, HerstOrt::Pfad, w);
              t.herst.verbinden = QStringLiteral(".001");

@@ -124,8 +124,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
     if (gelesen.gueltig())
         code = ohneZufall(code, gelesen.regel);
     const QList<TeilRegel> &regelTeile = gelesen.regel.teile;
-    const bool namensRegel = std::any_of(regelTeile.cbegin(), regelTeile.cend(),
-                                         [](const TeilRegel &t) { return IstNamenCode(t.code); });
+    const bool herstellen = !regelTeile.isEmpty() && IstHerstellCode(regelTeile.last().code);
+    // New objects get names as renamed ones do.
+    const bool namensRegel = herstellen || std::any_of(regelTeile.cbegin(), regelTeile.cend(),
+                                                       [](const TeilRegel &t) { return IstNamenCode(t.code); });
 
     ListenDaten vliste(VZelle::Anzahl);
     VorschauZeilenAufbauen(vliste, aliste, regelTeile.isEmpty() ? 0 : regelTeile.last().code);
@@ -157,6 +159,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
                     "ein ok-Objekt hat TAB, CR oder LF in seinem Pfad", wo);
         if (!namensRegel)
             continue;
+        // The piece of a joined file names no object of its own.
+        if (herstellen && vliste.Zelle(z, VZelle::Ergebnis) == u"(wird hinzugefügt)")
+            continue;
+        if (herstellen)
+            Pruefen(vliste.Zelle(z, VZelle::NeuPfad).startsWith(u'/'), "ein neues Objekt hat kein absolutes Ziel", wo);
         // The name as it would stand on the disk.
         const QString neuerText = vliste.Zelle(z, VZelle::NeuName);
         const QByteArray neuerName = nameZuBytes(neuerText);

@@ -47,7 +47,8 @@ const char *const kHilfe =
     "\n"
     "Zeigt die Vorschau einer Regel für Dateien und Verzeichnisse. Geändert wird nur mit\n"
     "--ausfuehren oder --rueckgaengig, mit Rück-Datei wie im Fenster.\n"
-    "Jeder PFAD wird (so wie er ist, nicht sein Inhalt) ein ausgewählter Eintrag.\n"
+    "Jeder PFAD wird (so wie er ist, nicht sein Inhalt) ein ausgewählter Eintrag. Regeln zum\n"
+    "Herstellen, die keine Namen brauchen (etwa \"neue Verzeichnisse\" mit Nummern), gehen ohne PFAD.\n"
     "\n"
     "  --verzeichnis VERZ        alle Einträge von VERZ (ohne Unterverzeichnisse), nach Namen sortiert\n"
     "  --liste DATEI             die Pfade aus DATEI, einer je Zeile\n"
@@ -77,6 +78,8 @@ const char *const kHilfe =
     "                            anzugeben; ohne Regel-Datei die Standard-Regeln (es wird nichts angelegt)\n"
     "  --ausfuehren              die berechnete Vorschau durchführen (mit Rück-Datei)\n"
     "  --trotzdem                meldet die Prüfung Probleme, trotzdem beginnen (sonst: Nein)\n"
+    "  --teilen-skript           beim Teilen einer Datei ein Skript neben die Teile schreiben, das sie\n"
+    "                            wieder zusammensetzt\n"
     "  --rueckgaengig-liste      die Rück-Daten auflisten: Nummer, Zeit, Code, Anzahl, Fehler\n"
     "                            (\"Rück-Daten unvollständig\" bei einer unterbrochenen Aktion), Beschreibung\n"
     "  --rueckgaengig NUMMER     die Aktion mit dieser Rück-Nummer rückgängig machen\n"
@@ -385,6 +388,7 @@ int main(int argc, char **argv)
     bool regelnAusgeben = false;
     bool ausfuehren = false;
     bool trotzdem = false;
+    bool teilenSkript = false;
     bool rueckListe = false;
     std::optional<QString> rueckNummer;
     bool rueckPruefen = false;
@@ -416,6 +420,8 @@ int main(int argc, char **argv)
             ausfuehren = true;
         } else if (a == u"--trotzdem") {
             trotzdem = true;
+        } else if (a == u"--teilen-skript") {
+            teilenSkript = true;
         } else if (a == u"--rueckgaengig-liste") {
             rueckListe = true;
         } else if (a == u"--rueckgaengig" || a == u"--rueckgaengig-pruefen") {
@@ -526,12 +532,16 @@ int main(int argc, char **argv)
     }
     if (!regelCode)
         return aufrufFehler(QStringLiteral("Keine Regel angegeben (--regel, --regelcode oder --regelcode-datei)."));
-    if (verzeichnis.isEmpty() && pfade.isEmpty() && !suche.an)
-        return aufrufFehler(QStringLiteral("Keine Dateien oder Verzeichnisse angegeben."));
     if (int(!verzeichnis.isEmpty()) + int(!pfade.isEmpty()) + int(suche.an) > 1)
         return aufrufFehler(QStringLiteral("Bitte nur eines angeben: --verzeichnis, --suche oder Pfade."));
 
     const RegelLeseErgebnis gelesen = RegelLesen(*regelCode);
+    // New objects made from a count or a list need no selection.
+    const bool ohneAuswahl = gelesen.gueltig() && !gelesen.regel.teile.isEmpty() &&
+                             IstHerstellCode(gelesen.regel.teile.last().code) &&
+                             !VorschauBrauchtAuswahl(gelesen.regel.teile.last().code);
+    if (verzeichnis.isEmpty() && pfade.isEmpty() && !suche.an && !ohneAuswahl)
+        return aufrufFehler(QStringLiteral("Keine Dateien oder Verzeichnisse angegeben."));
     if (gelesen.zustand == RegelZustand::Kaputt)
         schreiben(stderr, QStringLiteral("rinolux-regel: Der Regel-Code ist fehlerhaft (Feld %1): %2\n")
                               .arg(gelesen.feld)
@@ -564,6 +574,8 @@ int main(int argc, char **argv)
         if (e.maxErreicht)
             schreiben(stderr, QStringLiteral("rinolux-regel: Die Suche hat nach %1 Treffern angehalten (--hoechstens).\n")
                                   .arg(e.treffer));
+    } else if (verzeichnis.isEmpty() && pfade.isEmpty()) {
+        // No selection: a creation rule that makes its objects from a count or a list.
     } else if (!verzeichnis.isEmpty()) {
         QString verz = QDir::cleanPath(QFileInfo(verzeichnis).absoluteFilePath());
         if (!verz.endsWith(u'/'))
@@ -604,6 +616,7 @@ int main(int argc, char **argv)
     VorschauZeilenAufbauen(vorschau, auswahl, code);
     VorschauOptionen optionen;
     optionen.platzhalter = &platzhalter;
+    optionen.suchErgebnis = suche.an;
     const VorschauLaufErgebnis lauf = Aktion_VorschauAnzeigen(vorschau, auswahl, *regelCode, optionen, fort);
 
     std::string aus;
@@ -644,6 +657,7 @@ int main(int argc, char **argv)
     auftrag.code = lauf.code != 0 ? lauf.code : code;
     auftrag.beschreibung = QStringLiteral("Regeln: ") + (regelName ? *regelName : QStringLiteral("rinolux-regel"));
     Einstellungen einstellungen;
+    einstellungen.TeilenSkript = teilenSkript;
     KommandoDialog dialog(trotzdem);
     const AusfuehrErgebnis e = Aktion_AendernHerstellen(auftrag, einstellungen, fort, dialog, index);
     if (!e.rueckNummer.isEmpty())

@@ -435,6 +435,37 @@ TEST(RinoluxRegelAusfuehren, TauschUndRueckgaengigLassenAllesWieVorher)
     EXPECT_EQ(starten(dir, {QStringLiteral("--rueckgaengig"), felder[0]}).status, 1);
 }
 
+TEST(RinoluxRegelAusfuehren, HerstellenOhneAuswahlUndRueckgaengig)
+{
+    test::TestVerzeichnis dir;
+    dir.dateienAnlegen({QStringLiteral("f/"), QStringLiteral(".konfig/")});
+    const QString f = dir.pfad(QStringLiteral("f"));
+    TeilRegel t;
+    t.code = 293;
+    t.herst.ort = HerstOrt::Pfad;
+    t.herst.ortPfad = f;
+    t.nummer = {QStringLiteral("Ordner "), QStringLiteral("1"), QStringLiteral("1"), QString()};
+    t.herst.anzahl = QStringLiteral("2");
+    const Ausgabe aus = starten(dir, {QStringLiteral("--ausfuehren"), QStringLiteral("--regelcode"), code({t})});
+    ASSERT_EQ(aus.status, 0) << aus.aus.toStdString() << aus.fehler.toStdString();
+    EXPECT_TRUE(aus.aus.contains(QStringLiteral("Alle 2 können hergestellt werden. ->")));
+    EXPECT_TRUE(QFileInfo(f + QStringLiteral("/Ordner 1")).isDir());
+    EXPECT_TRUE(QFileInfo(f + QStringLiteral("/Ordner 2")).isDir());
+
+    const QStringList felder = starten(dir, {QStringLiteral("--rueckgaengig-liste")}).aus.trimmed().split(u'\t');
+    ASSERT_EQ(felder.size(), 6);
+    EXPECT_EQ(felder[2], QStringLiteral("309"));
+    EXPECT_EQ(starten(dir, {QStringLiteral("--rueckgaengig"), felder[0]}).status, 0);
+    EXPECT_TRUE(QDir(f).isEmpty());
+
+    // An absurd count is refused before anything is made.
+    t.herst.anzahl = QStringLiteral("10000000");
+    const Ausgabe zuViele = starten(dir, {QStringLiteral("--ausfuehren"), QStringLiteral("--regelcode"), code({t})});
+    EXPECT_EQ(zuViele.status, 1);
+    EXPECT_TRUE(zuViele.aus.contains(QStringLiteral("Es können höchstens 100.000 "))) << zuViele.aus.toStdString();
+    EXPECT_TRUE(QDir(f).isEmpty());
+}
+
 TEST(RinoluxRegelAusfuehren, ProblemeNurMitTrotzdem)
 {
     test::TestVerzeichnis dir;

@@ -10,6 +10,7 @@
 #include "core/shell/DialogText.h"
 #include "core/shell/Einstellungen.h"
 #include "core/shell/Fortschritt.h"
+#include "core/util/nx_Adresse.h"
 #include "core/util/nx_Debug.h"
 #include "core/util/nx_Format.h"
 #include "core/util/nx_Text.h"
@@ -29,6 +30,8 @@ const QString kUmwegAnfang = QStringLiteral("!Rin_");
 bool istNamenArbeit(AktionsCode code) { return code == 200 || code == 301 || IstNamenCode(code); }
 bool istAttributArbeit(AktionsCode code) { return code == 205 || code == 302; }
 bool istZeitArbeit(AktionsCode code) { return IstZeitCode(code) || (code >= 303 && code <= 305); }
+// New empty files and directories have no source to look at before the work.
+bool ohneQuelle(AktionsCode code) { return code >= 281 && code <= 294; }
 
 QChar zeitBuchstabe(AktionsCode code)
 {
@@ -69,10 +72,18 @@ bool rahmenSicher(const QString &text)
 
 struct Zeile
 {
-    QString d; // directory with trailing "/"
-    QString o; // existing name
-    QString n; // new name
+    QString d;  // directory with trailing "/"
+    QString o;  // existing name
+    QString n;  // new name
+    QString zd; // creation: target directory with trailing "/"
     bool verz = false;
+};
+
+// An object made by a creation row, for the selection list.
+struct Erstellt
+{
+    QString verzeichnis;
+    QString name;
 };
 
 // A hash of a name with its letters folded to one case, without building the folded text.
@@ -170,7 +181,9 @@ public:
 
 private:
     bool neueNamenPruefen();
+    bool neueZielePruefen();
     void alteNamenPruefen();
+    void herstellen();
     bool pruefBericht();
     bool rueckDateiOeffnen();
     void namenAendern();
@@ -220,6 +233,7 @@ private:
     QString m_rueckText;
     QString m_nichtZurueck; // objects whose unrecorded change could not be taken back
     int m_rueckCode = 0;
+    std::vector<Erstellt> m_erstellt; // creation: what was made, in row order
 };
 
 void Lauf::rueckFehlerMerken(const Ergebnis &e)
@@ -244,15 +258,16 @@ AusfuehrErgebnis Lauf::los()
         nxDebugRaus(QStringLiteral("Aktion_AendernHerstellen"));
         return m_erg;
     };
-    if (IstHerstellCode(m_code))
-        return verweigern(QStringLiteral("Das Herstellen von Dateien und Verzeichnissen ist in dieser Version noch "
-                                         "nicht möglich.\r\n\r\nEs ist nichts verändert worden."));
-    const bool bekannt = namen || istAttributArbeit(m_code) || istZeitArbeit(m_code) || m_code == 309;
+    const bool herstellen = IstHerstellCode(m_code);
+    const bool bekannt =
+        namen || istAttributArbeit(m_code) || istZeitArbeit(m_code) || m_code == 309 || herstellen;
     if (!bekannt || (rueck && m_code < 301))
         return verweigern(QStringLiteral("Diese Aktion kann nicht durchgeführt werden.\r\n\r\n"
                                          "Es ist nichts verändert worden."));
 
-    const int zeitTeil = (IstZeitCode(m_code) || istAttributArbeit(m_code) || m_code == 309 || m_code >= 302) ? 1 : 2;
+    const int zeitTeil =
+        (IstZeitCode(m_code) || istAttributArbeit(m_code) || ohneQuelle(m_code) || m_code == 309 || m_code >= 302) ? 1
+                                                                                                                : 2;
     m_fort.FortEin(zeitTeil + (m_a.modus == AusfuehrModus::NurPruefen ? 0 : 3), m_a.anker);
     m_fort.Abbruch = false;
 
@@ -267,18 +282,22 @@ AusfuehrErgebnis Lauf::los()
             if (!korrigiert.isEmpty())
                 r.d = korrigiert;
         }
-        if (!r.d.endsWith(u'/'))
+        if (!r.d.endsWith(u'/') && !(herstellen && r.d.isEmpty()))
             r.d += u'/';
         r.o = m_liste.Zelle(z, cO);
-        if (namen)
+        if (namen || herstellen)
             r.n = m_liste.Zelle(z, rueck ? 4 : 8);
+        if (herstellen)
+            r.zd = m_liste.Zelle(z, 7);
         r.verz = m_liste.Verz(z);
     }
 
     bool weiter = true;
     if (namen)
         weiter = neueNamenPruefen();
-    if (weiter) {
+    else if (herstellen)
+        weiter = neueZielePruefen();
+    if (weiter && !ohneQuelle(m_code)) {
         alteNamenPruefen();
         weiter = !m_fort.Abbruch;
     }
@@ -321,6 +340,8 @@ AusfuehrErgebnis Lauf::los()
     if (namen) {
         namenAendern();
         zweitePhase();
+    } else if (herstellen) {
+        this->herstellen();
     } else if (m_code == 309) {
         erstellteLoeschen();
     } else {
@@ -437,8 +458,125 @@ void Lauf::alteNamenPruefen()
                                          : stand->art != plattform::ObjektArt::Verzeichnis);
         if (!da)
             m_fehlen.neu(QStringLiteral("\r\n> "), pfad, QString());
-        else if (stand->blockiert)
+        else if (stand->blockiert && !IstHerstellCode(m_code)) // a source is only read
             m_gesperrt.neu(QStringLiteral("\r\n> "), pfad, QString());
+    }
+}
+
+bool Lauf::neueZielePruefen()
+{
+    m_fort.FortAbschnittNeu(QStringLiteral("Berechnungen"), true, true);
+    m_fort.FortAbschnittNeu(QStringLiteral("Neue-Prüfen"), false, true);
+    const int n = m_liste.Anzahl();
+    for (int z = 1; z <= n; ++z) {
+        schritt(z, n);
+        if (m_fort.Abbruch)
+            return false;
+        m_erg.status[size_t(z)] = AStatus::Frei;
+        const Zeile &r = m_zeilen[size_t(z)];
+        if (m_liste.Warn(z) || r.n.trimmed().isEmpty())
+            continue;
+        // Whatever stands there now is never replaced: the row will fail.
+        if (plattform::vorhanden(r.zd + r.n))
+            m_belegt.neu(QStringLiteral("\r\n> "), r.zd + r.n, QString());
+    }
+    return true;
+}
+
+void Lauf::herstellen()
+{
+    const std::optional<HerstellArt> art = HerstellArtVonCode(m_code);
+    if (!art)
+        return;
+    const int alle = m_liste.Anzahl();
+    const qint64 n = qint64(m_reihe.size());
+    const bool verbunden = *art == HerstellArt::Verbunden;
+    const bool teil = *art == HerstellArt::Teil;
+    // Every part is cut from the first row's source at its own place, so a part that is
+    // not written never shifts the bytes of the others.
+    QString teilQuelle;
+    qint64 teilGroesse = -1;
+    if (teil && alle >= 1) {
+        teilQuelle = m_zeilen[1].d + m_zeilen[1].o;
+        if (const ErgebnisWert<plattform::Eintrag> q = plattform::objektLesen(teilQuelle))
+            teilGroesse = q->groesse;
+    }
+    const auto groesse = [](const QString &pfad) -> qint64 {
+        const ErgebnisWert<plattform::Eintrag> e = plattform::objektLesen(pfad);
+        return e ? e->groesse : 0;
+    };
+    for (qint64 k = 0; k < n; ++k) {
+        if (abgebrochenBei(k + 1, n))
+            break;
+        const int z = m_reihe[size_t(k)];
+        const Zeile &r = m_zeilen[size_t(z)];
+        // The pieces of a joined file go with the row that names it.
+        if (verbunden && r.n.trimmed().isEmpty())
+            continue;
+        HerstellAuftrag a;
+        a.art = *art;
+        a.zielVerz = r.zd;
+        a.zielName = r.n;
+        qint64 bytes = 0;
+        if (*art == HerstellArt::Kopie) {
+            a.quelle = r.d + r.o;
+            bytes = r.verz ? 0 : groesse(a.quelle);
+        } else if (teil) {
+            a.quelle = teilQuelle;
+            a.teilNummer = z;
+            a.teileAnzahl = alle;
+            a.quellGroesse = teilGroesse;
+            bytes = teilGroesse > 0 ? TeilGroesse(teilGroesse, alle) : 0;
+        } else if (verbunden) {
+            a.stuecke.append(r.d + r.o);
+            for (int w = z + 1; w <= alle && m_liste.Zelle(w, 8).trimmed().isEmpty(); ++w)
+                if (!m_liste.Warn(w))
+                    a.stuecke.append(m_zeilen[size_t(w)].d + m_zeilen[size_t(w)].o);
+            for (const QString &s : std::as_const(a.stuecke))
+                bytes += groesse(s);
+        }
+        const QString ziel = r.zd + r.n;
+        // A name that would break the line-framed undo file is never made.
+        const HerstellStand st = rahmenSicher(ziel)
+                                     ? Aktion_HerstellenEinzeln(a, m_rueck.get(),
+                                                                HerstellFortschritt(m_fort, k + 1, n, bytes))
+                                     : HerstellStand{};
+        if (st.ok) {
+            ++m_erg.erledigt1;
+            m_erg.status[size_t(z)] = AStatus::Geaendert;
+            m_erstellt.push_back({r.zd, r.n});
+            continue;
+        }
+        if (st.abgebrochen) {
+            m_erg.abgebrochen = true;
+            break;
+        }
+        if (st.rueckFehler) {
+            if (!m_erg.rueckFehler)
+                m_rueckText = st.text;
+            m_erg.rueckFehler = true;
+            break;
+        }
+        ++m_erg.fehler1;
+        m_erg.status[size_t(z)] = AStatus::Fehler;
+        m_fehler1.neu(QStringLiteral("> "), ziel, QStringLiteral("\r\n"));
+        if (st.fehlendesStueck >= 0 && st.fehlendesStueck < a.stuecke.size())
+            m_fehler1.neu(QStringLiteral("> "), a.stuecke[st.fehlendesStueck], QStringLiteral("\r\n"));
+    }
+    // The joining script only beside a complete set of parts.
+    if (teil && m_einst.TeilenSkript && alle >= 1 && !m_erg.abgebrochen && !m_erg.rueckFehler) {
+        QStringList teile;
+        bool alleDa = true;
+        for (int z = 1; z <= alle; ++z) {
+            alleDa = alleDa && m_erg.status[size_t(z)] == AStatus::Geaendert &&
+                     m_zeilen[size_t(z)].zd == m_zeilen[1].zd;
+            teile.append(m_zeilen[size_t(z)].n);
+        }
+        if (alleDa && !TeilenSkriptSchreiben(m_zeilen[1].zd, teile, m_zeilen[1].o)) {
+            ++m_erg.fehler1;
+            m_fehler1.neu(QStringLiteral("> "), m_zeilen[1].zd + TeilenSkriptName(teile),
+                          QStringLiteral("\r\n"));
+        }
     }
 }
 
@@ -838,6 +976,37 @@ void Lauf::listenAktualisieren()
         for (const UmbenanntesVerzeichnis &v : m_erg.verzeichnisse)
             Aktion_DanachPfadeErsetzen(*auswahl, v.alt, v.neu);
         if (!m_erg.verzeichnisse.empty())
+            sub_AuswahlPfadNummernNeuErmitteln(*auswahl);
+    } else if (IstHerstellCode(m_code)) {
+        // A new object joins the list when the list shows its directory or a search result,
+        // and only when its kind is listed.
+        bool dazu = false;
+        for (const Erstellt &e : m_erstellt) {
+            const bool ort = m_a.auswahlSuchErgebnis ||
+                             (!m_a.auswahlVerzeichnis.isEmpty() && nxAdresseGleich(m_a.auswahlVerzeichnis, e.verzeichnis));
+            if (!ort)
+                continue;
+            const ErgebnisWert<plattform::Eintrag> gelesen = plattform::objektLesen(e.verzeichnis + e.name);
+            if (!gelesen)
+                continue;
+            const plattform::Eintrag &objekt = *gelesen;
+            const bool verz = objekt.istVerzeichnis();
+            if (!(verz ? m_a.auswahlVerzeichnisse : m_a.auswahlDateien))
+                continue;
+            const int z = auswahl->ZeilenAnhaengen(1);
+            auswahl->ZelleSetzen(z, AZelle::Pfad, e.verzeichnis);
+            auswahl->ZelleSetzen(z, AZelle::PfadNr, QStringLiteral("-999"));
+            auswahl->ZelleSetzen(z, AZelle::Name, e.name);
+            auswahl->ZelleSetzen(z, AZelle::Format, nxNameFormat(e.name));
+            auswahl->ZelleSetzen(z, AZelle::Bytes, QString::number(objekt.groesse));
+            auswahl->ZelleSetzen(z, AZelle::Attribute, QString::number(objekt.attribute));
+            auswahl->ZelleSetzen(z, AZelle::ZeitH, nxAuswahlZeitText(objekt.herstellung));
+            auswahl->ZelleSetzen(z, AZelle::ZeitA, nxAuswahlZeitText(objekt.aenderung));
+            auswahl->ZelleSetzen(z, AZelle::ZeitZ, nxAuswahlZeitText(objekt.zugriff));
+            auswahl->VerzSetzen(z, verz);
+            dazu = true;
+        }
+        if (dazu)
             sub_AuswahlPfadNummernNeuErmitteln(*auswahl);
     } else if (m_code == 309) {
         std::vector<int> weg;

@@ -65,6 +65,12 @@ struct AusfuehrAuftrag
     RueckAnlegen rueckAnlegen;
     // Anchor of the questions (objectName of the pressed button).
     QString anker;
+    // What the selection list shows, so that created objects can join it: the directory it
+    // lists (empty: none), whether it holds a search result, and which kinds it lists.
+    QString auswahlVerzeichnis;
+    bool auswahlSuchErgebnis = false;
+    bool auswahlDateien = true;
+    bool auswahlVerzeichnisse = true;
 };
 
 struct UmbenanntesVerzeichnis

@@ -1,5 +1,6 @@
 #include "core/engine/sub_Aktion_Vorschau.h"
 
+#include "core/engine/HerstellVorschau.h"
 #include "core/engine/TeilRegelAnwenden.h"
 #include "core/selection/sub_Auswahl.h"
 #include "core/shell/Fortschritt.h"
@@ -222,11 +223,11 @@ bool MachtAnzahl(AktionsCode c)
     return c == 253 || c == 254 || c == 263 || c == 264 || c == 283 || c == 284 || c == 293 || c == 294;
 }
 
+// The count as the creation preview reads it (its digits); one that does not fit counts as
+// the largest number, so it is never taken for a small one.
 qint64 anzahlAusText(const QString &text)
 {
-    bool ok = false;
-    const qint64 n = text.trimmed().toLongLong(&ok);
-    return ok && n > 0 ? n : 0;
+    return HerstellAnzahlLesen(text).value_or(std::numeric_limits<qint64>::max());
 }
 
 } // namespace
@@ -350,6 +351,32 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
     }
     const QList<TeilRegel> &teile = gelesen.regel.teile;
     const AktionsCode letzter = teile.last().code;
+
+    if (IstHerstellCode(letzter)) {
+        // A creation rule makes its own rows: one per object to be made.
+        const HerstellVorschauErgebnis h =
+            HerstellVorschau(vliste, aliste, teile.last(), optionen.suchErgebnis, fort);
+        const int zeilen = vliste.Anzahl();
+        if (h.abgebrochen || fort.Abbruch) {
+            ergebnis.abgebrochen = true;
+            for (int z = 1; z <= zeilen; ++z) {
+                vliste.ZelleSetzen(z, VZelle::Ergebnis, VorschauAbgebrochenText);
+                vliste.WarnSetzen(z, true);
+            }
+        }
+        qint64 fehler = 0;
+        for (int z = 1; z <= zeilen; ++z)
+            fehler += vliste.Warn(z) ? 1 : 0;
+        ergebnis.code = letzter;
+        ergebnis.zeilen = zeilen;
+        ergebnis.fehler = fehler;
+        ergebnis.auswertung = h.zuViele ? VorschauAuswertung{HerstellZuVieleText(), VorschauFarbe::Normal, false}
+                                        : AnzeigeVorschauAuswertung(letzter, zeilen, fehler, 0);
+        fort.FortAbschnittMax();
+        if (optionen.gross)
+            fort.FortAus();
+        return ergebnis;
+    }
 
     // Paths and names are decoded once; the new names live in an array while the sub-rules
     // run and go into the list at the end. A row keeps its old name until a sub-rule gives

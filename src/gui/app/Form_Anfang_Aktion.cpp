@@ -74,6 +74,14 @@ AusfuehrErgebnis Taa::ausfuehren(AusfuehrAuftrag &auftrag, RueckIndex &index)
         auftrag.auswahl = &liste->Daten();
         auftrag.sortWahl = liste->SortWahl();
         aktZeile = liste->Daten().AktZeile();
+        // Created objects join the list where it shows their directory or a search result.
+        if (AktuelleSuchSeite == 1)
+            auftrag.auswahlVerzeichnis = liste->Verzeichnis();
+        auftrag.auswahlSuchErgebnis = AktuelleSuchSeite == 5;
+        if (const TAuswahlSeite *seite = SeiteVon<TAuswahlSeite>()) {
+            auftrag.auswahlDateien = seite->DateienZeigen();
+            auftrag.auswahlVerzeichnisse = seite->VerzeichnisseZeigen();
+        }
     }
     // Where the data directory cannot be made, the routine cannot create its undo file and
     // refuses with the reason before anything changes.

@@ -403,6 +403,8 @@ void TAktionsSeite::VorschauAnzeigen()
                 > VorschauGrosseGrenze;
     opt.anker = QStringLiteral("BuVorschauSchalter");
     opt.platzhalter = m_platzhalter.get();
+    // Numbers may start anew per directory only over the directories of a search result.
+    opt.suchErgebnis = Umgebung().AktuelleSuchSeite() == 5;
     m_laeuft = true;
     m_veraltetNachLauf = false;
     m_buVorschau->setEnabled(false);

@@ -115,6 +115,16 @@ TAuswahlSeite::TAuswahlSeite(SeitenUmgebung &umgebung, QWidget *eltern)
     });
 }
 
+bool TAuswahlSeite::DateienZeigen() const
+{
+    return m_cheD->isChecked();
+}
+
+bool TAuswahlSeite::VerzeichnisseZeigen() const
+{
+    return m_cheV->isChecked();
+}
+
 TAuswahlSeite::~TAuswahlSeite() = default;
 
 QString TAuswahlSeite::Titel(int) const

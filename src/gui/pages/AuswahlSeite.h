@@ -49,6 +49,9 @@ public:
     TNxReg *SucheRegister() const { return m_sucheReg; }
     TNxBaum *Baum() const { return m_baum; }
     SuchBereich *Suche() const { return m_suche; }
+    // Which kinds the selection lists (CheAuswahlD, CheAuswahlV).
+    bool DateienZeigen() const;
+    bool VerzeichnisseZeigen() const;
 
     // The search sub-tab k was chosen.
     void RegSuche_OnClick(int k);

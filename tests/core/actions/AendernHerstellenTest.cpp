@@ -467,16 +467,17 @@ TEST_F(AendernHerstellen, ErstelltesLoeschenNurWasPasst)
     EXPECT_TRUE(QFile::exists(tmp.pfad(QStringLiteral("voll/x"))));
 }
 
-TEST_F(AendernHerstellen, HerstellenUndUnbekannteCodesWerdenAbgelehnt)
+TEST_F(AendernHerstellen, CodesOhneRueckgaengigWerdenAbgelehnt)
 {
     anlegen({"a"});
     arbeitsListenBauen(zeilen({{"", "a", "b"}}), vliste, aliste);
-    for (const AktionsCode code : {281, 291, 249, 310}) {
+    // A creation code is no undo code; 310 (delete, copy, move) cannot be undone here.
+    for (const AktionsCode code : {281, 249, 310, 0}) {
         SCOPED_TRACE(code);
         AusfuehrAuftrag a;
         a.arbeit = &vliste;
         a.code = code;
-        a.modus = code == 310 ? AusfuehrModus::Rueckgaengig : AusfuehrModus::Normal;
+        a.modus = code == 0 ? AusfuehrModus::Normal : AusfuehrModus::Rueckgaengig;
         SkriptDialog d;
         StillerFortschritt f;
         const AusfuehrErgebnis e = Aktion_AendernHerstellen(a, einst, f, d, *index);

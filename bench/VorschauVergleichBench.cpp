@@ -5,6 +5,10 @@
 //
 //   build-rel/bench/VorschauVergleichBench
 //   build-rel/bench/VorschauVergleichBench --benchmark_filter=/100000/
+//   RINOLUX_BENCH_VORHER=../alt/build-rel/src/rinolux-regel build-rel/bench/VorschauVergleichBench
+//
+// With RINOLUX_BENCH_VORHER, that rinolux-regel (an older build, say) runs beside the
+// others in the same run ("...RinoluxVorher"), so a change is measured under equal load.
 //
 // Every process's output goes to /dev/null. Reported: wall time per run (manual time) and
 // the peak resident memory of the process (peak_MiB) and its CPU time (cpu_ms, user and
@@ -168,7 +172,12 @@ std::string zeitRegelCode()
     return RegelSchreiben(r).toStdString();
 }
 
-enum class Werkzeug { Boden, Rinolux, Rename, Mmv, RinoluxZeit, FindPrintf };
+enum class Werkzeug { Boden, Rinolux, Rename, Mmv, RinoluxZeit, FindPrintf, Vorher, VorherZeit };
+
+std::string vorher()
+{
+    return qEnvironmentVariable("RINOLUX_BENCH_VORHER").toStdString();
+}
 
 std::vector<std::string> befehl(Werkzeug w, const Verzeichnis &v)
 {
@@ -185,6 +194,10 @@ std::vector<std::string> befehl(Werkzeug w, const Verzeichnis &v)
         return {RINOLUX_REGEL_PROGRAMM, "--regelcode", zeitRegelCode(), "--verzeichnis", v.pfad};
     case Werkzeug::FindPrintf:
         return {"find", v.pfad, "-mindepth", "1", "-maxdepth", "1", "-printf", "%s %T@\\n"};
+    case Werkzeug::Vorher:
+        return {vorher(), "--regel", kRegel, "--verzeichnis", v.pfad};
+    case Werkzeug::VorherZeit:
+        return {vorher(), "--regelcode", zeitRegelCode(), "--verzeichnis", v.pfad};
     }
     return {};
 }
@@ -249,13 +262,24 @@ void registrieren()
         {"Vorschau/RenameTrocken", Werkzeug::Rename}, {"Vorschau/MmvTrocken", Werkzeug::Mmv},
         {"Zeit/RinoluxRegel", Werkzeug::RinoluxZeit}, {"Zeit/FindPrintf", Werkzeug::FindPrintf},
     };
-    for (int anzahl : {10000, 100000, 1000000})
+    const std::pair<const char *, Werkzeug> alte[] = {
+        {"Vorschau/RinoluxVorher", Werkzeug::Vorher},
+        {"Zeit/RinoluxVorher", Werkzeug::VorherZeit},
+    };
+    const auto eintragen = [](const char *name, Werkzeug w, int anzahl) {
+        benchmark::RegisterBenchmark(name, messen, w)
+            ->Arg(anzahl)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(anzahl >= 1000000 ? 3 : 5);
+    };
+    for (int anzahl : {10000, 100000, 1000000}) {
+        if (!vorher().empty())
+            for (const auto &[name, w] : alte)
+                eintragen(name, w, anzahl);
         for (const auto &[name, w] : werkzeuge)
-            benchmark::RegisterBenchmark(name, messen, w)
-                ->Arg(anzahl)
-                ->UseManualTime()
-                ->Unit(benchmark::kMillisecond)
-                ->Iterations(anzahl >= 1000000 ? 3 : 5);
+            eintragen(name, w, anzahl);
+    }
 }
 
 } // namespace

@@ -31,6 +31,7 @@ namespace rinolux {
 namespace {
 constexpr int Rand = 2;              // border width
 constexpr int StandardBreite = 10;   // default and smallest column width
+constexpr int FuellMindestBreite = 150; // smallest width of the column that takes the rest
 constexpr int TrennerFang = 3;       // pixels around a header separator that grab it
 constexpr int MinBreite = 30;
 constexpr int MinHoehe = 60;
@@ -236,8 +237,10 @@ void TNxRotListe::layoutSpalten()
         if (m_spalten[size_t(s)].sichtbar && s != fuell)
             andere += m_spalten[size_t(s)].breite;
     if (fuell > 0) {
+        // In a narrow window the filling column (the names) keeps a readable width and the
+        // columns right of it are cut off instead.
         const int rest = viewport()->width() - andere;
-        m_spalten[size_t(fuell)].breite = rest > 0 ? rest : StandardBreite;
+        m_spalten[size_t(fuell)].breite = std::max(rest, FuellMindestBreite);
     }
     int x = 0;
     for (int s = 1; s <= SpaltenAnzahl(); ++s) {

@@ -96,7 +96,7 @@ TEST(StartStopTest, LogZeigtDieStartSchritteInIhrerReihenfolge)
         QStringLiteral("}/¯¯¯RegHaupt_OnClick"),
         QStringLiteral("})/¯¯¯SeiteAnpassenFuerAlleSeiten"),
         QStringLiteral("}\\___RegHaupt_OnClick"),
-        QStringLiteral("}IniVerzeichnisBeiStart="),
+        QStringLiteral("}IniVerzeichnisBeiStart=/"),
         QStringLiteral("}Größe von a_StartParameter=2"),
         QStringLiteral("}Application.Run"),
         QStringLiteral("}AnzeigeForm: AnfangsForm ist geschlossen worden"),

@@ -1,3 +1,4 @@
+#include "core/persist/ZustandsDateien.h"
 #include "core/shell/Prozess.h"
 #include "gui/app/Ablauf.h"
 #include "gui/app/Anwendung.h"
@@ -13,7 +14,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QLabel>
 #include <QLocale>
@@ -23,7 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
-#include <QElapsedTimer>
+#include <QThread>
 #include <QTimer>
 
 #include <stdexcept>
@@ -403,6 +403,7 @@ private Q_SLOTS:
     void tabZehnBeendetUndSpeichert()
     {
         m_fenster.fensterWeg();
+        ohneStartBild();
         QStringList gespeichert;
         bool lief = false;
         AnzeigeFormAa(nullptr, [&](Taa &aa) {
@@ -415,25 +416,10 @@ private Q_SLOTS:
             aa.Ablauf().Anmelden(EndeSchritt::Regeln, [&] { gespeichert << QStringLiteral("regeln"); });
             aa.Ablauf().Anmelden(EndeSchritt::SuchUndMerkListe, [&] { gespeichert << QStringLiteral("listen"); });
             aa.Ablauf().Anmelden(EndeSchritt::IniControlsHinterStart, [&] { gespeichert << QStringLiteral("hinter"); });
-            // The click counts only once the start is over and the tab strip takes input; a
-            // loaded machine may still be starting after any fixed delay. A start that never
-            // ends closes the window, so the test fails instead of waiting for ever.
-            auto *warten = new QTimer(&aa);
-            auto *uhr = new QElapsedTimer;
-            uhr->start();
-            QObject::connect(warten, &QTimer::timeout, &aa, [&aa, &lief, warten, uhr] {
-                if (aa.isVisible() && aa.HauptRegister()->isEnabled() && aa.HauptRegister()->parentWidget()->isEnabled()) {
-                    warten->stop();
-                    delete uhr;
-                    lief = aa.AktuelleSeite == 1;
-                    tabKlicken(aa.HauptRegister(), 10);
-                } else if (uhr->elapsed() > 60000) {
-                    warten->stop();
-                    delete uhr;
-                    aa.close();
-                }
+            imLauf(&aa, [&aa, &lief] {
+                lief = aa.isVisible() && aa.AktuelleSeite == 1;
+                tabKlicken(aa.HauptRegister(), 10);
             });
-            warten->start(20);
         });
         QVERIFY(lief);
         QCOMPARE(gespeichert, (QStringList{QStringLiteral("vor"), QStringLiteral("listen"), QStringLiteral("hinter")}));
@@ -442,13 +428,14 @@ private Q_SLOTS:
     void ausnahmeImSlotMeldetUndSpeichert()
     {
         m_fenster.fensterWeg();
+        ohneStartBild();
         QStringList gespeichert;
         QString meldung;
         AnzeigeFormAa(nullptr, [&](Taa &aa) {
             aa.Einst().BildBeiStart = false;
             aa.Ablauf().Anmelden(EndeSchritt::IniControlsVorStart, [&] { gespeichert << QStringLiteral("vor"); });
             aa.Ablauf().Anmelden(EndeSchritt::IniControlsHinterStart, [&] { gespeichert << QStringLiteral("hinter"); });
-            QTimer::singleShot(50, &aa, [] { throw std::runtime_error("kaputt in <b>a.txt</b><#>"); });
+            imLauf(&aa, [] { throw std::runtime_error("kaputt in <b>a.txt</b><#>"); });
             naechstenDialogBeantworten(&meldung);
         });
         QVERIFY2(meldung.startsWith(QStringLiteral("Ein zu großer Fehler ist passiert. Die Ursache ist unbekannt. "
@@ -459,6 +446,31 @@ private Q_SLOTS:
     }
 
 private:
+    // Runs fn once the event loop runs, never inside a processEvents of the start-up
+    // (however long the start takes).
+    static void imLauf(QObject *ziel, std::function<void()> fn)
+    {
+        auto *t = new QTimer(ziel);
+        t->setInterval(10);
+        QObject::connect(t, &QTimer::timeout, ziel, [t, fn] {
+            if (QThread::currentThread()->loopLevel() == 0)
+                return;
+            t->stop();
+            t->deleteLater();
+            fn();
+        });
+        t->start();
+    }
+
+    // The stored settings say: no start picture (the start reads them from the early file).
+    static void ohneStartBild()
+    {
+        QVERIFY(ProgPfadAnlegen());
+        ZustandsDatei d = ZustandsDatei::VorStart(QRect(0, 0, 1024, 768));
+        d.FlagSetzen(u"CheBildBeiStart", 0);
+        QVERIFY(d.Schreiben(ZustandVorStartPfad()));
+    }
+
     test::FensterFixture m_fenster;
     Taa *m_aa = nullptr;
 };

@@ -34,6 +34,8 @@ struct IniTextEintrag
     QString standard;
     // After reading: true when the value came from the file, false when from the default.
     bool gelesen = false;
+    // The control (or holder) the entry belongs to; empty for reserved entries.
+    QString name;
 };
 
 // One flag entry. Written as its value (empty for kinds without a flag value).
@@ -43,6 +45,7 @@ struct IniFlagEintrag
     qint64 wert = 0;
     qint64 standard = 0;
     bool gelesen = false;
+    QString name;
 };
 
 // The stored lines of one text entry (without its count line). Values of the single-line

@@ -1,5 +1,6 @@
 #include "gui/app/Ablauf.h"
 #include "gui/app/Form_Anfang.h"
+#include "gui/app/IniControls.h"
 #include "gui/controls/TNxRotListe.h"
 #include "gui/pages/AListeBedienung.h"
 #include "gui/pages/AuswahlSeite.h"
@@ -34,6 +35,13 @@ MerkListe &GesammelteWoerter()
 //   aa.Ablauf().Anmelden(EndeSchritt::Regeln, [&aa] { ... });
 void AblaufSchritteAnmelden(Taa &aa)
 {
+    // Control states: the early file before the window is laid out, the late one when its
+    // controls and lists exist; written first and last at shutdown.
+    aa.Ablauf().Anmelden(StartSchritt::IniControlsVorStart, [&aa] { IniControls_VorStartLesen(aa); });
+    aa.Ablauf().Anmelden(StartSchritt::IniControlsHinterStart, [&aa] { IniControls_HinterStartLesen(aa); });
+    aa.Ablauf().Anmelden(EndeSchritt::IniControlsVorStart, [&aa] { IniControls_VorStartSchreiben(aa); });
+    aa.Ablauf().Anmelden(EndeSchritt::IniControlsHinterStart, [&aa] { IniControls_HinterStartSchreiben(aa); });
+
     // Selection list AListe
     TAuswahlSeite *auswahl = aa.SeiteVon<TAuswahlSeite>();
     aa.Ablauf().Anmelden(StartSchritt::ListenPanelsAnlegen, [auswahl] { auswahl->ListeAnlegen(); });

@@ -5,6 +5,8 @@
 #include "gui/app/AnwendungsTitel.h"
 #include "gui/app/Bilder.h"
 #include "gui/app/Form_Dialog.h"
+#include "gui/app/Form_Experten.h"
+#include "gui/app/IniControls.h"
 #include "gui/app/Form_Logo.h"
 #include "gui/app/KontextMenues.h"
 #include "gui/app/Sanduhr.h"
@@ -122,6 +124,13 @@ Taa::Taa(QWidget *parent)
         Q_EMIT VerzEditFarbeZurueck();
     });
     aufbauen();
+    // The expert settings exist with the window, so their states are read with its own.
+    m_gg = new Tgg(this);
+    connect(this, &Taa::ExpertenEinstellungenVerlangt, this, [this] {
+        // Modal to the window, without a nested event loop.
+        if (!m_gg->isVisible())
+            m_gg->open();
+    });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState zustand) {
         if (zustand != Qt::ApplicationActive)
             Q_EMIT AnwendungInaktiv();
@@ -197,6 +206,28 @@ void Taa::seiteVerbinden(Seite *seite)
             for (Seite *s : m_seitenListe)
                 if (auto *aktion = qobject_cast<TAktionsSeite *>(s))
                     aktion->Optionen()->BaumVerzeichnisSetzen(pfad);
+        });
+    }
+    // The settings take effect where they act.
+    if (auto *einst = qobject_cast<TEinstellungenSeite *>(seite)) {
+        connect(einst, &TEinstellungenSeite::EinstellungGeaendert, this, [this] { EinstellungenAnwenden(*this); });
+        connect(einst, &TEinstellungenSeite::FarbenGewaehlt, this, [this](const FarbWahl &f) {
+            FarbenAnwenden(f);
+            RegHaupt_OnClick(AktuelleSeite);
+        });
+        connect(einst, &TEinstellungenSeite::StartBildVerlangt, this, &Taa::StartBildZeigen);
+        connect(einst, &TEinstellungenSeite::AutoAuswahlAktivierenVerlangt, this, [this, einst] {
+            AListeBedienung *liste = auswahlListe();
+            if (!liste)
+                return;
+            const int anzahl = liste->AutoAuswahlTabelleLaden(einst->AutoAuswahlText());
+            QStringList beschreibungen;
+            for (size_t i = 1; i < liste->AutoAuswahlTabelle().size(); ++i)
+                beschreibungen << liste->AutoAuswahlTabelle()[i].beschreibung;
+            einst->AutoAuswahlZeigen(beschreibungen);
+            Dialoge().Dialog_Info(QStringLiteral("Okay, ") + QString::number(anzahl)
+                                      + QStringLiteral(" Werte sind eingetragen worden."),
+                                  QStringLiteral("BuEAutoauswahlAktiv"));
         });
     }
     // The undo page's two buttons run the routine on its detail list.
@@ -325,6 +356,19 @@ QColor Taa::tabFarbe(int tab) const
         return palette().color(QPalette::Window);
     const QColor c = m_hauptReg->Tab(tab).hintergrund;
     return c.isValid() ? c : m_paHauptReg->palette().color(QPalette::Window);
+}
+
+void Taa::FarbenAnwenden(const FarbWahl &f)
+{
+    auto farbe = [](qint64 z) {
+        return z >= 0 ? QColor(int(z & 0xFF), int((z >> 8) & 0xFF), int((z >> 16) & 0xFF)) : QColor();
+    };
+    const RegisterFarbSchema schema = f.schema == u'B'   ? RegisterFarbSchema::Bunt1
+                                      : f.schema == u'C' ? RegisterFarbSchema::Bunt2
+                                      : f.schema == u'1' ? RegisterFarbSchema::Eigene1
+                                      : f.schema == u'2' ? RegisterFarbSchema::Eigene2
+                                                         : RegisterFarbSchema::System;
+    RegisterFarbenAnwenden(schema, farbe(f.farbe1), farbe(f.farbe2));
 }
 
 void Taa::RegisterFarbenAnwenden(RegisterFarbSchema schema, const QColor &eigene1, const QColor &eigene2)

@@ -2,6 +2,7 @@
 
 #include "core/actions/RueckDaten.h"
 #include "core/actions/sub_Aktion_AendernHerstellen.h"
+#include "core/persist/ZustandsDateien.h"
 #include "core/shell/Einstellungen.h"
 #include "gui/app/Ablauf.h"
 
@@ -12,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class QDialog;
 class QFrame;
 class QMenu;
 class QStackedWidget;
@@ -87,6 +89,14 @@ public:
         return nullptr;
     }
 
+    // The control-state files as read at start: entries without a control keep these values.
+    ZustandsDatei &ZustandVor() { return m_zustandVor; }
+    ZustandsDatei &ZustandHinter() { return m_zustandHinter; }
+    // The expert settings form gg (a child of the window, shown on the hidden key sequence).
+    QDialog *ExpertenForm() const { return m_gg; }
+
+    // The tab colours of a stored or chosen scheme (letters W, B, C, 1, 2).
+    void FarbenAnwenden(const FarbWahl &farben);
     void RegisterFarbenAnwenden(RegisterFarbSchema schema, const QColor &eigene1 = QColor(),
                                 const QColor &eigene2 = QColor());
     // TimerWackel runs exactly while the correction is off.
@@ -148,6 +158,9 @@ private:
     QColor tabFarbe(int tab) const;
 
     Einstellungen m_einst;
+    ZustandsDatei m_zustandVor = ZustandsDatei::VorStart(QRect());
+    ZustandsDatei m_zustandHinter = ZustandsDatei::HinterStart();
+    QDialog *m_gg = nullptr;
     AblaufSchritte m_ablauf;
     RueckIndex m_rueckIndex;
     std::unique_ptr<FensterDialog> m_dialog;

@@ -323,6 +323,15 @@ int AListeBedienung::AutoAuswahlTabelleLaden(const QString &einstellungsText)
     return int(m_autoTabelle.size()) - 1;
 }
 
+void AListeBedienung::AutoAuswahlIndexSetzen(int index)
+{
+    if (index < 1 || size_t(index) >= m_autoTabelle.size())
+        index = 1;
+    m_autoIndex = index;
+    if (m_coAuto)
+        m_coAuto->setCurrentIndex(index - 1);
+}
+
 void AListeBedienung::AutoAuswahlAnwenden(int index)
 {
     if (m_umgebung.AktuelleSeite() != 1)

@@ -66,6 +66,8 @@ public:
     int AutoAuswahlTabelleLaden(const QString &einstellungsText);
     const TNxASortMark &AutoAuswahlTabelle() const { return m_autoTabelle; }
     int AutoAuswahlIndex() const { return m_autoIndex; }
+    // Selects choice index (1-based) without applying it; an index beyond the table selects 1.
+    void AutoAuswahlIndexSetzen(int index);
     void AutoAuswahlAnwenden(int index);
 
     // ---- sorting (CoAutoSort)

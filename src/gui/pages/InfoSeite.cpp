@@ -1,5 +1,7 @@
 #include "gui/pages/InfoSeite.h"
 
+#include "gui/app/Sanduhr.h"
+
 #include "core/shell/Dialog.h"
 #include "core/shell/DialogText.h"
 #include "core/shell/Prozess.h"
@@ -90,16 +92,71 @@ QWidget *TInfoSeite::notizenBauen()
     auto *zeile = new QHBoxLayout(notizen);
     zeile->setContentsMargins(0, 0, 0, 0);
     zeile->setSpacing(10);
-    m_riCopyL = new QTextEdit(notizen);
-    m_riCopyL->setObjectName(QStringLiteral("RiCopyL"));
-    m_riCopyL->setAcceptRichText(false);
-    m_riCopyL->setFixedWidth(300);
-    m_riCopyR = new QTextEdit(notizen);
-    m_riCopyR->setObjectName(QStringLiteral("RiCopyR"));
-    m_riCopyR->setAcceptRichText(false);
-    zeile->addWidget(m_riCopyL);
-    zeile->addWidget(m_riCopyR, 1);
+    auto feldBauen = [this, notizen](const QString &name, QWidget *&knoepfe) {
+        auto *spalte = new QWidget(notizen);
+        auto *v = new QVBoxLayout(spalte);
+        v->setContentsMargins(0, 0, 0, 0);
+        auto *feld = new QTextEdit(spalte);
+        feld->setObjectName(name);
+        feld->setAcceptRichText(false);
+        v->addWidget(feld, 1);
+        knoepfe = new QWidget(spalte);
+        auto *h = new QHBoxLayout(knoepfe);
+        h->setContentsMargins(0, 0, 0, 0);
+        auto *ja = new QPushButton(QStringLiteral("Daten jetzt eintragen"), knoepfe);
+        ja->setObjectName(name + QStringLiteral("Ja"));
+        auto *nein = new QPushButton(QStringLiteral("keine Daten eintragen"), knoepfe);
+        nein->setObjectName(name + QStringLiteral("Nein"));
+        h->addWidget(ja);
+        h->addWidget(nein);
+        h->addStretch(1);
+        v->addWidget(knoepfe);
+        knoepfe->hide();
+        connect(ja, &QPushButton::clicked, this, [this, feld] { notizFuellen(feld, true); });
+        connect(nein, &QPushButton::clicked, this, [this, feld] { notizFuellen(feld, false); });
+        return std::pair{spalte, feld};
+    };
+    auto [links, feldL] = feldBauen(QStringLiteral("RiCopyL"), m_knoepfeL);
+    auto [rechts, feldR] = feldBauen(QStringLiteral("RiCopyR"), m_knoepfeR);
+    m_riCopyL = feldL;
+    m_riCopyR = feldR;
+    links->setFixedWidth(300);
+    zeile->addWidget(links);
+    zeile->addWidget(rechts, 1);
     return notizen;
+}
+
+void TInfoSeite::NotizZurueckhalten(QTextEdit *feld, const QString &text)
+{
+    const bool l = feld == m_riCopyL;
+    (l ? m_zurueckL : m_zurueckR) = text;
+    feld->setPlainText(QStringLiteral(" Damit das Programm schneller starten konnte, wurden\n"
+                                      " hier keine Daten eingetragen. Um die fehlenden Daten\n"
+                                      " einzutragen, kannst du den linken Schalter drücken.\n"
+                                      " Die Eintragung kann mehrere Minuten lang dauern."));
+    feld->setEnabled(false);
+    (l ? m_knoepfeL : m_knoepfeR)->show();
+}
+
+std::optional<QString> TInfoSeite::NotizZurueckgehalten(const QTextEdit *feld) const
+{
+    return feld == m_riCopyL ? m_zurueckL : feld == m_riCopyR ? m_zurueckR : std::nullopt;
+}
+
+void TInfoSeite::notizFuellen(QTextEdit *feld, bool eintragen)
+{
+    Sanduhr sanduhr;
+    const bool l = feld == m_riCopyL;
+    (l ? m_knoepfeL : m_knoepfeR)->hide();
+    feld->setEnabled(true);
+    feld->setPlainText(QStringLiteral("\n     bitte warten ..."));
+    feld->repaint();
+    std::optional<QString> &text = l ? m_zurueckL : m_zurueckR;
+    QString t = eintragen && text ? *text : QString();
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    feld->setPlainText(t);
+    feld->setFocus();
+    text.reset();
 }
 
 void TInfoSeite::buCopyInternetClick()

@@ -126,6 +126,12 @@ TLoeschenKopSeite::TLoeschenKopSeite(SeitenUmgebung &umgebung, QWidget *eltern)
 
 TLoeschenKopSeite::~TLoeschenKopSeite() = default;
 
+void TLoeschenKopSeite::Startwerte()
+{
+    for (TSchalterRahmen *r : m_rahmen)
+        r->DickeSetzen(Umgebung().Einst().RahmenDicke);
+}
+
 QString TLoeschenKopSeite::Titel(int tab) const
 {
     return tab == 7 ? QStringLiteral("Kopieren") : QStringLiteral("Löschen");

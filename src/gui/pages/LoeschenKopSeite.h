@@ -30,6 +30,8 @@ public:
 
     QList<int> Tabs() const override { return {6, 7}; }
     QString Titel(int tab) const override;
+    // The button frames take the thickness read at start.
+    void Startwerte() override;
     void Anpassen(int tab) override;
 
     // Where the page finds the selection list (the window's AListe data); may give null.

@@ -1,8 +1,10 @@
 #include "gui/pages/RegelnBereich.h"
 
 #include "core/engine/RegelListe.h"
+#include "core/engine/RegelVerbinden.h"
 #include "core/shell/Prozess.h"
 #include "core/util/nx_Debug.h"
+#include "gui/pages/Form_Regel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,8 +12,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace rinolux {
 
@@ -90,6 +95,15 @@ TRegelnBereich::TRegelnBereich(RegelListe &liste, Dialog &dialog, std::function<
     knoepfe->addWidget(m_buRegelLoeschen);
     knoepfe->addStretch(1);
     raster->addLayout(knoepfe, 2, 2);
+    m_buRegelVerbinden = new QPushButton(QStringLiteral("mehrere Regeln verbinden ..."), this);
+    m_buRegelVerbinden->setObjectName(QStringLiteral("BuRegelVerbinden"));
+    m_buRegelTeilen = new QPushButton(QStringLiteral("diese Regel zusätzlich zerteilen ..."), this);
+    m_buRegelTeilen->setObjectName(QStringLiteral("BuRegelTeilen"));
+    auto *verbinden = new QHBoxLayout;
+    verbinden->addWidget(m_buRegelVerbinden);
+    verbinden->addWidget(m_buRegelTeilen);
+    verbinden->addStretch(1);
+    raster->addLayout(verbinden, 3, 2);
     raster->setRowStretch(4, 1);
     raster->setColumnStretch(0, 3);
     raster->setColumnStretch(2, 2);
@@ -98,6 +112,8 @@ TRegelnBereich::TRegelnBereich(RegelListe &liste, Dialog &dialog, std::function<
     connect(m_buPlusH, &QPushButton::clicked, this, [this] { hinzufuegen(3); });
     connect(m_buRegelTextOK, &QPushButton::clicked, this, &TRegelnBereich::umbenennen);
     connect(m_buRegelLoeschen, &QPushButton::clicked, this, &TRegelnBereich::loeschen);
+    connect(m_buRegelVerbinden, &QPushButton::clicked, this, &TRegelnBereich::verbinden);
+    connect(m_buRegelTeilen, &QPushButton::clicked, this, &TRegelnBereich::teilen);
     connect(m_spiHoch, &QToolButton::clicked, this, [this] { verschieben(-1); });
     connect(m_spiRunter, &QToolButton::clicked, this, [this] { verschieben(1); });
     schalterAnpassen();
@@ -145,6 +161,7 @@ void TRegelnBereich::schalterAnpassen()
     m_buRegelLoeschen->setEnabled(gewaehlt);
     m_spiHoch->setEnabled(gewaehlt && i > 0);
     m_spiRunter->setEnabled(gewaehlt && i < m_liste.anzahl() - 1);
+    m_buRegelTeilen->setEnabled(gewaehlt && m_liste.istKombiniert(i));
 }
 
 void TRegelnBereich::hinzufuegen(int tab)
@@ -179,6 +196,36 @@ void TRegelnBereich::verschieben(int richtung)
 {
     const bool bewegt = richtung < 0 ? RegelHoch(m_liste) : RegelRunter(m_liste);
     if (!bewegt)
+        return;
+    listeZeigen();
+    Q_EMIT RegelGewechselt();
+}
+
+void TRegelnBereich::verbinden()
+{
+    DebugSchritt schritt(QStringLiteral("AnzeigeForm: RegelForm"));
+    Trr rr(m_liste, window());
+    // As wide as the list needs, as high as the work area, centred over the window.
+    const QScreen *schirm = window()->screen();
+    const QRect flaeche = schirm ? schirm->availableGeometry() : QRect(0, 0, 800, 600);
+    rr.setMinimumSize(350, 400);
+    rr.resize(350, std::max(400, flaeche.height() - 40));
+    QPoint pos = window()->geometry().center() - QPoint(rr.width() / 2, rr.height() / 2);
+    pos.setX(std::clamp(pos.x(), flaeche.left(), std::max(flaeche.left(), flaeche.right() + 1 - rr.width())));
+    pos.setY(std::clamp(pos.y(), flaeche.top(), std::max(flaeche.top(), flaeche.bottom() + 1 - rr.height())));
+    rr.move(pos);
+    rr.setWindowTitle(QStringLiteral("mehrere Regeln verbinden ..."));
+    rr.exec();
+    if (!rr.Hinzugefuegt())
+        return;
+    listeZeigen();
+    Q_EMIT RegelGewechselt();
+}
+
+void TRegelnBereich::teilen()
+{
+    DebugSchritt schritt(QStringLiteral("BuRegelTeilen"));
+    if (!RegelTeilen(m_liste, m_dialog))
         return;
     listeZeigen();
     Q_EMIT RegelGewechselt();

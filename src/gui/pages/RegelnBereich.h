@@ -50,6 +50,8 @@ private:
     void umbenennen();
     void loeschen();
     void verschieben(int richtung);
+    void verbinden();
+    void teilen();
 
     RegelListe &m_liste;
     Dialog &m_dialog;
@@ -60,6 +62,8 @@ private:
     QPushButton *m_buPlusH = nullptr;
     QPushButton *m_buRegelTextOK = nullptr;
     QPushButton *m_buRegelLoeschen = nullptr;
+    QPushButton *m_buRegelVerbinden = nullptr;
+    QPushButton *m_buRegelTeilen = nullptr;
     QToolButton *m_spiHoch = nullptr;
     QToolButton *m_spiRunter = nullptr;
 };

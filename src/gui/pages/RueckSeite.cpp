@@ -131,6 +131,12 @@ TRueckSeite::TRueckSeite(SeitenUmgebung &umgebung, QWidget *eltern)
 
 TRueckSeite::~TRueckSeite() = default;
 
+void TRueckSeite::Startwerte()
+{
+    if (m_buOKRahmen)
+        m_buOKRahmen->DickeSetzen(Umgebung().Einst().RahmenDicke);
+}
+
 QString TRueckSeite::Titel(int) const
 {
     return QStringLiteral("Rückgängig");

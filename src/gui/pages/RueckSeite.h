@@ -25,6 +25,8 @@ public:
 
     QList<int> Tabs() const override { return {5}; }
     QString Titel(int tab) const override;
+    // The button frames take the thickness read at start.
+    void Startwerte() override;
     // Reads the undo index from the data directory and fills the page.
     void Anpassen(int tab) override;
 

@@ -13,6 +13,7 @@
 #include "gui/app/Start.h"
 #include "gui/app/sub_Fortschritt.h"
 #include "gui/controls/TNxBaum.h"
+#include "gui/controls/TNxEditPop.h"
 #include "gui/controls/TNxRotListe.h"
 #include "gui/controls/nx_Register.h"
 #include "gui/pages/AListeBedienung.h"
@@ -93,6 +94,7 @@ Taa::Taa(QWidget *parent)
 {
     setObjectName(QStringLiteral("aa"));
     setMinimumSize(MindestBreite, MindestHoehe);
+    EditMenueEinrichten();
     g_instanz = this;
     m_uhr = [] {
         static QElapsedTimer uhr = [] {

@@ -5,6 +5,7 @@
 #include "gui/app/AnwendungsTitel.h"
 #include "gui/app/Bilder.h"
 #include "gui/app/Form_Dialog.h"
+#include "gui/app/FeldSchalter.h"
 #include "gui/app/Form_Experten.h"
 #include "gui/app/IniControls.h"
 #include "gui/app/Form_Logo.h"
@@ -276,6 +277,7 @@ void Taa::SteuerelementeAnlegen()
         DebugSchritt seite(QStringLiteral("Startwerte ") + s->objectName());
         s->Aufbauen();
     }
+    FeldSchalterAnbringen(*this);
     for (const StartSchritt s : {StartSchritt::RegelSchalterAufbauen, StartSchritt::ListenPanelsAnlegen,
                                  StartSchritt::PositionsTabellen, StartSchritt::AutoVervollSymbole})
         m_ablauf.Ausfuehren(s);

@@ -1,0 +1,236 @@
+#include "gui/app/FeldSchalter.h"
+
+#include "core/inputaids/EditSchalterHilfe.h"
+#include "core/shell/Dialog.h"
+#include "core/shell/ListenDaten.h"
+#include "gui/app/Form_Anfang.h"
+#include "gui/controls/TNxBaum.h"
+#include "gui/controls/TNxEditSchalter.h"
+#include "gui/controls/TNxRotListe.h"
+#include "gui/pages/AListeBedienung.h"
+#include "gui/pages/AktionsSeite.h"
+#include "gui/pages/AuswahlSeite.h"
+#include "gui/pages/Form_Verzeichnis.h"
+
+#include <QComboBox>
+#include <QPointer>
+
+namespace rinolux {
+
+namespace {
+
+struct FeldZeile
+{
+    const char16_t *feld;
+    int platz;
+    int abstand;
+    std::initializer_list<const char16_t *> definitionen;
+};
+
+const QString Leer = QStringLiteral("LP__Leer");
+const QString Woerter = QStringLiteral("NP_#m_Wörter ...");
+
+// Each line: the field, where its buttons stand (placement code and offset), the buttons.
+const FeldZeile FeldTabelle[] = {
+    {u"EdSuchMit", 1, 0, {u"LP__Leer", u"LP_*_* (alle)", u"NP_#m_Wörter ..."}},
+    {u"EdSuchOhne", 1, 0, {u"LP__Leer", u"NP_#m_Wörter ..."}},
+    {u"RiListensuche", 7, 0, {u"NP_#listesuchepos1_zum Anfang"}},
+    {u"RiListensuche", 7, 30, {u"NP_#listesuchegross_Anzeige vergrößern  [<>]"}},
+    {u"RiListensuche", 7, 60, {u"LP_#verzeichnis1310_Verzeichnis suchen ..."}},
+    {u"RiListensuche", 7, 80, {u"LP_#dateimitpfad1310_Datei suchen ..."}},
+    {u"RiListensuche", 8, 0, {u"NP_#listesucheposende_zum Ende"}},
+    {u"EdKopieren", 4, 0, {u"LP_#verzeichnis_ anderes Ziel-Verzeichnis suchen ...", u"NP_#m_Wörter ..."}},
+    {u"EdRegel", 1, 0, {u"LP__Leer", u"NP_#m_Wörter ..."}},
+    {u"RiFrei",
+     1,
+     0,
+     {u"LP__Leer", u"NP_#freilistenamen_die ausgewählten Namen in die Liste übertragen", u"NP_#m_Wörter ..."}},
+    {u"EdHinzu", 1, 0, {u"LP__Leer", u"NP_#m_Wörter ...", u"NP_ _Leerzeichen"}},
+    {u"EdEersetzen", 1, 0, {u"LP__Leer", u"NP_#m_Wörter ...", u"NP_ _Leerzeichen"}},
+    {u"EdAuffuellen",
+     1,
+     0,
+     {u"LP__Leer", u"NP_#m_Wörter ...", u"NP_0000000000_10 Nullen", u"NP_00000000000000000000_20 Nullen"}},
+    {u"EdNummerVor", 1, 0, {u"LP__Leer", u"NP_#m_Wörter ..."}},
+    {u"EdNummerNach", 1, 0, {u"LP__Leer", u"NP_#m_Wörter ..."}},
+    {u"EdNummerStart", 1, 0, {u"LP_1", u"LP_A", u"LP_a", u"NK_#ersterwertinfo_für Experten ..."}},
+    {u"EdNummerDiff", 1, 0, {u"LP_1", u"NK_#diffinfo_für Experten ..."}},
+    {u"EdMatrixFormel", 1, 0, {u"LP__Leer", u"NP_#m_Wörter ..."}},
+    {u"EdMatrixFormel",
+     2,
+     10,
+     {u"NK_#matrixinfo1_Hilfe mit Beispiel ...", u"LP_= /1*4*2*zahl\\ = /A*1*3*buchst*zahl\\ =_1. Beispiel einfügen",
+      u"LP_= Ergebnis /A*1*4*nr1*nr2\\ = /a*1*3*nr2*zahl\\ = /10*1*2*zahl\\ =_2. Beispiel einfügen",
+      u"NK_#matrixinfo2_für Experten ..."}},
+    {u"EdFilterAlt", 1, 0, {u"LP__Leer", u"NP_|_Trennzeichen", u"NP_#m_Wörter ..."}},
+    {u"EdFilterNeu", 1, 0, {u"LP__Leer", u"NP_|_Trennzeichen", u"NP_#m_Wörter ..."}},
+    {u"EdListeVorAendern", 1, 0, {u"LP__Leer", u"NP_#m_Wörter ..."}},
+    {u"EdListeNachAendern", 1, 0, {u"LP__Leer", u"NP_#m_Wörter ..."}},
+    {u"EdListeVorHerst", 1, 0, {u"LP__Leer", u"NP_#m_Wörter ..."}},
+    {u"EdListeNachHerst", 1, 0, {u"LP__Leer", u"NP_#m_Wörter ..."}},
+    {u"EdHerstAuswahlVor", 1, 0, {u"LP__Leer", u"NP_#m_Wörter ..."}},
+    {u"EdHerstAuswahlNach", 1, 0, {u"LP__Leer", u"NP_#m_Wörter ..."}},
+    {u"RiListeAendern", 17, 10, {u"NP_#listeaenderngross_Anzeige vergrößern  [<>]"}},
+    {u"RiListeHerst", 17, 10, {u"NP_#listeherstgross_Anzeige vergrößern  [<>]"}},
+    {u"EdZeitJ", 1, 0, {u"LP_#zeit1_jetzt"}},
+    {u"EdZeitM", 1, 0, {u"LP_#zeit2_jetzt"}},
+    {u"EdZeitT", 1, 0, {u"LP_#zeit3_jetzt"}},
+    {u"EdZeitU", 1, 0, {u"LP_#zeit4_jetzt"}},
+    {u"EdZeitI", 1, 0, {u"LP_#zeit5_jetzt"}},
+    {u"EdZeitE", 1, 0, {u"LP_#zeit6_jetzt"}},
+    {u"EdZeitDiff", 1, 0, {u"LP_1", u"LP_-1"}},
+    {u"EdHerstVonEiner",
+     1,
+     0,
+     {u"LP__Leer", u"NP_#m_Wörter ...", u"LP_#ersteauswahldateimitpfad_erste ausgewählte Datei",
+      u"LP_#dateimitpfad_eine andere Datei suchen ..."}},
+    {u"EdHerstZuEinerVerb",
+     1,
+     0,
+     {u"LP__Leer", u"NP_#m_Wörter ...", u"LP_#ersteauswahldateiohnepfad_erste ausgewählte Datei",
+      u"LP_#dateiohnepfad_eine andere Datei suchen ..."}},
+    {u"EdHerstZuVielenVerb", 17, 0, {u"LP_.001", u"NK_#autoverbindeninfo_Hilfe mit Beispiel ..."}},
+    {u"EdHerstAnzahl", 1, 0, {u"LP_10", u"LP_50"}},
+    {u"EdHerstWo", 7, 0, {u"LP_#verzeichnis_Verzeichnis suchen ... "}},
+    {u"RiESprung",
+     1,
+     0,
+     {u"NP_#aktuellerpfad1310_das aktuelle Verzeichnis hinzufügen",
+      u"LP_#verzeichnis1310_ein anderes Verzeichnis suchen ..."}},
+    {u"EdEProP1", 1, 0, {u"LP_#exemitpfad_ein anderes Programm suchen ..."}},
+    {u"EdEProP2", 1, 0, {u"LP_#exemitpfad_ein anderes Programm suchen ..."}},
+    {u"EdEProP3", 1, 0, {u"LP_#exemitpfad_ein anderes Programm suchen ..."}},
+    {u"EdEProP4", 1, 0, {u"LP_#exemitpfad_ein anderes Programm suchen ..."}},
+    {u"EdEProP5", 1, 0, {u"LP_#exemitpfad_ein anderes Programm suchen ..."}},
+    {u"EdEProP6", 1, 0, {u"LP_#exemitpfad_ein anderes Programm suchen ..."}},
+    {u"EdEVorschauSekunden", 1, 0, {u"LP_1", u"LP_3"}},
+    {u"EdEVorschauAnzahl", 1, 0, {u"LP_500"}},
+    // The root directory stands in for the first drive.
+    {u"EdStartVerzBenutzer",
+     1,
+     0,
+     {u"LP_/", u"LP_#aktuellerpfad_das aktuelle Verzeichnis", u"LP_#verzeichnis_ein anderes Verzeichnis suchen ..."}},
+    {u"RiEinstMerkliste", 1, 0, {u"NP_#m_Wörter ..."}},
+    {u"EdMaxSuch", 1, 0, {u"LP_50"}},
+    {u"EdMaxMerk", 1, 0, {u"LP_500"}},
+    {u"EdMaxRueck", 1, 0, {u"LP_50"}},
+};
+
+struct SpinZeile
+{
+    const char16_t *feld;
+    char16_t modus;
+    qint64 minimum;
+    qint64 maximum;
+};
+
+const SpinZeile SpinTabelle[] = {
+    {u"EdEVorschauSekunden", u'N', 1, 5},
+    {u"EdEVorschauAnzahl", u'N', 0, KeinLimit},
+    {u"EdMaxSuch", u'N', 1, 100},
+    {u"EdMaxMerk", u'N', 1, 2000},
+    {u"EdMaxRueck", u'N', 1, 100},
+    {u"EdNummerStart", u'A', KeinLimit, KeinLimit},
+    {u"EdNummerDiff", u'N', KeinLimit, KeinLimit},
+    {u"EdZeitJ", u'N', 1980, 2100},
+    {u"EdZeitM", u'N', 1, 12},
+    {u"EdZeitT", u'N', 1, 31},
+    {u"EdZeitU", u'N', 0, 23},
+    {u"EdZeitI", u'N', 0, 59},
+    {u"EdZeitE", u'N', 0, 59},
+    {u"EdZeitDiff", u'N', KeinLimit, KeinLimit},
+    {u"EdHerstAnzahl", u'N', 1, KeinLimit},
+};
+
+// What the action codes of the window's buttons get from the window.
+class FensterSchalterUmgebung final : public QObject, public EditSchalterUmgebung
+{
+public:
+    explicit FensterSchalterUmgebung(Taa &aa) : QObject(&aa), m_aa(aa) { EditSchalterUmgebungSetzen(this); }
+    ~FensterSchalterUmgebung() override
+    {
+        if (&EditSchalterUmgebungAktuell() == this)
+            EditSchalterUmgebungSetzen(nullptr);
+    }
+
+    QString AktuellerPfad() override
+    {
+        auto *s = m_aa.SeiteVon<TAuswahlSeite>();
+        return s && s->Baum() ? s->Baum()->AusgewaehlterPfad() : QString();
+    }
+    QStringList VorschauNamen() override
+    {
+        QStringList namen;
+        auto *s = m_aa.SeiteVon<TAktionsSeite>();
+        if (!s || !s->VListe())
+            return namen;
+        const ListenDaten &d = s->VListe()->Daten();
+        for (int z = 1; z <= d.Anzahl(); ++z)
+            namen.append(d.Zelle(z, 2));
+        return namen;
+    }
+    int NameFormatArt() override
+    {
+        auto *c = m_aa.findChild<QComboBox *>(QStringLiteral("CoAendernNameFormat"));
+        return c ? c->currentIndex() : -1;
+    }
+    QString ErsteAuswahlDatei() override
+    {
+        auto *s = m_aa.SeiteVon<TAuswahlSeite>();
+        if (!s || !s->Liste())
+            return QString();
+        const ListenDaten &d = s->Liste()->Liste()->Daten();
+        for (int p = 1; p <= d.Anzahl(); ++p) {
+            const int z = d.ZeileAn(p);
+            if (d.Markiert(z) && !d.Verz(z))
+                return d.Zelle(z, 1) + d.Zelle(z, 4);
+        }
+        return QString();
+    }
+    std::optional<QString> PfadWaehlen(bool datei, const QString &muster, const QString &start, QWidget *) override
+    {
+        Tvv::Wahl w;
+        w.start = start.isEmpty() ? AktuellerPfad() : start;
+        w.dateiModus = datei;
+        w.muster = muster;
+        const QString pfad = Tvv::Auswaehlen(w, m_aa.Dialoge(), &m_aa);
+        if (pfad.isEmpty())
+            return std::nullopt;
+        return pfad;
+    }
+    void HilfeZeigen(const QString &code, QWidget *feld) override
+    {
+        m_aa.Dialoge().Dialog_Info(EditSchalterHilfeText(code), feld ? feld->objectName() : QString(), true);
+    }
+    int RahmenDicke() override { return m_aa.Einst().RahmenDicke; }
+    QWidget *Hauptfenster() override { return &m_aa; }
+
+private:
+    Taa &m_aa;
+};
+
+} // namespace
+
+void FeldSchalterAnbringen(Taa &aa)
+{
+    new FensterSchalterUmgebung(aa);
+    for (const FeldZeile &z : FeldTabelle) {
+        QWidget *feld = aa.findChild<QWidget *>(QString::fromUtf16(z.feld));
+        if (!feld)
+            continue;
+        QStringList definitionen;
+        for (const char16_t *d : z.definitionen)
+            definitionen.append(QString::fromUtf16(d));
+        EditSchalter(feld, definitionen, z.platz, z.abstand);
+    }
+    for (const SpinZeile &z : SpinTabelle)
+        if (QWidget *feld = aa.findChild<QWidget *>(QString::fromUtf16(z.feld)))
+            Spin(feld, QChar(z.modus), z.minimum, z.maximum);
+}
+
+void WortFeldSchalter(QWidget *feld)
+{
+    EditSchalter(feld, {Leer, Woerter}, 1, 0);
+}
+
+} // namespace rinolux

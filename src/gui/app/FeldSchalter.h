@@ -1,0 +1,16 @@
+#pragma once
+
+class QWidget;
+
+namespace rinolux {
+
+class Taa;
+
+// The buttons and spin buttons of the window's text fields, by control name, and what
+// their action codes ask of the window. Fields that are not there are left out.
+void FeldSchalterAnbringen(Taa &aa);
+
+// The buttons "Leer" and "Wörter ..." of the edits the forms create for words.
+void WortFeldSchalter(QWidget *feld);
+
+} // namespace rinolux

@@ -1,19 +1,29 @@
 #include "gui/app/FeldSchalter.h"
 
 #include "core/inputaids/EditSchalterHilfe.h"
+#include "core/inputaids/WortSammlung.h"
+#include "core/persist/MerkListe.h"
 #include "core/shell/Dialog.h"
 #include "core/shell/ListenDaten.h"
+#include "gui/app/Ablauf.h"
 #include "gui/app/Form_Anfang.h"
+#include "gui/controls/TAutoVervoll.h"
 #include "gui/controls/TNxBaum.h"
 #include "gui/controls/TNxEditSchalter.h"
 #include "gui/controls/TNxRotListe.h"
 #include "gui/pages/AListeBedienung.h"
 #include "gui/pages/AktionsSeite.h"
 #include "gui/pages/AuswahlSeite.h"
+#include "gui/pages/Form_Merk.h"
 #include "gui/pages/Form_Verzeichnis.h"
+#include "gui/pages/OptionenBereich.h"
 
+#include <QAbstractItemModel>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QRadioButton>
 
 namespace rinolux {
 
@@ -142,6 +152,25 @@ const SpinZeile SpinTabelle[] = {
     {u"EdHerstAnzahl", u'N', 1, KeinLimit},
 };
 
+// The fields the autocomplete list serves.
+const char16_t *const AutoFelder[] = {
+    u"EdSuchMit",        u"EdSuchOhne",        u"EdNummerVor",        u"EdNummerNach",      u"EdMatrixFormel",
+    u"EdAuffuellen",     u"EdEersetzen",       u"EdHinzu",            u"EdFilterAlt",       u"EdFilterNeu",
+    u"EdListeVorAendern", u"EdListeNachAendern", u"EdListeVorHerst",   u"EdListeNachHerst",  u"EdHerstAuswahlVor",
+    u"EdHerstAuswahlNach", u"EdHerstVonEiner",  u"EdHerstZuEinerVerb", u"EdHerstWo",         u"EdKopieren",
+    u"EdEAutoVervoll"};
+
+const QString AutoThema = QStringLiteral("Eingabe-Felder: Wörter-Liste beim Eintippen");
+
+void baumNamen(const QAbstractItemModel *m, const QModelIndex &eltern, QStringList &namen)
+{
+    for (int r = 0; r < m->rowCount(eltern); ++r) {
+        const QModelIndex i = m->index(r, 0, eltern);
+        namen.append(i.data().toString());
+        baumNamen(m, i, namen);
+    }
+}
+
 // What the action codes of the window's buttons get from the window.
 class FensterSchalterUmgebung final : public QObject, public EditSchalterUmgebung
 {
@@ -202,18 +231,142 @@ public:
     {
         m_aa.Dialoge().Dialog_Info(EditSchalterHilfeText(code), feld ? feld->objectName() : QString(), true);
     }
+    void InfoZeigen(const QString &text, QWidget *anker) override
+    {
+        m_aa.Dialoge().Dialog_Info(text, anker ? anker->objectName() : QString());
+    }
     int RahmenDicke() override { return m_aa.Einst().RahmenDicke; }
     QWidget *Hauptfenster() override { return &m_aa; }
+    void AutoVervollSchliessen() override
+    {
+        if (m_av)
+            m_av->Schliessen();
+    }
+
+    // The sources of words.
+    QStringList EigeneWoerter() const
+    {
+        QStringList w;
+        if (auto *ri = m_aa.findChild<QPlainTextEdit *>(QStringLiteral("RiEinstMerkliste")))
+            for (const QString &z : ri->toPlainText().split(u'\n'))
+                if (!z.trimmed().isEmpty())
+                    w.append(z);
+        return w;
+    }
+    QStringList BenutzerWoerter() const
+    {
+        QStringList w;
+        auto *s = m_aa.SeiteVon<TAktionsSeite>();
+        if (s && s->Optionen())
+            for (const BenutzerWort &b : s->Optionen()->BenutzerWoerter())
+                w.append(b.text);
+        return w;
+    }
+    QStringList BaumNamen() const
+    {
+        QStringList w;
+        auto *s = m_aa.SeiteVon<TAuswahlSeite>();
+        if (s && s->Baum() && s->Baum()->model())
+            baumNamen(s->Baum()->model(), QModelIndex(), w);
+        return w;
+    }
+    QStringList AuswahlNamen() const
+    {
+        QStringList w;
+        auto *s = m_aa.SeiteVon<TAuswahlSeite>();
+        if (!s || !s->Liste())
+            return w;
+        const ListenDaten &d = s->Liste()->Liste()->Daten();
+        for (int z = 1; z <= d.Anzahl(); ++z)
+            w.append(d.Zelle(z, 4));
+        return w;
+    }
+    QString MerkGrenze() const
+    {
+        auto *ed = m_aa.findChild<QLineEdit *>(QStringLiteral("EdMaxMerk"));
+        return ed ? ed->text() : QString::number(m_aa.Einst().MaxMerk);
+    }
+    QString EinstellungenName() const
+    {
+        Seite *s = m_aa.SeiteFuerTab(8);
+        return s ? s->Titel(8).trimmed() : QStringLiteral("Einstellungen");
+    }
+
+    std::optional<QString> WortWaehlen(QWidget *) override
+    {
+        AutoVervollSchliessen();
+        const QStringList eigene = EigeneWoerter(), benutzer = BenutzerWoerter(), baum = BaumNamen(),
+                          auswahl = AuswahlNamen();
+        QStringList quellen;
+        for (const QString &b : baum)
+            if (b.size() >= 3)
+                quellen.append(b);
+        quellen += auswahl;
+        quellen += benutzer;
+        quellen += GesammelteWoerter().Woerter();
+        Tmm form(WortListeAufbauen(eigene, quellen), EinstellungenName(), RahmenDicke(), &m_aa);
+        WoerterMerkenNachListe(GesammelteWoerter(), eigene, benutzer, baum, auswahl, MerkGrenze());
+        if (form.exec() != QDialog::Accepted || form.Ergebnis().isEmpty())
+            return std::nullopt;
+        return form.Ergebnis();
+    }
+
+    // The autocomplete list of the window and the fields it serves.
+    void AutoVervollEinrichten()
+    {
+        m_av = Tav::Fuer(&m_aa);
+        m_av->Quellen = [this](const QLineEdit *feld) {
+            if (feld->objectName() == u"EdEAutoVervoll")
+                return AutoVorfuehrZeilen();
+            QStringList q = EigeneWoerter();
+            const QStringList &gemerkt = GesammelteWoerter().Woerter();
+            for (qsizetype i = gemerkt.size() - 1; i >= 0; --i)
+                q.append(gemerkt[i]);
+            q += BenutzerWoerter();
+            q += BaumNamen();
+            q += AuswahlNamen();
+            return q;
+        };
+        m_av->Modus = [this] {
+            auto an = [this](const char16_t *name) {
+                auto *r = m_aa.findChild<QRadioButton *>(QString::fromUtf16(name));
+                return r && r->isChecked();
+            };
+            if (an(u"RaEAutoVervollAuto"))
+                return AutoVervollModus::Automatisch;
+            if (an(u"RaEAutoVervoll0"))
+                return AutoVervollModus::Nie;
+            return AutoVervollModus::Taste;
+        };
+        QObject::connect(&m_aa, &Taa::AnwendungInaktiv, m_av, &Tav::Schliessen);
+        const QString info = QStringLiteral("Dieses Symbol bedeutet:\r\nHier kann beim Eintippen eine Wörter-Liste "
+                                            "angezeigt werden.\r\n\r\nMehr Informationen dazu stehen auf der Seite [");
+        for (const char16_t *name : AutoFelder) {
+            auto *feld = m_aa.findChild<QLineEdit *>(QString::fromUtf16(name));
+            if (!feld)
+                continue;
+            m_av->Bedienen(feld);
+            if (feld->objectName() == u"EdEAutoVervoll")
+                continue;
+            AutoSymbol(feld, [this, info, feld] {
+                InfoZeigen(info + EinstellungenName() + QStringLiteral("] beim Thema [") + AutoThema.trimmed()
+                               + QStringLiteral("]."),
+                           feld->parentWidget()->findChild<QWidget *>(QStringLiteral("ImAutoVervoll")
+                                                                       + feld->objectName()));
+            });
+        }
+    }
 
 private:
     Taa &m_aa;
+    QPointer<Tav> m_av;
 };
 
 } // namespace
 
 void FeldSchalterAnbringen(Taa &aa)
 {
-    new FensterSchalterUmgebung(aa);
+    auto *umgebung = new FensterSchalterUmgebung(aa);
     for (const FeldZeile &z : FeldTabelle) {
         QWidget *feld = aa.findChild<QWidget *>(QString::fromUtf16(z.feld));
         if (!feld)
@@ -226,6 +379,7 @@ void FeldSchalterAnbringen(Taa &aa)
     for (const SpinZeile &z : SpinTabelle)
         if (QWidget *feld = aa.findChild<QWidget *>(QString::fromUtf16(z.feld)))
             Spin(feld, QChar(z.modus), z.minimum, z.maximum);
+    umgebung->AutoVervollEinrichten();
 }
 
 void WortFeldSchalter(QWidget *feld)

@@ -52,6 +52,14 @@ class SchalterLeiste final : public QWidget
 public:
     SchalterLeiste(Seite seite, QWidget *eltern) : QWidget(eltern), m_seite(seite) {}
 
+    // A 10 x 10 symbol at the strip's right end; the buttons keep clear of it.
+    void SymbolSetzen(QWidget *symbol)
+    {
+        m_symbol = symbol;
+        updateGeometry();
+        anordnen();
+    }
+
     void GruppeNeu(int platz, int abstand, const QList<TNxEditSchalter *> &schalter)
     {
         m_gruppen.append({platz, abstand, schalter});
@@ -84,6 +92,10 @@ public:
         // Groups that grow from the top and from the bottom of the same side never overlap.
         if (m_seite == Seite::Links || m_seite == Seite::Rechts)
             hoehe = vonOben + vonUnten;
+        if (m_symbol) {
+            breite += 12;
+            hoehe = qMax(hoehe, 10);
+        }
         return QSize(breite, hoehe);
     }
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -102,9 +114,11 @@ private:
     void anordnen()
     {
         const int w = width(), h = height();
+        if (m_symbol)
+            m_symbol->setGeometry(w - 10, 0, 10, 10);
         QRect feld;
         switch (m_seite) {
-        case Seite::Unten: feld = QRect(0, -1, w, 1); break;
+        case Seite::Unten: feld = QRect(0, -1, w - (m_symbol ? 12 : 0), 1); break;
         case Seite::Oben: feld = QRect(0, Hoehe, w, 1); break;
         case Seite::Links: feld = QRect(w, 0, 1, h); break;
         case Seite::Rechts: feld = QRect(-1, 0, 1, h); break;
@@ -121,6 +135,38 @@ private:
 
     Seite m_seite;
     QList<Gruppe> m_gruppen;
+    QWidget *m_symbol = nullptr;
+};
+
+// The picture of the autocomplete symbol: a small list with a pointer.
+class SymbolBild final : public QWidget
+{
+public:
+    SymbolBild(std::function<void()> klick, QWidget *eltern) : QWidget(eltern), m_klick(std::move(klick))
+    {
+        setFixedSize(10, 10);
+        setCursor(Qt::PointingHandCursor);
+        setToolTip(QStringLiteral("Wörter-Liste beim Eintippen"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(255, 255, 187));
+        p.setPen(QColor(0, 0, 128));
+        p.drawRect(0, 0, 9, 9);
+        for (int y : {3, 5, 7})
+            p.drawLine(2, y, 7, y);
+    }
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && m_klick)
+            m_klick();
+    }
+
+private:
+    std::function<void()> m_klick;
 };
 
 // Holds a field together with its buttons and spin button in the field's place of its
@@ -293,6 +339,8 @@ std::optional<QString> EditSchalterUmgebung::WortWaehlen(QWidget *)
 }
 
 void EditSchalterUmgebung::HilfeZeigen(const QString &, QWidget *) {}
+
+void EditSchalterUmgebung::InfoZeigen(const QString &, QWidget *) {}
 
 void EditSchalterUmgebungSetzen(EditSchalterUmgebung *umgebung)
 {
@@ -543,6 +591,22 @@ QList<TNxEditSchalter *> EditSchalter(QWidget *feld, const QStringList &definiti
     }
     new FreieSchalter(feld, platz, abstand, schalter);
     return schalter;
+}
+
+QWidget *AutoSymbol(QWidget *feld, std::function<void()> klick)
+{
+    if (EditHalter *halter = halterFuer(feld)) {
+        SchalterLeiste *leiste = halter->Leiste(Seite::Unten);
+        auto *symbol = new SymbolBild(std::move(klick), leiste);
+        symbol->setObjectName(QStringLiteral("ImAutoVervoll") + feld->objectName());
+        leiste->SymbolSetzen(symbol);
+        return symbol;
+    }
+    auto *symbol = new SymbolBild(std::move(klick), feld->parentWidget());
+    symbol->setObjectName(QStringLiteral("ImAutoVervoll") + feld->objectName());
+    const QRect g = feld->geometry();
+    symbol->move(g.right() - 9, g.bottom() + 1);
+    return symbol;
 }
 
 TNxEditSpin *Spin(QWidget *feld, QChar modus, qint64 minimum, qint64 maximum)

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QAbstractButton;
@@ -34,6 +35,8 @@ public:
     virtual std::optional<QString> WortWaehlen(QWidget *feld);
     // A help text of an "...info" code as an information placed at the field.
     virtual void HilfeZeigen(const QString &code, QWidget *feld);
+    // An information text placed at the control.
+    virtual void InfoZeigen(const QString &text, QWidget *anker);
     // Pressing a field button closes the autocomplete list.
     virtual void AutoVervollSchliessen() {}
     // The button frame thickness of the settings (0..3) and the window forms are placed over.
@@ -110,6 +113,9 @@ private:
 QList<TNxEditSchalter *> EditSchalter(QWidget *feld, const QStringList &definitionen, int platz, int abstand);
 // A spin button at the field's right edge; mode "A" (any case) counts alphabetically.
 TNxEditSpin *Spin(QWidget *feld, QChar modus, qint64 minimum, qint64 maximum);
+
+// The autocomplete symbol under the field's right end; a click runs klick.
+QWidget *AutoSymbol(QWidget *feld, std::function<void()> klick);
 
 // The field's text and caret, for single-line edits and memos alike.
 QString FeldText(const QWidget *feld);

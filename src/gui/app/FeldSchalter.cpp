@@ -387,4 +387,15 @@ void WortFeldSchalter(QWidget *feld)
     EditSchalter(feld, {Leer, Woerter}, 1, 0);
 }
 
+Tav *WortFeldAutoVervoll(QWidget *form, QWidget *hauptfenster)
+{
+    Tav *av = Tav::Fuer(form);
+    if (Tav *haupt = hauptfenster ? hauptfenster->window()->findChild<Tav *>(QStringLiteral("av"), Qt::FindDirectChildrenOnly)
+                                  : nullptr) {
+        av->Quellen = haupt->Quellen;
+        av->Modus = haupt->Modus;
+    }
+    return av;
+}
+
 } // namespace rinolux

@@ -10,7 +10,11 @@ class Taa;
 // their action codes ask of the window. Fields that are not there are left out.
 void FeldSchalterAnbringen(Taa &aa);
 
+class Tav;
+
 // The buttons "Leer" and "Wörter ..." of the edits the forms create for words.
 void WortFeldSchalter(QWidget *feld);
+// The autocomplete list of a form, offering what the main window's list offers.
+Tav *WortFeldAutoVervoll(QWidget *form, QWidget *hauptfenster);
 
 } // namespace rinolux

@@ -12,6 +12,7 @@
 #include "gui/app/KontextMenues.h"
 #include "gui/app/Sanduhr.h"
 #include "gui/app/Start.h"
+#include "gui/app/sub_Hilfe.h"
 #include "gui/app/sub_Fortschritt.h"
 #include "gui/controls/TNxBaum.h"
 #include "gui/controls/TNxEditPop.h"
@@ -278,6 +279,7 @@ void Taa::SteuerelementeAnlegen()
         s->Aufbauen();
     }
     FeldSchalterAnbringen(*this);
+    HilfeAnlegen(*this);
     for (const StartSchritt s : {StartSchritt::RegelSchalterAufbauen, StartSchritt::ListenPanelsAnlegen,
                                  StartSchritt::PositionsTabellen, StartSchritt::AutoVervollSymbole})
         m_ablauf.Ausfuehren(s);

@@ -1,5 +1,8 @@
 #include "gui/app/Form_Benutzerwoerter.h"
 
+#include "gui/app/FeldSchalter.h"
+#include "gui/controls/TAutoVervoll.h"
+
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,6 +31,7 @@ Tbb::Tbb(const std::array<BenutzerWort, 6> &woerter, const QString &panelTitel, 
 {
     setObjectName(QStringLiteral("Tbb"));
     setWindowTitle(TitelFuer(panelTitel));
+    Tav *av = WortFeldAutoVervoll(this, eltern);
     const int rechts = EditLinks + EditBreite + 10 + OkBreite;
     for (int i = 0; i < 6; ++i) {
         const int oben = zeileOben(i);
@@ -39,6 +43,8 @@ Tbb::Tbb(const std::array<BenutzerWort, 6> &woerter, const QString &panelTitel, 
         ed->setObjectName(QStringLiteral("BenutzerWoerterEdit") + nr);
         ed->setGeometry(EditLinks, oben, EditBreite, 22);
         ed->setText(woerter[size_t(i)].text);
+        WortFeldSchalter(ed);
+        av->Bedienen(ed, true);
         auto *re = new QPushButton(QStringLiteral("OK"), this);
         re->setObjectName(QStringLiteral("BuBenutzerWortOKRechts") + nr);
         re->setGeometry(EditLinks + EditBreite + 10, oben, OkBreite, 35);

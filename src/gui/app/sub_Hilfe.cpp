@@ -98,10 +98,13 @@ public:
             return;
         m_che = new QCheckBox(band);
         m_che->setObjectName(QStringLiteral("CheHilfe"));
-        m_che->setGeometry(4, 8, 16, 16);
+        m_che->setGeometry(2, 12, 16, 16);
         m_la = new QLabel(QStringLiteral("     Hilfe\nanzeigen"), band);
         m_la->setObjectName(QStringLiteral("LaHilfe"));
-        m_la->setGeometry(18, 4, 44, 30);
+        QFont f = m_la->font();
+        f.setPointSizeF(f.pointSizeF() * 0.7);
+        m_la->setFont(f);
+        m_la->setGeometry(15, 6, 45, 30);
         m_la->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         m_la->setBuddy(m_che);
         m_la->installEventFilter(this);
@@ -296,7 +299,17 @@ private:
         case 203: return obenRechts(u"LiAendOben");
         case 204:
         case 304: {
-            QWidget *w = teil(seite == 2 ? u"LiAendUnten0" : u"LiHerstUnten0");
+            // The lower list shown for the chosen possibility (the first of them by default).
+            QWidget *w = nullptr;
+            for (int k = 0; k < 16 && !sichtbar(w); ++k) {
+                const QString name = (seite == 2 ? QStringLiteral("LiAendUnten") : QStringLiteral("LiHerstUnten"))
+                                     + QString::number(k);
+                w = m_aa.findChild<QWidget *>(name);
+                if (w && !m_beobachtet.contains(w)) {
+                    w->installEventFilter(const_cast<HilfeSteuerung *>(this));
+                    m_beobachtet.append(w);
+                }
+            }
             if (!sichtbar(w))
                 return std::nullopt;
             const QRect r = rechteck(w);

@@ -151,11 +151,12 @@ void Tav::Zeigen(QLineEdit *feld, bool perTaste)
     const QRect f(feld->mapTo(fenster, QPoint(0, 0)), feld->size());
     const QRect bereich = fenster->rect();
     const int zeile = qMax(1, m_liste->sizeHintForRow(0));
-    const int rand = 2 + 5;
+    const int rand = 2 + 2 * frameWidth() + 2 + 5;
     const int unten = (bereich.bottom() - f.bottom() - rand) / zeile;
     const int oben = (f.top() - bereich.top() - rand) / zeile;
     const AutoPlatz platz = AutoPlatzWaehlen(int(zeilen.size()), unten, oben);
-    const int h = qMax(1, platz.zeilen) * zeile + 2;
+    // The lines, the list's border and the frame around it.
+    const int h = qMax(1, platz.zeilen) * zeile + 2 + 2 * frameWidth() + 2;
     int links = f.left();
     int w = qMin(breitest + m_liste->verticalScrollBar()->sizeHint().width() + 10, bereich.right() - links - 2);
     const int rest = bereich.right() - links;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -185,6 +186,17 @@ public:
     }
 
     QGridLayout *Raster() const { return m_raster; }
+    // The field's row: the field and, right beside it, its spin button.
+    QHBoxLayout *Zeile()
+    {
+        if (!m_zeile) {
+            m_zeile = new QHBoxLayout;
+            m_zeile->setSpacing(0);
+            m_zeile->setContentsMargins(0, 0, 0, 0);
+            m_raster->addLayout(m_zeile, 1, 1);
+        }
+        return m_zeile;
+    }
 
     SchalterLeiste *Leiste(Seite seite)
     {
@@ -192,8 +204,8 @@ public:
         if (!l) {
             l = new SchalterLeiste(seite, this);
             switch (seite) {
-            case Seite::Oben: m_raster->addWidget(l, 0, 1, 1, 2); break;
-            case Seite::Unten: m_raster->addWidget(l, 2, 1, 1, 2); break;
+            case Seite::Oben: m_raster->addWidget(l, 0, 1); break;
+            case Seite::Unten: m_raster->addWidget(l, 2, 1); break;
             case Seite::Links: m_raster->addWidget(l, 1, 0); break;
             case Seite::Rechts: m_raster->addWidget(l, 1, 3); break;
             }
@@ -205,6 +217,7 @@ public:
 private:
     QWidget *m_feld;
     QGridLayout *m_raster;
+    QHBoxLayout *m_zeile = nullptr;
     SchalterLeiste *m_leisten[4] = {};
 };
 
@@ -246,9 +259,10 @@ EditHalter *halterFuer(QWidget *feld)
         return nullptr;
     }
     halter->setSizePolicy(feld->sizePolicy());
+    halter->Zeile()->addWidget(feld);
     // A field of fixed width keeps to the left of its column when the buttons are wider.
-    const bool festeBreite = feld->maximumWidth() < QWIDGETSIZE_MAX;
-    halter->Raster()->addWidget(feld, 1, 1, festeBreite ? Qt::AlignLeft : Qt::Alignment());
+    if (feld->maximumWidth() < QWIDGETSIZE_MAX || feld->sizePolicy().horizontalPolicy() == QSizePolicy::Fixed)
+        halter->Zeile()->addStretch(1);
     delete alt;
     if (vorher && vorher != feld)
         QWidget::setTabOrder(vorher, feld);
@@ -614,7 +628,7 @@ TNxEditSpin *Spin(QWidget *feld, QChar modus, qint64 minimum, qint64 maximum)
     const bool alphabetisch = modus.toUpper() == u'A';
     if (EditHalter *halter = halterFuer(feld)) {
         auto *spin = new TNxEditSpin(feld, alphabetisch, minimum, maximum, halter);
-        halter->Raster()->addWidget(spin, 1, 2, Qt::AlignTop | Qt::AlignLeft);
+        halter->Zeile()->insertWidget(1, spin, 0, Qt::AlignTop);
         return spin;
     }
     auto *spin = new TNxEditSpin(feld, alphabetisch, minimum, maximum, feld->parentWidget());

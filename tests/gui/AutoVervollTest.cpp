@@ -1,5 +1,6 @@
 #include "core/persist/MerkListe.h"
 #include "gui/app/Ablauf.h"
+#include "gui/app/FeldSchalter.h"
 #include "gui/controls/TAutoVervoll.h"
 #include "gui/controls/TNxEditSchalter.h"
 #include "gui/controls/TNxRotListe.h"
@@ -114,6 +115,18 @@ private Q_SLOTS:
         m_f.teil<QRadioButton>(QStringLiteral("RaEAutoVervoll0"))->setChecked(true);
         QTest::keyClick(m_ed, Qt::Key_Down);
         QVERIFY(!m_av->Offen());
+    }
+
+    // After a run the wide fields' texts join the remembered words; short texts do not.
+    void eingabefelderMerken()
+    {
+        m_ed->setText(QStringLiteral("Ferien am Meer"));
+        m_f.teil<QLineEdit>(QStringLiteral("EdSuchOhne"))->setText(QStringLiteral("ab"));
+        EingabefelderMerken(m_f.aa());
+        const QStringList &w = GesammelteWoerter().Woerter();
+        QCOMPARE(w.last(), QStringLiteral("Ferien am Meer"));
+        QVERIFY(!w.contains(QStringLiteral("ab")));
+        QCOMPARE(w.count(QStringLiteral("Ferien am Meer")), 1);
     }
 
     // "Wörter ..." opens the word list; a letter jumps to the first entry under it and the

@@ -5,6 +5,7 @@
 #include "core/persist/MerkListe.h"
 #include "core/shell/Dialog.h"
 #include "core/shell/ListenDaten.h"
+#include "core/util/nx_Debug.h"
 #include "gui/app/Ablauf.h"
 #include "gui/app/Form_Anfang.h"
 #include "gui/controls/TAutoVervoll.h"
@@ -15,10 +16,12 @@
 #include "gui/pages/AktionsSeite.h"
 #include "gui/pages/AuswahlSeite.h"
 #include "gui/pages/Form_Merk.h"
+#include "gui/pages/LoeschenKopSeite.h"
 #include "gui/pages/Form_Verzeichnis.h"
 #include "gui/pages/OptionenBereich.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -304,6 +307,7 @@ public:
         quellen += auswahl;
         quellen += benutzer;
         quellen += GesammelteWoerter().Woerter();
+        DebugSchritt schritt(QStringLiteral("AnzeigeForm: MerkForm"));
         Tmm form(WortListeAufbauen(eigene, quellen), EinstellungenName(), RahmenDicke(), &m_aa);
         WoerterMerkenNachListe(GesammelteWoerter(), eigene, benutzer, baum, auswahl, MerkGrenze());
         if (form.exec() != QDialog::Accepted || form.Ergebnis().isEmpty())
@@ -380,6 +384,24 @@ void FeldSchalterAnbringen(Taa &aa)
         if (QWidget *feld = aa.findChild<QWidget *>(QString::fromUtf16(z.feld)))
             Spin(feld, QChar(z.modus), z.minimum, z.maximum);
     umgebung->AutoVervollEinrichten();
+    if (auto *lk = aa.SeiteVon<TLoeschenKopSeite>())
+        QObject::connect(lk, &TLoeschenKopSeite::AuswahlGeaendert, &aa, [&aa] { EingabefelderMerken(aa); });
+}
+
+void EingabefelderMerken(Taa &aa)
+{
+    QStringList texte;
+    for (QLineEdit *e : aa.findChildren<QLineEdit *>()) {
+        // Editors inside lists, combos and spin boxes are no fields of their own.
+        QWidget *eltern = e->parentWidget();
+        if (qobject_cast<QComboBox *>(eltern) || qobject_cast<QAbstractSpinBox *>(eltern)
+            || qobject_cast<TNxRotListe *>(eltern) || e->echoMode() != QLineEdit::Normal)
+            continue;
+        if (e->width() >= 100 && e->text().size() >= 3)
+            texte.append(e->text());
+    }
+    if (!texte.isEmpty())
+        GesammelteWoerter().Neu(texte, false, QString::number(aa.Einst().MaxMerk));
 }
 
 void WortFeldSchalter(QWidget *feld)

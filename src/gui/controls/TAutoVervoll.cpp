@@ -188,13 +188,6 @@ void Tav::Schliessen()
     m_liste->clear();
 }
 
-bool Tav::EscVerbrauchen()
-{
-    const bool war = m_escGeschlossen;
-    m_escGeschlossen = false;
-    return war;
-}
-
 void Tav::nehmen(int zeile)
 {
     QListWidgetItem *item = m_liste->item(zeile);
@@ -234,8 +227,7 @@ bool Tav::eventFilter(QObject *objekt, QEvent *event)
             case Qt::Key_Escape:
                 if (Offen()) {
                     Schliessen();
-                    m_escGeschlossen = true;
-                    return true; // this ESC closed the list only
+                    return true; // this ESC closed the list only, not the form around the field
                 }
                 return false;
             case Qt::Key_Up:

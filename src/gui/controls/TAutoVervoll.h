@@ -41,8 +41,6 @@ public:
     QListWidget *Liste() const { return m_liste; }
     // The text being served (its occurrences are drawn bold).
     const QString &Getippt() const { return m_getippt; }
-    // True once when the list was just closed by ESC (the user word dialog stays open then).
-    bool EscVerbrauchen();
 
     // The autocomplete list of the window that holds the widget, created on first use.
     static Tav *Fuer(QWidget *w);
@@ -61,7 +59,6 @@ private:
     QPointer<QLineEdit> m_feld;
     QString m_getippt;
     QRect m_fensterRahmen;
-    bool m_escGeschlossen = false;
 };
 
 } // namespace rinolux

@@ -1,6 +1,7 @@
 #include "core/persist/MerkListe.h"
 #include "gui/app/Ablauf.h"
 #include "gui/app/FeldSchalter.h"
+#include "gui/app/Form_Benutzerwoerter.h"
 #include "gui/controls/TAutoVervoll.h"
 #include "gui/controls/TNxEditSchalter.h"
 #include "gui/controls/TNxRotListe.h"
@@ -115,6 +116,32 @@ private Q_SLOTS:
         m_f.teil<QRadioButton>(QStringLiteral("RaEAutoVervoll0"))->setChecked(true);
         QTest::keyClick(m_ed, Qt::Key_Down);
         QVERIFY(!m_av->Offen());
+    }
+
+    // The user word dialog's edits have the word buttons and a list that opens on every
+    // change; ESC with the list open closes only the list, the next ESC the dialog.
+    void benutzerWortDialog()
+    {
+        Tbb tbb({}, QStringLiteral("< Wort ..."), true, &m_f.aa());
+        tbb.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tbb));
+        tbb.activateWindow();
+        auto *ed = tbb.findChild<QLineEdit *>(QStringLiteral("BenutzerWoerterEdit1"));
+        QVERIFY(ed);
+        int schalter = 0;
+        for (auto *s : tbb.findChildren<TNxEditSchalter *>())
+            schalter += s->Feld() == ed;
+        QCOMPARE(schalter, 2);
+        ed->setFocus();
+        QTest::keyClicks(ed, QStringLiteral("url"));
+        auto *av = tbb.findChild<Tav *>(QStringLiteral("av"));
+        QVERIFY(av && av->Offen());
+        QVERIFY(tbb.rect().contains(av->geometry()));
+        QTest::keyClick(ed, Qt::Key_Escape);
+        QVERIFY(!av->Offen());
+        QVERIFY(tbb.isVisible());
+        QTest::keyClick(ed, Qt::Key_Escape);
+        QVERIFY(!tbb.isVisible());
     }
 
     // After a run the wide fields' texts join the remembered words; short texts do not.

@@ -1,3 +1,4 @@
+#include "gui/app/Form_Benutzerwoerter.h"
 #include "gui/app/sub_Hilfe.h"
 #include "gui/support/FensterFixture.h"
 #include "gui/support/WidgetTest.h"
@@ -108,6 +109,23 @@ private Q_SLOTS:
         QVERIFY(m[2]->Text().contains(QStringLiteral("[") + oben->item(0)->text() + QStringLiteral("]")));
         for (auto *h : sichtbare())
             QCOMPARE(h->Seite(), 2);
+    }
+
+    // The user word dialog has its own "?" marker only while help is on.
+    void wortDialogMarker()
+    {
+        {
+            Tbb ohne({}, QStringLiteral("< Wort ..."), true, &m_f.aa());
+            QVERIFY(!ohne.findChild<THilfeMarker *>(QStringLiteral("PaHilfe")));
+        }
+        m_f.teil<QCheckBox>(QStringLiteral("CheHilfe"))->click();
+        Tbb mit({}, QStringLiteral("< Wort ..."), true, &m_f.aa());
+        auto *m = mit.findChild<THilfeMarker *>(QStringLiteral("PaHilfe"));
+        QVERIFY(m);
+        QCOMPARE(m->text(), QStringLiteral("?"));
+        QVERIFY(m->Text().contains(QStringLiteral("den OK-Schalter links oder")));
+        auto *abbrechen = mit.findChild<QWidget *>(QStringLiteral("BuAbbrechen"));
+        QCOMPARE(m->x(), abbrechen->x() - 25);
     }
 
     // Pointing at the last marker of a page makes the first one blink four times.

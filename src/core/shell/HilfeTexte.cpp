@@ -14,7 +14,7 @@ QString inKlammern(const QString &t)
 QString ernst()
 {
     return QStringLiteral("Hier wird es ernst.") + NL
-           + QStringLiteral("Mit diesem Schalter werden die Änderungen wirklich ausgeführt.");
+           + QStringLiteral("Mit diesem Schalter wird alles wirklich ausgeführt.");
 }
 
 QString vorschau(const HilfeNamen &n, bool herstellen)

@@ -22,6 +22,7 @@
 
 #include <QAbstractItemModel>
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -239,6 +240,11 @@ public:
         m_aa.Dialoge().Dialog_Info(text, anker ? anker->objectName() : QString());
     }
     int RahmenDicke() override { return m_aa.Einst().RahmenDicke; }
+    bool HilfeAn() override
+    {
+        auto *che = m_aa.findChild<QCheckBox *>(QStringLiteral("CheHilfe"));
+        return che && che->isChecked();
+    }
     QWidget *Hauptfenster() override { return &m_aa; }
     void AutoVervollSchliessen() override
     {

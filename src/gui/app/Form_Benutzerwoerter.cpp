@@ -1,7 +1,9 @@
 #include "gui/app/Form_Benutzerwoerter.h"
 
 #include "gui/app/FeldSchalter.h"
+#include "gui/app/sub_Hilfe.h"
 #include "gui/controls/TAutoVervoll.h"
+#include "gui/controls/TNxEditSchalter.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -79,6 +81,17 @@ Tbb::Tbb(const std::array<BenutzerWort, 6> &woerter, const QString &panelTitel, 
     abbrechen->setAutoDefault(false);
     abbrechen->setGeometry(rechts - 80, hinweisOben, 80, 40);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    if (EditSchalterUmgebungAktuell().HilfeAn()) {
+        auto *hilfe = new THilfeMarker(2, 1,
+                                       QStringLiteral("Schreibe in eines der Eingabe-Felder ein Wort\r\nund drücke danach "
+                                                      "den ")
+                                           + m_okLinks[0]->text() + QStringLiteral("-Schalter links oder\r\nrechts davon."),
+                                       this);
+        hilfe->setObjectName(QStringLiteral("PaHilfe"));
+        hilfe->setText(QStringLiteral("?"));
+        hilfe->move(abbrechen->x() - 25, hinweisOben);
+        hilfe->show();
+    }
     setFixedSize(rechts + 5, hinweisOben + 40 + 10);
     m_edits[0]->setFocus();
 }

@@ -24,7 +24,8 @@
 namespace rinolux {
 
 THilfeMarker::THilfeMarker(int seite, int nummer, const QString &text, QWidget *fenster)
-    : QLabel(QString::number(nummer), fenster), m_seite(seite), m_nummer(nummer), m_text(text),
+    : QLabel(QString::number(nummer), fenster), m_seite(seite), m_nummer(nummer),
+      m_text(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))),
       m_grund(QColor::fromRgb(HilfeFarbe(seite, nummer))), m_schrift(Qt::black)
 {
     setObjectName(QStringLiteral("PaHilfe%1_%2").arg(seite).arg(nummer));
@@ -33,7 +34,7 @@ THilfeMarker::THilfeMarker(int seite, int nummer, const QString &text, QWidget *
     QFont f = font();
     f.setBold(true);
     setFont(f);
-    setToolTip(text);
+    setToolTip(m_text);
     setMouseTracking(true);
     hide();
 }

@@ -41,6 +41,8 @@ public:
     virtual void AutoVervollSchliessen() {}
     // The button frame thickness of the settings (0..3) and the window forms are placed over.
     virtual int RahmenDicke() { return 1; }
+    // The help switch of the selection page is ticked.
+    virtual bool HilfeAn() { return false; }
     virtual QWidget *Hauptfenster() { return nullptr; }
 
 protected:

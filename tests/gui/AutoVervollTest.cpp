@@ -43,9 +43,9 @@ private Q_SLOTS:
     void init()
     {
         GesammelteWoerter() = MerkListe();
-        GesammelteWoerter().Neu({QStringLiteral("Urlaub 2005 Italien"), QStringLiteral("Bild"),
-                                 QStringLiteral("Urlaubsfoto")},
-                                false, QStringLiteral("500"));
+        GesammelteWoerter().Neu(
+            {QStringLiteral("Urlaub 2005 Italien"), QStringLiteral("Bild"), QStringLiteral("Urlaubsfoto")},
+            false, QStringLiteral("500"));
         m_f.fensterAnlegen(QSize(1200, 860));
         m_f.aa().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&m_f.aa()));
@@ -67,7 +67,8 @@ private Q_SLOTS:
         QVERIFY(!m_av->Offen()); // the default mode waits for Down
         QTest::keyClick(m_ed, Qt::Key_Down);
         QVERIFY(m_av->Offen());
-        QCOMPARE(zeilen(m_av->Liste()), QStringList({QStringLiteral("Urlaubsfoto"), QStringLiteral("Urlaub 2005 Italien")}));
+        QCOMPARE(zeilen(m_av->Liste()),
+                 QStringList({QStringLiteral("Urlaubsfoto"), QStringLiteral("Urlaub 2005 Italien")}));
         QCOMPARE(m_ed->text(), QStringLiteral("ur"));
         QVERIFY(m_ed->hasFocus());
         // A child of the window, wholly inside it.

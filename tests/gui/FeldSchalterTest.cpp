@@ -22,7 +22,8 @@ namespace {
 class SkriptUmgebung final : public EditSchalterUmgebung
 {
 public:
-    std::optional<QString> PfadWaehlen(bool datei, const QString &muster, const QString &start, QWidget *) override
+    std::optional<QString> PfadWaehlen(bool datei, const QString &muster, const QString &start,
+                                       QWidget *) override
     {
         gefragt << QStringLiteral("%1 %2 %3").arg(datei ? u"Datei" : u"Verz", muster, start);
         return antwort;
@@ -100,11 +101,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("start");
         QTest::addColumn<int>("schritte"); // positive: up, negative: down
         QTest::addColumn<QString>("erwartet");
-        QTest::newRow("Monat bleibt bei 12") << "die Zeiten ändern" << "EdZeitM" << "11" << 3 << "12";
-        QTest::newRow("Monat nicht unter 1") << "die Zeiten ändern" << "EdZeitM" << "2" << -4 << "1";
-        QTest::newRow("Jahr ab 1980") << "die Zeiten ändern" << "EdZeitJ" << "0" << 1 << "1980";
-        QTest::newRow("Erhöhung mit Nullen") << "Zeichen hinzufügen/fortlaufende Nummern" << "EdNummerDiff" << "-0012" << 1 << "-11";
-        QTest::newRow("Erster Wert zählt Buchstaben") << "Zeichen hinzufügen/fortlaufende Nummern" << "EdNummerStart" << "Az" << 1 << "Ba";
+        QTest::newRow("Monat bleibt bei 12") << "die Zeiten ändern"
+                                             << "EdZeitM"
+                                             << "11" << 3 << "12";
+        QTest::newRow("Monat nicht unter 1") << "die Zeiten ändern"
+                                             << "EdZeitM"
+                                             << "2" << -4 << "1";
+        QTest::newRow("Jahr ab 1980") << "die Zeiten ändern"
+                                      << "EdZeitJ"
+                                      << "0" << 1 << "1980";
+        QTest::newRow("Erhöhung mit Nullen") << "Zeichen hinzufügen/fortlaufende Nummern"
+                                             << "EdNummerDiff"
+                                             << "-0012" << 1 << "-11";
+        QTest::newRow("Erster Wert zählt Buchstaben") << "Zeichen hinzufügen/fortlaufende Nummern"
+                                                      << "EdNummerStart"
+                                                      << "Az" << 1 << "Ba";
     }
     void spin()
     {
@@ -133,7 +144,8 @@ private Q_SLOTS:
         QVERIFY(ed);
         ed->setText(QStringLiteral("abcdef"));
         ed->setSelection(2, 2);
-        TNxEditSchalter *leerzeichen = schalter(&m_f.aa(), QStringLiteral("EdHinzu"), QStringLiteral("Leerzeichen"));
+        TNxEditSchalter *leerzeichen =
+            schalter(&m_f.aa(), QStringLiteral("EdHinzu"), QStringLiteral("Leerzeichen"));
         QVERIFY(leerzeichen);
         QCOMPARE(leerzeichen->Titel(), QStringLiteral("^ Leerzeichen"));
         klicken(leerzeichen);
@@ -160,7 +172,8 @@ private Q_SLOTS:
         QVERIFY(liste);
         liste->setPlainText(QStringLiteral("/a"));
         u.antwort = QStringLiteral("/b/");
-        TNxEditSchalter *verz = schalter(&m_f.aa(), QStringLiteral("RiListensuche"), QStringLiteral("Verzeichnis"));
+        TNxEditSchalter *verz =
+            schalter(&m_f.aa(), QStringLiteral("RiListensuche"), QStringLiteral("Verzeichnis"));
         QVERIFY(verz);
         verz->Ausfuehren();
         QCOMPARE(liste->toPlainText(), QStringLiteral("/a\n/b/\n"));
@@ -172,7 +185,8 @@ private Q_SLOTS:
         auto *von = m_f.teil<QLineEdit>(QStringLiteral("EdHerstVonEiner"));
         QVERIFY(von);
         von->setText(QStringLiteral("alt"));
-        TNxEditSchalter *erste = schalter(&m_f.aa(), QStringLiteral("EdHerstVonEiner"), QStringLiteral("erste"));
+        TNxEditSchalter *erste =
+            schalter(&m_f.aa(), QStringLiteral("EdHerstVonEiner"), QStringLiteral("erste"));
         QVERIFY(erste);
         erste->Ausfuehren();
         QCOMPARE(von->text(), QStringLiteral("alt"));
@@ -187,7 +201,8 @@ private Q_SLOTS:
         auto *liste = m_f.teil<QPlainTextEdit>(QStringLiteral("RiListensuche"));
         QVERIFY(liste);
         liste->setPlainText(QStringLiteral("eins"));
-        TNxEditSchalter *gross = schalter(&m_f.aa(), QStringLiteral("RiListensuche"), QStringLiteral("vergrößern"));
+        TNxEditSchalter *gross =
+            schalter(&m_f.aa(), QStringLiteral("RiListensuche"), QStringLiteral("vergrößern"));
         QVERIFY(gross);
         for (const bool ok : {false, true}) {
             QTimer::singleShot(50, qApp, [ok] {
@@ -213,22 +228,31 @@ private Q_SLOTS:
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("eintrag");
         QTest::newRow("einfache Suche") << 1 << "";
+        QTest::newRow("Suche mit Liste") << 1 << "Liste";
         QTest::newRow("Ändern, Nummern") << 2 << "Zeichen hinzufügen/fortlaufende Nummern";
         QTest::newRow("Ändern, Zeiten") << 2 << "die Zeiten ändern";
         QTest::newRow("Ändern, hinzufügen") << 2 << "Zeichen hinzufügen";
         QTest::newRow("Herstellen") << 3 << "";
+        QTest::newRow("Herstellen, zusammengesetzt") << 3 << "mehrere zusammengesetzte Dateien";
+        QTest::newRow("Herstellen, Kopien") << 3 << "Kopien von einer bestimmten Datei";
         QTest::newRow("Einstellungen") << 8 << "";
     }
     void schalterVerdeckenNichts()
     {
         QFETCH(int, tab);
         QFETCH(QString, eintrag);
-        if (!eintrag.isEmpty())
+        if (!eintrag.isEmpty() && tab == 2)
             aendernMit(eintrag);
+        if (!eintrag.isEmpty() && tab == 3) {
+            seite(3);
+            listeKlicken(QStringLiteral("LiHerstOben"), eintrag);
+        }
         else
             seite(tab);
-        if (tab == 1)
-            test::tabKlicken(m_f.teil<TNxReg>(QStringLiteral("SucheRegister")), 2);
+        if (tab == 1) {
+            test::tabKlicken(m_f.teil<TNxReg>(QStringLiteral("SucheRegister")), eintrag == u"Liste" ? 4 : 2);
+            eintrag.clear();
+        }
         QTest::qWait(50);
         const QRect fenster = global(m_f.aa().centralWidget() ? m_f.aa().centralWidget() : &m_f.aa());
         int gesehen = 0;
@@ -236,11 +260,14 @@ private Q_SLOTS:
         for (auto *w : m_f.aa().findChildren<QWidget *>()) {
             if (!w->isVisible())
                 continue;
-            if (qobject_cast<QLineEdit *>(w) || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QPushButton *>(w)
-                || (qobject_cast<QLabel *>(w) && !static_cast<QLabel *>(w)->text().isEmpty()))
+            if (qobject_cast<QLineEdit *>(w) || qobject_cast<QPlainTextEdit *>(w) ||
+                qobject_cast<QPushButton *>(w) ||
+                (qobject_cast<QLabel *>(w) && !static_cast<QLabel *>(w)->text().isEmpty()))
                 texte.append(w);
         }
         for (auto *s : m_f.aa().findChildren<TNxEditSchalter *>()) {
+            // A shown field shows its buttons.
+            QVERIFY2(s->isVisible() || !s->Feld()->isVisible(), qPrintable(s->Feld()->objectName() + u' ' + s->Titel()));
             if (!s->isVisible())
                 continue;
             ++gesehen;
@@ -255,18 +282,26 @@ private Q_SLOTS:
             QVERIFY2(!r.intersects(feld), qPrintable(name));
             switch (s->Platz()) {
             case 1:
-            case 2: QVERIFY2(r.top() == feld.bottom() + 1, qPrintable(name)); break;
+            case 2:
+                QVERIFY2(r.top() == feld.bottom() + 1, qPrintable(name));
+                break;
             case 3:
-            case 4: QVERIFY2(r.bottom() == feld.top() - 1, qPrintable(name)); break;
+            case 4:
+                QVERIFY2(r.bottom() == feld.top() - 1, qPrintable(name));
+                break;
             case 7:
             case 8:
-            case 17: QVERIFY2(r.left() >= feld.right() + 1, qPrintable(name)); break;
-            default: break;
+            case 17:
+                QVERIFY2(r.left() >= feld.right() + 1, qPrintable(name));
+                break;
+            default:
+                break;
             }
             for (QWidget *t : texte) {
                 if (t == s || t->isAncestorOf(s))
                     continue;
-                QVERIFY2(!r.intersects(global(t)), qPrintable(name + QStringLiteral(" verdeckt ") + t->objectName()));
+                QVERIFY2(!r.intersects(global(t)),
+                         qPrintable(name + QStringLiteral(" verdeckt ") + t->objectName()));
             }
         }
         QVERIFY(gesehen > 0);

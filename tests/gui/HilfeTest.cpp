@@ -82,10 +82,11 @@ private Q_SLOTS:
         m_f.teil<QCheckBox>(QStringLiteral("CheHilfe"))->click();
         seite(2);
         auto *oben = m_f.teil<QListWidget>(QStringLiteral("LiAendOben"));
-        QTest::mouseClick(oben->viewport(), Qt::LeftButton, {},
-                          oben->visualItemRect(oben->findItems(QStringLiteral("Zeichen hinzufügen"), Qt::MatchExactly)
-                                                   .first())
-                              .center());
+        QTest::mouseClick(
+            oben->viewport(), Qt::LeftButton, {},
+            oben->visualItemRect(
+                    oben->findItems(QStringLiteral("Zeichen hinzufügen"), Qt::MatchExactly).first())
+                .center());
         QTest::qWait(20);
         const QList<THilfeMarker *> m = marker(2);
         QCOMPARE(m.size(), 10);
@@ -102,9 +103,9 @@ private Q_SLOTS:
             if (h->isVisible())
                 QVERIFY2(m_f.aa().rect().contains(h->geometry()), qPrintable(h->objectName()));
         }
-        QVERIFY(m[0]->isVisible());   // on the tab
-        QVERIFY(m[2]->isVisible());   // at the change list
-        QVERIFY(m[9]->isVisible());   // at the action button
+        QVERIFY(m[0]->isVisible()); // on the tab
+        QVERIFY(m[2]->isVisible()); // at the change list
+        QVERIFY(m[9]->isVisible()); // at the action button
         QVERIFY(m[1]->Text().contains(QStringLiteral("noch einmal")));
         QVERIFY(m[2]->Text().contains(QStringLiteral("[") + oben->item(0)->text() + QStringLiteral("]")));
         for (auto *h : sichtbare())

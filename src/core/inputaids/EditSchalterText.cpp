@@ -38,12 +38,16 @@ QString SchalterTitel(const QString &titel, bool zeiger, int platz)
 {
     switch (platz) {
     case 1:
-    case 2: return (zeiger ? QStringLiteral("^ ") : QStringLiteral(" ")) + titel;
+    case 2:
+        return (zeiger ? QStringLiteral("^ ") : QStringLiteral(" ")) + titel;
     case 3:
-    case 4: return (zeiger ? QStringLiteral(", ") : QStringLiteral(" ")) + titel;
+    case 4:
+        return (zeiger ? QStringLiteral(", ") : QStringLiteral(" ")) + titel;
     case 5:
-    case 6: return titel + (zeiger ? QStringLiteral(" >") : QStringLiteral(" "));
-    default: return (zeiger ? QStringLiteral("< ") : QStringLiteral(" ")) + titel;
+    case 6:
+        return titel + (zeiger ? QStringLiteral(" >") : QStringLiteral(" "));
+    default:
+        return (zeiger ? QStringLiteral("< ") : QStringLiteral(" ")) + titel;
     }
 }
 
@@ -52,7 +56,8 @@ QList<QRect> SchalterPlatzieren(const QRect &feld, int platz, int abstand, const
     constexpr int H = 20;
     const int n = int(breiten.size());
     QList<QRect> r(n);
-    const int links = feld.x(), oben = feld.y(), rechts = feld.x() + feld.width(), unten = feld.y() + feld.height();
+    const int links = feld.x(), oben = feld.y(), rechts = feld.x() + feld.width(),
+              unten = feld.y() + feld.height();
     switch (platz) {
     case 1:
     case 3: {
@@ -98,7 +103,8 @@ QList<QRect> SchalterPlatzieren(const QRect &feld, int platz, int abstand, const
         }
         break;
     }
-    default: break;
+    default:
+        break;
     }
     return r;
 }
@@ -149,14 +155,22 @@ QString ZeitTeil(const QString &code, const QDateTime &jetzt)
     const QDate d = jetzt.date();
     const QTime t = jetzt.time();
     switch (k) {
-    case 1: return QString::number(d.year());
-    case 2: return QString::number(d.month());
-    case 3: return QString::number(d.day());
-    case 4: return QString::number(t.hour());
-    case 5: return QString::number(t.minute());
-    case 6: return QString::number(t.second());
-    case 7: return QString::number(t.msec());
-    default: return QString();
+    case 1:
+        return QString::number(d.year());
+    case 2:
+        return QString::number(d.month());
+    case 3:
+        return QString::number(d.day());
+    case 4:
+        return QString::number(t.hour());
+    case 5:
+        return QString::number(t.minute());
+    case 6:
+        return QString::number(t.second());
+    case 7:
+        return QString::number(t.msec());
+    default:
+        return QString();
     }
 }
 

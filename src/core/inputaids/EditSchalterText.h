@@ -51,10 +51,12 @@ QString SpinSchritt(const QString &text, int schritt, bool alphabetisch, qint64 
 QString ZeitTeil(const QString &code, const QDateTime &jetzt);
 // The field's text with the path as a new line of its own (the "...1310" codes). Memos of
 // the window break lines with "\n"; stored texts with CR LF.
-QString ZeileAnhaengen(const QString &feldText, const QString &pfad, const QString &umbruch = QStringLiteral("\n"));
+QString ZeileAnhaengen(const QString &feldText, const QString &pfad,
+                       const QString &umbruch = QStringLiteral("\n"));
 // "#freilistenamen": each name cut by the choice (0 whole, 1 before the last dot, 2 after
 // it) and followed by a line break; empty for any other choice.
-QString FreiListeNamen(const QStringList &namenMitFormat, int art, const QString &umbruch = QStringLiteral("\n"));
+QString FreiListeNamen(const QStringList &namenMitFormat, int art,
+                       const QString &umbruch = QStringLiteral("\n"));
 // The text after replacing the selection [start, start + laenge) by the insertion, and
 // the caret behind the insertion.
 struct EinfuegeErgebnis

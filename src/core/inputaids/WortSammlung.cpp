@@ -29,7 +29,8 @@ QStringList nachBuchstaben(QStringList eintraege)
     std::vector<int> idx(size_t(eintraege.size()));
     for (size_t i = 0; i < idx.size(); ++i)
         idx[i] = int(i);
-    std::stable_sort(idx.begin(), idx.end(), [&](int a, int b) { return schluessel[size_t(a)] < schluessel[size_t(b)]; });
+    std::stable_sort(idx.begin(), idx.end(),
+                     [&](int a, int b) { return schluessel[size_t(a)] < schluessel[size_t(b)]; });
     QStringList r;
     r.reserve(eintraege.size());
     for (int i : idx)
@@ -121,22 +122,33 @@ QChar ErsterBuchstabe(const QString &zeile)
         case u'à':
         case u'á':
         case u'â':
-        case u'ä': c = u'a'; break;
+        case u'ä':
+            c = u'a';
+            break;
         case u'è':
         case u'é':
-        case u'ê': c = u'e'; break;
+        case u'ê':
+            c = u'e';
+            break;
         case u'ì':
         case u'í':
-        case u'î': c = u'i'; break;
+        case u'î':
+            c = u'i';
+            break;
         case u'ò':
         case u'ó':
         case u'ô':
-        case u'ö': c = u'o'; break;
+        case u'ö':
+            c = u'o';
+            break;
         case u'ù':
         case u'ú':
         case u'û':
-        case u'ü': c = u'u'; break;
-        default: break;
+        case u'ü':
+            c = u'u';
+            break;
+        default:
+            break;
         }
         if (c >= u'a' && c <= u'z')
             return c;
@@ -206,7 +218,8 @@ const QStringList &AutoVorfuehrZeilen()
         QStringLiteral("Bitte tippe dieses Wort jetzt mal ein!"),
         QStringLiteral("Nachdem du das Wort DER eingetippt hast, werden hier jetzt"),
         QStringLiteral("nur Zeilen angezeigt, in denen das Wort DER enthalten ist."),
-        QStringLiteral("Jetzt musst du nur noch mit der Pfeil-Runter-Taste (von deiner Tastatur) eine Zeile auswählen"),
+        QStringLiteral(
+            "Jetzt musst du nur noch mit der Pfeil-Runter-Taste (von deiner Tastatur) eine Zeile auswählen"),
         QStringLiteral("und sie danach mit der Enter-Taste bestätigen."),
         QStringLiteral("Mache das jetzt bitte mal. Der Sinn der Funktion müsste dir danach klar sein.")};
     return zeilen;

@@ -4,8 +4,8 @@
 // remembered text indexed by each of its longer runs of letters) and the candidates of the
 // autocomplete list.
 //
-//   QStringList e = WortEintraege(u"Urlaub 2005 Italien"_s);   // "Urlaub: Urlaub 2005 Italien", "Italien: ..."
-//   QString w = WortAusZeile(e[1]);                              // "Urlaub 2005 Italien"
+//   QStringList e = WortEintraege(u"Urlaub 2005 Italien"_s);   // "Urlaub: Urlaub 2005 Italien", "Italien:
+//   ..." QString w = WortAusZeile(e[1]);                              // "Urlaub 2005 Italien"
 
 #include <QList>
 #include <QString>

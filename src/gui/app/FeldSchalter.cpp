@@ -16,8 +16,8 @@
 #include "gui/pages/AktionsSeite.h"
 #include "gui/pages/AuswahlSeite.h"
 #include "gui/pages/Form_Merk.h"
-#include "gui/pages/LoeschenKopSeite.h"
 #include "gui/pages/Form_Verzeichnis.h"
+#include "gui/pages/LoeschenKopSeite.h"
 #include "gui/pages/OptionenBereich.h"
 
 #include <QAbstractItemModel>
@@ -58,7 +58,8 @@ const FeldZeile FeldTabelle[] = {
     {u"RiFrei",
      1,
      0,
-     {u"LP__Leer", u"NP_#freilistenamen_die ausgewählten Namen in die Liste übertragen", u"NP_#m_Wörter ..."}},
+     {u"LP__Leer", u"NP_#freilistenamen_die ausgewählten Namen in die Liste übertragen",
+      u"NP_#m_Wörter ..."}},
     {u"EdHinzu", 1, 0, {u"LP__Leer", u"NP_#m_Wörter ...", u"NP_ _Leerzeichen"}},
     {u"EdEersetzen", 1, 0, {u"LP__Leer", u"NP_#m_Wörter ...", u"NP_ _Leerzeichen"}},
     {u"EdAuffuellen",
@@ -73,7 +74,8 @@ const FeldZeile FeldTabelle[] = {
     {u"EdMatrixFormel",
      2,
      10,
-     {u"NK_#matrixinfo1_Hilfe mit Beispiel ...", u"LP_= /1*4*2*zahl\\ = /A*1*3*buchst*zahl\\ =_1. Beispiel einfügen",
+     {u"NK_#matrixinfo1_Hilfe mit Beispiel ...",
+      u"LP_= /1*4*2*zahl\\ = /A*1*3*buchst*zahl\\ =_1. Beispiel einfügen",
       u"LP_= Ergebnis /A*1*4*nr1*nr2\\ = /a*1*3*nr2*zahl\\ = /10*1*2*zahl\\ =_2. Beispiel einfügen",
       u"NK_#matrixinfo2_für Experten ..."}},
     {u"EdFilterAlt", 1, 0, {u"LP__Leer", u"NP_|_Trennzeichen", u"NP_#m_Wörter ..."}},
@@ -123,7 +125,8 @@ const FeldZeile FeldTabelle[] = {
     {u"EdStartVerzBenutzer",
      1,
      0,
-     {u"LP_/", u"LP_#aktuellerpfad_das aktuelle Verzeichnis", u"LP_#verzeichnis_ein anderes Verzeichnis suchen ..."}},
+     {u"LP_/", u"LP_#aktuellerpfad_das aktuelle Verzeichnis",
+      u"LP_#verzeichnis_ein anderes Verzeichnis suchen ..."}},
     {u"RiEinstMerkliste", 1, 0, {u"NP_#m_Wörter ..."}},
     {u"EdMaxSuch", 1, 0, {u"LP_50"}},
     {u"EdMaxMerk", 1, 0, {u"LP_500"}},
@@ -157,12 +160,13 @@ const SpinZeile SpinTabelle[] = {
 };
 
 // The fields the autocomplete list serves.
-const char16_t *const AutoFelder[] = {
-    u"EdSuchMit",        u"EdSuchOhne",        u"EdNummerVor",        u"EdNummerNach",      u"EdMatrixFormel",
-    u"EdAuffuellen",     u"EdEersetzen",       u"EdHinzu",            u"EdFilterAlt",       u"EdFilterNeu",
-    u"EdListeVorAendern", u"EdListeNachAendern", u"EdListeVorHerst",   u"EdListeNachHerst",  u"EdHerstAuswahlVor",
-    u"EdHerstAuswahlNach", u"EdHerstVonEiner",  u"EdHerstZuEinerVerb", u"EdHerstWo",         u"EdKopieren",
-    u"EdEAutoVervoll"};
+const char16_t *const AutoFelder[] = {u"EdSuchMit",          u"EdSuchOhne",        u"EdNummerVor",
+                                      u"EdNummerNach",       u"EdMatrixFormel",    u"EdAuffuellen",
+                                      u"EdEersetzen",        u"EdHinzu",           u"EdFilterAlt",
+                                      u"EdFilterNeu",        u"EdListeVorAendern", u"EdListeNachAendern",
+                                      u"EdListeVorHerst",    u"EdListeNachHerst",  u"EdHerstAuswahlVor",
+                                      u"EdHerstAuswahlNach", u"EdHerstVonEiner",   u"EdHerstZuEinerVerb",
+                                      u"EdHerstWo",          u"EdKopieren",        u"EdEAutoVervoll"};
 
 const QString AutoThema = QStringLiteral("Eingabe-Felder: Wörter-Liste beim Eintippen");
 
@@ -220,7 +224,8 @@ public:
         }
         return QString();
     }
-    std::optional<QString> PfadWaehlen(bool datei, const QString &muster, const QString &start, QWidget *) override
+    std::optional<QString> PfadWaehlen(bool datei, const QString &muster, const QString &start,
+                                       QWidget *) override
     {
         Tvv::Wahl w;
         w.start = start.isEmpty() ? AktuellerPfad() : start;
@@ -349,8 +354,9 @@ public:
             return AutoVervollModus::Taste;
         };
         QObject::connect(&m_aa, &Taa::AnwendungInaktiv, m_av, &Tav::Schliessen);
-        const QString info = QStringLiteral("Dieses Symbol bedeutet:\r\nHier kann beim Eintippen eine Wörter-Liste "
-                                            "angezeigt werden.\r\n\r\nMehr Informationen dazu stehen auf der Seite [");
+        const QString info =
+            QStringLiteral("Dieses Symbol bedeutet:\r\nHier kann beim Eintippen eine Wörter-Liste "
+                           "angezeigt werden.\r\n\r\nMehr Informationen dazu stehen auf der Seite [");
         for (const char16_t *name : AutoFelder) {
             auto *feld = m_aa.findChild<QLineEdit *>(QString::fromUtf16(name));
             if (!feld)
@@ -359,10 +365,10 @@ public:
             if (feld->objectName() == u"EdEAutoVervoll")
                 continue;
             AutoSymbol(feld, [this, info, feld] {
-                InfoZeigen(info + EinstellungenName() + QStringLiteral("] beim Thema [") + AutoThema.trimmed()
-                               + QStringLiteral("]."),
-                           feld->parentWidget()->findChild<QWidget *>(QStringLiteral("ImAutoVervoll")
-                                                                       + feld->objectName()));
+                InfoZeigen(info + EinstellungenName() + QStringLiteral("] beim Thema [") +
+                               AutoThema.trimmed() + QStringLiteral("]."),
+                           feld->parentWidget()->findChild<QWidget *>(QStringLiteral("ImAutoVervoll") +
+                                                                      feld->objectName()));
             });
         }
     }
@@ -400,8 +406,8 @@ void EingabefelderMerken(Taa &aa)
     for (QLineEdit *e : aa.findChildren<QLineEdit *>()) {
         // Editors inside lists, combos and spin boxes are no fields of their own.
         QWidget *eltern = e->parentWidget();
-        if (qobject_cast<QComboBox *>(eltern) || qobject_cast<QAbstractSpinBox *>(eltern)
-            || qobject_cast<TNxRotListe *>(eltern) || e->echoMode() != QLineEdit::Normal)
+        if (qobject_cast<QComboBox *>(eltern) || qobject_cast<QAbstractSpinBox *>(eltern) ||
+            qobject_cast<TNxRotListe *>(eltern) || e->echoMode() != QLineEdit::Normal)
             continue;
         if (e->width() >= 100 && e->text().size() >= 3)
             texte.append(e->text());
@@ -418,7 +424,8 @@ void WortFeldSchalter(QWidget *feld)
 Tav *WortFeldAutoVervoll(QWidget *form, QWidget *hauptfenster)
 {
     Tav *av = Tav::Fuer(form);
-    if (Tav *haupt = hauptfenster ? hauptfenster->window()->findChild<Tav *>(QStringLiteral("av"), Qt::FindDirectChildrenOnly)
+    if (Tav *haupt = hauptfenster ? hauptfenster->window()->findChild<Tav *>(QStringLiteral("av"),
+                                                                             Qt::FindDirectChildrenOnly)
                                   : nullptr) {
         av->Quellen = haupt->Quellen;
         av->Modus = haupt->Modus;

@@ -58,8 +58,11 @@ bool THilfeMarker::event(QEvent *event)
         QToolTip::showText(mapToGlobal(QPoint(10, 20)), m_text, this, QRect(), 240000);
         Q_EMIT Beruehrt(m_seite, m_nummer);
         break;
-    case QEvent::MouseMove: Q_EMIT Beruehrt(m_seite, m_nummer); break;
-    default: break;
+    case QEvent::MouseMove:
+        Q_EMIT Beruehrt(m_seite, m_nummer);
+        break;
+    default:
+        break;
     }
     return QLabel::event(event);
 }
@@ -181,7 +184,8 @@ protected:
             if (an())
                 m_planen->start();
             break;
-        default: break;
+        default:
+            break;
         }
         return false;
     }
@@ -198,10 +202,7 @@ private:
         }
         return w;
     }
-    QRect rechteck(const QWidget *w) const
-    {
-        return QRect(w->mapTo(&m_aa, QPoint(0, 0)), w->size());
-    }
+    QRect rechteck(const QWidget *w) const { return QRect(w->mapTo(&m_aa, QPoint(0, 0)), w->size()); }
 
     HilfeNamen namenLesen() const
     {
@@ -262,7 +263,8 @@ private:
         };
         const int such = m_aa.AktuelleSuchSeite;
         switch (seite * 100 + nr) {
-        case 101: return aufTab(1);
+        case 101:
+            return aufTab(1);
         case 102:
         case 103: {
             auto *reg = m_aa.findChild<TNxReg *>(QStringLiteral("SucheRegister"));
@@ -290,21 +292,28 @@ private:
             const QRect r = rechteck(w);
             return QPoint(r.x() - 20, r.y());
         }
-        case 106: return aufTab(2);
-        case 107: return aufTab(3);
-        case 108: return aufTab(4);
-        case 201: return aufTab(2);
+        case 106:
+            return aufTab(2);
+        case 107:
+            return aufTab(3);
+        case 108:
+            return aufTab(4);
+        case 201:
+            return aufTab(2);
         case 202:
         case 302:
-        case 402: return listenKopf();
-        case 203: return obenRechts(u"LiAendOben");
+        case 402:
+            return listenKopf();
+        case 203:
+            return obenRechts(u"LiAendOben");
         case 204:
         case 304: {
             // The lower list shown for the chosen possibility (the first of them by default).
             QWidget *w = nullptr;
             for (int k = 0; k < 16 && !sichtbar(w); ++k) {
-                const QString name = (seite == 2 ? QStringLiteral("LiAendUnten") : QStringLiteral("LiHerstUnten"))
-                                     + QString::number(k);
+                const QString name =
+                    (seite == 2 ? QStringLiteral("LiAendUnten") : QStringLiteral("LiHerstUnten")) +
+                    QString::number(k);
                 w = m_aa.findChild<QWidget *>(name);
                 if (w && !m_beobachtet.contains(w)) {
                     w->installEventFilter(const_cast<HilfeSteuerung *>(this));
@@ -341,23 +350,36 @@ private:
         }
         case 208:
         case 306:
-        case 404: return ueberRechts(u"BuVorschauSchalter", 19);
+        case 404:
+            return ueberRechts(u"BuVorschauSchalter", 19);
         case 209:
         case 307:
-        case 405: return ueberRechts(u"BeVorschauFehler", 20);
+        case 405:
+            return ueberRechts(u"BeVorschauFehler", 20);
         case 210:
         case 308:
-        case 406: return ueberRechts(u"BuAktion", 19);
-        case 301: return aufTab(3);
-        case 303: return obenRechts(u"LiHerstOben");
-        case 401: return aufTab(4);
-        case 403: return obenRechts(u"LiRegelAktion");
-        case 407: return plus(-30);
-        case 408: return aufTab(2);
-        case 409: return aufTab(3);
-        case 410: return plus(-5);
-        case 411: return plus(20);
-        default: return std::nullopt;
+        case 406:
+            return ueberRechts(u"BuAktion", 19);
+        case 301:
+            return aufTab(3);
+        case 303:
+            return obenRechts(u"LiHerstOben");
+        case 401:
+            return aufTab(4);
+        case 403:
+            return obenRechts(u"LiRegelAktion");
+        case 407:
+            return plus(-30);
+        case 408:
+            return aufTab(2);
+        case 409:
+            return aufTab(3);
+        case 410:
+            return plus(-5);
+        case 411:
+            return plus(20);
+        default:
+            return std::nullopt;
         }
     }
 
@@ -371,7 +393,8 @@ private:
                 const std::optional<QPoint> p = s == aktuell ? platz(s, m->Nummer()) : std::nullopt;
                 if (p) {
                     // A marker beside a control at the window's edge stays inside the window.
-                    m->move(qBound(0, p->x(), m_aa.width() - m->width()), qBound(0, p->y(), m_aa.height() - m->height()));
+                    m->move(qBound(0, p->x(), m_aa.width() - m->width()),
+                            qBound(0, p->y(), m_aa.height() - m->height()));
                     m->show();
                     m->raise();
                 } else {

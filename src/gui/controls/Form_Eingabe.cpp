@@ -17,7 +17,8 @@ constexpr int UntenHoehe = 50;
 
 } // namespace
 
-Tee::Tee(const QString &name, const QString &text, int rahmenDicke, QWidget *hauptfenster) : QDialog(hauptfenster)
+Tee::Tee(const QString &name, const QString &text, int rahmenDicke, QWidget *hauptfenster)
+    : QDialog(hauptfenster)
 {
     setObjectName(QStringLiteral("ee"));
     setProperty("formName", name);
@@ -81,8 +82,8 @@ namespace {
 
 bool strgEnter(const QKeyEvent *event)
 {
-    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-           && (event->modifiers() & Qt::ControlModifier);
+    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+           (event->modifiers() & Qt::ControlModifier);
 }
 
 } // namespace
@@ -98,7 +99,8 @@ void Tee::keyPressEvent(QKeyEvent *event)
 
 bool Tee::eventFilter(QObject *objekt, QEvent *event)
 {
-    if (objekt == m_eingabe && event->type() == QEvent::KeyPress && strgEnter(static_cast<QKeyEvent *>(event))) {
+    if (objekt == m_eingabe && event->type() == QEvent::KeyPress &&
+        strgEnter(static_cast<QKeyEvent *>(event))) {
         accept();
         return true;
     }

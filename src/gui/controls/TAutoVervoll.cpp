@@ -38,7 +38,8 @@ public:
         for (const AutoStueck &s : AutoStuecke(index.data().toString(), m_av->Getippt())) {
             p->setFont(s.fett ? fett : normal);
             const int w = QFontMetrics(p->font()).horizontalAdvance(s.text);
-            p->drawText(QRect(x, option.rect.y(), w + 1, option.rect.height()), Qt::AlignVCenter | Qt::AlignLeft, s.text);
+            p->drawText(QRect(x, option.rect.y(), w + 1, option.rect.height()),
+                        Qt::AlignVCenter | Qt::AlignLeft, s.text);
             x += w;
         }
     }
@@ -74,7 +75,8 @@ Tav::Tav(QWidget *fenster) : QFrame(fenster)
     m_liste->installEventFilter(this);
     m_liste->viewport()->installEventFilter(this);
     v->addWidget(m_liste);
-    connect(m_liste, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *i) { nehmen(m_liste->row(i)); });
+    connect(m_liste, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *i) { nehmen(m_liste->row(i)); });
 
     m_linie = new QWidget(fenster);
     m_linie->setObjectName(QStringLiteral("PaAutoVervollLinie"));
@@ -158,7 +160,8 @@ void Tav::Zeigen(QLineEdit *feld, bool perTaste)
     // The lines, the list's border and the frame around it.
     const int h = qMax(1, platz.zeilen) * zeile + 2 + 2 * frameWidth() + 2;
     int links = f.left();
-    int w = qMin(breitest + m_liste->verticalScrollBar()->sizeHint().width() + 10, bereich.right() - links - 2);
+    int w =
+        qMin(breitest + m_liste->verticalScrollBar()->sizeHint().width() + 10, bereich.right() - links - 2);
     const int rest = bereich.right() - links;
     if (rest < 400 && breitest > 400) {
         const int mehr = qMin(200, breitest - rest);
@@ -206,7 +209,8 @@ void Tav::nehmen(int zeile)
 void Tav::pruefen()
 {
     QWidget *fenster = parentWidget();
-    if (!fenster || fenster->geometry() != m_fensterRahmen || !m_feld)
+    // The window moved or changed size, or the field went out of view (another page).
+    if (!fenster || fenster->geometry() != m_fensterRahmen || !m_feld || !m_feld->isVisible())
         Schliessen();
 }
 
@@ -243,7 +247,8 @@ bool Tav::eventFilter(QObject *objekt, QEvent *event)
                         Zeigen(feld, true);
                 }
                 return true;
-            default: return false;
+            default:
+                return false;
             }
         }
         if (event->type() == QEvent::FocusOut && Offen() && m_feld == feld) {
@@ -259,7 +264,9 @@ bool Tav::eventFilter(QObject *objekt, QEvent *event)
         auto *k = static_cast<QKeyEvent *>(event);
         switch (k->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: nehmen(m_liste->currentRow()); return true;
+        case Qt::Key_Enter:
+            nehmen(m_liste->currentRow());
+            return true;
         case Qt::Key_Escape:
             Schliessen();
             if (m_feld)
@@ -273,7 +280,8 @@ bool Tav::eventFilter(QObject *objekt, QEvent *event)
                 return true;
             }
             return false;
-        default: return false;
+        default:
+            return false;
         }
     }
     if (objekt == m_liste && event->type() == QEvent::FocusOut) {

@@ -95,9 +95,15 @@ QWidget *EditFeldZu(QObject *objekt)
 TNxEditPop::TNxEditPop(QWidget *fenster) : QMenu(fenster)
 {
     setObjectName(QStringLiteral("EditPop"));
-    const QStringList titel{QStringLiteral("&dieses Menü abbrechen"), QString(), QStringLiteral("&Rückgängig"),
-                            QString(), QStringLiteral("&Ausschneiden"), QStringLiteral("&Löschen"),
-                            QStringLiteral("&Kopieren"), QStringLiteral("&Einfügen"), QString(),
+    const QStringList titel{QStringLiteral("&dieses Menü abbrechen"),
+                            QString(),
+                            QStringLiteral("&Rückgängig"),
+                            QString(),
+                            QStringLiteral("&Ausschneiden"),
+                            QStringLiteral("&Löschen"),
+                            QStringLiteral("&Kopieren"),
+                            QStringLiteral("&Einfügen"),
+                            QString(),
                             QStringLiteral("alles &markieren")};
     for (int i = 0; i < titel.size(); ++i) {
         const int nr = i + 1;
@@ -152,33 +158,55 @@ void TNxEditPop::ausfuehren(int nr)
         return;
     if (auto *e = qobject_cast<QLineEdit *>(feld)) {
         switch (nr) {
-        case Rueck: e->undo(); break;
-        case Aus: e->cut(); break;
+        case Rueck:
+            e->undo();
+            break;
+        case Aus:
+            e->cut();
+            break;
         case Loeschen:
             if (e->hasSelectedText())
                 e->del();
             break;
-        case Kopieren: e->copy(); break;
-        case Einfuegen: e->paste(); break;
-        case Alles: e->selectAll(); break;
-        default: break;
+        case Kopieren:
+            e->copy();
+            break;
+        case Einfuegen:
+            e->paste();
+            break;
+        case Alles:
+            e->selectAll();
+            break;
+        default:
+            break;
         }
         return;
     }
     auto mitMemo = [nr](auto *m) {
         switch (nr) {
-        case Rueck: m->undo(); break;
-        case Aus: m->cut(); break;
+        case Rueck:
+            m->undo();
+            break;
+        case Aus:
+            m->cut();
+            break;
         case Loeschen: {
             QTextCursor c = m->textCursor();
             c.removeSelectedText();
             m->setTextCursor(c);
             break;
         }
-        case Kopieren: m->copy(); break;
-        case Einfuegen: m->paste(); break;
-        case Alles: m->selectAll(); break;
-        default: break;
+        case Kopieren:
+            m->copy();
+            break;
+        case Einfuegen:
+            m->paste();
+            break;
+        case Alles:
+            m->selectAll();
+            break;
+        default:
+            break;
         }
     };
     if (auto *m = qobject_cast<QPlainTextEdit *>(feld))

@@ -37,12 +37,16 @@ Seite seiteFuer(int platz)
 {
     switch (platz) {
     case 1:
-    case 2: return Seite::Unten;
+    case 2:
+        return Seite::Unten;
     case 3:
-    case 4: return Seite::Oben;
+    case 4:
+        return Seite::Oben;
     case 5:
-    case 6: return Seite::Links;
-    default: return Seite::Rechts;
+    case 6:
+        return Seite::Links;
+    default:
+        return Seite::Rechts;
     }
 }
 
@@ -119,10 +123,18 @@ private:
             m_symbol->setGeometry(w - 10, 0, 10, 10);
         QRect feld;
         switch (m_seite) {
-        case Seite::Unten: feld = QRect(0, -1, w - (m_symbol ? 12 : 0), 1); break;
-        case Seite::Oben: feld = QRect(0, Hoehe, w, 1); break;
-        case Seite::Links: feld = QRect(w, 0, 1, h); break;
-        case Seite::Rechts: feld = QRect(-1, 0, 1, h); break;
+        case Seite::Unten:
+            feld = QRect(0, -1, w - (m_symbol ? 12 : 0), 1);
+            break;
+        case Seite::Oben:
+            feld = QRect(0, Hoehe, w, 1);
+            break;
+        case Seite::Links:
+            feld = QRect(w, 0, 1, h);
+            break;
+        case Seite::Rechts:
+            feld = QRect(-1, 0, 1, h);
+            break;
         }
         for (const Gruppe &g : m_gruppen) {
             QList<int> breiten;
@@ -204,12 +216,21 @@ public:
         if (!l) {
             l = new SchalterLeiste(seite, this);
             switch (seite) {
-            case Seite::Oben: m_raster->addWidget(l, 0, 1); break;
-            case Seite::Unten: m_raster->addWidget(l, 2, 1); break;
-            case Seite::Links: m_raster->addWidget(l, 1, 0); break;
-            case Seite::Rechts: m_raster->addWidget(l, 1, 3); break;
+            case Seite::Oben:
+                m_raster->addWidget(l, 0, 1);
+                break;
+            case Seite::Unten:
+                m_raster->addWidget(l, 2, 1);
+                break;
+            case Seite::Links:
+                m_raster->addWidget(l, 1, 0);
+                break;
+            case Seite::Rechts:
+                m_raster->addWidget(l, 1, 3);
+                break;
             }
-            l->setVisible(!m_feld->isHidden());
+            // Shown and hidden with the holder, never on its own.
+            l->show();
         }
         return l;
     }
@@ -225,7 +246,10 @@ private:
 class FeldBeobachter final : public QObject
 {
 public:
-    FeldBeobachter(QWidget *feld, QWidget *halter) : QObject(feld), m_halter(halter) { feld->installEventFilter(this); }
+    FeldBeobachter(QWidget *feld, QWidget *halter) : QObject(feld), m_halter(halter)
+    {
+        feld->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -289,7 +313,9 @@ protected:
     {
         switch (event->type()) {
         case QEvent::Move:
-        case QEvent::Resize: anordnen(); break;
+        case QEvent::Resize:
+            anordnen();
+            break;
         case QEvent::HideToParent:
             for (auto *s : m_schalter)
                 s->hide();
@@ -298,7 +324,8 @@ protected:
             for (auto *s : m_schalter)
                 s->show();
             break;
-        default: break;
+        default:
+            break;
         }
         return false;
     }
@@ -322,8 +349,8 @@ private:
 
 [[noreturn]] void formatFehler(const QWidget *feld)
 {
-    const QString text = QStringLiteral("EditSchalter: Falsches Format für Control \"") + feld->objectName()
-                         + QStringLiteral("\".");
+    const QString text = QStringLiteral("EditSchalter: Falsches Format für Control \"") + feld->objectName() +
+                         QStringLiteral("\".");
     nxDebugZeile(text);
     QMessageBox::critical(nullptr, QStringLiteral("Rinolux"), text);
     std::abort();
@@ -424,7 +451,8 @@ QString aktion(const QString &code, QWidget *feld)
     EditSchalterUmgebung &u = EditSchalterUmgebungAktuell();
     const QString text = FeldText(feld);
     auto waehlen = [&](bool datei, bool programm, bool anhaengen, bool ohnePfad) {
-        const std::optional<QString> pfad = u.PfadWaehlen(datei, dateiMuster(programm), anhaengen ? QString() : text, feld);
+        const std::optional<QString> pfad =
+            u.PfadWaehlen(datei, dateiMuster(programm), anhaengen ? QString() : text, feld);
         if (!pfad || pfad->isEmpty())
             return text;
         if (anhaengen)
@@ -470,8 +498,8 @@ QString aktion(const QString &code, QWidget *feld)
         return u.ErsteAuswahlDatei();
     if (code == u"#ersteauswahldateiohnepfad")
         return nxAdresseNameFormat(u.ErsteAuswahlDatei());
-    if (code == u"#autoverbindeninfo" || code == u"#ersterwertinfo" || code == u"#diffinfo"
-        || code == u"#matrixinfo1" || code == u"#matrixinfo2") {
+    if (code == u"#autoverbindeninfo" || code == u"#ersterwertinfo" || code == u"#diffinfo" ||
+        code == u"#matrixinfo1" || code == u"#matrixinfo2") {
         u.HilfeZeigen(code, feld);
         return QString();
     }
@@ -480,7 +508,8 @@ QString aktion(const QString &code, QWidget *feld)
 
 } // namespace
 
-TNxEditSchalter::TNxEditSchalter(QWidget *feld, const SchalterDefinition &definition, int platz, QWidget *eltern)
+TNxEditSchalter::TNxEditSchalter(QWidget *feld, const SchalterDefinition &definition, int platz,
+                                 QWidget *eltern)
     : QFrame(eltern), m_feld(feld), m_code(definition.code),
       m_titel(SchalterTitel(definition.titel, definition.zeiger, platz)), m_ersetzen(definition.ersetzen),
       m_platz(platz)

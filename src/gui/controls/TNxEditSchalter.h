@@ -30,7 +30,8 @@ public:
     // The first marked entry of the selection that is no directory, as full path; empty when none.
     virtual QString ErsteAuswahlDatei() { return QString(); }
     // The chooser: a directory (datei false) or a file of the pattern; nullopt when cancelled.
-    virtual std::optional<QString> PfadWaehlen(bool datei, const QString &muster, const QString &start, QWidget *feld);
+    virtual std::optional<QString> PfadWaehlen(bool datei, const QString &muster, const QString &start,
+                                               QWidget *feld);
     // The word list form; nullopt (or empty) when cancelled.
     virtual std::optional<QString> WortWaehlen(QWidget *feld);
     // A help text of an "...info" code as an information placed at the field.

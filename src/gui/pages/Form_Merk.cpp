@@ -15,7 +15,8 @@
 
 namespace rinolux {
 
-Tmm::Tmm(const WortListe &woerter, const QString &seitenName, int rahmenDicke, QWidget *eltern) : QDialog(eltern)
+Tmm::Tmm(const WortListe &woerter, const QString &seitenName, int rahmenDicke, QWidget *eltern)
+    : QDialog(eltern)
 {
     setObjectName(QStringLiteral("mm"));
     setWindowTitle(QStringLiteral("Wörter-Liste"));
@@ -42,8 +43,9 @@ Tmm::Tmm(const WortListe &woerter, const QString &seitenName, int rahmenDicke, Q
     mitte->setObjectName(QStringLiteral("PaMitte"));
     auto *mv = new QVBoxLayout(mitte);
     mv->setContentsMargins(0, 0, 0, 0);
-    m_liste = new TNxRotListe(mitte, QStringLiteral("MListe"),
-                              {.bereichMarkieren = true, .klickMarkiert = true, .linksKlick = true, .fuellGrenze = 0});
+    m_liste = new TNxRotListe(
+        mitte, QStringLiteral("MListe"),
+        {.bereichMarkieren = true, .klickMarkiert = true, .linksKlick = true, .fuellGrenze = 0});
     TNxTypSpalte &sp = m_liste->Spalte(m_liste->SpalteNeu(SpaltenTyp::Text));
     sp.titel = QStringLiteral(" Wort");
     sp.fettVerz = true;
@@ -55,7 +57,8 @@ Tmm::Tmm(const WortListe &woerter, const QString &seitenName, int rahmenDicke, Q
         d.VerzSetzen(z, titel);
         return z;
     };
-    zeile(QStringLiteral("eigene Wörter (von der Seite [") + seitenName.trimmed() + QStringLiteral("])"), true);
+    zeile(QStringLiteral("eigene Wörter (von der Seite [") + seitenName.trimmed() + QStringLiteral("])"),
+          true);
     for (const QString &w : woerter.eigene)
         zeile(w, false);
     zeile(QStringLiteral("weitere Wörter"), true);
@@ -73,7 +76,8 @@ Tmm::Tmm(const WortListe &woerter, const QString &seitenName, int rahmenDicke, Q
     auto *unten = new QWidget(this);
     unten->setObjectName(QStringLiteral("PaUnten"));
     unten->setFixedHeight(85);
-    auto *la = new QLabel(QStringLiteral("ausgewähltes Wort   (Schnell-Auswahl: \"Doppeltdrücken\" auf das Wort)"), unten);
+    auto *la = new QLabel(
+        QStringLiteral("ausgewähltes Wort   (Schnell-Auswahl: \"Doppeltdrücken\" auf das Wort)"), unten);
     la->setGeometry(2, 2, 410, 16);
     m_auswahl = new QLineEdit(unten);
     m_auswahl->setObjectName(QStringLiteral("EdUntenAuswahl"));
@@ -95,7 +99,8 @@ Tmm::Tmm(const WortListe &woerter, const QString &seitenName, int rahmenDicke, Q
     spalte->addWidget(unten);
 
     // Client width 415, the work area's height.
-    const QRect flaeche = (eltern && eltern->screen() ? eltern->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const QRect flaeche = (eltern && eltern->screen() ? eltern->screen() : QGuiApplication::primaryScreen())
+                              ->availableGeometry();
     setMinimumSize(415, 270);
     resize(415, qMax(270, flaeche.height() - 40));
     move(flaeche.x() + (flaeche.width() - 415) / 2, flaeche.y());

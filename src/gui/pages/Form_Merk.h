@@ -42,7 +42,7 @@ private:
     TNxRotListe *m_liste = nullptr;
     QLineEdit *m_auswahl = nullptr;
     std::function<void()> m_unten; // lays out the bottom panel on resizes
-    int m_sprungAnfang = 0; // display position of group 2's first entry
+    int m_sprungAnfang = 0;        // display position of group 2's first entry
     QString m_ergebnis;
 };
 

@@ -31,8 +31,9 @@ class SpinTest : public testing::TestWithParam<SpinFall>
 TEST_P(SpinTest, Schritt)
 {
     const SpinFall &f = GetParam();
-    EXPECT_EQ(SpinSchritt(QString::fromUtf8(f.text), f.schritt, f.alphabetisch, f.minimum, f.maximum).toStdString(),
-              f.erwartet);
+    EXPECT_EQ(
+        SpinSchritt(QString::fromUtf8(f.text), f.schritt, f.alphabetisch, f.minimum, f.maximum).toStdString(),
+        f.erwartet);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -129,7 +130,8 @@ TEST(SchalterAktionTest, TexteOhneFenster)
     EXPECT_TRUE(ZeitTeil(QStringLiteral("#zeitx"), januar).isEmpty());
 
     const QString crlf = QStringLiteral("\r\n");
-    EXPECT_EQ(ZeileAnhaengen(QStringLiteral("/a"), QStringLiteral("/b/"), crlf), QStringLiteral("/a\r\n/b/\r\n"));
+    EXPECT_EQ(ZeileAnhaengen(QStringLiteral("/a"), QStringLiteral("/b/"), crlf),
+              QStringLiteral("/a\r\n/b/\r\n"));
     EXPECT_EQ(ZeileAnhaengen(QString(), QStringLiteral("/b/"), crlf), QStringLiteral("/b/\r\n"));
     EXPECT_EQ(ZeileAnhaengen(QStringLiteral("/a\n"), QStringLiteral("/b/")), QStringLiteral("/a\n/b/\n"));
 

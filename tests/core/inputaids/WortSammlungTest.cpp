@@ -62,7 +62,8 @@ TEST(AutoVervollTest, Kandidaten)
     const QStringList quellen = L({"Urlaub", "urlaub", "Urlaub", "Urlaub 2005", "Bild", "Ur"});
     // Exactly equal is not offered, a different letter case is; duplicates stay.
     EXPECT_EQ(AutoKandidaten(QStringLiteral("Urlaub"), quellen), L({"urlaub", "Urlaub 2005"}));
-    EXPECT_EQ(AutoKandidaten(QStringLiteral("ur"), quellen), L({"Urlaub", "urlaub", "Urlaub", "Urlaub 2005", "Ur"}));
+    EXPECT_EQ(AutoKandidaten(QStringLiteral("ur"), quellen),
+              L({"Urlaub", "urlaub", "Urlaub", "Urlaub 2005", "Ur"}));
     EXPECT_TRUE(AutoKandidaten(QString(), quellen).isEmpty());
 }
 
@@ -86,7 +87,7 @@ TEST(AutoVervollTest, PlatzUntenOderOben)
         bool obenErwartet;
     };
     const F faelle[] = {
-        {5, 10, 0, 5, false},  // fits below
+        {5, 10, 0, 5, false},    // fits below
         {40, 20, 50, 20, false}, // 15 or more below: below, shortened
         {40, 10, 50, 40, true},  // all fit above
         {40, 10, 30, 30, true},  // 15 or more above

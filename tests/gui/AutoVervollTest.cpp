@@ -145,6 +145,24 @@ private Q_SLOTS:
         QVERIFY(!tbb.isVisible());
     }
 
+    // The symbol under a served field explains itself and names where its options are.
+    void symbol()
+    {
+        auto *im = m_f.aa().findChild<QWidget *>(QStringLiteral("ImAutoVervollEdSuchMit"));
+        QVERIFY(im && im->isVisible());
+        const QRect feld(m_ed->mapTo(&m_f.aa(), QPoint(0, 0)), m_ed->size());
+        const QRect r(im->mapTo(&m_f.aa(), QPoint(0, 0)), im->size());
+        QCOMPARE(r.size(), QSize(10, 10));
+        QCOMPARE(r.top(), feld.bottom() + 1);
+        QVERIFY(qAbs(r.right() - feld.right()) <= 12);
+        QString text;
+        test::naechstenDialogBeantworten(&text);
+        QTest::mouseClick(im, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(text.startsWith(QStringLiteral("Dieses Symbol bedeutet:")));
+        QVERIFY(text.contains(
+            QStringLiteral("[Einstellungen] beim Thema [Eingabe-Felder: Wörter-Liste beim Eintippen].")));
+    }
+
     // After a run the wide fields' texts join the remembered words; short texts do not.
     void eingabefelderMerken()
     {

@@ -246,8 +246,7 @@ private Q_SLOTS:
         if (!eintrag.isEmpty() && tab == 3) {
             seite(3);
             listeKlicken(QStringLiteral("LiHerstOben"), eintrag);
-        }
-        else
+        } else
             seite(tab);
         if (tab == 1) {
             test::tabKlicken(m_f.teil<TNxReg>(QStringLiteral("SucheRegister")), eintrag == u"Liste" ? 4 : 2);
@@ -267,7 +266,8 @@ private Q_SLOTS:
         }
         for (auto *s : m_f.aa().findChildren<TNxEditSchalter *>()) {
             // A shown field shows its buttons.
-            QVERIFY2(s->isVisible() || !s->Feld()->isVisible(), qPrintable(s->Feld()->objectName() + u' ' + s->Titel()));
+            QVERIFY2(s->isVisible() || !s->Feld()->isVisible(),
+                     qPrintable(s->Feld()->objectName() + u' ' + s->Titel()));
             if (!s->isVisible())
                 continue;
             ++gesehen;

@@ -1,5 +1,6 @@
 #include "gui/app/Form_Benutzerwoerter.h"
 #include "gui/app/sub_Hilfe.h"
+#include "gui/controls/nx_Register.h"
 #include "gui/support/FensterFixture.h"
 #include "gui/support/WidgetTest.h"
 
@@ -110,6 +111,27 @@ private Q_SLOTS:
         QVERIFY(m[2]->Text().contains(QStringLiteral("[") + oben->item(0)->text() + QStringLiteral("]")));
         for (auto *h : sichtbare())
             QCOMPARE(h->Seite(), 2);
+    }
+
+    // Markers 3 to 5 of the first page follow the search sub-page.
+    void suchSeiten()
+    {
+        m_f.fensterWeg();
+        m_f.fensterAnlegen(QSize(1200, 860), true); // with the selection list
+        m_f.teil<QCheckBox>(QStringLiteral("CheHilfe"))->click();
+        struct F
+        {
+            int unterseite;
+            bool drei, vier, fuenf;
+        };
+        for (const F f : {F{1, true, true, true}, F{2, false, false, false}, F{1, true, true, true}}) {
+            test::tabKlicken(m_f.teil<TNxReg>(QStringLiteral("SucheRegister")), f.unterseite);
+            QTest::qWait(20);
+            const QList<THilfeMarker *> m = marker(1);
+            QCOMPARE(m[2]->isVisible(), f.drei);
+            QCOMPARE(m[3]->isVisible(), f.vier);
+            QCOMPARE(m[4]->isVisible(), f.fuenf);
+        }
     }
 
     // The user word dialog has its own "?" marker only while help is on.

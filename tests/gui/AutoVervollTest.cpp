@@ -133,6 +133,7 @@ private Q_SLOTS:
         for (auto *s : tbb.findChildren<TNxEditSchalter *>())
             schalter += s->Feld() == ed;
         QCOMPARE(schalter, 2);
+        QVERIFY(tbb.findChild<QWidget *>(QStringLiteral("ImAutoVervollBenutzerWoerterEdit1")));
         ed->setFocus();
         QTest::keyClicks(ed, QStringLiteral("url"));
         auto *av = tbb.findChild<Tav *>(QStringLiteral("av"));

@@ -244,6 +244,15 @@ public:
     {
         m_aa.Dialoge().Dialog_Info(text, anker ? anker->objectName() : QString());
     }
+    void AutoSymbolErklaeren(QWidget *symbol) override
+    {
+        InfoZeigen(
+            QStringLiteral("Dieses Symbol bedeutet:\r\nHier kann beim Eintippen eine Wörter-Liste angezeigt "
+                           "werden.\r\n\r\nMehr Informationen dazu stehen auf der Seite [") +
+                EinstellungenName() + QStringLiteral("] beim Thema [") + AutoThema.trimmed() +
+                QStringLiteral("]."),
+            symbol);
+    }
     int RahmenDicke() override { return m_aa.Einst().RahmenDicke; }
     bool HilfeAn() override
     {
@@ -354,9 +363,6 @@ public:
             return AutoVervollModus::Taste;
         };
         QObject::connect(&m_aa, &Taa::AnwendungInaktiv, m_av, &Tav::Schliessen);
-        const QString info =
-            QStringLiteral("Dieses Symbol bedeutet:\r\nHier kann beim Eintippen eine Wörter-Liste "
-                           "angezeigt werden.\r\n\r\nMehr Informationen dazu stehen auf der Seite [");
         for (const char16_t *name : AutoFelder) {
             auto *feld = m_aa.findChild<QLineEdit *>(QString::fromUtf16(name));
             if (!feld)
@@ -364,12 +370,7 @@ public:
             m_av->Bedienen(feld);
             if (feld->objectName() == u"EdEAutoVervoll")
                 continue;
-            AutoSymbol(feld, [this, info, feld] {
-                InfoZeigen(info + EinstellungenName() + QStringLiteral("] beim Thema [") +
-                               AutoThema.trimmed() + QStringLiteral("]."),
-                           feld->parentWidget()->findChild<QWidget *>(QStringLiteral("ImAutoVervoll") +
-                                                                      feld->objectName()));
-            });
+            AutoSymbol(feld, {});
         }
     }
 

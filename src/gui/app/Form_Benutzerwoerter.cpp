@@ -47,6 +47,7 @@ Tbb::Tbb(const std::array<BenutzerWort, 6> &woerter, const QString &panelTitel, 
         ed->setText(woerter[size_t(i)].text);
         WortFeldSchalter(ed);
         av->Bedienen(ed, true);
+        AutoSymbol(ed, {});
         auto *re = new QPushButton(QStringLiteral("OK"), this);
         re->setObjectName(QStringLiteral("BuBenutzerWortOKRechts") + nr);
         re->setGeometry(EditLinks + EditBreite + 10, oben, OkBreite, 35);

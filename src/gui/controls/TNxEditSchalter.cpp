@@ -174,8 +174,12 @@ protected:
     }
     void mouseReleaseEvent(QMouseEvent *event) override
     {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && m_klick)
+        if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint()))
+            return;
+        if (m_klick)
             m_klick();
+        else
+            EditSchalterUmgebungAktuell().AutoSymbolErklaeren(this);
     }
 
 private:

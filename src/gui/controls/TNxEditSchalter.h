@@ -38,6 +38,8 @@ public:
     virtual void HilfeZeigen(const QString &code, QWidget *feld);
     // An information text placed at the control.
     virtual void InfoZeigen(const QString &text, QWidget *anker);
+    // The autocomplete symbol was clicked: what it means and where its options are.
+    virtual void AutoSymbolErklaeren(QWidget *symbol) { static_cast<void>(symbol); }
     // Pressing a field button closes the autocomplete list.
     virtual void AutoVervollSchliessen() {}
     // The button frame thickness of the settings (0..3) and the window forms are placed over.
@@ -117,7 +119,8 @@ QList<TNxEditSchalter *> EditSchalter(QWidget *feld, const QStringList &definiti
 // A spin button at the field's right edge; mode "A" (any case) counts alphabetically.
 TNxEditSpin *Spin(QWidget *feld, QChar modus, qint64 minimum, qint64 maximum);
 
-// The autocomplete symbol under the field's right end; a click runs klick.
+// The autocomplete symbol under the field's right end; a click runs klick, or without one
+// lets the window explain the symbol.
 QWidget *AutoSymbol(QWidget *feld, std::function<void()> klick);
 
 // The field's text and caret, for single-line edits and memos alike.

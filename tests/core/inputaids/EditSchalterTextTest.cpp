@@ -147,3 +147,32 @@ TEST(SchalterAktionTest, TexteOhneFenster)
 }
 
 } // namespace
+
+#include "core/inputaids/EditSchalterHilfe.h"
+#include "core/shell/DialogText.h"
+
+namespace {
+
+// The expert texts lay their examples out as rows of side-by-side blocks.
+TEST(SchalterHilfeTest, BloeckeDerBeispiele)
+{
+    struct F
+    {
+        const char *code;
+        int zeilen;
+        int bloeckeInZeile2;
+    };
+    for (const F f : {F{"#autoverbindeninfo", 2, 7}, F{"#ersterwertinfo", 3, 8}, F{"#diffinfo", 2, 8},
+                      F{"#matrixinfo2", 2, 6}}) {
+        const DialogZeilen z = DialogZerlegen(EditSchalterHilfeText(QString::fromLatin1(f.code)));
+        ASSERT_EQ(z.size(), f.zeilen) << f.code;
+        EXPECT_EQ(z[1].size(), f.bloeckeInZeile2) << f.code;
+    }
+    // Column 1 of the joined pieces has 15 lines, the separators 3 + 1 + 11.
+    const DialogZeilen a = DialogZerlegen(EditSchalterHilfeText(QStringLiteral("#autoverbindeninfo")));
+    EXPECT_EQ(DialogBlockText(a[1][0]).count(QStringLiteral("\r\n")), 14);
+    EXPECT_EQ(DialogBlockText(a[1][1]).count(QStringLiteral("|")), 14);
+    EXPECT_TRUE(EditSchalterHilfeText(QStringLiteral("#unbekannt")).isEmpty());
+}
+
+} // namespace

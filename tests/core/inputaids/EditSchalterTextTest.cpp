@@ -1,4 +1,6 @@
+#include "core/inputaids/EditSchalterHilfe.h"
 #include "core/inputaids/EditSchalterText.h"
+#include "core/shell/DialogText.h"
 
 #include <gtest/gtest.h>
 
@@ -147,9 +149,6 @@ TEST(SchalterAktionTest, TexteOhneFenster)
 }
 
 } // namespace
-
-#include "core/inputaids/EditSchalterHilfe.h"
-#include "core/shell/DialogText.h"
 
 namespace {
 

@@ -5,14 +5,17 @@
 #include "gui/app/AnwendungsTitel.h"
 #include "gui/app/Bilder.h"
 #include "gui/app/Form_Dialog.h"
+#include "gui/app/FeldSchalter.h"
 #include "gui/app/Form_Experten.h"
 #include "gui/app/IniControls.h"
 #include "gui/app/Form_Logo.h"
 #include "gui/app/KontextMenues.h"
 #include "gui/app/Sanduhr.h"
 #include "gui/app/Start.h"
+#include "gui/app/sub_Hilfe.h"
 #include "gui/app/sub_Fortschritt.h"
 #include "gui/controls/TNxBaum.h"
+#include "gui/controls/TNxEditPop.h"
 #include "gui/controls/TNxRotListe.h"
 #include "gui/controls/nx_Register.h"
 #include "gui/pages/AListeBedienung.h"
@@ -93,6 +96,7 @@ Taa::Taa(QWidget *parent)
 {
     setObjectName(QStringLiteral("aa"));
     setMinimumSize(MindestBreite, MindestHoehe);
+    EditMenueEinrichten();
     g_instanz = this;
     m_uhr = [] {
         static QElapsedTimer uhr = [] {
@@ -274,6 +278,8 @@ void Taa::SteuerelementeAnlegen()
         DebugSchritt seite(QStringLiteral("Startwerte ") + s->objectName());
         s->Aufbauen();
     }
+    FeldSchalterAnbringen(*this);
+    HilfeAnlegen(*this);
     for (const StartSchritt s : {StartSchritt::RegelSchalterAufbauen, StartSchritt::ListenPanelsAnlegen,
                                  StartSchritt::PositionsTabellen, StartSchritt::AutoVervollSymbole})
         m_ablauf.Ausfuehren(s);

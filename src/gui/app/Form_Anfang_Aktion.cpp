@@ -5,6 +5,7 @@
 #include "core/shell/Dialog.h"
 #include "core/shell/Prozess.h"
 #include "core/util/nx_Debug.h"
+#include "gui/app/FeldSchalter.h"
 #include "gui/app/sub_Fortschritt.h"
 #include "gui/controls/TNxRotListe.h"
 #include "gui/pages/AListeBedienung.h"
@@ -91,6 +92,8 @@ AusfuehrErgebnis Taa::ausfuehren(AusfuehrAuftrag &auftrag, RueckIndex &index)
         liste->NachAusfuehren(auftrag.code == 309 ? 0 : aktZeile);
     for (Seite *s : m_seitenListe)
         s->NachAusfuehren(e);
+    if (e.begonnen)
+        EingabefelderMerken(*this);
     return e;
 }
 

@@ -1,5 +1,10 @@
 #include "gui/app/Form_Benutzerwoerter.h"
 
+#include "gui/app/FeldSchalter.h"
+#include "gui/app/sub_Hilfe.h"
+#include "gui/controls/TAutoVervoll.h"
+#include "gui/controls/TNxEditSchalter.h"
+
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,6 +33,7 @@ Tbb::Tbb(const std::array<BenutzerWort, 6> &woerter, const QString &panelTitel, 
 {
     setObjectName(QStringLiteral("Tbb"));
     setWindowTitle(TitelFuer(panelTitel));
+    Tav *av = WortFeldAutoVervoll(this, eltern);
     const int rechts = EditLinks + EditBreite + 10 + OkBreite;
     for (int i = 0; i < 6; ++i) {
         const int oben = zeileOben(i);
@@ -39,6 +45,9 @@ Tbb::Tbb(const std::array<BenutzerWort, 6> &woerter, const QString &panelTitel, 
         ed->setObjectName(QStringLiteral("BenutzerWoerterEdit") + nr);
         ed->setGeometry(EditLinks, oben, EditBreite, 22);
         ed->setText(woerter[size_t(i)].text);
+        WortFeldSchalter(ed);
+        av->Bedienen(ed, true);
+        AutoSymbol(ed, {});
         auto *re = new QPushButton(QStringLiteral("OK"), this);
         re->setObjectName(QStringLiteral("BuBenutzerWortOKRechts") + nr);
         re->setGeometry(EditLinks + EditBreite + 10, oben, OkBreite, 35);
@@ -73,6 +82,17 @@ Tbb::Tbb(const std::array<BenutzerWort, 6> &woerter, const QString &panelTitel, 
     abbrechen->setAutoDefault(false);
     abbrechen->setGeometry(rechts - 80, hinweisOben, 80, 40);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    if (EditSchalterUmgebungAktuell().HilfeAn()) {
+        auto *hilfe = new THilfeMarker(2, 1,
+                                       QStringLiteral("Schreibe in eines der Eingabe-Felder ein Wort\r\nund drücke danach "
+                                                      "den ")
+                                           + m_okLinks[0]->text() + QStringLiteral("-Schalter links oder\r\nrechts davon."),
+                                       this);
+        hilfe->setObjectName(QStringLiteral("PaHilfe"));
+        hilfe->setText(QStringLiteral("?"));
+        hilfe->move(abbrechen->x() - 25, hinweisOben);
+        hilfe->show();
+    }
     setFixedSize(rechts + 5, hinweisOben + 40 + 10);
     m_edits[0]->setFocus();
 }

@@ -2,6 +2,7 @@
 
 #include "core/shell/Dialog.h"
 #include "core/shell/Prozess.h"
+#include "gui/app/FeldSchalter.h"
 #include "gui/app/SchalterRahmen.h"
 
 #include <QGuiApplication>
@@ -33,6 +34,7 @@ Tpp::Tpp(const QList<Platzhalter> &platzhalter, const PlatzhalterListe &gespeich
         ed->setGeometry(5, i * 60 + 20, breite - 10, 22);
         ed->setText(gespeichert.Wert(platzhalter[i].anzeige));
         la->setBuddy(ed);
+        WortFeldSchalter(ed);
         ed->installEventFilter(this);
         m_edits << ed;
     }

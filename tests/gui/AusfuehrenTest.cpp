@@ -8,6 +8,7 @@
 #include "gui/pages/AListeBedienung.h"
 #include "gui/pages/AktionsSeite.h"
 #include "gui/pages/AuswahlSeite.h"
+#include "gui/support/DialogAntworter.h"
 #include "gui/support/FensterFixture.h"
 #include "gui/support/WidgetTest.h"
 #include "support/TestUmgebung.h"
@@ -22,43 +23,6 @@
 using namespace rinolux;
 
 namespace {
-
-// Answers the message dialogs as they come, with the given buttons in order (then "Nein"
-// or "OK"), and keeps their texts. Stops when destroyed.
-class Antworter final : public QObject
-{
-public:
-    explicit Antworter(QStringList schalter) : m_schalter(std::move(schalter))
-    {
-        m_timer.setInterval(20);
-        connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
-        m_timer.start();
-    }
-    QStringList texte;
-
-private:
-    void tick()
-    {
-        QWidget *dd = QApplication::activeModalWidget();
-        if (!dd || dd->objectName() != QStringLiteral("dd"))
-            return;
-        QString t;
-        for (auto *feld : dd->findChildren<QTextEdit *>(QStringLiteral("RiDialogBlock")))
-            t += feld->toPlainText();
-        texte << t;
-        QPushButton *b = nullptr;
-        if (!m_schalter.isEmpty())
-            b = dd->findChild<QPushButton *>(m_schalter.takeFirst());
-        for (const char *ersatz : {"BuNein", "BuOK"})
-            if (!b)
-                b = dd->findChild<QPushButton *>(QString::fromLatin1(ersatz));
-        if (b)
-            b->click();
-    }
-
-    QStringList m_schalter;
-    QTimer m_timer;
-};
 
 const QString kZusammenfassung = QStringLiteral("2 Namen können -> geändert werden.");
 
@@ -121,7 +85,7 @@ private Q_SLOTS:
         QFETCH(QString, antwort);
         QFETCH(bool, geaendert);
         m_fenster.aa().Einst().Sicherheitsfrage = frage;
-        Antworter antworter({antwort});
+        test::Antworter antworter({antwort});
 
         QTest::mouseClick(m_buAktion, Qt::LeftButton);
 
@@ -153,7 +117,7 @@ private Q_SLOTS:
     void rueckgaengigPruefenUndMachen()
     {
         {
-            Antworter antworter({QStringLiteral("BuJa")});
+            test::Antworter antworter({QStringLiteral("BuJa")});
             QTest::mouseClick(m_buAktion, Qt::LeftButton);
         }
         QVERIFY(QFileInfo::exists(m_tmp->pfad("a_1.txt")));
@@ -166,7 +130,7 @@ private Q_SLOTS:
         QVERIFY(pruefen->isEnabled() && ok->isEnabled());
 
         {
-            Antworter antworter({QStringLiteral("BuOK")});
+            test::Antworter antworter({QStringLiteral("BuOK")});
             QTest::mouseClick(pruefen, Qt::LeftButton);
             QCOMPARE(antworter.texte.size(), 1);
             QVERIFY2(antworter.texte.first().contains(QStringLiteral("Probleme sind NICHT entdeckt")),
@@ -175,7 +139,7 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(m_tmp->pfad("a_1.txt")));
 
         {
-            Antworter antworter({QStringLiteral("BuJa")});
+            test::Antworter antworter({QStringLiteral("BuJa")});
             QTest::mouseClick(ok, Qt::LeftButton);
             QCOMPARE(antworter.texte, QStringList{QStringLiteral("WIRKLICH?")});
         }

@@ -7,6 +7,7 @@
 #include "gui/controls/nx_Register.h"
 #include "gui/pages/AListeBedienung.h"
 #include "gui/pages/AuswahlSeite.h"
+#include "gui/support/DialogAntworter.h"
 #include "gui/support/FensterFixture.h"
 #include "gui/support/WidgetTest.h"
 #include "support/TestUmgebung.h"
@@ -23,47 +24,6 @@
 #include <QTimer>
 
 using namespace rinolux;
-
-namespace {
-
-// Presses the given buttons of the message dialogs as they come ("Nein" or "OK" after them)
-// and keeps their texts.
-class Antworter final : public QObject
-{
-public:
-    explicit Antworter(QStringList schalter) : m_schalter(std::move(schalter))
-    {
-        m_timer.setInterval(20);
-        connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
-        m_timer.start();
-    }
-    QStringList texte;
-
-private:
-    void tick()
-    {
-        QWidget *dd = QApplication::activeModalWidget();
-        if (!dd || dd->objectName() != QStringLiteral("dd"))
-            return;
-        QString t;
-        for (auto *feld : dd->findChildren<QTextEdit *>(QStringLiteral("RiDialogBlock")))
-            t += feld->toPlainText();
-        texte << t;
-        QPushButton *b = nullptr;
-        if (!m_schalter.isEmpty())
-            b = dd->findChild<QPushButton *>(m_schalter.takeFirst());
-        for (const char *ersatz : {"BuNein", "BuOK"})
-            if (!b)
-                b = dd->findChild<QPushButton *>(QString::fromLatin1(ersatz));
-        if (b)
-            b->click();
-    }
-
-    QStringList m_schalter;
-    QTimer m_timer;
-};
-
-} // namespace
 
 // The page Herstellen in the main window: a creation rule is previewed, carried out, shown
 // in the selection list and undone from the undo page, on real directories.
@@ -147,7 +107,7 @@ private Q_SLOTS:
         setzen("EdHerstWo", m_tmp->pfad());
         test::tabKlicken(m_fenster.aa().HauptRegister(), 4);
         {
-            Antworter antworter({QStringLiteral("BuJa")});
+            test::Antworter antworter({QStringLiteral("BuJa")});
             QTest::mouseClick(m_fenster.teil<QPushButton>(QStringLiteral("BuPlusH")), Qt::LeftButton);
             QCOMPARE(antworter.texte.size(), 1);
         }

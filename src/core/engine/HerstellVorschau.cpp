@@ -60,27 +60,6 @@ bool kopieRegel(AktionsCode c)
     return zwischen(c, 271, 274) || c == 281 || c == 291;
 }
 
-// Calls FortSchritt at most 10,000 times and reads Abbruch every row.
-class Schritte final
-{
-public:
-    Schritte(Fortschritt &fort, qint64 gesamt) : m_fort(fort), m_gesamt(std::max<qint64>(gesamt, 1))
-    {
-        m_abstand = std::max<qint64>(m_gesamt / 10000, 1);
-    }
-    bool weiter(qint64 erledigt)
-    {
-        if (erledigt % m_abstand == 0 || erledigt == m_gesamt)
-            m_fort.FortSchritt(m_gesamt, erledigt, m_gesamt, erledigt);
-        return !m_fort.Abbruch;
-    }
-
-private:
-    Fortschritt &m_fort;
-    qint64 m_gesamt;
-    qint64 m_abstand = 1;
-};
-
 QString bereinigt(const std::u32string &name)
 {
     return nxTextAusU32(ErgebnisBereinigen(name));
@@ -258,7 +237,7 @@ HerstellVorschauErgebnis HerstellVorschau(ListenDaten &vliste, const ListenDaten
     const QStringList endungen = c == 249 ? HerstellEndungen(h.verbinden) : QStringList();
     bool zielGegeben = false; // 250: the first file row carries the target
 
-    Schritte schritte(fort, anzahl);
+    FortSchritte schritte(fort, anzahl);
     std::vector<Neu> zeilen;
     zeilen.reserve(size_t(anzahl));
     for (qint64 i = 1; i <= anzahl; ++i) {
@@ -428,7 +407,7 @@ HerstellVorschauErgebnis HerstellVorschau(ListenDaten &vliste, const ListenDaten
         return p;
     };
 
-    Schritte pruefSchritte(fort, n);
+    FortSchritte pruefSchritte(fort, n);
     if (!verbinden(c)) {
         const std::optional<QString> formelFehler =
             y == 4 && !formel.formeln ? std::optional<QString>(formel.fehler.text()) : std::nullopt;

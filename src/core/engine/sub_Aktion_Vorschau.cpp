@@ -37,28 +37,6 @@ int neuSpalte(AktionsCode code)
     return VZelle::NeuName;
 }
 
-// Calls FortSchritt at most 10,000 times over the whole run, and reads Abbruch each row.
-class Schritte final
-{
-public:
-    Schritte(Fortschritt &fort, qint64 gesamt) : m_fort(fort), m_gesamt(std::max<qint64>(gesamt, 1))
-    {
-        m_abstand = std::max<qint64>(m_gesamt / 10000, 1);
-    }
-    // False when the user cancelled.
-    bool weiter(qint64 erledigt)
-    {
-        if (erledigt % m_abstand == 0 || erledigt == m_gesamt)
-            m_fort.FortSchritt(m_gesamt, erledigt, m_gesamt, erledigt);
-        return !m_fort.Abbruch;
-    }
-
-private:
-    Fortschritt &m_fort;
-    qint64 m_gesamt;
-    qint64 m_abstand = 1;
-};
-
 // Whether a sub-rule reads more of the entry than its names: "was anderes" may take the
 // size or a time, attribute and time rules work on those values, numbers may restart per
 // directory. The others need only the names, which saves decoding six cells per row.
@@ -408,7 +386,7 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         fruehFehler[size_t(z)] = qint32(fehlerTexte.size() - 1);
     };
     AktionsCode ueberschussCode = letzter;
-    Schritte schritte(fort, qint64(n) * teile.size());
+    FortSchritte schritte(fort, qint64(n) * teile.size());
     bool abgebrochen = false;
     for (qsizetype s = 0; s < teile.size() && !abgebrochen; ++s) {
         const TeilRegel &teil = teile[s];
@@ -482,7 +460,7 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
             }
             doppelt = VorschauDoppelteMarkieren(neuePfade, alleNeuen, behalten);
         }
-        Schritte pruefSchritte(fort, n);
+        FortSchritte pruefSchritte(fort, n);
         NamensPruefungEingabe e;
         const QString *geprueft = nullptr; // the directory text checked last: rows share it
         QString pfadFehler;

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <algorithm>
+
 namespace rinolux {
 
 // The progress display as long operations see it. The window implements it with its
@@ -46,6 +48,29 @@ public:
     void FortAbschnittMax() override {}
     void Fort100() override {}
     void FortAus(const QDateTime & = QDateTime()) override {}
+};
+
+// A run over many rows: calls FortSchritt at most 10,000 times over the whole run and reads
+// Abbruch each row.
+class FortSchritte final
+{
+public:
+    FortSchritte(Fortschritt &fort, qint64 gesamt) : m_fort(fort), m_gesamt(std::max<qint64>(gesamt, 1))
+    {
+        m_abstand = std::max<qint64>(m_gesamt / 10000, 1);
+    }
+    // False when the user cancelled.
+    bool weiter(qint64 erledigt)
+    {
+        if (erledigt % m_abstand == 0 || erledigt == m_gesamt)
+            m_fort.FortSchritt(m_gesamt, erledigt, m_gesamt, erledigt);
+        return !m_fort.Abbruch;
+    }
+
+private:
+    Fortschritt &m_fort;
+    qint64 m_gesamt;
+    qint64 m_abstand = 1;
 };
 
 // For tests: sets Abbruch at the n-th call of FortSchritt (counting from 1).

@@ -38,16 +38,6 @@ QStringList listenNamen(const ListenDaten &d)
     return r;
 }
 
-QStringList markierteNamen(const ListenDaten &d)
-{
-    QStringList r;
-    for (int z = 1; z <= d.Anzahl(); ++z)
-        if (d.Markiert(z))
-            r << d.Zelle(z, AZelle::Name);
-    r.sort();
-    return r;
-}
-
 } // namespace
 
 class AuswahlBaumTest : public QObject
@@ -163,7 +153,7 @@ private Q_SLOTS:
                             m_tv->pfad(u"unter"_s)};
         m_f.aa().Ablauf().Ausfuehren(StartSchritt::StartParameterAuswaehlen);
         QCOMPARE(liste().Anzahl(), 7);
-        QCOMPARE(markierteNamen(liste()), (QStringList{u"drei.doc"_s, u"eins.txt"_s, u"unter"_s}));
+        QCOMPARE(test::markierteNamen(liste()), (QStringList{u"drei.doc"_s, u"eins.txt"_s, u"unter"_s}));
         QCOMPARE(baum()->AusgewaehlterPfad(), m_tv->pfad());
     }
 

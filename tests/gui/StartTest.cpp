@@ -27,16 +27,6 @@ namespace {
 // The private bus of dbus-run-session, kept before the widget-test main hides the session bus.
 QByteArray g_bus;
 
-QStringList markierteNamen(const ListenDaten &d)
-{
-    QStringList r;
-    for (int z = 1; z <= d.Anzahl(); ++z)
-        if (d.Markiert(z))
-            r << d.Zelle(z, AZelle::Name);
-    r.sort();
-    return r;
-}
-
 QDBusConnection privaterBus(const QString &name)
 {
     return QDBusConnection::connectToBus(QString::fromLatin1(g_bus), name);
@@ -137,7 +127,7 @@ private Q_SLOTS:
         const QString meldungen = QString::fromLocal8Bit(zweiter.readAllStandardError());
         QVERIFY2(!meldungen.contains(u"rinolux:"_s), qPrintable(meldungen));
 
-        QTRY_COMPARE(markierteNamen(liste()), (QStringList{u"drei.txt"_s, u"eins.txt"_s}));
+        QTRY_COMPARE(test::markierteNamen(liste()), (QStringList{u"drei.txt"_s, u"eins.txt"_s}));
         QCOMPARE(m_f.aa().AktuelleSeite, 1);
         QVERIFY(m_f.aa().isVisible());
     }
@@ -156,9 +146,9 @@ private Q_SLOTS:
         frage->show();
         QCOMPARE(NamenAnFensterGeben(zweiter, {m_tv->pfad(u"zwei.txt"_s)}), NamenUebergabe::Uebernommen);
         QTest::qWait(600);
-        QCOMPARE(markierteNamen(liste()), QStringList());
+        QCOMPARE(test::markierteNamen(liste()), QStringList());
         frage->close();
-        QTRY_COMPARE(markierteNamen(liste()), QStringList{u"zwei.txt"_s});
+        QTRY_COMPARE(test::markierteNamen(liste()), QStringList{u"zwei.txt"_s});
     }
 
     void uebergabeOhneFenster_data()

@@ -1,5 +1,7 @@
 #include "gui/support/FensterFixture.h"
 
+#include "core/selection/sub_Auswahl.h"
+#include "core/shell/ListenDaten.h"
 #include "gui/app/Ablauf.h"
 #include "gui/controls/nx_Register.h"
 
@@ -39,6 +41,16 @@ QStringList sichtbarePanels(const Taa &aa, const QStringList &panels)
             sichtbar.append(name);
     }
     return sichtbar;
+}
+
+QStringList markierteNamen(const ListenDaten &liste)
+{
+    QStringList namen;
+    for (int z = 1; z <= liste.Anzahl(); ++z)
+        if (liste.Markiert(z))
+            namen << liste.Zelle(z, AZelle::Name);
+    namen.sort();
+    return namen;
 }
 
 void naechstenDialogBeantworten(QString *text, const QString &schalter)

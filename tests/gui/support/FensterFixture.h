@@ -9,6 +9,7 @@
 #include <memory>
 
 namespace rinolux {
+class ListenDaten;
 class TNxReg;
 }
 
@@ -39,6 +40,8 @@ private:
 void tabKlicken(TNxReg *reg, int nr);
 // Which of the page panels are visible.
 QStringList sichtbarePanels(const Taa &aa, const QStringList &panels);
+// The names of the marked entries of a selection list, sorted.
+QStringList markierteNamen(const ListenDaten &liste);
 // Clicks OK (or another button) of the next message dialog and keeps its text.
 void naechstenDialogBeantworten(QString *text, const QString &schalter = QStringLiteral("BuOK"));
 

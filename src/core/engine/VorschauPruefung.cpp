@@ -140,18 +140,25 @@ bool verkettetGleich(QStringView a1, QStringView a2, QStringView b1, QStringView
 QList<bool> VorschauDoppelteMarkieren(const QStringList &neuePfade, const QStringList &neueNamen,
                                       const QList<bool> &behalten)
 {
-    const qsizetype n = std::min(neuePfade.size(), neueNamen.size());
+    return VorschauDoppelteMarkieren(
+        std::min(neuePfade.size(), neueNamen.size()), [&](qsizetype i) { return QStringView(neuePfade[i]); },
+        [&](qsizetype i) { return QStringView(neueNamen[i]); },
+        [&](qsizetype i) { return i < behalten.size() && behalten[i]; });
+}
+
+QList<bool> VorschauDoppelteMarkieren(qsizetype n, const VorschauZeilenText &neuerPfad,
+                                      const VorschauZeilenText &neuerName, const std::function<bool(qsizetype)> &behaelt)
+{
     QList<bool> doppelt(n, false);
-    const auto behaelt = [&behalten](qsizetype i) { return i < behalten.size() && behalten[i]; };
     // Rows are grouped by the hash of their folded key and compared exactly within a group,
     // so no two equal keys can slip through however the rows are ordered.
     std::vector<std::pair<quint64, qsizetype>> streu(static_cast<size_t>(n));
     for (qsizetype i = 0; i < n; ++i) {
-        quint64 h = gefaltetStreuen(neuePfade[i], 14695981039346656037ULL);
+        quint64 h = gefaltetStreuen(neuerPfad(i), 14695981039346656037ULL);
         // A character that stands in no path or name separates the two parts.
         h ^= 0x10000;
         h *= 1099511628211ULL;
-        streu[size_t(i)] = {gefaltetStreuen(neueNamen[i], h), i};
+        streu[size_t(i)] = {gefaltetStreuen(neuerName(i), h), i};
     }
     std::sort(streu.begin(), streu.end());
     // Rows of one folded key, by the first row that has it.
@@ -172,7 +179,7 @@ QList<bool> VorschauDoppelteMarkieren(const QStringList &neuePfade, const QStrin
             bool gefunden = false;
             for (std::vector<qsizetype> &k : klassen) {
                 const qsizetype v = k.front();
-                if (gefaltetGleich(neuePfade[x], neuePfade[v]) && gefaltetGleich(neueNamen[x], neueNamen[v])) {
+                if (gefaltetGleich(neuerPfad(x), neuerPfad(v)) && gefaltetGleich(neuerName(x), neuerName(v))) {
                     k.push_back(x);
                     gefunden = true;
                     break;
@@ -193,12 +200,12 @@ QList<bool> VorschauDoppelteMarkieren(const QStringList &neuePfade, const QStrin
                 continue;
             }
             const auto exakt = [&](qsizetype x, qsizetype y) {
-                const int p = neuePfade[x].compare(neuePfade[y]);
-                return p != 0 ? p < 0 : neueNamen[x] < neueNamen[y];
+                const int p = neuerPfad(x).compare(neuerPfad(y));
+                return p != 0 ? p < 0 : neuerName(x) < neuerName(y);
             };
             std::sort(k.begin(), k.end(), exakt);
             for (size_t i = 1; i < k.size(); ++i) {
-                if (neuePfade[k[i]] == neuePfade[k[i - 1]] && neueNamen[k[i]] == neueNamen[k[i - 1]]) {
+                if (neuerPfad(k[i]) == neuerPfad(k[i - 1]) && neuerName(k[i]) == neuerName(k[i - 1])) {
                     doppelt[k[i]] = true;
                     doppelt[k[i - 1]] = true;
                 }

@@ -40,6 +40,11 @@ QString VorschauSchluesselFalten(const QString &text);
 // wherever at least one of the two changes, letter case is folded. Empty: every row changes.
 QList<bool> VorschauDoppelteMarkieren(const QStringList &neuePfade, const QStringList &neueNamen,
                                       const QList<bool> &behalten = {});
+// The same for n rows read through functions, so a caller need not gather every path and
+// name into lists of their own: row i's new path and name, and whether it keeps them.
+using VorschauZeilenText = std::function<QStringView(qsizetype)>;
+QList<bool> VorschauDoppelteMarkieren(qsizetype n, const VorschauZeilenText &neuerPfad,
+                                      const VorschauZeilenText &neuerName, const std::function<bool(qsizetype)> &behaelt);
 
 // --- name check ---------------------------------------------------------------------------
 

@@ -92,6 +92,14 @@ public:
             return QString();
         return QString::fromRawData(m_bloecke[size_t(o.block)].constData() + o.start, o.laenge);
     }
+    // The characters themselves, which stay put as long as the array lives.
+    QStringView ansicht(int i) const
+    {
+        const Ort &o = m_orte[size_t(i)];
+        if (o.laenge <= 0)
+            return QStringView();
+        return QStringView(m_bloecke[size_t(o.block)].constData() + o.start, o.laenge);
+    }
     void setzen(int i, QStringView text)
     {
         Ort &o = m_orte[size_t(i)];
@@ -119,6 +127,24 @@ private:
     };
     std::vector<QString> m_bloecke;
     std::vector<Ort> m_orte;
+};
+
+// The directory of every row: a listing's rows share one text, so a row costs an index.
+class ZeilenPfade final
+{
+public:
+    explicit ZeilenPfade(int n) : m_nr(size_t(n), 0) {}
+    void setzen(int i, const QString &pfad)
+    {
+        if (m_texte.empty() || !(pfad.isSharedWith(m_texte.back()) || pfad == m_texte.back()))
+            m_texte.push_back(pfad);
+        m_nr[size_t(i)] = qint32(m_texte.size() - 1);
+    }
+    const QString &operator[](qsizetype i) const { return m_texte[size_t(m_nr[size_t(i)])]; }
+
+private:
+    std::vector<QString> m_texte;
+    std::vector<qint32> m_nr;
 };
 
 // The values of one row for a sub-rule; the names come from the run's own arrays.
@@ -260,15 +286,15 @@ void VorschauZeilenAufbauen(ListenDaten &vliste, const ListenDaten &aliste, Akti
         ++z;
         vliste.VerzSetzen(z, aliste.Verz(eintrag));
         vliste.LinkSetzen(z, eintrag);
-        vliste.ZelleSetzenUtf8(z, VZelle::Pfad, aliste.ZelleUtf8(eintrag, AZelle::Pfad));
-        vliste.ZelleSetzenUtf8(z, VZelle::Name, aliste.ZelleUtf8(eintrag, AZelle::Name));
+        vliste.ZelleUebernehmen(z, VZelle::Pfad, aliste, eintrag, AZelle::Pfad);
+        vliste.ZelleUebernehmen(z, VZelle::Name, aliste, eintrag, AZelle::Name);
         if (zeit) {
-            vliste.ZelleSetzenUtf8(z, VZelle::Zeit, aliste.ZelleUtf8(eintrag, zeiten[0]));
-            vliste.ZelleSetzenUtf8(z, VZelle::Zeit2, aliste.ZelleUtf8(eintrag, zeiten[1]));
-            vliste.ZelleSetzenUtf8(z, VZelle::Zeit3, aliste.ZelleUtf8(eintrag, zeiten[2]));
+            vliste.ZelleUebernehmen(z, VZelle::Zeit, aliste, eintrag, zeiten[0]);
+            vliste.ZelleUebernehmen(z, VZelle::Zeit2, aliste, eintrag, zeiten[1]);
+            vliste.ZelleUebernehmen(z, VZelle::Zeit3, aliste, eintrag, zeiten[2]);
         }
         if (attribut)
-            vliste.ZelleSetzenUtf8(z, VZelle::Attribute, aliste.ZelleUtf8(eintrag, AZelle::Attribute));
+            vliste.ZelleUebernehmen(z, VZelle::Attribute, aliste, eintrag, AZelle::Attribute);
     }
     Q_ASSERT(z == vliste.Anzahl());
 }
@@ -360,14 +386,13 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
     // run and go into the list at the end. A row keeps its old name until a sub-rule gives
     // it another one.
     // Lists counted from 0: row z is at z - 1.
-    QStringList pfade;
-    pfade.reserve(n);
+    ZeilenPfade pfade(n);
     ZeilenTexte namen(n);
     ZeilenTexte neueNamen(n);
     {
         SpaltenLeser pfad(vliste, VZelle::Pfad);
         for (int z = 1; z <= n; ++z) {
-            pfade.append(pfad(z));
+            pfade.setzen(z - 1, pfad(z));
             namen.setzen(z - 1, vliste.Zelle(z, VZelle::Name));
         }
     }
@@ -427,8 +452,27 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
             }
         }
     }
-    for (int z = 1; z <= n; ++z)
-        vliste.ZelleSetzen(z, VZelle::NeuName, neuerName(z - 1));
+    // Unchanged names share the old names' bytes; otherwise the column gets exactly its room.
+    const auto geaendert = [&namen, &neueNamen](int i) {
+        return neueNamen.gesetzt(i) && neueNamen.ansicht(i) != namen.ansicht(i);
+    };
+    qsizetype neueBytes = 0;
+    bool alleGleich = true;
+    for (int z = 1; z <= n; ++z) {
+        const bool anders = geaendert(z - 1);
+        alleGleich = alleGleich && !anders;
+        neueBytes += anders ? utf8MitEinzelnenLaenge(neueNamen.ansicht(z - 1)) : vliste.ZelleLaenge(z, VZelle::Name);
+    }
+    if (!alleGleich)
+        vliste.SpalteReservieren(VZelle::NeuName, neueBytes);
+    for (int z = 1; z <= n; ++z) {
+        if (alleGleich)
+            vliste.ZelleUebernehmen(z, VZelle::NeuName, vliste, z, VZelle::Name);
+        else if (geaendert(z - 1))
+            vliste.ZelleSetzen(z, VZelle::NeuName, neueNamen.an(z - 1));
+        else
+            vliste.ZelleSetzenUtf8(z, VZelle::NeuName, vliste.ZelleUtf8(z, VZelle::Name));
+    }
     for (int z = 1; z <= neuerPfadBis; ++z)
         vliste.ZelleSetzenUtf8(z, VZelle::NeuPfad, vliste.ZelleUtf8(z, VZelle::Pfad));
     fort.FortAbschnittMax();
@@ -447,19 +491,13 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
                 zeitCode = t.code;
         // The new path of a name rule is the present one; a row no name rule reached
         // carries a rule error, which overrides this check.
-        const QStringList &neuePfade = pfade;
-        QList<bool> behalten;
+        const ZeilenPfade &neuePfade = pfade;
         QList<bool> doppelt;
-        if (namenRegel) {
-            behalten.resize(n);
-            QStringList alleNeuen; // on the arrays' characters: no copy of a name
-            alleNeuen.reserve(n);
-            for (int z = 1; z <= n; ++z) {
-                alleNeuen.append(neuerName(z - 1));
-                behalten[z - 1] = alleNeuen.constLast() == namen.an(z - 1);
-            }
-            doppelt = VorschauDoppelteMarkieren(neuePfade, alleNeuen, behalten);
-        }
+        if (namenRegel) // on the arrays' characters: no copy of a name
+            doppelt = VorschauDoppelteMarkieren(
+                n, [&](qsizetype i) { return QStringView(neuePfade[i]); },
+                [&](qsizetype i) { return neueNamen.gesetzt(int(i)) ? neueNamen.ansicht(int(i)) : namen.ansicht(int(i)); },
+                [&](qsizetype i) { return !geaendert(int(i)); });
         FortSchritte pruefSchritte(fort, n);
         NamensPruefungEingabe e;
         const QString *geprueft = nullptr; // the directory text checked last: rows share it

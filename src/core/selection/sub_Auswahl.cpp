@@ -31,43 +31,65 @@ ZeitText &ZeitText::operator=(const QString &text)
     return *this;
 }
 
-void SuchTreffer::Neu(const QString &verzeichnis, const QString &name, TNxSuchTyp daten)
+void SuchTreffer::Neu(const QString &verzeichnis, QStringView name, TNxSuchTyp daten)
 {
-    if (m_namen.size() == m_namen.capacity()) {
-        const size_t platz = m_namen.capacity() + Schritt;
-        m_verz.reserve(platz);
-        m_namen.reserve(platz);
-        m_daten.reserve(platz);
+    Treffer t;
+    t.daten = std::move(daten);
+    if (m_verz.empty() || !(verzeichnis.isSharedWith(m_verz.back()) || verzeichnis == m_verz.back()))
+        m_verz.push_back(verzeichnis);
+    t.verz = qint32(m_verz.size() - 1);
+    // An empty name points at the newest block too, so blocks stay in the order of the hits.
+    t.block = qint32(std::max<size_t>(m_namen.size(), 1) - 1);
+    if (!name.isEmpty()) {
+        if (m_namen.empty() || m_namen.back().capacity() - m_namen.back().size() < name.size()) {
+            QString block;
+            block.reserve(std::max(kNamenBlock, name.size()));
+            m_namen.push_back(std::move(block));
+        }
+        QString &block = m_namen.back();
+        t.block = qint32(m_namen.size() - 1);
+        t.start = qint32(block.size());
+        t.laenge = qint32(name.size());
+        block.append(name); // within the reserved room: earlier names stay where they are
+        m_namenBytes += utf8MitEinzelnenLaenge(name);
     }
-    m_verz.push_back(verzeichnis);
-    m_namen.push_back(name);
-    m_daten.push_back(std::move(daten));
+    if (m_treffer.empty() || m_treffer.back().size() == size_t(1) << kBlockBits) {
+        m_treffer.emplace_back();
+        m_treffer.back().reserve(size_t(1) << kBlockBits);
+    }
+    m_treffer.back().push_back(std::move(t));
+    ++m_anzahl;
 }
 
 void SuchTreffer::Leeren()
 {
+    m_treffer = {};
+    m_anzahl = 0;
     m_verz = {};
     m_namen = {};
-    m_daten = {};
+    m_namenBytes = 0;
 }
 
-// Takes hits from the back, so the arrays shrink while the rows grow.
+void SuchTreffer::letztenEntfernen()
+{
+    m_namenBytes -= utf8MitEinzelnenLaenge(Name(m_anzahl));
+    m_treffer.back().pop_back();
+    if (m_treffer.back().empty())
+        m_treffer.pop_back();
+    --m_anzahl;
+    // A directory, block or character block no remaining hit refers to is given back at once.
+    const qint32 verz = m_anzahl == 0 ? -1 : treffer(m_anzahl).verz;
+    while (qint32(m_verz.size()) - 1 > verz)
+        m_verz.pop_back();
+    const qint32 block = m_anzahl == 0 ? -1 : treffer(m_anzahl).block;
+    while (qint32(m_namen.size()) - 1 > block)
+        m_namen.pop_back();
+}
+
+// Takes hits from the back, so the hits shrink while the rows grow.
 struct AuswahlFueller
 {
-    static void letztenEntfernen(SuchTreffer &t)
-    {
-        t.m_verz.pop_back();
-        t.m_namen.pop_back();
-        t.m_daten.pop_back();
-    }
-    static void kuerzen(SuchTreffer &t)
-    {
-        if (t.m_namen.capacity() - t.m_namen.size() >= size_t(SuchTreffer::Schritt)) {
-            t.m_verz.shrink_to_fit();
-            t.m_namen.shrink_to_fit();
-            t.m_daten.shrink_to_fit();
-        }
-    }
+    static void letztenEntfernen(SuchTreffer &t) { t.letztenEntfernen(); }
 };
 
 QString nxNameFormat(const QString &name)
@@ -133,6 +155,7 @@ int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuel
     // The row arrays get their final size at once: no copying as they grow, and pages are
     // only touched as the rows fill.
     liste.Leeren(n);
+    liste.SpalteReservieren(AZelle::Name, treffer.NamenBytes());
     // Texts go in as UTF-8: the directory is encoded once per directory, numbers are written
     // straight into a buffer, and the format is the tail of the encoded name.
     QString letztesVerzeichnis;
@@ -146,7 +169,6 @@ int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuel
     char zahlPuffer[24];
     for (int zeile = 1; zeile <= n; ++zeile) {
         if ((zeile - 1) % ZeilenBlock == 0) {
-            AuswahlFueller::kuerzen(treffer);
             fort.FortSchritt(n, zeile - 1, 0, 0);
             if (fort.Abbruch) {
                 nxAuswahlListeVorbereiten(liste);
@@ -167,7 +189,7 @@ int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuel
         }
         liste.ZelleSetzenUtf8(z, AZelle::Pfad, verzeichnisUtf8);
         liste.ZelleSetzenUtf8(z, AZelle::PfadNr, zahl(zahlPuffer, d.pfadNr));
-        nameUtf8 = utf8MitEinzelnen(name);
+        utf8MitEinzelnenSetzen(name, nameUtf8);
         liste.ZelleSetzenUtf8(z, AZelle::Name, nameUtf8);
         liste.ZelleSetzenUtf8(z, AZelle::Format, nxNameFormatUtf8(nameUtf8));
         liste.ZelleSetzenUtf8(z, AZelle::Bytes, zahl(zahlPuffer, d.groesse));

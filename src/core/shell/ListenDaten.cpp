@@ -76,9 +76,12 @@ std::vector<ListenDaten::Ort> &ListenDaten::orteAnlegen(int zelle)
 {
     std::vector<Ort> &o = m_spalten[size_t(zelle - 1)].orte;
     if (o.empty()) {
+        Spalte &s = m_spalten[size_t(zelle - 1)];
         // As much room as the rows have, so the column grows with them in the same steps.
         o.reserve(std::max(m_status.capacity(), size_t(1)) - 1);
         o.resize(size_t(m_anzahl));
+        std::fill(o.begin(), o.begin() + std::min(s.gleichBis, m_anzahl), s.gleich);
+        s.gleichBis = 0;
     }
     return o;
 }
@@ -141,29 +144,81 @@ void ListenDaten::ZelleSetzenUtf8(int zeile, int zelle, QByteArrayView text)
         kopie = text.toByteArray();
         text = kopie;
     }
-    if (text.isEmpty()) {
-        if (!s.orte.empty()) {
-            Ort &o = s.orte[size_t(zeile - 1)];
-            s.muell += o.laenge;
-            o = Ort();
-        }
+    const bool wieZuletzt = s.zuletzt.laenge == quint32(text.size()) && !text.isEmpty() &&
+                            QByteArrayView(s.text.constData() + s.zuletzt.start, text.size()) == text;
+    if (text.isEmpty() || wieZuletzt) {
+        ortSetzen(zeile, zelle, text.isEmpty() ? Ort() : s.zuletzt);
         return;
+    }
+    if (s.orte.empty() && s.gleichBis == 0) {
+        // No cell refers to the column's bytes any more.
+        s.text.clear();
+        s.muell = 0;
+    } else {
+        Ort &o = orteAnlegen(zelle)[size_t(zeile - 1)];
+        s.muell += o.laenge;
+        o = Ort();
+        if (s.muell > MuellMindestens && s.muell > s.text.size() / 2)
+            verdichten(zelle); // the old text is garbage already: verdichten does not copy it
+    }
+    Q_ASSERT(quint64(s.text.size()) + quint64(text.size()) < quint64(UINT32_MAX));
+    const Ort neu{quint32(s.text.size()), quint32(text.size())};
+    s.text.append(text);
+    ortSetzen(zeile, zelle, neu);
+}
+
+void ListenDaten::ortSetzen(int zeile, int zelle, Ort neu)
+{
+    Spalte &s = m_spalten[size_t(zelle - 1)];
+    if (neu.laenge != 0)
+        s.zuletzt = neu;
+    if (s.orte.empty()) {
+        // One text from row 1 on stays without pairs as long as it is set row after row.
+        if (neu.laenge == 0 ? zeile > s.gleichBis : (zeile <= s.gleichBis && neu == s.gleich))
+            return;
+        if (neu.laenge == 0 && zeile == s.gleichBis) {
+            --s.gleichBis;
+            return;
+        }
+        if (neu.laenge != 0 && zeile == s.gleichBis + 1 && (s.gleichBis == 0 || neu == s.gleich)) {
+            s.gleich = neu;
+            s.gleichBis = zeile;
+            return;
+        }
     }
     Ort &o = orteAnlegen(zelle)[size_t(zeile - 1)];
     s.muell += o.laenge;
-    if (s.zuletzt.laenge == quint32(text.size()) && QByteArrayView(s.text.constData() + s.zuletzt.start, text.size()) == text) {
-        o = s.zuletzt;
-    } else {
-        if (s.muell > MuellMindestens && s.muell > s.text.size() / 2) {
-            o = Ort(); // the old text is garbage already; keep verdichten from copying it
-            verdichten(zelle);
-        }
-        Q_ASSERT(quint64(s.text.size()) + quint64(text.size()) < quint64(UINT32_MAX));
-        Ort neu{quint32(s.text.size()), quint32(text.size())};
-        s.text.append(text);
-        s.zuletzt = neu;
-        s.orte[size_t(zeile - 1)] = neu;
+    o = neu;
+}
+
+void ListenDaten::ZelleUebernehmen(int zeile, int zelle, const ListenDaten &quelle, int quellZeile, int quellZelle)
+{
+    pruefe(zeile, zelle);
+    if (zeile < 1 || zeile > m_anzahl || zelle < 1 || zelle > m_zellen || quellZeile < 1 || quellZeile > quelle.m_anzahl
+        || quellZelle < 1 || quellZelle > quelle.m_zellen)
+        return;
+    Spalte &s = m_spalten[size_t(zelle - 1)];
+    const Spalte &q = quelle.m_spalten[size_t(quellZelle - 1)];
+    const Ort o = quelle.ort(quellZeile, quellZelle);
+    const bool leer = s.orte.empty() && s.gleichBis == 0;
+    if (o.laenge == 0 || !(leer || (s.text.isSharedWith(q.text) && s.text.size() == q.text.size()))) {
+        ZelleSetzenUtf8(zeile, zelle, quelle.ZelleUtf8(quellZeile, quellZelle));
+        return;
     }
+    ++m_stand;
+    if (leer) {
+        s.text = q.text;
+        s.muell = 0;
+    }
+    ortSetzen(zeile, zelle, o);
+}
+
+void ListenDaten::SpalteReservieren(int zelle, qsizetype bytes)
+{
+    if (zelle < 1 || zelle > m_zellen || bytes <= 0)
+        return;
+    QByteArray &t = m_spalten[size_t(zelle - 1)].text;
+    t.reserve(t.size() + bytes);
 }
 
 void ListenDaten::verdichten(int zelle)
@@ -301,6 +356,10 @@ void ListenDaten::zeilenEntfernen(const std::vector<char> &weg)
     // New number of every kept row; deleted rows map to 0.
     std::vector<int> neuNummer(size_t(m_anzahl) + 1, 0);
     int behalten = 0;
+    // A column of one text keeps it in the kept rows of its range.
+    for (Spalte &s : m_spalten)
+        if (s.orte.empty())
+            s.gleichBis -= int(std::count(weg.begin() + 1, weg.begin() + 1 + std::min(s.gleichBis, m_anzahl), char(1)));
     for (int z = 1; z <= m_anzahl; ++z) {
         if (weg[size_t(z)]) {
             if (m_status[size_t(z)].mark)

@@ -26,8 +26,9 @@ static_assert(sizeof(ZeilenStatus) == 8);
 // Cells are held column by column as UTF-8 in one growing byte buffer per column, each
 // cell being an (offset, length) pair into it. A cell equal to the text stored last in its
 // column shares those bytes, so the directory column of a listing costs next to nothing.
-// A column gets its pairs only with its first non-empty cell: a preview of names leaves
-// most of its eleven columns empty, and they then cost nothing per row. This keeps half a
+// A column gets its pairs only when its cells differ: a preview of names leaves most of its
+// eleven columns empty, and the directory of a listing or the result "ok" of a preview is
+// one text in rows 1..n; such columns cost nothing per row. This keeps half a
 // million rows of eleven cells well below 100 MB; texts are made on demand for the few
 // rows that are drawn or compared.
 class ListenDaten final
@@ -55,6 +56,12 @@ public:
     int ZelleLaenge(int zeile, int zelle) const; // in UTF-8 bytes
     void ZelleSetzen(int zeile, int zelle, const QString &text);
     void ZelleSetzenUtf8(int zeile, int zelle, QByteArrayView text);
+    // The text of a cell of another list (or of this one). A column without bytes of its own
+    // shares the source column's bytes instead of copying them, so the names of a preview
+    // cost nothing beside the selection's; writing other texts into it copies them once.
+    void ZelleUebernehmen(int zeile, int zelle, const ListenDaten &quelle, int quellZeile, int quellZelle);
+    // Room for that many more bytes of a column's texts, so it need not grow by doubling.
+    void SpalteReservieren(int zelle, qsizetype bytes);
 
     const ZeilenStatus &Status(int zeile) const { return m_status[size_t(zeile)]; }
     bool Verz(int zeile) const { return m_status[size_t(zeile)].verz != 0; }
@@ -125,23 +132,30 @@ private:
     {
         quint32 start = 0;
         quint32 laenge = 0;
+        bool operator==(const Ort &o) const { return start == o.start && laenge == o.laenge; }
     };
     struct Spalte
     {
         QByteArray text;
-        std::vector<Ort> orte; // index zeile-1; empty while every cell of the column is empty
-        Ort zuletzt;           // where the last appended text lies
+        std::vector<Ort> orte; // index zeile-1; empty while the column is one text up to gleichBis
+        Ort zuletzt;           // where the last appended or taken text lies
+        Ort gleich;            // without pairs: rows 1..gleichBis hold this text, the others none
+        int gleichBis = 0;
         qint64 muell = 0;      // bytes no cell refers to any more (upper estimate)
     };
 
-    // The cell's pair; an empty one for a column without pairs.
+    // The cell's pair.
     Ort ort(int zeile, int zelle) const
     {
-        const std::vector<Ort> &o = m_spalten[size_t(zelle - 1)].orte;
-        return o.empty() ? Ort() : o[size_t(zeile - 1)];
+        const Spalte &s = m_spalten[size_t(zelle - 1)];
+        if (s.orte.empty())
+            return zeile <= s.gleichBis ? s.gleich : Ort();
+        return s.orte[size_t(zeile - 1)];
     }
-    // The column's pairs, made for every row on first use.
+    // The column's pairs, made for every row when its cells first differ.
     std::vector<Ort> &orteAnlegen(int zelle);
+    // Sets a cell to a pair into the column's bytes.
+    void ortSetzen(int zeile, int zelle, Ort neu);
     void pruefe(int zeile, int zelle) const;
     void verdichten(int zelle);
     void zeilenEntfernen(const std::vector<char> &weg);

@@ -1,5 +1,7 @@
 #include "core/util/PfadText.h"
 
+#include <QStringEncoder>
+
 namespace rinolux {
 
 QString pfadOhneEnde(const QString &pfad)
@@ -249,6 +251,37 @@ QString nameAnzeige(const QString &text)
 
 QByteArray utf8MitEinzelnen(QStringView text) { return kodieren(text, false); }
 
+void utf8MitEinzelnenSetzen(QStringView text, QByteArray &ziel)
+{
+    if (hatSurrogat(text)) {
+        ziel = kodieren(text, false);
+        return;
+    }
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    ziel.resize(utf8.requiredSpace(text.size()));
+    char *ende = utf8.appendToBuffer(ziel.data(), text);
+    ziel.resize(ende - ziel.constData());
+}
+
 QString ausUtf8MitEinzelnen(QByteArrayView utf8) { return dekodieren(utf8, true); }
+
+qsizetype utf8MitEinzelnenLaenge(QStringView text)
+{
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u < 0x80) {
+            n += 1;
+        } else if (u < 0x800) {
+            n += 2;
+        } else if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            n += 4;
+            ++i;
+        } else {
+            n += 3; // also a lone surrogate
+        }
+    }
+    return n;
+}
 
 } // namespace rinolux

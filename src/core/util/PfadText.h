@@ -48,6 +48,10 @@ QString nameAnzeige(const QString &text);
 // UTF-8 that also carries lone surrogates (as their three-byte form), for texts kept as
 // UTF-8 in memory: the same bytes as QString::toUtf8 for every text without them.
 QByteArray utf8MitEinzelnen(QStringView text);
+// The same into ziel, whose room is used again: no allocation per text in a loop.
+void utf8MitEinzelnenSetzen(QStringView text, QByteArray &ziel);
 QString ausUtf8MitEinzelnen(QByteArrayView utf8);
+// The length of utf8MitEinzelnen(text) without making it, for reserving room exactly.
+qsizetype utf8MitEinzelnenLaenge(QStringView text);
 
 } // namespace rinolux

@@ -133,6 +133,36 @@ TEST(AuswahlFuellen, ZeilenFolgenDenTrefferRueckwaerts)
     EXPECT_EQ(l.ZeileAn(1), 1);
 }
 
+TEST(AuswahlFuellen, TrefferUeberVieleBloeckeKommenUnveraendertAn)
+{
+    // Hits are kept in blocks and names in character blocks, both given back while the
+    // fill takes hits from the back: every row must still get its own directory and name.
+    SuchTreffer t;
+    constexpr int n = 20000;
+    auto name = [](int i) {
+        if (i % 997 == 0)
+            return QString(); // a hit without a name
+        QString s = QStringLiteral("Straße ä %1 ").arg(i) + QString(i % 300, u'x');
+        if (i % 1001 == 0)
+            s += QChar(char16_t(0xDCFF)); // stands for an undecodable byte
+        return s;
+    };
+    auto verz = [](int i) { return QStringLiteral("/v/%1/").arg(i / 1500); };
+    for (int i = 1; i <= n; ++i)
+        t.Neu(verz(i), name(i), datei(i));
+    EXPECT_EQ(t.Name(5000), name(5000));
+    EXPECT_EQ(t.Verzeichnis(19999), verz(19999));
+    ListenDaten l;
+    StillerFortschritt f;
+    ASSERT_EQ(nxAuswahlFuellen(l, t, AuswahlFuellung{}, f), n);
+    for (int z = 1; z <= n; ++z) {
+        const int i = n + 1 - z;
+        ASSERT_EQ(l.Zelle(z, AZelle::Name), name(i)) << z;
+        ASSERT_EQ(l.Zelle(z, AZelle::Pfad), verz(i)) << z;
+        ASSERT_EQ(l.Zelle(z, AZelle::Bytes), QString::number(i)) << z;
+    }
+}
+
 TEST(AuswahlFuellen, AbbruchBeimFuellenLeertDieListe)
 {
     SuchTreffer t;

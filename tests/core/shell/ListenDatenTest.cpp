@@ -169,3 +169,110 @@ TEST(ListenDaten, LeerenSetztAllesZurueck)
     EXPECT_EQ(d.AktZeile(), 0);
     EXPECT_EQ(d.Meldung(), QStringLiteral("x")); // the message belongs to its owner
 }
+
+// Columns of one text and columns that share another list's bytes switch to pairs of their
+// own at any change; every cell must read as a plain table of texts would, whatever the
+// order of writes, appends, deletions and takings.
+TEST(ListenDaten, JedeFolgeVonAenderungenLiestWieEineTabelle)
+{
+    const QStringList texte{QString(), QStringLiteral("/a/"), QStringLiteral("/a/"), QStringLiteral("ok"),
+                            QStringLiteral("Straße ä.txt"), QStringLiteral("x")};
+    for (quint32 saat = 1; saat <= 40; ++saat) {
+        quint32 z = saat * 2654435761U;
+        auto zufall = [&z](int n) {
+            z = z * 1103515245U + 12345U;
+            return int((z >> 8) % quint32(n));
+        };
+        ListenDaten quelle(2);
+        quelle.ZeilenAnhaengen(12);
+        std::vector<std::vector<QString>> qModell(13, std::vector<QString>(3));
+        for (int r = 1; r <= 12; ++r) {
+            const QString t = r % 4 == 0 ? QStringLiteral("q%1").arg(r) : QStringLiteral("/q/");
+            quelle.ZelleSetzen(r, 1, t);
+            qModell[size_t(r)][1] = t;
+        }
+        ListenDaten d(2);
+        std::vector<std::vector<QString>> modell(1, std::vector<QString>(3));
+        for (int schritt = 0; schritt < 120; ++schritt) {
+            const int art = zufall(10);
+            const int n = d.Anzahl();
+            if (art == 0 || n == 0) {
+                const int neu = 1 + zufall(3);
+                d.ZeilenAnhaengen(neu);
+                modell.resize(modell.size() + size_t(neu), std::vector<QString>(3));
+            } else if (art == 1 && n > 1) {
+                const int von = 1 + zufall(n);
+                const int bis = std::min(n, von + zufall(2));
+                d.ZeilenLoeschen(von, bis);
+                modell.erase(modell.begin() + von, modell.begin() + bis + 1);
+            } else if (art <= 3) {
+                // Row after row, as a fill writes.
+                const QString t = texte[zufall(int(texte.size()))];
+                const int zelle = 1 + zufall(2);
+                for (int r = 1; r <= n; ++r) {
+                    d.ZelleSetzen(r, zelle, t);
+                    modell[size_t(r)][size_t(zelle)] = t;
+                }
+            } else if (art <= 5) {
+                const int r = 1 + zufall(std::min(n, 12));
+                const int zelle = 1 + zufall(2);
+                const int q = 1 + zufall(12);
+                d.ZelleUebernehmen(r, zelle, quelle, q, 1);
+                modell[size_t(r)][size_t(zelle)] = qModell[size_t(q)][1];
+            } else if (art == 6) {
+                const int r = 1 + zufall(n);
+                const int q = 1 + zufall(n);
+                d.ZelleUebernehmen(r, 2, d, q, 1);
+                modell[size_t(r)][2] = modell[size_t(q)][1];
+            } else {
+                const int r = 1 + zufall(n);
+                const int zelle = 1 + zufall(2);
+                const QString t = texte[zufall(int(texte.size()))];
+                d.ZelleSetzen(r, zelle, t);
+                modell[size_t(r)][size_t(zelle)] = t;
+            }
+            ASSERT_EQ(d.Anzahl(), int(modell.size()) - 1);
+            for (int r = 1; r <= d.Anzahl(); ++r)
+                for (int zelle = 1; zelle <= 2; ++zelle)
+                    ASSERT_EQ(d.Zelle(r, zelle), modell[size_t(r)][size_t(zelle)])
+                        << "Saat " << saat << ", Schritt " << schritt << ", Zeile " << r << ", Zelle " << zelle;
+        }
+        // The source keeps its own texts whatever was done with the shared bytes.
+        for (int r = 1; r <= 12; ++r)
+            ASSERT_EQ(quelle.Zelle(r, 1), qModell[size_t(r)][1]);
+    }
+}
+
+TEST(ListenDaten, EinTextJeSpalteUndGeteilteNamenKostenKeineZeilenbytes)
+{
+    constexpr int n = 100000;
+    ListenDaten auswahl(2);
+    auswahl.ZeilenAnhaengen(n);
+    for (int z = 1; z <= n; ++z) {
+        auswahl.ZelleSetzen(z, 1, QStringLiteral("/ein/verzeichnis/"));
+        auswahl.ZelleSetzen(z, 2, QStringLiteral("Name %1.txt").arg(z));
+    }
+    auswahl.Straffen();
+    const qint64 mitNamen = auswahl.Speicher();
+
+    ListenDaten vorschau(3);
+    vorschau.ZeilenAnhaengen(n);
+    for (int z = 1; z <= n; ++z) {
+        vorschau.ZelleUebernehmen(z, 1, auswahl, z, 1);
+        vorschau.ZelleUebernehmen(z, 2, auswahl, z, 2);
+        vorschau.ZelleSetzen(z, 3, QStringLiteral("ok"));
+    }
+    vorschau.Straffen();
+    // Row state and order (12 bytes a row) and one column of pairs (8); the names' bytes
+    // are counted in both lists although they lie only once in memory.
+    EXPECT_LT(vorschau.Speicher(), mitNamen + qint64(n) * 12 + 4096);
+    EXPECT_LT(mitNamen, qint64(n) * (12 + 8 + 16) + 4096);
+    EXPECT_EQ(vorschau.Zelle(n, 2), QStringLiteral("Name %1.txt").arg(n));
+    EXPECT_EQ(vorschau.Zelle(7, 1), QStringLiteral("/ein/verzeichnis/"));
+
+    // Writing another name into the shared column leaves the selection as it was.
+    vorschau.ZelleSetzen(5, 2, QStringLiteral("anders"));
+    EXPECT_EQ(vorschau.Zelle(5, 2), QStringLiteral("anders"));
+    EXPECT_EQ(vorschau.Zelle(6, 2), QStringLiteral("Name 6.txt"));
+    EXPECT_EQ(auswahl.Zelle(5, 2), QStringLiteral("Name 5.txt"));
+}

@@ -109,6 +109,31 @@ bool gefaltetGleich(QStringView a, QStringView b)
     return true;
 }
 
+// The same on UTF-8: A-Z are single bytes there and no other byte of a text is one of them.
+char gefaltet(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+}
+
+quint64 gefaltetStreuen(QByteArrayView text, quint64 h)
+{
+    for (const char c : text) {
+        h ^= quint8(gefaltet(c));
+        h *= 1099511628211ULL;
+    }
+    return h;
+}
+
+bool gefaltetGleich(QByteArrayView a, QByteArrayView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (gefaltet(a[i]) != gefaltet(b[i]))
+            return false;
+    return true;
+}
+
 // One of the characters no name may hold; the common ASCII case is a table lookup.
 bool verboten(QChar c)
 {
@@ -146,8 +171,11 @@ QList<bool> VorschauDoppelteMarkieren(const QStringList &neuePfade, const QStrin
         [&](qsizetype i) { return i < behalten.size() && behalten[i]; });
 }
 
-QList<bool> VorschauDoppelteMarkieren(qsizetype n, const VorschauZeilenText &neuerPfad,
-                                      const VorschauZeilenText &neuerName, const std::function<bool(qsizetype)> &behaelt)
+namespace {
+
+// Paths and names as views of one kind (UTF-16 or UTF-8): both give the same rows.
+template <class Pfad, class Name, class Behaelt>
+QList<bool> doppelteMarkieren(qsizetype n, const Pfad &neuerPfad, const Name &neuerName, const Behaelt &behaelt)
 {
     QList<bool> doppelt(n, false);
     // Rows are grouped by the hash of their folded key and compared exactly within a group,
@@ -155,7 +183,7 @@ QList<bool> VorschauDoppelteMarkieren(qsizetype n, const VorschauZeilenText &neu
     std::vector<std::pair<quint64, qsizetype>> streu(static_cast<size_t>(n));
     for (qsizetype i = 0; i < n; ++i) {
         quint64 h = gefaltetStreuen(neuerPfad(i), 14695981039346656037ULL);
-        // A character that stands in no path or name separates the two parts.
+        // A value that stands for no character of a path or name separates the two parts.
         h ^= 0x10000;
         h *= 1099511628211ULL;
         streu[size_t(i)] = {gefaltetStreuen(neuerName(i), h), i};
@@ -214,6 +242,21 @@ QList<bool> VorschauDoppelteMarkieren(qsizetype n, const VorschauZeilenText &neu
         a = b;
     }
     return doppelt;
+}
+
+} // namespace
+
+QList<bool> VorschauDoppelteMarkieren(qsizetype n, const VorschauZeilenText &neuerPfad,
+                                      const VorschauZeilenText &neuerName, const std::function<bool(qsizetype)> &behaelt)
+{
+    return doppelteMarkieren(n, neuerPfad, neuerName, behaelt);
+}
+
+QList<bool> VorschauDoppelteMarkierenUtf8(qsizetype n, const VorschauZeilenBytes &neuerPfad,
+                                          const VorschauZeilenBytes &neuerName,
+                                          const std::function<bool(qsizetype)> &behaelt)
+{
+    return doppelteMarkieren(n, neuerPfad, neuerName, behaelt);
 }
 
 PruefErgebnis VorschauNamenPruefen(const NamensPruefungEingabe &e)

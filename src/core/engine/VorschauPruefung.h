@@ -45,6 +45,12 @@ QList<bool> VorschauDoppelteMarkieren(const QStringList &neuePfade, const QStrin
 using VorschauZeilenText = std::function<QStringView(qsizetype)>;
 QList<bool> VorschauDoppelteMarkieren(qsizetype n, const VorschauZeilenText &neuerPfad,
                                       const VorschauZeilenText &neuerName, const std::function<bool(qsizetype)> &behaelt);
+// The same on texts kept as UTF-8 (lone surrogates in their three-byte form), as a list's
+// cells hold them: letter case of A-Z folded the same way, no text decoded.
+using VorschauZeilenBytes = std::function<QByteArrayView(qsizetype)>;
+QList<bool> VorschauDoppelteMarkierenUtf8(qsizetype n, const VorschauZeilenBytes &neuerPfad,
+                                          const VorschauZeilenBytes &neuerName,
+                                          const std::function<bool(qsizetype)> &behaelt);
 
 // --- name check ---------------------------------------------------------------------------
 

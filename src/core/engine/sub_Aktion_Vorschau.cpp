@@ -147,29 +147,32 @@ private:
     std::vector<qint32> m_nr;
 };
 
-// The values of one row for a sub-rule; the names come from the run's own arrays.
-ZeilenWerte zeilenWerte(const ListenDaten &v, const ListenDaten &a, int zeile, bool eintragsWerte,
-                        const QString &pfad, const QString &name, const QString &neuerName)
+// The values of one row for a sub-rule, written into the same strings row after row (no
+// allocation per cell); the names come from the run's own arrays.
+void zeilenWerteSetzen(ZeilenWerte &w, const ListenDaten &v, const ListenDaten &a, int zeile, bool eintragsWerte,
+                       const QString &pfad, const QString &name, const QString &neuerName)
 {
-    ZeilenWerte w;
     w.pfad = pfad;
     w.name = name;
     w.neuerName = neuerName;
     w.zeile = zeile;
     const int eintrag = v.Link(zeile);
     if (eintragsWerte && eintrag >= 1 && eintrag <= a.Anzahl()) {
-        w.groesse = a.Zelle(eintrag, AZelle::Bytes);
-        w.attribute = a.Zelle(eintrag, AZelle::Attribute);
-        w.zeiten.herstellung = a.Zelle(eintrag, AZelle::ZeitH);
-        w.zeiten.aenderung = a.Zelle(eintrag, AZelle::ZeitA);
-        w.zeiten.zugriff = a.Zelle(eintrag, AZelle::ZeitZ);
-        w.verzeichnisNummer = a.Zelle(eintrag, AZelle::PfadNr).toLongLong();
+        ausUtf8MitEinzelnenSetzen(a.ZelleUtf8(eintrag, AZelle::Bytes), w.groesse);
         // A second attribute rule of a combined rule works on what the first one left.
-        const QString neueAttribute = v.Zelle(zeile, VZelle::NeuAttribute);
-        if (!neueAttribute.isEmpty())
-            w.attribute = neueAttribute;
+        const QByteArrayView neueAttribute = v.ZelleUtf8(zeile, VZelle::NeuAttribute);
+        ausUtf8MitEinzelnenSetzen(neueAttribute.isEmpty() ? a.ZelleUtf8(eintrag, AZelle::Attribute) : neueAttribute,
+                                  w.attribute);
+        ausUtf8MitEinzelnenSetzen(a.ZelleUtf8(eintrag, AZelle::ZeitH), w.zeiten.herstellung);
+        ausUtf8MitEinzelnenSetzen(a.ZelleUtf8(eintrag, AZelle::ZeitA), w.zeiten.aenderung);
+        ausUtf8MitEinzelnenSetzen(a.ZelleUtf8(eintrag, AZelle::ZeitZ), w.zeiten.zugriff);
+        w.verzeichnisNummer = a.ZelleUtf8(eintrag, AZelle::PfadNr).toLongLong();
+    } else {
+        w.groesse.clear();
+        w.attribute.clear();
+        w.zeiten = EintragZeiten();
+        w.verzeichnisNummer = 0;
     }
-    return w;
 }
 
 } // namespace
@@ -431,9 +434,9 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         const bool name = IstNamenCode(teil.code);
         const bool eintragsWerte = brauchtEintragsWerte(teil);
         const int spalte = neuSpalte(teil.code);
+        ZeilenWerte werte;
         for (int z = 1; z <= n; ++z) {
-            const ZeilenWerte werte =
-                zeilenWerte(vliste, aliste, z, eintragsWerte, pfade[z - 1], namen.an(z - 1), neuerName(z - 1));
+            zeilenWerteSetzen(werte, vliste, aliste, z, eintragsWerte, pfade[z - 1], namen.an(z - 1), neuerName(z - 1));
             ZeilenErgebnis e;
             if (name) {
                 neuerPfadBis = std::max(neuerPfadBis, z);
@@ -452,27 +455,36 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
             }
         }
     }
-    // Unchanged names share the old names' bytes; otherwise the column gets exactly its room.
-    const auto geaendert = [&namen, &neueNamen](int i) {
-        return neueNamen.gesetzt(i) && neueNamen.ansicht(i) != namen.ansicht(i);
-    };
+    // The old names' characters are no longer needed: the list holds them. A row whose new
+    // name encodes to its old bytes keeps its name.
+    namen = ZeilenTexte(0);
+    std::vector<char> geaendert(size_t(n), 0);
     qsizetype neueBytes = 0;
     bool alleGleich = true;
-    for (int z = 1; z <= n; ++z) {
-        const bool anders = geaendert(z - 1);
-        alleGleich = alleGleich && !anders;
-        neueBytes += anders ? utf8MitEinzelnenLaenge(neueNamen.ansicht(z - 1)) : vliste.ZelleLaenge(z, VZelle::Name);
+    {
+        QByteArray puffer;
+        for (int z = 1; z <= n; ++z) {
+            const QByteArrayView alt = vliste.ZelleUtf8(z, VZelle::Name);
+            if (neueNamen.gesetzt(z - 1)) {
+                utf8MitEinzelnenSetzen(neueNamen.ansicht(z - 1), puffer);
+                geaendert[size_t(z - 1)] = QByteArrayView(puffer) != alt ? 1 : 0;
+            }
+            alleGleich = alleGleich && !geaendert[size_t(z - 1)];
+            neueBytes += geaendert[size_t(z - 1)] ? puffer.size() : alt.size();
+        }
     }
+    // Unchanged names share the old names' bytes; otherwise the column gets exactly its room.
     if (!alleGleich)
         vliste.SpalteReservieren(VZelle::NeuName, neueBytes);
     for (int z = 1; z <= n; ++z) {
         if (alleGleich)
             vliste.ZelleUebernehmen(z, VZelle::NeuName, vliste, z, VZelle::Name);
-        else if (geaendert(z - 1))
+        else if (geaendert[size_t(z - 1)])
             vliste.ZelleSetzen(z, VZelle::NeuName, neueNamen.an(z - 1));
         else
             vliste.ZelleSetzenUtf8(z, VZelle::NeuName, vliste.ZelleUtf8(z, VZelle::Name));
     }
+    neueNamen = ZeilenTexte(0);
     for (int z = 1; z <= neuerPfadBis; ++z)
         vliste.ZelleSetzenUtf8(z, VZelle::NeuPfad, vliste.ZelleUtf8(z, VZelle::Pfad));
     fort.FortAbschnittMax();
@@ -493,11 +505,11 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         // carries a rule error, which overrides this check.
         const ZeilenPfade &neuePfade = pfade;
         QList<bool> doppelt;
-        if (namenRegel) // on the arrays' characters: no copy of a name
-            doppelt = VorschauDoppelteMarkieren(
-                n, [&](qsizetype i) { return QStringView(neuePfade[i]); },
-                [&](qsizetype i) { return neueNamen.gesetzt(int(i)) ? neueNamen.ansicht(int(i)) : namen.ansicht(int(i)); },
-                [&](qsizetype i) { return !geaendert(int(i)); });
+        if (namenRegel) // on the list's bytes: no name decoded
+            doppelt = VorschauDoppelteMarkierenUtf8(
+                n, [&](qsizetype i) { return vliste.ZelleUtf8(int(i) + 1, VZelle::Pfad); },
+                [&](qsizetype i) { return vliste.ZelleUtf8(int(i) + 1, VZelle::NeuName); },
+                [&](qsizetype i) { return !geaendert[size_t(i)]; });
         FortSchritte pruefSchritte(fort, n);
         NamensPruefungEingabe e;
         const QString *geprueft = nullptr; // the directory text checked last: rows share it
@@ -508,15 +520,15 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
                 pfadFehler = VorschauObjektPruefen(pfad, QStringView());
                 geprueft = &pfad;
             }
-            const QString name = namen.an(z - 1);
+            // Decoded into the same strings row after row: no allocation per name.
+            ausUtf8MitEinzelnenSetzen(vliste.ZelleUtf8(z, VZelle::Name), e.alterName);
             const QString objektFehler =
-                pfadFehler.isEmpty() ? VorschauObjektPruefen(QStringView(), name) : pfadFehler;
+                pfadFehler.isEmpty() ? VorschauObjektPruefen(QStringView(), e.alterName) : pfadFehler;
             PruefErgebnis p{QStringLiteral("keine Veränderung"), false};
             if (namenRegel) {
-                e.neuerName = neuerName(z - 1);
+                ausUtf8MitEinzelnenSetzen(vliste.ZelleUtf8(z, VZelle::NeuName), e.neuerName);
                 e.neuerPfad = neuePfade[z - 1];
                 e.alterPfad = pfad;
-                e.alterName = name;
                 e.doppelt = doppelt[z - 1];
                 VorschauPruefungDazu(p, VorschauNamenPruefen(e));
             }

@@ -31,6 +31,18 @@ ZeitText &ZeitText::operator=(const QString &text)
     return *this;
 }
 
+void ZeitText::setzen(const plattform::DateiZeit &zeit)
+{
+    if (!zeit.gueltig) {
+        m_n = 0;
+        return;
+    }
+    char z[21];
+    nxDateiZeitZuZeichen(DateiZeit{zeit.sekunden, zeit.nanosekunden}, z);
+    std::copy(std::begin(z), std::end(z), m_z.begin());
+    m_n = 21;
+}
+
 void SuchTreffer::Neu(const QString &verzeichnis, QStringView name, TNxSuchTyp daten)
 {
     Treffer t;
@@ -113,9 +125,9 @@ QString nxAuswahlZeitText(const plattform::DateiZeit &zeit)
 TNxSuchTyp nxAuswahlSuchDaten(const plattform::Eintrag &eintrag, qint32 pfadNr)
 {
     TNxSuchTyp d;
-    d.zeitH = nxAuswahlZeitText(eintrag.herstellung);
-    d.zeitA = nxAuswahlZeitText(eintrag.aenderung);
-    d.zeitZ = nxAuswahlZeitText(eintrag.zugriff);
+    d.zeitH.setzen(eintrag.herstellung);
+    d.zeitA.setzen(eintrag.aenderung);
+    d.zeitZ.setzen(eintrag.zugriff);
     d.groesse = eintrag.groesse;
     d.attribute = qint32(eintrag.attribute);
     d.verz = eintrag.istVerzeichnis() ? 1 : 0;

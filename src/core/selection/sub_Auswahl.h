@@ -39,6 +39,8 @@ public:
     ZeitText() = default;
     ZeitText(const QString &text) { *this = text; } // NOLINT: time texts are assigned freely
     ZeitText &operator=(const QString &text);
+    // The time text of a file time, or empty when it is not valid, without a QString.
+    void setzen(const plattform::DateiZeit &zeit);
     QByteArrayView utf8() const { return QByteArrayView(m_z.data(), m_n); }
     QString text() const { return QString::fromLatin1(m_z.data(), m_n); }
 

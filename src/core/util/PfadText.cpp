@@ -1,5 +1,6 @@
 #include "core/util/PfadText.h"
 
+#include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace rinolux {
@@ -264,6 +265,22 @@ void utf8MitEinzelnenSetzen(QStringView text, QByteArray &ziel)
 }
 
 QString ausUtf8MitEinzelnen(QByteArrayView utf8) { return dekodieren(utf8, true); }
+
+void ausUtf8MitEinzelnenSetzen(QByteArrayView utf8, QString &ziel)
+{
+    if (utf8.isEmpty()) {
+        ziel.clear(); // null, as ausUtf8MitEinzelnen gives for no bytes
+        return;
+    }
+    if (!schnellLesbar(utf8)) {
+        ziel = dekodieren(utf8, true);
+        return;
+    }
+    QStringDecoder dekodierer(QStringDecoder::Utf8);
+    ziel.resize(utf8.size()); // never more UTF-16 units than UTF-8 bytes
+    QChar *ende = dekodierer.appendToBuffer(ziel.data(), utf8);
+    ziel.resize(ende - ziel.constData());
+}
 
 qsizetype utf8MitEinzelnenLaenge(QStringView text)
 {

@@ -51,6 +51,8 @@ QByteArray utf8MitEinzelnen(QStringView text);
 // The same into ziel, whose room is used again: no allocation per text in a loop.
 void utf8MitEinzelnenSetzen(QStringView text, QByteArray &ziel);
 QString ausUtf8MitEinzelnen(QByteArrayView utf8);
+// The same into ziel, whose room is used again while nothing else shares it.
+void ausUtf8MitEinzelnenSetzen(QByteArrayView utf8, QString &ziel);
 // The length of utf8MitEinzelnen(text) without making it, for reserving room exactly.
 qsizetype utf8MitEinzelnenLaenge(QStringView text);
 

@@ -138,6 +138,17 @@ std::optional<QDateTime> nxDatumAusZeitText(const QString &text)
 
 QString nxDateiZeitZuText(DateiZeit zeit)
 {
+    char puffer[21];
+    nxDateiZeitZuZeichen(zeit, puffer);
+    return QString::fromLatin1(puffer, 21);
+}
+
+void nxDateiZeitZuZeichen(DateiZeit zeit, char (&puffer)[21])
+{
+    const auto alsZeichen = [&puffer](const QString &text) {
+        for (int i = 0; i < 21; ++i)
+            puffer[i] = i < text.size() && text.at(i).unicode() < 128 ? char(text.at(i).unicode()) : '?';
+    };
     qint64 sek = zeit.sekunden + zeit.nanosekunden / 1000000000;
     qint64 ns = zeit.nanosekunden % 1000000000;
     if (ns < 0) {
@@ -147,7 +158,7 @@ QString nxDateiZeitZuText(DateiZeit zeit)
     // Far beyond any calendar the text can show: keep the conversions below from overflowing.
     constexpr qint64 grenze = std::numeric_limits<qint64>::max() / 1000 - 1;
     if (sek > grenze || sek < -grenze)
-        return kZeitTextUngueltig;
+        return alsZeichen(kZeitTextUngueltig);
     // A listing converts three times per entry: localtime_r after one tzset per change of
     // TZ, instead of QDateTime, which re-reads the zone file for every conversion. Per
     // thread, since a search converts on several threads at once.
@@ -169,7 +180,7 @@ QString nxDateiZeitZuText(DateiZeit zeit)
     if (!sekundeGueltig || letzteSekunde != sek) {
         struct tm tm = {};
         if (static_cast<qint64>(t) != sek || ::localtime_r(&t, &tm) == nullptr)
-            return nxZeitTextAusDatum(QDateTime::fromMSecsSinceEpoch(sek * 1000 + ns / 1000000, Qt::UTC));
+            return alsZeichen(nxZeitTextAusDatum(QDateTime::fromMSecsSinceEpoch(sek * 1000 + ns / 1000000, Qt::UTC)));
         letzteTm = tm;
         letzteSekunde = sek;
         sekundeGueltig = true;
@@ -177,8 +188,7 @@ QString nxDateiZeitZuText(DateiZeit zeit)
     const struct tm &tm = letzteTm;
     const int jahr = tm.tm_year + 1900;
     if (jahr < 1900 || jahr > 9999)
-        return kZeitTextUngueltig;
-    char puffer[22];
+        return alsZeichen(kZeitTextUngueltig);
     const auto ziffern = [&puffer](int pos, int wert, int breite) {
         for (int i = breite - 1; i >= 0; --i) {
             puffer[pos + i] = char('0' + wert % 10);
@@ -196,7 +206,6 @@ QString nxDateiZeitZuText(DateiZeit zeit)
     ziffern(16, int(ns / 1000000), 3);
     puffer[19] = '_';
     puffer[20] = char('0' + (tm.tm_wday == 0 ? 7 : tm.tm_wday)); // Monday 1 .. Sunday 7
-    return QString::fromLatin1(puffer, 21);
 }
 
 std::optional<DateiZeit> nxTextZuDateiZeit(const QString &text)

@@ -49,6 +49,8 @@ QDateTime nxDatumAusWert(DatumWert wert);
 // saving time ends, the way back takes the later of the two; a local time that the change
 // to daylight saving time skips has no file time (nullopt).
 QString nxDateiZeitZuText(DateiZeit zeit);
+// The same 21 ASCII characters written into ziel, for callers that keep them in place.
+void nxDateiZeitZuZeichen(DateiZeit zeit, char (&ziel)[21]);
 std::optional<DateiZeit> nxTextZuDateiZeit(const QString &text);
 
 // "vor 3 Tagen", "in 1 Monaten": the age of a value relative to now (or to jetzt).

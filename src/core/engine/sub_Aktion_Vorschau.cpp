@@ -465,12 +465,10 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         QByteArray puffer;
         for (int z = 1; z <= n; ++z) {
             const QByteArrayView alt = vliste.ZelleUtf8(z, VZelle::Name);
-            if (neueNamen.gesetzt(z - 1)) {
-                utf8MitEinzelnenSetzen(neueNamen.ansicht(z - 1), puffer);
-                geaendert[size_t(z - 1)] = QByteArrayView(puffer) != alt ? 1 : 0;
-            }
+            if (neueNamen.gesetzt(z - 1))
+                geaendert[size_t(z - 1)] = gleichWieUtf8MitEinzelnen(neueNamen.ansicht(z - 1), alt, puffer) ? 0 : 1;
             alleGleich = alleGleich && !geaendert[size_t(z - 1)];
-            neueBytes += geaendert[size_t(z - 1)] ? puffer.size() : alt.size();
+            neueBytes += geaendert[size_t(z - 1)] ? utf8MitEinzelnenLaenge(neueNamen.ansicht(z - 1)) : alt.size();
         }
     }
     // Unchanged names share the old names' bytes; otherwise the column gets exactly its room.

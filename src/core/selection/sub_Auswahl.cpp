@@ -84,7 +84,6 @@ void SuchTreffer::Leeren()
 
 void SuchTreffer::letztenEntfernen()
 {
-    m_namenBytes -= utf8MitEinzelnenLaenge(Name(m_anzahl));
     m_treffer.back().pop_back();
     if (m_treffer.back().empty())
         m_treffer.pop_back();

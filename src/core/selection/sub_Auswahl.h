@@ -82,7 +82,8 @@ public:
         return QString::fromRawData(m_namen[size_t(t.block)].constData() + t.start, t.laenge);
     }
     const TNxSuchTyp &Daten(int i) const { return treffer(i).daten; }
-    // The UTF-8 bytes of all names, so a list can take them without growing.
+    // The UTF-8 bytes of the names added since the last Leeren, so a list can take them
+    // without growing.
     qint64 NamenBytes() const { return m_namenBytes; }
 
 private:

@@ -272,33 +272,63 @@ void ausUtf8MitEinzelnenSetzen(QByteArrayView utf8, QString &ziel)
         ziel.clear(); // null, as ausUtf8MitEinzelnen gives for no bytes
         return;
     }
-    if (!schnellLesbar(utf8)) {
+    // Most names are ASCII: widened as they are read, nothing checked twice.
+    ziel.resize(utf8.size()); // never more UTF-16 units than UTF-8 bytes
+    QChar *ziele = ziel.data();
+    const auto *b = reinterpret_cast<const uchar *>(utf8.data());
+    qsizetype i = 0;
+    while (i < utf8.size() && b[i] < 0x80) {
+        ziele[i] = QChar(char16_t(b[i]));
+        ++i;
+    }
+    if (i == utf8.size())
+        return;
+    // A byte order mark is a character of the name, wherever it stands.
+    QStringDecoder dekodierer(QStringDecoder::Utf8,
+                              QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QChar *ende = dekodierer.appendToBuffer(ziele + i, utf8.sliced(i));
+    if (dekodierer.hasError()) { // undecodable bytes or lone surrogates: their stand-ins
         ziel = dekodieren(utf8, true);
         return;
     }
-    QStringDecoder dekodierer(QStringDecoder::Utf8);
-    ziel.resize(utf8.size()); // never more UTF-16 units than UTF-8 bytes
-    QChar *ende = dekodierer.appendToBuffer(ziel.data(), utf8);
     ziel.resize(ende - ziel.constData());
 }
 
 qsizetype utf8MitEinzelnenLaenge(QStringView text)
 {
-    qsizetype n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i].unicode();
+    const char16_t *p = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && p[i] < 0x80) // the ASCII start of most names
+        ++i;
+    qsizetype laenge = i;
+    for (; i < n; ++i) {
+        const char16_t u = p[i];
         if (u < 0x80) {
-            n += 1;
+            laenge += 1;
         } else if (u < 0x800) {
-            n += 2;
-        } else if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            n += 4;
+            laenge += 2;
+        } else if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
+            laenge += 4;
             ++i;
         } else {
-            n += 3; // also a lone surrogate
+            laenge += 3; // also a lone surrogate
         }
     }
-    return n;
+    return laenge;
+}
+
+bool gleichWieUtf8MitEinzelnen(QStringView text, QByteArrayView utf8, QByteArray &puffer)
+{
+    // ASCII compared in place; from the first other character on, the rest is encoded.
+    qsizetype i = 0;
+    const qsizetype n = std::min(text.size(), utf8.size());
+    while (i < n && text[i].unicode() < 0x80 && uchar(utf8[i]) == text[i].unicode())
+        ++i;
+    if (i == text.size() || i == utf8.size() || text[i].unicode() < 0x80)
+        return i == text.size() && i == utf8.size();
+    utf8MitEinzelnenSetzen(text.sliced(i), puffer);
+    return QByteArrayView(puffer) == utf8.sliced(i);
 }
 
 } // namespace rinolux

@@ -55,5 +55,7 @@ QString ausUtf8MitEinzelnen(QByteArrayView utf8);
 void ausUtf8MitEinzelnenSetzen(QByteArrayView utf8, QString &ziel);
 // The length of utf8MitEinzelnen(text) without making it, for reserving room exactly.
 qsizetype utf8MitEinzelnenLaenge(QStringView text);
+// Whether utf8MitEinzelnen(text) == utf8, mostly without encoding; puffer is scratch room.
+bool gleichWieUtf8MitEinzelnen(QStringView text, QByteArrayView utf8, QByteArray &puffer);
 
 } // namespace rinolux

@@ -95,19 +95,32 @@ TEST(PfadText, NamenBytesKommenUnveraendertZurueck)
         "\xf4\x90\x80\x80", // above U+10FFFF
         "\xe2\x82",        // cut short
         "\xef\xbb\xbf" "x", // a byte order mark is part of the name
+        "x\xef\xbb\xbf",     // also after other characters
+        "ab\xc3\xa4\xed\xb2\x80", // ASCII, then more
         "\xf0\x9f\x98\x80" "\xff", "\x80\x80\x80", "\xfe\xff",
     };
     QList<QString> texte;
+    // The in-place forms reuse one string and one buffer for all names, as the list loops do.
+    QString wieder;
+    QByteArray puffer;
     for (const QByteArray &n : namen) {
         const QString text = nameAusBytes(n);
         EXPECT_EQ(nameZuBytes(text), n) << n.toHex().constData();
-        EXPECT_EQ(ausUtf8MitEinzelnen(utf8MitEinzelnen(text)), text) << n.toHex().constData();
+        const QByteArray utf8 = utf8MitEinzelnen(text);
+        EXPECT_EQ(ausUtf8MitEinzelnen(utf8), text) << n.toHex().constData();
+        utf8MitEinzelnenSetzen(text, puffer);
+        EXPECT_EQ(puffer, utf8) << n.toHex().constData();
+        EXPECT_EQ(utf8MitEinzelnenLaenge(text), utf8.size()) << n.toHex().constData();
+        ausUtf8MitEinzelnenSetzen(utf8, wieder);
+        EXPECT_EQ(wieder, text) << n.toHex().constData();
         EXPECT_FALSE(texte.contains(text)) << n.toHex().constData();
         texte.append(text);
     }
     EXPECT_TRUE(nameHatFremdeBytes(nameAusBytes("a\xff.txt")));
     EXPECT_FALSE(nameHatFremdeBytes(nameAusBytes("a\xef\xbf\xbd.txt")));
     EXPECT_EQ(utf8MitEinzelnen(u"äb"_s), QByteArray("\xc3\xa4" "b"));
+    ausUtf8MitEinzelnenSetzen(QByteArrayView(), wieder);
+    EXPECT_TRUE(wieder.isNull());
 }
 
 TEST(PfadText, FremdeBytesSichtbarInDerAnzeige)

@@ -29,6 +29,7 @@
 #include <malloc.h>
 #endif
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -152,12 +153,18 @@ private:
 // are written escaped.
 void zelleAnhaengen(std::string &aus, QByteArrayView zelle)
 {
-    // Runs without a character to escape, which is nearly every cell, go in one piece.
+    // Runs without a character to escape, which is nearly every cell, go in one piece; one
+    // table look-up per byte finds the end of a run.
+    static constexpr auto besonders = [] {
+        std::array<bool, 256> t{};
+        t[uchar('\t')] = t[uchar('\r')] = t[uchar('\n')] = t[uchar('\\')] = true;
+        return t;
+    }();
     const char *p = zelle.data();
     const char *const ende = p + zelle.size();
     while (p < ende) {
         const char *lauf = p;
-        while (lauf < ende && *lauf != '\t' && *lauf != '\r' && *lauf != '\n' && *lauf != '\\')
+        while (lauf < ende && !besonders[uchar(*lauf)])
             ++lauf;
         aus.append(p, size_t(lauf - p));
         if (lauf == ende)

@@ -181,12 +181,19 @@ QList<bool> doppelteMarkieren(qsizetype n, const Pfad &neuerPfad, const Name &ne
     // Rows are grouped by the hash of their folded key and compared exactly within a group,
     // so no two equal keys can slip through however the rows are ordered.
     std::vector<std::pair<quint64, qsizetype>> streu(static_cast<size_t>(n));
+    // Rows of a listing share one directory text: its hash is taken once.
+    decltype(neuerPfad(0)) letzterPfad{};
+    quint64 pfadStreu = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        quint64 h = gefaltetStreuen(neuerPfad(i), 14695981039346656037ULL);
-        // A value that stands for no character of a path or name separates the two parts.
-        h ^= 0x10000;
-        h *= 1099511628211ULL;
-        streu[size_t(i)] = {gefaltetStreuen(neuerName(i), h), i};
+        const auto pfad = neuerPfad(i);
+        if (i == 0 || pfad.data() != letzterPfad.data() || pfad.size() != letzterPfad.size()) {
+            pfadStreu = gefaltetStreuen(pfad, 14695981039346656037ULL);
+            // A value that stands for no character of a path or name separates the two parts.
+            pfadStreu ^= 0x10000;
+            pfadStreu *= 1099511628211ULL;
+            letzterPfad = pfad;
+        }
+        streu[size_t(i)] = {gefaltetStreuen(neuerName(i), pfadStreu), i};
     }
     std::sort(streu.begin(), streu.end());
     // Rows of one folded key, by the first row that has it.

@@ -59,7 +59,7 @@ Ergebnis verzeichnisLesen(const QString &verzeichnis, Details details,
     const QSet<QString> versteckt = alle ? versteckteNamen(fd) : QSet<QString>();
     Eintrag e;
     fehler = eintraegeLesen(d, [&](const dirent &de) {
-        e.name = ausNativ(QByteArrayView(de.d_name));
+        nameAusBytesSetzen(QByteArrayView(de.d_name), e.name); // the same string for every entry
         if (alle) {
             struct statx sx;
             if (::statx(fd, de.d_name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, kStatxMaske, &sx) != 0)

@@ -266,10 +266,13 @@ void utf8MitEinzelnenSetzen(QStringView text, QByteArray &ziel)
 
 QString ausUtf8MitEinzelnen(QByteArrayView utf8) { return dekodieren(utf8, true); }
 
-void ausUtf8MitEinzelnenSetzen(QByteArrayView utf8, QString &ziel)
+namespace {
+
+// dekodieren into ziel, whose room is used again while nothing else shares it.
+void dekodierenNach(QByteArrayView utf8, bool mitEinzelnen, QString &ziel)
 {
     if (utf8.isEmpty()) {
-        ziel.clear(); // null, as ausUtf8MitEinzelnen gives for no bytes
+        ziel.clear(); // null, as dekodieren gives for no bytes
         return;
     }
     // Most names are ASCII: widened as they are read, nothing checked twice.
@@ -287,12 +290,18 @@ void ausUtf8MitEinzelnenSetzen(QByteArrayView utf8, QString &ziel)
     QStringDecoder dekodierer(QStringDecoder::Utf8,
                               QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QChar *ende = dekodierer.appendToBuffer(ziele + i, utf8.sliced(i));
-    if (dekodierer.hasError()) { // undecodable bytes or lone surrogates: their stand-ins
-        ziel = dekodieren(utf8, true);
+    if (dekodierer.hasError()) { // undecodable bytes or encoded surrogates: their stand-ins
+        ziel = dekodieren(utf8, mitEinzelnen);
         return;
     }
     ziel.resize(ende - ziel.constData());
 }
+
+} // namespace
+
+void ausUtf8MitEinzelnenSetzen(QByteArrayView utf8, QString &ziel) { dekodierenNach(utf8, true, ziel); }
+
+void nameAusBytesSetzen(QByteArrayView bytes, QString &ziel) { dekodierenNach(bytes, false, ziel); }
 
 qsizetype utf8MitEinzelnenLaenge(QStringView text)
 {

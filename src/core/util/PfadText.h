@@ -39,6 +39,8 @@ bool pfadAufgeraeumt(QStringView pfad);
 // same byte, so no two names on disk ever read as one text. Every path conversion of the
 // platform layer goes through these two.
 QString nameAusBytes(QByteArrayView bytes);
+// The same into ziel, whose room is used again while nothing else shares it.
+void nameAusBytesSetzen(QByteArrayView bytes, QString &ziel);
 QByteArray nameZuBytes(QStringView text);
 // Whether the text holds such a stand-in for an undecodable byte.
 bool nameHatFremdeBytes(QStringView text);

@@ -113,6 +113,8 @@ TEST(PfadText, NamenBytesKommenUnveraendertZurueck)
         EXPECT_EQ(utf8MitEinzelnenLaenge(text), utf8.size()) << n.toHex().constData();
         ausUtf8MitEinzelnenSetzen(utf8, wieder);
         EXPECT_EQ(wieder, text) << n.toHex().constData();
+        nameAusBytesSetzen(n, wieder);
+        EXPECT_EQ(wieder, text) << n.toHex().constData();
         EXPECT_FALSE(texte.contains(text)) << n.toHex().constData();
         texte.append(text);
     }

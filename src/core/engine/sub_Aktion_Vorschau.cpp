@@ -510,6 +510,7 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
                 [&](qsizetype i) { return !geaendert[size_t(i)]; });
         FortSchritte pruefSchritte(fort, n);
         NamensPruefungEingabe e;
+        QString neuWert, jetztWert; // cells of the attribute and time checks, decoded in place
         const QString *geprueft = nullptr; // the directory text checked last: rows share it
         QString pfadFehler;
         for (int z = 1; z <= n; ++z) {
@@ -533,15 +534,19 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
             if (attributRegel || zeitCode != 0) {
                 const int eintrag = vliste.Link(z);
                 const bool mitEintrag = eintrag >= 1 && eintrag <= aliste.Anzahl();
-                if (attributRegel)
-                    VorschauPruefungDazu(
-                        p, VorschauAttributPruefen(vliste.Zelle(z, VZelle::NeuAttribute),
-                                                   mitEintrag ? aliste.Zelle(eintrag, AZelle::Attribute)
-                                                              : vliste.Zelle(z, VZelle::Attribute)));
+                if (attributRegel) {
+                    ausUtf8MitEinzelnenSetzen(vliste.ZelleUtf8(z, VZelle::NeuAttribute), neuWert);
+                    ausUtf8MitEinzelnenSetzen(mitEintrag ? aliste.ZelleUtf8(eintrag, AZelle::Attribute)
+                                                         : vliste.ZelleUtf8(z, VZelle::Attribute),
+                                              jetztWert);
+                    VorschauPruefungDazu(p, VorschauAttributPruefen(neuWert, jetztWert));
+                }
                 if (zeitCode != 0) {
-                    const QString jetzt = mitEintrag ? aliste.Zelle(eintrag, zeitZellen(zeitCode)[0])
-                                                     : vliste.Zelle(z, VZelle::Zeit);
-                    VorschauPruefungDazu(p, VorschauZeitPruefen(vliste.Zelle(z, VZelle::NeuZeit), jetzt));
+                    ausUtf8MitEinzelnenSetzen(vliste.ZelleUtf8(z, VZelle::NeuZeit), neuWert);
+                    ausUtf8MitEinzelnenSetzen(mitEintrag ? aliste.ZelleUtf8(eintrag, zeitZellen(zeitCode)[0])
+                                                         : vliste.ZelleUtf8(z, VZelle::Zeit),
+                                              jetztWert);
+                    VorschauPruefungDazu(p, VorschauZeitPruefen(neuWert, jetztWert));
                 }
             }
             if (!objektFehler.isEmpty())

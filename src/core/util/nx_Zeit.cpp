@@ -1,5 +1,8 @@
 #include "core/util/nx_Zeit.h"
 
+#include <cstring>
+#include <unistd.h>
+
 #include <QDate>
 #include <QTime>
 
@@ -136,6 +139,43 @@ std::optional<QDateTime> nxDatumAusZeitText(const QString &text)
     return d;
 }
 
+namespace {
+
+// Whether the environment may hold another TZ than at the last look, in a few loads instead
+// of getenv's walk over every variable. setenv, putenv and unsetenv either move the array,
+// write a new pointer into TZ's slot, append behind the last entry or shift the entries
+// down over the removed one: each shows in one of the remembered pointers.
+bool umgebungGeaendert()
+{
+    thread_local char **array = nullptr;
+    thread_local qsizetype anzahl = -1;
+    thread_local const char *letzter = nullptr;
+    thread_local qsizetype tzStelle = -1;
+    thread_local const char *tzEintrag = nullptr;
+    char **const jetzt = environ;
+    if (jetzt != nullptr && jetzt == array && anzahl >= 0 && jetzt[anzahl] == nullptr
+        && (anzahl == 0 || jetzt[anzahl - 1] == letzter) && (tzStelle < 0 || jetzt[tzStelle] == tzEintrag))
+        return false;
+    array = jetzt;
+    anzahl = 0;
+    tzStelle = -1;
+    tzEintrag = nullptr;
+    letzter = nullptr;
+    if (jetzt != nullptr) {
+        while (jetzt[anzahl] != nullptr) {
+            if (std::strncmp(jetzt[anzahl], "TZ=", 3) == 0) {
+                tzStelle = anzahl;
+                tzEintrag = jetzt[anzahl];
+            }
+            ++anzahl;
+        }
+        letzter = anzahl > 0 ? jetzt[anzahl - 1] : nullptr;
+    }
+    return true;
+}
+
+} // namespace
+
 QString nxDateiZeitZuText(DateiZeit zeit)
 {
     char puffer[21];
@@ -169,12 +209,14 @@ void nxDateiZeitZuZeichen(DateiZeit zeit, char (&puffer)[21])
     thread_local qint64 letzteSekunde = 0;
     thread_local bool sekundeGueltig = false;
     thread_local struct tm letzteTm = {};
-    const char *zone = ::getenv("TZ"); // NOLINT(concurrency-mt-unsafe): TZ is only set before work starts
-    if (!zoneGesetzt || letzteZone != (zone ? zone : "")) {
-        ::tzset();
-        letzteZone = zone ? zone : "";
+    if (!zoneGesetzt || umgebungGeaendert()) {
+        const char *zone = ::getenv("TZ"); // NOLINT(concurrency-mt-unsafe): TZ is only set before work starts
+        if (!zoneGesetzt || letzteZone != (zone ? zone : "")) {
+            ::tzset();
+            letzteZone = zone ? zone : "";
+            sekundeGueltig = false;
+        }
         zoneGesetzt = true;
-        sekundeGueltig = false;
     }
     const time_t t = static_cast<time_t>(sek);
     if (!sekundeGueltig || letzteSekunde != sek) {

@@ -34,4 +34,36 @@ TEST(DateiZeitTextTest, GleichDerKalenderUmrechnung)
         qunsetenv("TZ");
 }
 
+// The zone is looked up again only when the environment changed: every kind of change
+// must still be seen, also one that moves TZ within the environment.
+TEST(DateiZeitTextTest, FolgtJederAenderungDerZone)
+{
+    const QByteArray alt = qgetenv("TZ");
+    const bool hatteAlt = qEnvironmentVariableIsSet("TZ");
+    const DateiZeit zeit{1729990800, 5000000}; // 27 October 2024, around the switch in Europe
+    const auto pruefen = [&](const char *schritt) {
+        const QString erwartet = nxZeitTextAusDatum(QDateTime::fromMSecsSinceEpoch(zeit.sekunden * 1000 + 5, Qt::UTC));
+        EXPECT_EQ(nxDateiZeitZuText(zeit), erwartet) << schritt;
+    };
+    qputenv("TZ", "UTC");
+    pruefen("UTC");
+    qputenv("RINOLUX_ZEIT_TEST_VORNE", "1"); // a variable behind TZ
+    qputenv("TZ", "Asia/Tokyo");
+    pruefen("Tokyo");
+    qunsetenv("TZ");
+    pruefen("ohne TZ");
+    qputenv("TZ", "America/New_York");
+    pruefen("New York");
+    qunsetenv("RINOLUX_ZEIT_TEST_VORNE"); // the entries behind it move down
+    pruefen("verschoben");
+    qputenv("TZ", "Europe/Berlin");
+    pruefen("Berlin");
+    qputenv("TZ", "Asia/Tokyo");
+    pruefen("wieder Tokyo");
+    if (hatteAlt)
+        qputenv("TZ", alt);
+    else
+        qunsetenv("TZ");
+}
+
 } // namespace

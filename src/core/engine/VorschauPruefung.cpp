@@ -83,48 +83,33 @@ QString VorschauSchluesselFalten(const QString &text)
 
 namespace {
 
-char16_t gefaltet(QChar c)
+// A-Z folded to a-z; the same on UTF-16 units and on UTF-8 bytes, where A-Z are single
+// bytes and no other byte of a text is one of them.
+quint32 gefaltet(QChar c)
 {
     const char16_t u = c.unicode();
-    return (u >= u'A' && u <= u'Z') ? char16_t(u + (u'a' - u'A')) : u;
+    return (u >= u'A' && u <= u'Z') ? quint32(u + (u'a' - u'A')) : u;
+}
+
+quint32 gefaltet(char c)
+{
+    const auto u = quint8(c);
+    return (u >= 'A' && u <= 'Z') ? quint32(u + ('a' - 'A')) : u;
 }
 
 // FNV-1a over the folded characters, so no folded copy of every key is made.
-quint64 gefaltetStreuen(QStringView text, quint64 h)
+template <class Ansicht>
+quint64 gefaltetStreuen(Ansicht text, quint64 h)
 {
-    for (QChar c : text) {
+    for (const auto c : text) {
         h ^= gefaltet(c);
         h *= 1099511628211ULL;
     }
     return h;
 }
 
-bool gefaltetGleich(QStringView a, QStringView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i)
-        if (gefaltet(a[i]) != gefaltet(b[i]))
-            return false;
-    return true;
-}
-
-// The same on UTF-8: A-Z are single bytes there and no other byte of a text is one of them.
-char gefaltet(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
-}
-
-quint64 gefaltetStreuen(QByteArrayView text, quint64 h)
-{
-    for (const char c : text) {
-        h ^= quint8(gefaltet(c));
-        h *= 1099511628211ULL;
-    }
-    return h;
-}
-
-bool gefaltetGleich(QByteArrayView a, QByteArrayView b)
+template <class Ansicht>
+bool gefaltetGleich(Ansicht a, Ansicht b)
 {
     if (a.size() != b.size())
         return false;

@@ -455,8 +455,8 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
             }
         }
     }
-    // The old names' characters are no longer needed: the list holds them. A row whose new
-    // name encodes to its old bytes keeps its name.
+    // The old names' characters are no longer needed: the list holds them (neuerName must
+    // not be used from here on). A row whose new name encodes to its old bytes keeps its name.
     namen = ZeilenTexte(0);
     std::vector<char> geaendert(size_t(n), 0);
     qsizetype neueBytes = 0;

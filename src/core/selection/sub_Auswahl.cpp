@@ -82,8 +82,10 @@ void SuchTreffer::Leeren()
     m_namenBytes = 0;
 }
 
-void SuchTreffer::letztenEntfernen()
+void SuchTreffer::LetztenEntfernen()
 {
+    if (m_anzahl == 0)
+        return;
     m_treffer.back().pop_back();
     if (m_treffer.back().empty())
         m_treffer.pop_back();
@@ -96,12 +98,6 @@ void SuchTreffer::letztenEntfernen()
     while (qint32(m_namen.size()) - 1 > block)
         m_namen.pop_back();
 }
-
-// Takes hits from the back, so the hits shrink while the rows grow.
-struct AuswahlFueller
-{
-    static void letztenEntfernen(SuchTreffer &t) { t.letztenEntfernen(); }
-};
 
 QString nxNameFormat(const QString &name)
 {
@@ -209,7 +205,7 @@ int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuel
         liste.ZelleSetzenUtf8(z, AZelle::ZeitA, d.zeitA.utf8());
         liste.ZelleSetzenUtf8(z, AZelle::ZeitZ, d.zeitZ.utf8());
         liste.VerzSetzen(z, d.verz != 0);
-        AuswahlFueller::letztenEntfernen(treffer);
+        treffer.LetztenEntfernen();
     }
     treffer.Leeren();
     liste.Straffen();

@@ -82,12 +82,14 @@ public:
         return QString::fromRawData(m_namen[size_t(t.block)].constData() + t.start, t.laenge);
     }
     const TNxSuchTyp &Daten(int i) const { return treffer(i).daten; }
+    // Takes the last hit away; a fill consumes the hits from the back, so they shrink while
+    // the rows grow.
+    void LetztenEntfernen();
     // The UTF-8 bytes of the names added since the last Leeren, so a list can take them
     // without growing.
     qint64 NamenBytes() const { return m_namenBytes; }
 
 private:
-    friend struct AuswahlFueller;
     struct Treffer
     {
         TNxSuchTyp daten;
@@ -102,7 +104,6 @@ private:
     {
         return m_treffer[size_t((i - 1) >> kBlockBits)][size_t((i - 1) & ((1 << kBlockBits) - 1))];
     }
-    void letztenEntfernen();
 
     int m_anzahl = 0;
     std::vector<std::vector<Treffer>> m_treffer; // blocks of 8192 hits, each reserved in full

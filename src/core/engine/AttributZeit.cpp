@@ -105,13 +105,18 @@ std::optional<ZeitPunkt> ZeitPunktLesen(const QString &zeitText)
     return ZeitPunkt{QDate(*j, *mo, *t), QTime(*h, *mi, *s, *ms)};
 }
 
-QString ZeitPunktText(const ZeitPunkt &zeit)
+namespace {
+
+// jahr gets the year of the date: reading it from the day number is the costly part.
+QString zeitPunktText(const ZeitPunkt &zeit, int &jahr)
 {
     const QDate &d = zeit.datum;
     const QTime &u = zeit.uhrzeit;
-    if (d.year() < 1900)
+    int monat = 0, tag = 0;
+    d.getDate(&jahr, &monat, &tag);
+    if (jahr < 1900)
         return ZeitVor1900Text();
-    if (d.year() > 9999)
+    if (jahr > 9999)
         return ZeitUngueltigText();
     // Written digit by digit: one text per row of a preview, no formatting machinery.
     char16_t zeichen[21];
@@ -121,9 +126,9 @@ QString ZeitPunktText(const ZeitPunkt &zeit)
             wert /= 10;
         }
     };
-    ziffern(0, d.year(), 4);
-    ziffern(4, d.month(), 2);
-    ziffern(6, d.day(), 2);
+    ziffern(0, jahr, 4);
+    ziffern(4, monat, 2);
+    ziffern(6, tag, 2);
     zeichen[8] = u'_';
     ziffern(9, u.hour(), 2);
     ziffern(11, u.minute(), 2);
@@ -133,6 +138,14 @@ QString ZeitPunktText(const ZeitPunkt &zeit)
     zeichen[19] = u'_';
     zeichen[20] = char16_t(u'0' + d.dayOfWeek());
     return QString(reinterpret_cast<const QChar *>(zeichen), 21);
+}
+
+} // namespace
+
+QString ZeitPunktText(const ZeitPunkt &zeit)
+{
+    int jahr = 0;
+    return zeitPunktText(zeit, jahr);
 }
 
 std::optional<ZeitPunkt> ZeitAddieren(const ZeitPunkt &zeit, int einheit, qint64 betrag)
@@ -193,8 +206,8 @@ QString ZeitErgebnisText(const std::optional<ZeitPunkt> &zeit)
 {
     if (!zeit)
         return ZeitUngueltigText();
-    QString text = ZeitPunktText(*zeit);
-    const int y = zeit->datum.year();
+    int y = 0;
+    QString text = zeitPunktText(*zeit, y);
     // A year the text shows in its first four digits needs no reading back.
     const qint64 jahr = y >= 1900 && y <= 9999 ? y : ZahlGeprueft(text.left(4).toStdU32String(), false).value_or(0);
     if (jahr < 1980 || jahr > 2200)

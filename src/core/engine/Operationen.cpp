@@ -12,12 +12,28 @@ namespace rinolux {
 
 namespace {
 
+// Already within the text, not empty, in left-to-right order and apart: as the scan gives them.
+bool schonBegrenzt(const StueckListe &stuecke, qint64 n)
+{
+    qint64 frei = 1; // the first position the next piece may take
+    for (const Zelle &s : stuecke) {
+        if (s.laenge <= 0 || s.start < frei || qint64(s.start) + s.laenge > n + 1)
+            return false;
+        frei = qint64(s.start) + s.laenge;
+    }
+    return true;
+}
+
 // Pieces clamped to the text, in left-to-right order and without overlaps: the operations
-// below may then index without further checks.
-StueckListe Begrenzt(const StueckListe &stuecke, std::size_t textLaenge)
+// below may then index without further checks. Pieces that are so already are used as they
+// stand; only others are copied into platz.
+const StueckListe &Begrenzt(const StueckListe &stuecke, std::size_t textLaenge, StueckListe &platz)
 {
     const qint64 n = qint64(textLaenge);
-    StueckListe ergebnis;
+    if (schonBegrenzt(stuecke, n))
+        return stuecke;
+    StueckListe &ergebnis = platz;
+    ergebnis.clear();
     for (Zelle s : stuecke) {
         const qint64 anfang = std::max<qint64>(s.start, 1);
         const qint64 ende = std::min<qint64>(qint64(s.start) + s.laenge, n + 1); // one behind the piece
@@ -40,7 +56,8 @@ StueckListe Begrenzt(const StueckListe &stuecke, std::size_t textLaenge)
         if (ohneUeberlappung.empty() ||
             ohneUeberlappung.back().start + ohneUeberlappung.back().laenge <= s.start)
             ohneUeberlappung.push_back(s);
-    return ohneUeberlappung;
+    ergebnis = std::move(ohneUeberlappung);
+    return ergebnis;
 }
 
 std::u32string_view Text(std::u32string_view w, const Zelle &s)
@@ -53,7 +70,8 @@ std::u32string_view Text(std::u32string_view w, const Zelle &s)
 std::u32string StueckeEntfernen(std::u32string_view w, const StueckListe &stuecke)
 {
     std::u32string text(w);
-    const StueckListe s = Begrenzt(stuecke, w.size());
+    StueckListe platz;
+    const StueckListe &s = Begrenzt(stuecke, w.size(), platz);
     for (auto it = s.rbegin(); it != s.rend(); ++it)
         text.erase(std::size_t(it->start - 1), std::size_t(it->laenge));
     return text;
@@ -62,7 +80,8 @@ std::u32string StueckeEntfernen(std::u32string_view w, const StueckListe &stueck
 std::u32string StueckeBehalten(std::u32string_view w, const StueckListe &stuecke)
 {
     std::u32string text;
-    for (const Zelle &s : Begrenzt(stuecke, w.size()))
+    StueckListe platz;
+    for (const Zelle &s : Begrenzt(stuecke, w.size(), platz))
         text += Text(w, s);
     return text;
 }
@@ -73,7 +92,8 @@ std::u32string TextEinfuegen(std::u32string_view w, const StueckListe &zellen, s
     if (w.empty())
         return std::u32string(text);
     std::u32string ergebnis(w);
-    const StueckListe z = Begrenzt(zellen, w.size());
+    StueckListe platz;
+    const StueckListe &z = Begrenzt(zellen, w.size(), platz);
     for (std::size_t k = z.size(); k-- > 0;) {
         // "vor" and "hinter" are meant in the counting direction.
         const qint64 p = hinVH == richtung ? z[k].start - 1 : z[k].start + z[k].laenge - 1;
@@ -90,7 +110,8 @@ std::optional<std::u32string> StueckeErsetzen(std::u32string_view w, const Stuec
                                               const ErsatzFunktion &ersatz)
 {
     std::u32string text(w);
-    const StueckListe s = Begrenzt(stuecke, w.size());
+    StueckListe platz;
+    const StueckListe &s = Begrenzt(stuecke, w.size(), platz);
     for (auto it = s.rbegin(); it != s.rend(); ++it) {
         const std::optional<std::u32string> neu = ersatz(Text(w, *it));
         if (!neu)
@@ -102,7 +123,8 @@ std::optional<std::u32string> StueckeErsetzen(std::u32string_view w, const Stuec
 
 std::u32string Umdrehen(std::u32string_view w, const StueckListe &stuecke, int art)
 {
-    const StueckListe s = Begrenzt(stuecke, w.size());
+    StueckListe platz;
+    const StueckListe &s = Begrenzt(stuecke, w.size(), platz);
     std::u32string text(w);
     switch (art) {
     case 0: {
@@ -167,8 +189,10 @@ std::u32string Tauschen(std::u32string_view w, Bereich bereich1, Bereich bereich
 std::u32string VerschiebenKopieren(std::u32string_view w, const StueckListe &stuecke, StueckListe ziele,
                                    int nachVH, int richtung, bool verschieben)
 {
-    const StueckListe s = Begrenzt(stuecke, w.size());
-    ziele = Begrenzt(ziele, w.size());
+    StueckListe platz;
+    const StueckListe &s = Begrenzt(stuecke, w.size(), platz);
+    StueckListe zielPlatz;
+    ziele = StueckListe(Begrenzt(ziele, w.size(), zielPlatz));
     std::u32string t;
     for (const Zelle &st : s)
         t += Text(w, st);

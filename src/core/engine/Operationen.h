@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <optional>
+#include <type_traits>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,25 @@ std::u32string TextEinfuegen(std::u32string_view w, const StueckListe &zellen, s
                              int hinVH, int richtung, bool davorLoeschen, bool dahinterLoeschen);
 
 // The replacement of one piece, computed from the piece's own text; empty optional when the
-// row fails (the caller knows why).
-using ErsatzFunktion = std::function<std::optional<std::u32string>(std::u32string_view stueck)>;
+// row fails (the caller knows why). It only refers to the callable it is made from, which
+// must outlive it: made in the call of StueckeErsetzen, it is called once per piece of every
+// row without copying the callable (a std::function would allocate for every row).
+class ErsatzFunktion final
+{
+public:
+    template<class F>
+        requires(!std::is_same_v<std::remove_cvref_t<F>, ErsatzFunktion>)
+    ErsatzFunktion(const F &f) // NOLINT(google-explicit-constructor): made where it is passed
+        : m_objekt(&f),
+          m_aufruf([](const void *o, std::u32string_view stueck) { return (*static_cast<const F *>(o))(stueck); })
+    {
+    }
+    std::optional<std::u32string> operator()(std::u32string_view stueck) const { return m_aufruf(m_objekt, stueck); }
+
+private:
+    const void *m_objekt;
+    std::optional<std::u32string> (*m_aufruf)(const void *, std::u32string_view);
+};
 
 // 221-225: every piece replaced, from the last to the first. Empty optional when the text
 // of a piece fails.

@@ -77,6 +77,15 @@ Zellen vorOderHinter(std::u32string_view text, const StelleVorbereitet &v)
     return danach > laenge ? Zellen{} : Zellen{stueck(danach, laenge - danach + 1)};
 }
 
+// The first cell StelleAufloesen gives, without its list where the scan can stop at it.
+std::optional<Zelle> ersteZelle(std::u32string_view text, const StelleVorbereitet &v, std::optional<Bezug> bezug)
+{
+    if (v.stelle.art == 1)
+        return nxErsteZellePosition(text, v.suche);
+    const Zellen z = StelleAufloesen(text, v, bezug);
+    return z.empty() ? std::nullopt : std::optional<Zelle>(z.front());
+}
+
 } // namespace
 
 ArbeitsTeile ArbeitsTeileAusName(std::u32string_view name, int namensTeil)
@@ -95,14 +104,19 @@ ArbeitsTeile ArbeitsTeileAusName(std::u32string_view name, int namensTeil)
     }
 }
 
-std::u32string ErgebnisBereinigen(std::u32string_view text)
+std::size_t ErgebnisBereinigtLaenge(std::u32string_view text)
 {
     std::size_t ende = text.size();
     while (ende > 0 && text[ende - 1] == U'.')
         --ende;
     while (ende > 0 && text[ende - 1] == U' ')
         --ende;
-    return std::u32string(text.substr(0, ende));
+    return ende;
+}
+
+std::u32string ErgebnisBereinigen(std::u32string_view text)
+{
+    return std::u32string(text.substr(0, ErgebnisBereinigtLaenge(text)));
 }
 
 GruppenMuster GruppenMusterListe(int gruppe, std::u32string_view wort)
@@ -229,15 +243,13 @@ Bereich BereichFinden(std::u32string_view arbeit, const StelleVorbereitet &vonSt
     const Stellenangabe &bis = bisStelle.stelle;
     const bool vonLinks = vonStelle.suche.vonLinks;
     Bereich b;
-    const Zellen v = StelleAufloesen(arbeit, vonStelle);
-    if (v.empty())
+    b.vonZelle = ersteZelle(arbeit, vonStelle, std::nullopt);
+    if (!b.vonZelle)
         return b;
-    b.vonZelle = v.front();
     const Zelle &V = *b.vonZelle;
-    const Zellen bz = StelleAufloesen(arbeit, bisStelle, Bezug{V.start, V.start + V.laenge - 1});
-    if (bz.empty())
+    b.bisZelle = ersteZelle(arbeit, bisStelle, Bezug{V.start, V.start + V.laenge - 1});
+    if (!b.bisZelle)
         return b;
-    b.bisZelle = bz.front();
     const Zelle &B = *b.bisZelle;
 
     // "vor" and "hinter" are seen in the counting direction.

@@ -40,6 +40,8 @@ ArbeitsTeile ArbeitsTeileAusName(std::u32string_view name, int namensTeil);
 
 // Trailing "." first, then trailing blanks: "a. ." -> "a.", "abc." -> "abc".
 std::u32string ErgebnisBereinigen(std::u32string_view text);
+// How much of text ErgebnisBereinigen keeps (always its start).
+std::size_t ErgebnisBereinigtLaenge(std::u32string_view text);
 
 // The patterns and polarity of a group (0..18) with the user word of groups 1 and 10
 // (alternatives separated by "|", empty ones dropped). Other groups match nothing.

@@ -315,7 +315,8 @@ std::optional<std::u32string> TeilRegelLauf::neuerTeil(std::u32string_view vorn,
 
 ZeilenErgebnis TeilRegelLauf::name(const ZeilenWerte &werte)
 {
-    TeilRegelStellen s = StellenFuerTeilRegel(nxU32AusText(werte.neuerName), m_plan);
+    nxU32AusTextSetzen(werte.neuerName, m_name);
+    TeilRegelStellen s = StellenFuerTeilRegel(m_name, m_plan);
     NamensPositionen p;
     p.bereich = s.bereich;
     p.stuecke = std::move(s.stuecke);
@@ -340,7 +341,8 @@ ZeilenErgebnis TeilRegelLauf::name(const ZeilenWerte &werte)
         neu->insert(0, s.teile.vorne);
         *neu += s.teile.hinten;
     }
-    return ZeilenErgebnis{nxTextAusU32(ErgebnisBereinigen(*neu)), {}};
+    neu->resize(ErgebnisBereinigtLaenge(*neu)); // cleaned in place
+    return ZeilenErgebnis{nxTextAusU32(*neu), {}};
 }
 
 ZeilenErgebnis TeilRegelLauf::attribute(const ZeilenWerte &werte) const

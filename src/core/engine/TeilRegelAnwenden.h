@@ -114,6 +114,7 @@ private:
     TeilRegelPlan m_plan;
     StelleVorbereitet m_nachStelle, m_tauschVon, m_tauschBis;
     std::u32string m_wert, m_auffuellText;
+    std::u32string m_name; // the row's name as code points, its room used row after row
     bool m_jeVerzeichnis = false;
     ZufallsQuelle *m_zufall;
     NummernZaehler m_zaehler;

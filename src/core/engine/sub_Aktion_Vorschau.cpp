@@ -148,13 +148,15 @@ private:
 };
 
 // The values of one row for a sub-rule, written into the same strings row after row (no
-// allocation per cell); the names come from the run's own arrays.
+// allocation per cell). The old name is read from the list; the new one is the old one until
+// a sub-rule has given the row another.
 void zeilenWerteSetzen(ZeilenWerte &w, const ListenDaten &v, const ListenDaten &a, int zeile, bool eintragsWerte,
-                       const QString &pfad, const QString &name, const QString &neuerName)
+                       const QString &pfad, const ZeilenTexte &neueNamen)
 {
     w.pfad = pfad;
-    w.name = name;
-    w.neuerName = neuerName;
+    w.neuerName = QString(); // it may share the last row's name, whose room then serves again
+    ausUtf8MitEinzelnenSetzen(v.ZelleUtf8(zeile, VZelle::Name), w.name);
+    w.neuerName = neueNamen.gesetzt(zeile - 1) ? neueNamen.an(zeile - 1) : w.name;
     w.zeile = zeile;
     const int eintrag = v.Link(zeile);
     if (eintragsWerte && eintrag >= 1 && eintrag <= a.Anzahl()) {
@@ -385,21 +387,17 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         return ergebnis;
     }
 
-    // Paths and names are decoded once; the new names live in an array while the sub-rules
-    // run and go into the list at the end. A row keeps its old name until a sub-rule gives
-    // it another one.
+    // Paths are decoded once, old names row by row from the list; the new names live in an
+    // array while the sub-rules run and go into the list at the end. A row keeps its old name
+    // until a sub-rule gives it another one.
     // Lists counted from 0: row z is at z - 1.
     ZeilenPfade pfade(n);
-    ZeilenTexte namen(n);
     ZeilenTexte neueNamen(n);
     {
         SpaltenLeser pfad(vliste, VZelle::Pfad);
-        for (int z = 1; z <= n; ++z) {
+        for (int z = 1; z <= n; ++z)
             pfade.setzen(z - 1, pfad(z));
-            namen.setzen(z - 1, vliste.Zelle(z, VZelle::Name));
-        }
     }
-    const auto neuerName = [&namen, &neueNamen](int i) { return neueNamen.gesetzt(i) ? neueNamen.an(i) : namen.an(i); };
     int neuerPfadBis = 0; // rows a name rule has reached: they get the new path
 
     // First error per row from any sub-rule; every sub-rule counts, not only the last. Rows
@@ -436,7 +434,7 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         const int spalte = neuSpalte(teil.code);
         ZeilenWerte werte;
         for (int z = 1; z <= n; ++z) {
-            zeilenWerteSetzen(werte, vliste, aliste, z, eintragsWerte, pfade[z - 1], namen.an(z - 1), neuerName(z - 1));
+            zeilenWerteSetzen(werte, vliste, aliste, z, eintragsWerte, pfade[z - 1], neueNamen);
             ZeilenErgebnis e;
             if (name) {
                 neuerPfadBis = std::max(neuerPfadBis, z);
@@ -455,9 +453,7 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
             }
         }
     }
-    // The old names' characters are no longer needed: the list holds them (neuerName must
-    // not be used from here on). A row whose new name encodes to its old bytes keeps its name.
-    namen = ZeilenTexte(0);
+    // A row whose new name encodes to its old bytes keeps its name.
     std::vector<char> geaendert(size_t(n), 0);
     qsizetype neueBytes = 0;
     bool alleGleich = true;

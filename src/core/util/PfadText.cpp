@@ -1,7 +1,8 @@
 #include "core/util/PfadText.h"
 
-#include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <cstring>
 
 namespace rinolux {
 
@@ -279,22 +280,44 @@ void dekodierenNach(QByteArrayView utf8, bool mitEinzelnen, QString &ziel)
     ziel.resize(utf8.size()); // never more UTF-16 units than UTF-8 bytes
     QChar *ziele = ziel.data();
     const auto *b = reinterpret_cast<const uchar *>(utf8.data());
+    // The ASCII start is found eight bytes at a time, then widened in one plain loop.
+    const qsizetype n = utf8.size();
     qsizetype i = 0;
-    while (i < utf8.size() && b[i] < 0x80) {
-        ziele[i] = QChar(char16_t(b[i]));
+    for (quint64 acht = 0; i + 8 <= n; i += 8) {
+        std::memcpy(&acht, b + i, 8);
+        if (acht & 0x8080808080808080ULL)
+            break;
+    }
+    while (i < n && b[i] < 0x80)
         ++i;
-    }
-    if (i == utf8.size())
+    for (qsizetype k = 0; k < i; ++k)
+        ziele[k] = QChar(char16_t(b[k]));
+    if (i == n)
         return;
-    // A byte order mark is a character of the name, wherever it stands.
-    QStringDecoder dekodierer(QStringDecoder::Utf8,
-                              QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QChar *ende = dekodierer.appendToBuffer(ziele + i, utf8.sliced(i));
-    if (dekodierer.hasError()) { // undecodable bytes or encoded surrogates: their stand-ins
-        ziel = dekodieren(utf8, mitEinzelnen);
-        return;
+    // The rest by code points, as dekodieren reads bytes it cannot take in one piece; that
+    // also covers a byte order mark, a character of the name wherever it stands. A code point
+    // never needs more UTF-16 units than it has bytes, and a stand-in takes one unit for one.
+    qsizetype o = i;
+    while (i < utf8.size()) {
+        if (b[i] < 0x80) {
+            ziele[o++] = QChar(char16_t(b[i++]));
+            continue;
+        }
+        char32_t cp = 0;
+        const int laenge = folgeLaenge(b, i, utf8.size(), cp, mitEinzelnen);
+        if (laenge == 0) {
+            ziele[o++] = QChar(char16_t(kFremdBasis + b[i]));
+            ++i;
+        } else if (cp >= 0x10000) {
+            ziele[o++] = QChar(QChar::highSurrogate(cp));
+            ziele[o++] = QChar(QChar::lowSurrogate(cp));
+            i += laenge;
+        } else {
+            ziele[o++] = QChar(char16_t(cp));
+            i += laenge;
+        }
     }
-    ziel.resize(ende - ziel.constData());
+    ziel.resize(o);
 }
 
 } // namespace

@@ -4,21 +4,27 @@ namespace rinolux {
 
 std::u32string nxU32AusText(QStringView text)
 {
-    std::u32string ergebnis(static_cast<size_t>(text.size()), U'\0');
+    std::u32string ergebnis;
+    nxU32AusTextSetzen(text, ergebnis);
+    return ergebnis;
+}
+
+void nxU32AusTextSetzen(QStringView text, std::u32string &ziel)
+{
+    ziel.resize(static_cast<size_t>(text.size()));
     const char16_t *p = text.utf16();
     const qsizetype n = text.size();
     size_t k = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = p[i];
         if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
-            ergebnis[k++] = QChar::surrogateToUcs4(c, p[i + 1]);
+            ziel[k++] = QChar::surrogateToUcs4(c, p[i + 1]);
             ++i;
         } else {
-            ergebnis[k++] = c;
+            ziel[k++] = c;
         }
     }
-    ergebnis.resize(k);
-    return ergebnis;
+    ziel.resize(k);
 }
 
 QString nxTextAusU32(std::u32string_view text)

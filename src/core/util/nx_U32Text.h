@@ -19,6 +19,8 @@
 namespace rinolux {
 
 std::u32string nxU32AusText(QStringView text);
+// The same into ziel, whose room serves again when it is called row after row.
+void nxU32AusTextSetzen(QStringView text, std::u32string &ziel);
 QString nxTextAusU32(std::u32string_view text);
 
 } // namespace rinolux

@@ -250,6 +250,29 @@ Zellen nxZellenPositionen(std::u32string_view text, const ZellenSuche &suche)
     return gefunden;
 }
 
+std::optional<Zelle> nxErsteZellePosition(std::u32string_view text, const ZellenSuche &suche)
+{
+    const bool abtasten = suche.vorwaertsZaehlen || nurEinzelneZeichen(suche.muster);
+    if (suche.wahl != ZellenWahl::Nte || !abtasten) {
+        const Zellen zellen = nxZellenPositionen(text, suche);
+        return zellen.empty() ? std::nullopt : std::optional<Zelle>(zellen.front());
+    }
+    // The n-th flagged cell as nxZellenPositionen scans for it, without a list.
+    const qint64 n = suche.n < 0 ? -suche.n : suche.n;
+    if (n == 0)
+        return std::nullopt;
+    const bool links = suche.vorwaertsZaehlen ? suche.vonLinks : !suche.vonLinks;
+    std::optional<Zelle> gefunden;
+    qint64 k = 0;
+    zellenAbtasten(text, suche, links, [&](const Zelle &z) {
+        if (!z.markiert || ++k < n)
+            return true;
+        gefunden = z;
+        return false;
+    });
+    return gefunden;
+}
+
 std::u32string nxZellenBehalten(std::u32string_view text, const ZellenSuche &suche)
 {
     std::u32string r;

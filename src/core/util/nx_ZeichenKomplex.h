@@ -24,6 +24,7 @@
 
 #include "core/util/nx_ZeichenEinfach.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,6 +70,8 @@ ZellenSuche nxZellenSuche(MusterListe muster, bool grossKlein = true);
 Zellen nxZellenErmitteln(std::u32string_view text, const ZellenSuche &suche, int *markiert = nullptr);
 // Starts and lengths of the flagged cells only.
 Zellen nxZellenPositionen(std::u32string_view text, const ZellenSuche &suche);
+// The first of those, without building the list where the scan can stop at it.
+std::optional<Zelle> nxErsteZellePosition(std::u32string_view text, const ZellenSuche &suche);
 // The flagged cells joined in order.
 std::u32string nxZellenBehalten(std::u32string_view text, const ZellenSuche &suche);
 // The text without the flagged cells.

@@ -151,12 +151,12 @@ TEST(VerschiebenKopieren, ZielImEntferntenStueckBleibtImText)
 
 TEST(Ersetzen, ErsatzJeStueckAusDemStueckSelbst)
 {
-    const ErsatzFunktion gross = [](std::u32string_view s) -> std::optional<std::u32string> {
+    const auto gross = [](std::u32string_view s) -> std::optional<std::u32string> {
         return U"<" + std::u32string(s) + U">";
     };
     EXPECT_EQ(StueckeErsetzen(U"a1b22", {{2, 1}, {4, 2}}, gross),
               std::optional<std::u32string>(U"a<1>b<22>"));
-    const ErsatzFunktion fehler = [](std::u32string_view) -> std::optional<std::u32string> {
+    const auto fehler = [](std::u32string_view) -> std::optional<std::u32string> {
         return std::nullopt;
     };
     EXPECT_FALSE(StueckeErsetzen(U"a1", {{2, 1}}, fehler));

@@ -243,6 +243,28 @@ TEST(ListenDaten, JedeFolgeVonAenderungenLiestWieEineTabelle)
     }
 }
 
+TEST(ListenDaten, ReservierteSpalteWaechstNichtBeimFuellen)
+{
+    // The room reserved for a column's texts is kept by its first cell and not outgrown:
+    // the column is filled without a copy and with exactly that room.
+    constexpr int n = 20000;
+    ListenDaten liste(1);
+    liste.ZeilenAnhaengen(n);
+    const auto name = [](int z) { return QStringLiteral("Name_%1.txt").arg(z); };
+    qsizetype bytes = 0;
+    for (int z = 1; z <= n; ++z)
+        bytes += name(z).size();
+    liste.SpalteReservieren(1, bytes);
+    const qint64 reserviert = liste.Speicher();
+    EXPECT_GE(reserviert, bytes);
+    for (int z = 1; z <= n; ++z)
+        liste.ZelleSetzen(z, 1, name(z));
+    // Only the pairs of the rows come on top of the reserved bytes.
+    EXPECT_LE(liste.Speicher(), reserviert + qint64(n) * 8 + 4096);
+    EXPECT_EQ(liste.Zelle(n, 1), name(n));
+    EXPECT_EQ(liste.Zelle(1, 1), name(1));
+}
+
 TEST(ListenDaten, EinTextJeSpalteUndGeteilteNamenKostenKeineZeilenbytes)
 {
     constexpr int n = 100000;

@@ -98,6 +98,9 @@ TEST(PfadText, NamenBytesKommenUnveraendertZurueck)
         "x\xef\xbb\xbf",     // also after other characters
         "ab\xc3\xa4\xed\xb2\x80", // ASCII, then more
         "\xf0\x9f\x98\x80" "\xff", "\x80\x80\x80", "\xfe\xff",
+        // ASCII runs read eight bytes at a time: exactly eight, and longer ones ending early
+        "abcdefgh", "abcdefghij\xc3\xa4", "abcdefghijklmnop\xff", "Urlaub am See\xed\xb2\x80 x.jpg",
+        "\xc3\x9c" "bersicht Q 0000001.jpg",
     };
     QList<QString> texte;
     // The in-place forms reuse one string and one buffer for all names, as the list loops do.
@@ -123,6 +126,24 @@ TEST(PfadText, NamenBytesKommenUnveraendertZurueck)
     EXPECT_EQ(utf8MitEinzelnen(u"äb"_s), QByteArray("\xc3\xa4" "b"));
     ausUtf8MitEinzelnenSetzen(QByteArrayView(), wieder);
     EXPECT_TRUE(wieder.isNull());
+
+    // Random byte strings of ASCII, lead and continuation bytes: the in-place forms read as
+    // the allocating ones, into the same string one after another.
+    const char bausteine[] = {'a', ' ', '.', '\x80', '\xbf', '\xc3', '\xa4', '\xed', '\xb2', '\xef', '\xbb', '\xf0', '\x9f', '\xff'};
+    quint32 zufall = 12345;
+    for (int k = 0; k < 5000; ++k) {
+        QByteArray b;
+        zufall = zufall * 1103515245u + 12345u;
+        const int laenge = int((zufall >> 16) % 24);
+        for (int i = 0; i < laenge; ++i) {
+            zufall = zufall * 1103515245u + 12345u;
+            b.append(bausteine[(zufall >> 16) % sizeof bausteine]);
+        }
+        nameAusBytesSetzen(b, wieder);
+        ASSERT_EQ(wieder, nameAusBytes(b)) << b.toHex().constData();
+        ausUtf8MitEinzelnenSetzen(b, wieder);
+        ASSERT_EQ(wieder, ausUtf8MitEinzelnen(b)) << b.toHex().constData();
+    }
 }
 
 TEST(PfadText, FremdeBytesSichtbarInDerAnzeige)

@@ -234,33 +234,48 @@ bool ZeitBetragPasst(int code, const ZeitRegelFelder &felder)
     return ZahlGeprueft(felder.betrag.toStdU32String(), true).has_value();
 }
 
+ZeitRegelGelesen ZeitRegelLesen(int code, const ZeitRegelFelder &felder)
+{
+    ZeitRegelGelesen r;
+    r.felder = felder;
+    if (code % 10 == 1 || code % 10 == 3)
+        r.betrag = ZahlGeprueft(felder.betrag.toStdU32String(), true);
+    if (code % 10 == 1)
+        r.festeZeit = ZeitPunktLesen(felder.zeitWert);
+    return r;
+}
+
 QString ZeitNeu(int code, const ZeitRegelFelder &felder, const EintragZeiten &zeiten, qint64 zeile)
 {
-    const QString jetzt = ZielZeit(code, zeiten);
-    QString basis;
+    return ZeitNeu(code, ZeitRegelLesen(code, felder), zeiten, zeile);
+}
+
+QString ZeitNeu(int code, const ZeitRegelGelesen &regel, const EintragZeiten &zeiten, qint64 zeile)
+{
+    const ZeitRegelFelder &felder = regel.felder;
+    std::optional<ZeitPunkt> zeit;
     switch (code % 10) {
     case 1:
-        basis = felder.zeitWert;
+        zeit = regel.festeZeit;
         break;
     case 2:
-        basis = ZeitErgaenzen(felder.zeitWert, jetzt);
+        zeit = ZeitPunktLesen(ZeitErgaenzen(felder.zeitWert, ZielZeit(code, zeiten)));
         break;
     case 3:
-        basis = jetzt;
+        zeit = ZeitPunktLesen(ZielZeit(code, zeiten));
         break;
     case 4:
-        basis = felder.quelle == QLatin1Char('A')   ? zeiten.aenderung
-                : felder.quelle == QLatin1Char('H') ? zeiten.herstellung
-                                                    : zeiten.zugriff;
+        zeit = ZeitPunktLesen(felder.quelle == QLatin1Char('A')   ? zeiten.aenderung
+                              : felder.quelle == QLatin1Char('H') ? zeiten.herstellung
+                                                                  : zeiten.zugriff);
         break;
     default:
         return ZeitUngueltigText();
     }
 
-    std::optional<ZeitPunkt> zeit = ZeitPunktLesen(basis);
     if (zeit && (code % 10 == 1 || code % 10 == 3)) {
         // An amount beyond 64 bits leaves the calendar as surely as a product that does.
-        const std::optional<qint64> betrag = ZahlGeprueft(felder.betrag.toStdU32String(), true);
+        const std::optional<qint64> &betrag = regel.betrag;
         qint64 gesamt = betrag.value_or(0);
         // Numbered times move by (r - 1) steps; a product beyond 64 bits leaves the calendar.
         if (!betrag || (code % 10 == 1 && __builtin_mul_overflow(zeile - 1, *betrag, &gesamt)))

@@ -109,4 +109,15 @@ bool ZeitBetragPasst(int code, const ZeitRegelFelder &felder);
 // invalid form also when the amount does not fit into 64 bits.
 QString ZeitNeu(int code, const ZeitRegelFelder &felder, const EintragZeiten &zeiten, qint64 zeile);
 
+// The fields of a time rule read once for all rows: the amount and the given time (x11)
+// are the same in every row.
+struct ZeitRegelGelesen
+{
+    ZeitRegelFelder felder;
+    std::optional<qint64> betrag;       // x11, x13; empty when beyond 64 bits or no number
+    std::optional<ZeitPunkt> festeZeit; // x11
+};
+ZeitRegelGelesen ZeitRegelLesen(int code, const ZeitRegelFelder &felder);
+QString ZeitNeu(int code, const ZeitRegelGelesen &regel, const EintragZeiten &zeiten, qint64 zeile);
+
 } // namespace rinolux

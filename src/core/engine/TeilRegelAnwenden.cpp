@@ -46,6 +46,15 @@ TeilRegelLauf::TeilRegelLauf(const TeilRegel &regel, bool suchErgebnis, ZufallsQ
     if (regel.buchstabe == u'w')
         m_wText =
             WasAnderesText(regel.buchstabe, m_wert, {}, EintragTexte{}, regel.richtung, zufall).value_or(U"");
+    {
+        ZeitRegelFelder felder;
+        felder.zeitWert = regel.zeit.wert;
+        felder.einheit = regel.zeit.einheit;
+        felder.betrag = regel.zeit.diff;
+        felder.quelle = QChar(char16_t(regel.zeit.quelle));
+        m_zeit = ZeitRegelLesen(regel.code, felder);
+        m_zeitBetragPasst = ZeitBetragPasst(regel.code, felder);
+    }
     switch (regel.code) {
     case 214:
     case 224:
@@ -356,13 +365,8 @@ ZeilenErgebnis TeilRegelLauf::attribute(const ZeilenWerte &werte) const
 
 ZeilenErgebnis TeilRegelLauf::zeit(const ZeilenWerte &werte) const
 {
-    ZeitRegelFelder felder;
-    felder.zeitWert = m_regel.zeit.wert;
-    felder.einheit = m_regel.zeit.einheit;
-    felder.betrag = m_regel.zeit.diff;
-    felder.quelle = QChar(char16_t(m_regel.zeit.quelle));
-    ZeilenErgebnis e{ZeitNeu(m_regel.code, felder, werte.zeiten, werte.zeile), {}};
-    if (!ZeitBetragPasst(m_regel.code, felder)) {
+    ZeilenErgebnis e{ZeitNeu(m_regel.code, m_zeit, werte.zeiten, werte.zeile), {}};
+    if (!m_zeitBetragPasst) {
         e.fehler = NummerZuGrossText();
         return e;
     }

@@ -115,6 +115,8 @@ private:
     StelleVorbereitet m_nachStelle, m_tauschVon, m_tauschBis;
     std::u32string m_wert, m_auffuellText;
     std::u32string m_name; // the row's name as code points, its room used row after row
+    ZeitRegelGelesen m_zeit; // time rules
+    bool m_zeitBetragPasst = true;
     bool m_jeVerzeichnis = false;
     ZufallsQuelle *m_zufall;
     NummernZaehler m_zaehler;

@@ -492,8 +492,10 @@ TEST(RinoluxRegelAusfuehren, ProblemeNurMitTrotzdem)
 TEST(RinoluxRegelAusgabe, SteuerzeichenInNamenBleibenInIhrerZelle)
 {
     test::TestVerzeichnis dir;
+    // Also behind a run of eight plain bytes, and two in one such run.
     const QStringList namen = {QStringLiteral("t\tx"), QStringLiteral("l\nx"), QStringLiteral("r\rx"),
-                               QStringLiteral("s\\x")};
+                               QStringLiteral("s\\x"), QStringLiteral("sechzehn Zeichen\\ende"),
+                               QStringLiteral("acht8888\n\nzwei")};
     for (const QString &n : namen)
         dir.dateienAnlegen({QStringLiteral("f/") + n});
     const Ausgabe a = starten(dir, {QStringLiteral("--regel"), QStringLiteral("Ändern: alle Leerzeichen durch _ ersetzen"),
@@ -507,8 +509,9 @@ TEST(RinoluxRegelAusgabe, SteuerzeichenInNamenBleibenInIhrerZelle)
         zellen2 << z[1];
     }
     zellen2.sort();
-    EXPECT_EQ(zellen2, (QStringList{QStringLiteral("l\\nx"), QStringLiteral("r\\rx"), QStringLiteral("s\\\\x"),
-                                    QStringLiteral("t\\tx")}));
+    EXPECT_EQ(zellen2, (QStringList{QStringLiteral("acht8888\\n\\nzwei"), QStringLiteral("l\\nx"),
+                                    QStringLiteral("r\\rx"), QStringLiteral("s\\\\x"),
+                                    QStringLiteral("sechzehn Zeichen\\\\ende"), QStringLiteral("t\\tx")}));
     EXPECT_TRUE(starten(dir, {QStringLiteral("--hilfe")}).aus.contains(QStringLiteral("\\t, \\r, \\n und \\\\")));
 }
 

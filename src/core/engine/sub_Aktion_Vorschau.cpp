@@ -51,6 +51,26 @@ bool brauchtEintragsWerte(const TeilRegel &teil)
     return IstAttributCode(c) || IstZeitCode(c) || c == 213 || c == 214 || c == 223 || c == 224;
 }
 
+// Which of the entry's values a sub-rule reads: only those are decoded for each row.
+struct EintragsBedarf
+{
+    bool groesse = false, attribute = false, zeiten = false, verzeichnisNummer = false;
+};
+
+EintragsBedarf eintragsBedarf(const TeilRegel &teil)
+{
+    EintragsBedarf b;
+    if (!brauchtEintragsWerte(teil))
+        return b;
+    const AktionsCode c = teil.code;
+    const bool texte = c == 211 || c == 221; // the size and the times of "was anderes"
+    b.groesse = texte;
+    b.attribute = IstAttributCode(c);
+    b.zeiten = texte || IstZeitCode(c);
+    b.verzeichnisNummer = c == 213 || c == 214 || c == 223 || c == 224;
+    return b;
+}
+
 // Decodes the cells of one column; a cell equal to the one read before shares its text, so
 // the directory of a listing is not decoded and allocated again for every row.
 class SpaltenLeser final
@@ -150,7 +170,7 @@ private:
 // The values of one row for a sub-rule, written into the same strings row after row (no
 // allocation per cell). The old name is read from the list; the new one is the old one until
 // a sub-rule has given the row another.
-void zeilenWerteSetzen(ZeilenWerte &w, const ListenDaten &v, const ListenDaten &a, int zeile, bool eintragsWerte,
+void zeilenWerteSetzen(ZeilenWerte &w, const ListenDaten &v, const ListenDaten &a, int zeile, const EintragsBedarf &bedarf,
                        const QString &pfad, const ZeilenTexte &neueNamen)
 {
     w.pfad = pfad;
@@ -159,22 +179,27 @@ void zeilenWerteSetzen(ZeilenWerte &w, const ListenDaten &v, const ListenDaten &
     w.neuerName = neueNamen.gesetzt(zeile - 1) ? neueNamen.an(zeile - 1) : w.name;
     w.zeile = zeile;
     const int eintrag = v.Link(zeile);
-    if (eintragsWerte && eintrag >= 1 && eintrag <= a.Anzahl()) {
+    const bool mitEintrag = eintrag >= 1 && eintrag <= a.Anzahl();
+    if (mitEintrag && bedarf.groesse)
         ausUtf8MitEinzelnenSetzen(a.ZelleUtf8(eintrag, AZelle::Bytes), w.groesse);
+    else
+        w.groesse.clear();
+    if (mitEintrag && bedarf.attribute) {
         // A second attribute rule of a combined rule works on what the first one left.
         const QByteArrayView neueAttribute = v.ZelleUtf8(zeile, VZelle::NeuAttribute);
         ausUtf8MitEinzelnenSetzen(neueAttribute.isEmpty() ? a.ZelleUtf8(eintrag, AZelle::Attribute) : neueAttribute,
                                   w.attribute);
+    } else {
+        w.attribute.clear();
+    }
+    if (mitEintrag && bedarf.zeiten) {
         ausUtf8MitEinzelnenSetzen(a.ZelleUtf8(eintrag, AZelle::ZeitH), w.zeiten.herstellung);
         ausUtf8MitEinzelnenSetzen(a.ZelleUtf8(eintrag, AZelle::ZeitA), w.zeiten.aenderung);
         ausUtf8MitEinzelnenSetzen(a.ZelleUtf8(eintrag, AZelle::ZeitZ), w.zeiten.zugriff);
-        w.verzeichnisNummer = a.ZelleUtf8(eintrag, AZelle::PfadNr).toLongLong();
     } else {
-        w.groesse.clear();
-        w.attribute.clear();
         w.zeiten = EintragZeiten();
-        w.verzeichnisNummer = 0;
     }
+    w.verzeichnisNummer = mitEintrag && bedarf.verzeichnisNummer ? a.ZelleUtf8(eintrag, AZelle::PfadNr).toLongLong() : 0;
 }
 
 } // namespace
@@ -430,11 +455,11 @@ VorschauLaufErgebnis Aktion_VorschauAnzeigen(ListenDaten &vliste, const ListenDa
         if (IstHerstellCode(teil.code))
             continue; // creation rows come from their own preview
         const bool name = IstNamenCode(teil.code);
-        const bool eintragsWerte = brauchtEintragsWerte(teil);
+        const EintragsBedarf bedarf = eintragsBedarf(teil);
         const int spalte = neuSpalte(teil.code);
         ZeilenWerte werte;
         for (int z = 1; z <= n; ++z) {
-            zeilenWerteSetzen(werte, vliste, aliste, z, eintragsWerte, pfade[z - 1], neueNamen);
+            zeilenWerteSetzen(werte, vliste, aliste, z, bedarf, pfade[z - 1], neueNamen);
             ZeilenErgebnis e;
             if (name) {
                 neuerPfadBis = std::max(neuerPfadBis, z);

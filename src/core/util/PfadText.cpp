@@ -2,7 +2,9 @@
 
 #include <QStringEncoder>
 
-#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace rinolux {
 
@@ -276,22 +278,27 @@ void dekodierenNach(QByteArrayView utf8, bool mitEinzelnen, QString &ziel)
         ziel.clear(); // null, as dekodieren gives for no bytes
         return;
     }
-    // Most names are ASCII: widened as they are read, nothing checked twice.
-    ziel.resize(utf8.size()); // never more UTF-16 units than UTF-8 bytes
+    // Most names are ASCII: widened as they are read, nothing checked twice. A string of the
+    // right length that nothing shares is written as it is (time texts all have one length).
+    const qsizetype n = utf8.size();
+    if (ziel.size() != n || !ziel.isDetached())
+        ziel.resize(n); // never more UTF-16 units than UTF-8 bytes
     QChar *ziele = ziel.data();
     const auto *b = reinterpret_cast<const uchar *>(utf8.data());
-    // The ASCII start is found eight bytes at a time, then widened in one plain loop.
-    const qsizetype n = utf8.size();
     qsizetype i = 0;
-    for (quint64 acht = 0; i + 8 <= n; i += 8) {
-        std::memcpy(&acht, b + i, 8);
-        if (acht & 0x8080808080808080ULL)
+#if defined(__SSE2__)
+    // Sixteen bytes at a time while none has its high bit set.
+    const __m128i null = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i *>(b + i));
+        if (_mm_movemask_epi8(x) != 0)
             break;
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(ziele + i), _mm_unpacklo_epi8(x, null));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(ziele + i + 8), _mm_unpackhi_epi8(x, null));
     }
-    while (i < n && b[i] < 0x80)
-        ++i;
-    for (qsizetype k = 0; k < i; ++k)
-        ziele[k] = QChar(char16_t(b[k]));
+#endif
+    for (; i < n && b[i] < 0x80; ++i)
+        ziele[i] = QChar(char16_t(b[i]));
     if (i == n)
         return;
     // The rest by code points, as dekodieren reads bytes it cannot take in one piece; that

@@ -100,7 +100,7 @@ TEST(PfadText, NamenBytesKommenUnveraendertZurueck)
         "\xf0\x9f\x98\x80" "\xff", "\x80\x80\x80", "\xfe\xff",
         // ASCII runs read eight bytes at a time: exactly eight, and longer ones ending early
         "abcdefgh", "abcdefghij\xc3\xa4", "abcdefghijklmnop\xff", "Urlaub am See\xed\xb2\x80 x.jpg",
-        "\xc3\x9c" "bersicht Q 0000001.jpg",
+        "\xc3\x9c" "bersicht Q 0000001.jpg", "abcdefghijklmnopq\xc3\xa4r", "abcdefghijklmnopqrstuvwxyz012345",
     };
     QList<QString> texte;
     // The in-place forms reuse one string and one buffer for all names, as the list loops do.
@@ -126,6 +126,13 @@ TEST(PfadText, NamenBytesKommenUnveraendertZurueck)
     EXPECT_EQ(utf8MitEinzelnen(u"äb"_s), QByteArray("\xc3\xa4" "b"));
     ausUtf8MitEinzelnenSetzen(QByteArrayView(), wieder);
     EXPECT_TRUE(wieder.isNull());
+
+    // A string shared with another keeps the other's text, also at the same length.
+    ausUtf8MitEinzelnenSetzen("20200101_000000_000_3", wieder);
+    const QString geteilt = wieder;
+    ausUtf8MitEinzelnenSetzen("20211231_235959_999_5", wieder);
+    EXPECT_EQ(geteilt, u"20200101_000000_000_3"_s);
+    EXPECT_EQ(wieder, u"20211231_235959_999_5"_s);
 
     // Random byte strings of ASCII, lead and continuation bytes: the in-place forms read as
     // the allocating ones, into the same string one after another.

@@ -35,6 +35,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 using namespace rinolux;
 
@@ -150,58 +151,86 @@ private:
     bool m_trotzdem;
 };
 
-// A cell on one output line: the line and field separators and the escape character itself
-// are written escaped.
-void zelleAnhaengen(std::string &aus, QByteArrayView zelle)
+// The preview as lines on stdout, gathered in a buffer of about a megabyte: a cell is copied
+// in runs with no call per character or per cell.
+class ZeilenAusgabe final
 {
-    // Runs without a character to escape, which is nearly every cell, go in one piece; one
-    // table look-up per byte finds the end of a run.
-    static constexpr auto besonders = [] {
-        std::array<bool, 256> t{};
-        t[uchar('\t')] = t[uchar('\r')] = t[uchar('\n')] = t[uchar('\\')] = true;
-        return t;
-    }();
-    // Eight bytes at a time first: a byte equal to one of the four gives a zero byte in the
-    // matching exclusive or, which the carry test finds.
-    const auto ohneBesondere = [](quint64 w) {
-        const auto nullByte = [](quint64 x) {
-            return (x - 0x0101010101010101ULL) & ~x & 0x8080808080808080ULL;
-        };
-        return (nullByte(w ^ 0x0909090909090909ULL) | nullByte(w ^ 0x0D0D0D0D0D0D0D0DULL) |
-                nullByte(w ^ 0x0A0A0A0A0A0A0A0AULL) | nullByte(w ^ 0x5C5C5C5C5C5C5C5CULL)) == 0;
-    };
-    const char *p = zelle.data();
-    const char *const ende = p + zelle.size();
-    while (p < ende) {
-        const char *lauf = p;
-        for (quint64 acht = 0; ende - lauf >= 8; lauf += 8) {
-            std::memcpy(&acht, lauf, 8);
-            if (!ohneBesondere(acht))
-                break;
-        }
-        while (lauf < ende && !besonders[uchar(*lauf)])
-            ++lauf;
-        aus.append(p, size_t(lauf - p));
-        if (lauf == ende)
-            break;
-        const char c = *lauf;
-        p = lauf + 1;
-        switch (c) {
-        case '\t':
-            aus += "\\t";
-            break;
-        case '\r':
-            aus += "\\r";
-            break;
-        case '\n':
-            aus += "\\n";
-            break;
-        default:
-            aus += "\\\\";
-            break;
-        }
+public:
+    ZeilenAusgabe() : m_puffer(kGroesse) {}
+    ~ZeilenAusgabe() { leeren(); }
+    ZeilenAusgabe(const ZeilenAusgabe &) = delete;
+    ZeilenAusgabe &operator=(const ZeilenAusgabe &) = delete;
+
+    void zeichen(char c)
+    {
+        platz(1);
+        m_puffer[m_n++] = c;
     }
-}
+    // A cell on one output line: the line and field separators and the escape character
+    // itself are written escaped, which at most doubles it.
+    void zelle(QByteArrayView zelle)
+    {
+        static constexpr auto besonders = [] {
+            std::array<bool, 256> t{};
+            t[uchar('\t')] = t[uchar('\r')] = t[uchar('\n')] = t[uchar('\\')] = true;
+            return t;
+        }();
+        platz(2 * size_t(zelle.size()));
+        char *z = m_puffer.data() + m_n;
+        const char *p = zelle.data();
+        const char *const ende = p + zelle.size();
+        while (p < ende) {
+            const char *lauf = p;
+            while (lauf < ende && !besonders[uchar(*lauf)])
+                ++lauf;
+            std::memcpy(z, p, size_t(lauf - p));
+            z += lauf - p;
+            if (lauf == ende)
+                break;
+            *z++ = '\\';
+            switch (*lauf) {
+            case '\t':
+                *z++ = 't';
+                break;
+            case '\r':
+                *z++ = 'r';
+                break;
+            case '\n':
+                *z++ = 'n';
+                break;
+            default:
+                *z++ = '\\';
+                break;
+            }
+            p = lauf + 1;
+        }
+        m_n = size_t(z - m_puffer.data());
+    }
+    void text(const std::string &t)
+    {
+        leeren();
+        std::fwrite(t.data(), 1, t.size(), stdout);
+    }
+    void leeren()
+    {
+        if (m_n > 0)
+            std::fwrite(m_puffer.data(), 1, m_n, stdout);
+        m_n = 0;
+    }
+
+private:
+    static constexpr size_t kGroesse = size_t(1) << 20;
+    void platz(size_t mehr)
+    {
+        if (m_n + mehr <= m_puffer.size())
+            return;
+        leeren();
+        if (mehr > m_puffer.size()) // a cell beyond a megabyte
+            m_puffer.resize(mehr);
+    }
+    std::vector<char> m_puffer;
+    size_t m_n = 0;
+};
 
 QString rueckIndexZeile(const RueckIndexEintrag &e)
 {
@@ -641,23 +670,18 @@ int main(int argc, char **argv)
     optionen.suchErgebnis = suche.an;
     const VorschauLaufErgebnis lauf = Aktion_VorschauAnzeigen(vorschau, auswahl, *regelCode, optionen, fort);
 
-    std::string aus;
-    aus.reserve((1 << 20) + 4096);
-    for (int z = 1; z <= vorschau.Anzahl(); ++z) {
-        for (int s = 1; s <= VZelle::Anzahl; ++s) {
-            if (s > 1)
-                aus += '\t';
-            zelleAnhaengen(aus, vorschau.ZelleUtf8(z, s));
+    {
+        ZeilenAusgabe aus;
+        for (int z = 1; z <= vorschau.Anzahl(); ++z) {
+            for (int s = 1; s <= VZelle::Anzahl; ++s) {
+                if (s > 1)
+                    aus.zeichen('\t');
+                aus.zelle(vorschau.ZelleUtf8(z, s));
+            }
+            aus.zeichen('\n');
         }
-        aus += '\n';
-        if (aus.size() > (1 << 20)) {
-            std::fwrite(aus.data(), 1, aus.size(), stdout);
-            aus.clear();
-        }
+        aus.text(lauf.auswertung.text.toStdString() + '\n');
     }
-    aus += lauf.auswertung.text.toStdString();
-    aus += '\n';
-    std::fwrite(aus.data(), 1, aus.size(), stdout);
     std::fflush(stdout);
     if (!ausfuehren)
         return lauf.auswertung.aktionFrei ? 0 : 1;

@@ -209,6 +209,9 @@ void nxDateiZeitZuZeichen(DateiZeit zeit, char (&puffer)[21])
     thread_local qint64 letzteSekunde = 0;
     thread_local bool sekundeGueltig = false;
     thread_local struct tm letzteTm = {};
+    // Date and time of day as digits, written when letzteTm is: the same second reuses them.
+    thread_local char letzterTag[15];
+    thread_local bool tagFehlt = true;
     if (!zoneGesetzt || umgebungGeaendert()) {
         const char *zone = ::getenv("TZ"); // NOLINT(concurrency-mt-unsafe): TZ is only set before work starts
         if (!zoneGesetzt || letzteZone != (zone ? zone : "")) {
@@ -226,6 +229,7 @@ void nxDateiZeitZuZeichen(DateiZeit zeit, char (&puffer)[21])
         letzteTm = tm;
         letzteSekunde = sek;
         sekundeGueltig = true;
+        tagFehlt = true;
     }
     const struct tm &tm = letzteTm;
     const int jahr = tm.tm_year + 1900;
@@ -237,13 +241,19 @@ void nxDateiZeitZuZeichen(DateiZeit zeit, char (&puffer)[21])
             wert /= 10;
         }
     };
-    ziffern(0, jahr, 4);
-    ziffern(4, tm.tm_mon + 1, 2);
-    ziffern(6, tm.tm_mday, 2);
-    puffer[8] = '_';
-    ziffern(9, tm.tm_hour, 2);
-    ziffern(11, tm.tm_min, 2);
-    ziffern(13, std::min(tm.tm_sec, 59), 2);
+    if (tagFehlt) {
+        ziffern(0, jahr, 4);
+        ziffern(4, tm.tm_mon + 1, 2);
+        ziffern(6, tm.tm_mday, 2);
+        puffer[8] = '_';
+        ziffern(9, tm.tm_hour, 2);
+        ziffern(11, tm.tm_min, 2);
+        ziffern(13, std::min(tm.tm_sec, 59), 2);
+        std::memcpy(letzterTag, puffer, sizeof letzterTag);
+        tagFehlt = false;
+    } else {
+        std::memcpy(puffer, letzterTag, sizeof letzterTag);
+    }
     puffer[15] = '_';
     ziffern(16, int(ns / 1000000), 3);
     puffer[19] = '_';

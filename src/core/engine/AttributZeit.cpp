@@ -229,17 +229,17 @@ QString ZielZeit(int code, const EintragZeiten &zeiten)
 
 bool ZeitBetragPasst(int code, const ZeitRegelFelder &felder)
 {
-    if (code % 10 != 1 && code % 10 != 3)
-        return true;
-    return ZahlGeprueft(felder.betrag.toStdU32String(), true).has_value();
+    return ZeitRegelLesen(code, felder).betragPasst;
 }
 
 ZeitRegelGelesen ZeitRegelLesen(int code, const ZeitRegelFelder &felder)
 {
     ZeitRegelGelesen r;
     r.felder = felder;
-    if (code % 10 == 1 || code % 10 == 3)
+    if (code % 10 == 1 || code % 10 == 3) {
         r.betrag = ZahlGeprueft(felder.betrag.toStdU32String(), true);
+        r.betragPasst = r.betrag.has_value();
+    }
     if (code % 10 == 1)
         r.festeZeit = ZeitPunktLesen(felder.zeitWert);
     return r;

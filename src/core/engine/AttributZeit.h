@@ -115,6 +115,7 @@ struct ZeitRegelGelesen
 {
     ZeitRegelFelder felder;
     std::optional<qint64> betrag;       // x11, x13; empty when beyond 64 bits or no number
+    bool betragPasst = true;            // as ZeitBetragPasst
     std::optional<ZeitPunkt> festeZeit; // x11
 };
 ZeitRegelGelesen ZeitRegelLesen(int code, const ZeitRegelFelder &felder);

@@ -53,7 +53,6 @@ TeilRegelLauf::TeilRegelLauf(const TeilRegel &regel, bool suchErgebnis, ZufallsQ
         felder.betrag = regel.zeit.diff;
         felder.quelle = QChar(char16_t(regel.zeit.quelle));
         m_zeit = ZeitRegelLesen(regel.code, felder);
-        m_zeitBetragPasst = ZeitBetragPasst(regel.code, felder);
     }
     switch (regel.code) {
     case 214:
@@ -366,7 +365,7 @@ ZeilenErgebnis TeilRegelLauf::attribute(const ZeilenWerte &werte) const
 ZeilenErgebnis TeilRegelLauf::zeit(const ZeilenWerte &werte) const
 {
     ZeilenErgebnis e{ZeitNeu(m_regel.code, m_zeit, werte.zeiten, werte.zeile), {}};
-    if (!m_zeitBetragPasst) {
+    if (!m_zeit.betragPasst) {
         e.fehler = NummerZuGrossText();
         return e;
     }

@@ -116,7 +116,6 @@ private:
     std::u32string m_wert, m_auffuellText;
     std::u32string m_name; // the row's name as code points, its room used row after row
     ZeitRegelGelesen m_zeit; // time rules
-    bool m_zeitBetragPasst = true;
     bool m_jeVerzeichnis = false;
     ZufallsQuelle *m_zufall;
     NummernZaehler m_zaehler;

@@ -119,29 +119,10 @@ void ListenDaten::ZelleSetzen(int zeile, int zelle, const QString &text)
         ZelleSetzenUtf8(zeile, zelle, {});
         return;
     }
-    // Without surrogates every encoder writes the same bytes: done here, in one pass.
     if (m_puffer.size() < text.size() * 3)
         m_puffer.resize(text.size() * 3);
-    char *p = m_puffer.data();
-    bool surrogat = false;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80) {
-            *p++ = char(u);
-        } else if (u < 0x800) {
-            *p++ = char(0xC0 | (u >> 6));
-            *p++ = char(0x80 | (u & 0x3F));
-        } else if (QChar::isSurrogate(u)) {
-            surrogat = true;
-            break;
-        } else {
-            *p++ = char(0xE0 | (u >> 12));
-            *p++ = char(0x80 | ((u >> 6) & 0x3F));
-            *p++ = char(0x80 | (u & 0x3F));
-        }
-    }
-    if (!surrogat) {
-        ZelleSetzenUtf8(zeile, zelle, QByteArrayView(m_puffer.constData(), p - m_puffer.constData()));
+    if (const char *ende = utf8OhneSurrogate(text, m_puffer.data())) {
+        ZelleSetzenUtf8(zeile, zelle, QByteArrayView(m_puffer.constData(), ende - m_puffer.constData()));
         return;
     }
     if (nameHatFremdeBytes(text)) { // undecodable name bytes must come back as they were

@@ -1,6 +1,5 @@
 #include "core/util/PfadText.h"
 
-#include <QStringEncoder>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -255,16 +254,34 @@ QString nameAnzeige(const QString &text)
 
 QByteArray utf8MitEinzelnen(QStringView text) { return kodieren(text, false); }
 
+char *utf8OhneSurrogate(QStringView text, char *ziel)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80) {
+            *ziel++ = char(u);
+        } else if (u < 0x800) {
+            *ziel++ = char(0xC0 | (u >> 6));
+            *ziel++ = char(0x80 | (u & 0x3F));
+        } else if (QChar::isSurrogate(u)) {
+            return nullptr;
+        } else {
+            *ziel++ = char(0xE0 | (u >> 12));
+            *ziel++ = char(0x80 | ((u >> 6) & 0x3F));
+            *ziel++ = char(0x80 | (u & 0x3F));
+        }
+    }
+    return ziel;
+}
+
 void utf8MitEinzelnenSetzen(QStringView text, QByteArray &ziel)
 {
-    if (hatSurrogat(text)) {
-        ziel = kodieren(text, false);
+    ziel.resize(text.size() * 3);
+    if (const char *ende = utf8OhneSurrogate(text, ziel.data())) {
+        ziel.resize(ende - ziel.constData());
         return;
     }
-    QStringEncoder utf8(QStringEncoder::Utf8);
-    ziel.resize(utf8.requiredSpace(text.size()));
-    char *ende = utf8.appendToBuffer(ziel.data(), text);
-    ziel.resize(ende - ziel.constData());
+    ziel = kodieren(text, false);
 }
 
 QString ausUtf8MitEinzelnen(QByteArrayView utf8) { return dekodieren(utf8, true); }

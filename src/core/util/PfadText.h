@@ -52,6 +52,10 @@ QString nameAnzeige(const QString &text);
 QByteArray utf8MitEinzelnen(QStringView text);
 // The same into ziel, whose room is used again: no allocation per text in a loop.
 void utf8MitEinzelnenSetzen(QStringView text, QByteArray &ziel);
+// UTF-8 of a text without surrogates, written from ziel on (room for three bytes per unit
+// needed); the end of what it wrote, or nullptr when the text holds a surrogate, whose
+// encoding the caller decides. Without surrogates every encoder writes these same bytes.
+char *utf8OhneSurrogate(QStringView text, char *ziel);
 QString ausUtf8MitEinzelnen(QByteArrayView utf8);
 // The same into ziel, whose room is used again while nothing else shares it.
 void ausUtf8MitEinzelnenSetzen(QByteArrayView utf8, QString &ziel);

@@ -189,6 +189,25 @@ bool nurEinzelneZeichen(const MusterListe &muster)
     });
 }
 
+// The n-th flagged cell, scanned for from the end the count starts at; for ZellenWahl::Nte
+// where cells are the same from either end (or the count runs forwards).
+std::optional<Zelle> nteZelle(std::u32string_view text, const ZellenSuche &suche)
+{
+    const qint64 n = suche.n < 0 ? -suche.n : suche.n;
+    if (n == 0)
+        return std::nullopt;
+    const bool links = suche.vorwaertsZaehlen ? suche.vonLinks : !suche.vonLinks;
+    std::optional<Zelle> gefunden;
+    qint64 k = 0;
+    zellenAbtasten(text, suche, links, [&](const Zelle &z) {
+        if (!z.markiert || ++k < n)
+            return true;
+        gefunden = z;
+        return false;
+    });
+    return gefunden;
+}
+
 } // namespace
 
 Zellen nxZellenErmitteln(std::u32string_view text, const ZellenSuche &suche, int *markiert)
@@ -223,6 +242,10 @@ Zellen nxZellenPositionen(std::u32string_view text, const ZellenSuche &suche)
         return zellen;
     }
 
+    if (nte) {
+        const std::optional<Zelle> z = nteZelle(text, suche);
+        return z ? Zellen{*z} : Zellen{};
+    }
     // Only the flagged cells are kept, and the scan stops at the n-th.
     const qint64 n = suche.n < 0 ? -suche.n : suche.n;
     if (bisNter && n == 0)
@@ -236,12 +259,6 @@ Zellen nxZellenPositionen(std::u32string_view text, const ZellenSuche &suche)
         if (!z.markiert)
             return true;
         ++k;
-        if (nte) {
-            if (k < n)
-                return true;
-            gefunden.push_back(z);
-            return false;
-        }
         gefunden.push_back(z);
         return alle || k < n;
     });
@@ -252,25 +269,10 @@ Zellen nxZellenPositionen(std::u32string_view text, const ZellenSuche &suche)
 
 std::optional<Zelle> nxErsteZellePosition(std::u32string_view text, const ZellenSuche &suche)
 {
-    const bool abtasten = suche.vorwaertsZaehlen || nurEinzelneZeichen(suche.muster);
-    if (suche.wahl != ZellenWahl::Nte || !abtasten) {
-        const Zellen zellen = nxZellenPositionen(text, suche);
-        return zellen.empty() ? std::nullopt : std::optional<Zelle>(zellen.front());
-    }
-    // The n-th flagged cell as nxZellenPositionen scans for it, without a list.
-    const qint64 n = suche.n < 0 ? -suche.n : suche.n;
-    if (n == 0)
-        return std::nullopt;
-    const bool links = suche.vorwaertsZaehlen ? suche.vonLinks : !suche.vonLinks;
-    std::optional<Zelle> gefunden;
-    qint64 k = 0;
-    zellenAbtasten(text, suche, links, [&](const Zelle &z) {
-        if (!z.markiert || ++k < n)
-            return true;
-        gefunden = z;
-        return false;
-    });
-    return gefunden;
+    if (suche.wahl == ZellenWahl::Nte && (suche.vorwaertsZaehlen || nurEinzelneZeichen(suche.muster)))
+        return nteZelle(text, suche); // no list where the scan can stop at the cell
+    const Zellen zellen = nxZellenPositionen(text, suche);
+    return zellen.empty() ? std::nullopt : std::optional<Zelle>(zellen.front());
 }
 
 std::u32string nxZellenBehalten(std::u32string_view text, const ZellenSuche &suche)

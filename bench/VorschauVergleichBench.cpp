@@ -11,9 +11,10 @@
 // others in the same run ("...RinoluxVorher"), so a change is measured under equal load.
 //
 // Every process's output goes to /dev/null. Reported: wall time per run (manual time) and
-// the peak resident memory of the process (peak_MiB) and its CPU time (cpu_ms, user and
-// system: steadier than the wall time while other work shares the machine), all measured
-// by bench/spitze_messen.c.
+// the peak resident memory of the process (peak_MiB), its CPU time (cpu_ms, user and
+// system: steadier than the wall time while other work shares the machine) and its page
+// faults (seitenfehler: where touching fresh memory is expensive, they are a large part of
+// the time), all measured by bench/spitze_messen.c.
 // Before the first run at a size, the rows of rinolux-regel and of the floor are compared as sets of lines: a floor
 // that did less than the program would make the figures worthless. The names lie on tmpfs
 // (/dev/shm) or where RINOLUX_BENCH_VERZ says.
@@ -101,6 +102,7 @@ struct Lauf
     double sekunden = 0;
     double spitzeMiB = 0;
     double cpuSekunden = 0;
+    double seitenfehler = 0;
     bool ok = false;
 };
 
@@ -142,13 +144,14 @@ Lauf laufen(const std::vector<std::string> &befehl, const std::string &arbeit, c
         if (!z->startsWith("spitze_messen: "))
             continue;
         const QList<QByteArray> teile = z->mid(15).split(' ');
-        bool a1 = false, a2 = false, a3 = false;
-        if (teile.size() == 3) {
+        bool a1 = false, a2 = false, a3 = false, a4 = false;
+        if (teile.size() == 4) {
             l.sekunden = teile[0].toDouble(&a1);
             l.spitzeMiB = teile[1].toDouble(&a2) / 1024.0;
             l.cpuSekunden = teile[2].toDouble(&a3);
+            l.seitenfehler = teile[3].toDouble(&a4);
         }
-        l.ok = a1 && a2 && a3;
+        l.ok = a1 && a2 && a3 && a4;
         break;
     }
     return l;
@@ -238,7 +241,7 @@ void messen(benchmark::State &state, Werkzeug w)
     }
     const std::vector<std::string> b = befehl(w, v);
     const std::string eingabe = w == Werkzeug::Rename ? v.namenDatei : std::string();
-    double spitze = 0, cpu = 0;
+    double spitze = 0, cpu = 0, fehler = 0;
     for (auto _ : state) {
         const Lauf l = laufen(b, v.pfad, v.protokoll, eingabe);
         if (!l.ok) {
@@ -248,9 +251,11 @@ void messen(benchmark::State &state, Werkzeug w)
         state.SetIterationTime(l.sekunden);
         spitze = std::max(spitze, l.spitzeMiB);
         cpu += l.cpuSekunden;
+        fehler += l.seitenfehler;
     }
     state.counters["peak_MiB"] = spitze;
     state.counters["cpu_ms"] = cpu * 1000 / double(state.iterations());
+    state.counters["seitenfehler"] = fehler / double(state.iterations());
     state.counters["bytes_je_name"] = spitze * 1024 * 1024 / double(state.range(0));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }

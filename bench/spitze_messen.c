@@ -1,5 +1,6 @@
-/* Runs one command and writes its wall time and peak resident memory to stderr as
- *   spitze_messen: <seconds> <KiB>
+/* Runs one command and writes its wall time, peak resident memory, CPU time and page
+ * faults to stderr as
+ *   spitze_messen: <seconds> <KiB> <CPU seconds> <page faults>
  * The benchmark starts the tools through this small process: a child forked from the
  * benchmark itself would count the benchmark's own pages in its peak until it execs.
  *
@@ -39,6 +40,6 @@ int main(int argc, char **argv)
     const double sekunden = (double)(ende.tv_sec - start.tv_sec) + (double)(ende.tv_nsec - start.tv_nsec) / 1e9;
     const double cpu = (double)ru.ru_utime.tv_sec + (double)ru.ru_utime.tv_usec / 1e6 + (double)ru.ru_stime.tv_sec +
                        (double)ru.ru_stime.tv_usec / 1e6;
-    fprintf(stderr, "spitze_messen: %.6f %ld %.6f\n", sekunden, ru.ru_maxrss, cpu);
+    fprintf(stderr, "spitze_messen: %.6f %ld %.6f %ld\n", sekunden, ru.ru_maxrss, cpu, ru.ru_minflt + ru.ru_majflt);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 126;
 }

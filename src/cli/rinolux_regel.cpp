@@ -25,9 +25,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -421,13 +418,9 @@ QString suchOptionLesen(const QString &a, const std::function<bool(QString &)> &
 
 int main(int argc, char **argv)
 {
-#ifdef __GLIBC__
     // One run lists, sorts and previews in phases that free and allocate tens of megabytes
-    // each; keeping freed memory for the next phase spares the page faults of handing it
-    // back and taking it again. The process ends right after.
-    mallopt(M_TRIM_THRESHOLD, 1 << 30);
-    mallopt(M_MMAP_THRESHOLD, 1 << 30);
-#endif
+    // each, up to a few hundred for a million names.
+    plattform::speicherFuerStapellaufEinrichten(std::size_t(512) << 20);
     QCoreApplication app(argc, argv);
     ProzessWerteSetzen(QStringLiteral("rinolux"));
     const QStringList args = QCoreApplication::arguments().mid(1);

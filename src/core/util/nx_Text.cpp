@@ -521,6 +521,15 @@ quint64 SortSchluessel::praefix(int i, qsizetype ab) const
     return quint64(std::get<std::vector<qint64>>(f)[size_t(i - 1)]) ^ (quint64(1) << 63);
 }
 
+qsizetype SortSchluessel::praefixLaenge(int i) const
+{
+    if (m_felder.empty())
+        return 0;
+    if (const auto *by = std::get_if<BytesFeld>(&m_felder.front()))
+        return by->anfang[size_t(i)] - by->anfang[size_t(i - 1)];
+    return 0;
+}
+
 namespace {
 
 // Two prefixes: names of one folder often share their first 8 key bytes ("Urlaub 2024-").
@@ -532,8 +541,12 @@ struct Eintrag
 };
 
 // Bottom-up merge sort of the element numbers: stable, n log n comparisons. Each entry
-// carries the first 16 key bytes, so most comparisons never leave the entry array. The
-// merge passes give a natural place to look at the cancel flag between small pieces of work.
+// carries 16 key bytes, and the merge compares only those, so it never leaves the entry
+// array. Entries that tie on them (a folder of "Urlaub am See 0000001.jpg" ... shares far
+// more than 16 bytes) are then sorted again run by run on their next 16 bytes, until their
+// keys end: each entry's key bytes are read once per 16 of them, not once per comparison.
+// The merge passes give a natural place to look at the cancel flag between small pieces of
+// work.
 class Sortierer final
 {
 public:
@@ -553,7 +566,7 @@ public:
             for (size_t i = anfang + 1; i < ende; ++i) {
                 const Eintrag x = a[i];
                 size_t j = i;
-                while (j > anfang && vergleich(a[j - 1], x) > 0) {
+                while (j > anfang && vor(x, a[j - 1])) {
                     a[j] = a[j - 1];
                     --j;
                 }
@@ -571,7 +584,7 @@ public:
                 size_t k = links;
                 // Taking from the left run on equality keeps the sort stable.
                 while (i < mitte && j < rechts)
-                    b[k++] = vergleich(a[j], a[i]) < 0 ? a[j++] : a[i++];
+                    b[k++] = vor(a[j], a[i]) ? a[j++] : a[i++];
                 while (i < mitte)
                     b[k++] = a[i++];
                 while (j < rechts)
@@ -581,17 +594,64 @@ public:
             }
             a.swap(b);
         }
+        b = {};
+        gleicheVerfeinern(a.data(), a.data() + n, 16);
         return !(m_fort && m_fort->Abbruch);
     }
 
 private:
-    int vergleich(const Eintrag &x, const Eintrag &y) const
+    static bool vor(const Eintrag &x, const Eintrag &y)
     {
-        if (x.praefix != y.praefix)
-            return x.praefix < y.praefix ? -1 : 1;
-        if (x.praefix2 != y.praefix2)
-            return x.praefix2 < y.praefix2 ? -1 : 1;
-        return m_s.vergleich(x.nr, y.nr);
+        return x.praefix != y.praefix ? x.praefix < y.praefix : x.praefix2 < y.praefix2;
+    }
+    static bool gleich(const Eintrag &x, const Eintrag &y)
+    {
+        return x.praefix == y.praefix && x.praefix2 == y.praefix2;
+    }
+
+    // Stable: insertion for a short run, else the library's merge sort.
+    template <typename Vor>
+    static void stabilSortieren(Eintrag *von, Eintrag *bis, Vor vorher)
+    {
+        if (bis - von > 16) {
+            std::stable_sort(von, bis, vorher);
+            return;
+        }
+        for (Eintrag *i = von + 1; i < bis; ++i) {
+            const Eintrag x = *i;
+            Eintrag *j = i;
+            for (; j > von && vorher(x, j[-1]); --j)
+                *j = j[-1];
+            *j = x;
+        }
+    }
+
+    // [von, bis) is ordered by the key bytes before ab, ties in their input order. Each run
+    // that ties on its 16 prefix bytes as well is ordered by the bytes from ab on; a run
+    // whose first keys all end within them is ordered by the whole comparison (the other
+    // fields, and a key that is another's beginning padded with zero bytes).
+    void gleicheVerfeinern(Eintrag *von, Eintrag *bis, qsizetype ab)
+    {
+        for (Eintrag *lauf = von; lauf < bis;) {
+            Eintrag *ende = lauf + 1;
+            qsizetype laengste = m_s.praefixLaenge(lauf->nr);
+            for (; ende < bis && gleich(*ende, *lauf); ++ende)
+                laengste = std::max(laengste, m_s.praefixLaenge(ende->nr));
+            if (ende - lauf > 1) {
+                if (laengste > ab) {
+                    for (Eintrag *e = lauf; e < ende; ++e) {
+                        e->praefix = m_s.praefix(e->nr, ab);
+                        e->praefix2 = m_s.praefix(e->nr, ab + 8);
+                    }
+                    stabilSortieren(lauf, ende, vor);
+                    gleicheVerfeinern(lauf, ende, ab + 16);
+                } else {
+                    stabilSortieren(lauf, ende,
+                                    [this](const Eintrag &x, const Eintrag &y) { return m_s.vergleich(x.nr, y.nr) < 0; });
+                }
+            }
+            lauf = ende;
+        }
     }
 
     // Steps the progress display about every 16,000 moved numbers, which lets the window

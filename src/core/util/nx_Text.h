@@ -76,6 +76,8 @@ public:
     // comparisons: when the prefixes of a and b differ, they decide. With ab = 8 the next
     // 8 bytes (0 for a number), which decide when the first ones are equal and these differ.
     quint64 praefix(int i, qsizetype ab = 0) const;
+    // The length in bytes of element i's first key; 0 for a number.
+    qsizetype praefixLaenge(int i) const;
 
 private:
     // All keys of one field in one block, so comparing touches little memory.

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+
 using namespace rinolux;
 
 namespace {
@@ -187,6 +190,37 @@ TEST(TextSortieren, GrosseZufallsmengeGeordnetUndWiederholbar)
         }
     }
     EXPECT_EQ(nxFeldSortieren(f), p);
+}
+
+// Keys that share far more than the 16 bytes an entry carries (one folder of numbered
+// names), keys that are another's beginning, zero bytes inside a key and a second field:
+// the sort gives exactly the stable order of the whole comparison.
+TEST(TextSortieren, LangeGemeinsameAnfaengeWieGanzerVergleich)
+{
+    QRandomGenerator zufall(815);
+    const QByteArray anfaenge[] = {"", "Urlaub am See ", QByteArray(15, 'x'), QByteArray(16, 'x'), QByteArray(17, 'x'), QByteArray(24, 'w'),
+                                   QByteArray(40, 'y') + QByteArray(1, '\0'), QByteArray(47, 'z')};
+    std::vector<QByteArray> schluessel;
+    std::vector<qint64> zweites;
+    for (int i = 0; i < 4000; ++i) {
+        QByteArray k = anfaenge[zufall.bounded(int(std::size(anfaenge)))];
+        const int mehr = zufall.bounded(5);
+        for (int j = 0; j < mehr; ++j)
+            k += char(zufall.bounded(3)); // 0, 1 or 2: zero bytes and near twins
+        schluessel.push_back(k);
+        zweites.push_back(zufall.bounded(3));
+    }
+    const int n = int(schluessel.size());
+    for (const bool mitZweitem : {false, true}) {
+        SortSchluessel s(n);
+        s.bytesFeld([&](int i) { return schluessel[size_t(i - 1)]; });
+        if (mitZweitem)
+            s.zahlFeld([&](int i) { return zweites[size_t(i - 1)]; });
+        Permutation erwartet(size_t(n) + 1);
+        std::iota(erwartet.begin(), erwartet.end(), 0);
+        std::stable_sort(erwartet.begin() + 1, erwartet.end(), [&](int a, int b) { return s.vergleich(a, b) < 0; });
+        EXPECT_EQ(nxFeldSortieren(s), erwartet) << (mitZweitem ? "mit zweitem Feld" : "ein Feld");
+    }
 }
 
 TEST(TextSortieren, AbbruchDurchFortschritt)

@@ -165,7 +165,7 @@ QList<bool> doppelteMarkieren(qsizetype n, const Pfad &neuerPfad, const Name &ne
     QList<bool> doppelt(n, false);
     // Rows are grouped by the hash of their folded key and compared exactly within a group,
     // so no two equal keys can slip through however the rows are ordered.
-    std::vector<std::pair<quint64, qsizetype>> streu(static_cast<size_t>(n));
+    std::vector<quint64> werte(static_cast<size_t>(n));
     // Rows of a listing share one directory text: its hash is taken once.
     decltype(neuerPfad(0)) letzterPfad{};
     quint64 pfadStreu = 0;
@@ -178,8 +178,33 @@ QList<bool> doppelteMarkieren(qsizetype n, const Pfad &neuerPfad, const Name &ne
             pfadStreu *= 1099511628211ULL;
             letzterPfad = pfad;
         }
-        streu[size_t(i)] = {gefaltetStreuen(neuerName(i), pfadStreu), i};
+        // 0 marks a free slot below; taking 1 for it only makes one more group to compare.
+        werte[size_t(i)] = std::max<quint64>(gefaltetStreuen(neuerName(i), pfadStreu), 1);
     }
+    // Only rows whose hash occurs more than once need comparing, and they are few: they are
+    // found with a table of the hashes at most half full, and only they are sorted.
+    size_t groesse = 16;
+    while (groesse < 2 * werte.size())
+        groesse *= 2;
+    std::vector<quint64> tabelle(groesse, 0);
+    std::vector<char> mehrfach(groesse, 0);
+    const auto platz = [&](quint64 w) {
+        size_t k = size_t(w ^ (w >> 29)) & (groesse - 1);
+        while (tabelle[k] != 0 && tabelle[k] != w)
+            k = (k + 1) & (groesse - 1);
+        return k;
+    };
+    for (const quint64 w : werte) {
+        const size_t k = platz(w);
+        mehrfach[k] = tabelle[k] != 0;
+        tabelle[k] = w;
+    }
+    std::vector<std::pair<quint64, qsizetype>> streu;
+    for (qsizetype i = 0; i < n; ++i)
+        if (mehrfach[platz(werte[size_t(i)])])
+            streu.emplace_back(werte[size_t(i)], i);
+    tabelle = {};
+    mehrfach = {};
     std::sort(streu.begin(), streu.end());
     // Rows of one folded key, by the first row that has it.
     std::vector<std::vector<qsizetype>> klassen;

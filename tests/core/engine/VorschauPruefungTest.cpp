@@ -52,6 +52,23 @@ TEST(DoppelteTest, VieleGleicheUndEinzelne)
     EXPECT_FALSE(d.last());
 }
 
+// Among many distinct names a few pairs (case aside) and a triple far apart: exactly those.
+TEST(DoppelteTest, WenigeUnterVielen)
+{
+    QStringList pfade(30000, QStringLiteral("/d/"));
+    QStringList namen;
+    for (int i = 0; i < 30000; ++i)
+        namen << QStringLiteral("Name %1.txt").arg(i);
+    QList<bool> erwartet(30000, false);
+    for (const auto &[a, b] : {std::pair{7, 29999}, std::pair{12345, 12346}, std::pair{0, 15000}, std::pair{15000, 20000}}) {
+        namen[b] = namen[a].toUpper();
+        erwartet[a] = erwartet[b] = true;
+    }
+    pfade[1] = QStringLiteral("/e/"); // the same name in another directory is none
+    namen[1] = namen[2];
+    EXPECT_EQ(VorschauDoppelteMarkieren(pfade, namen), erwartet);
+}
+
 // One row of the duplicate test: its new name and whether it keeps its present name.
 struct DoppelZeile
 {

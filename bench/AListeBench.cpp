@@ -28,20 +28,12 @@ const QStringList Woerter = {"Urlaub", "Rechnung", "Bild", "Übersicht", "straß
                              "Projekt", "Äpfel", "notiz", "Scan", "Bericht", "Foto", "Musik", "Öl"};
 const QStringList Formate = {"jpg", "txt", "pdf", "mp3", "docx", "png", "tar.gz", ""};
 
-QString zeitText(QRandomGenerator &z)
+// A file time between 2000 and 2024, as a listing reads it.
+plattform::DateiZeit zeit(QRandomGenerator &z)
 {
-    return QStringLiteral("%1%2%3_%4%5%6_%7_%8")
-        .arg(2000 + z.bounded(25))
-        .arg(1 + z.bounded(12), 2, 10, QChar(u'0'))
-        .arg(1 + z.bounded(28), 2, 10, QChar(u'0'))
-        .arg(z.bounded(24), 2, 10, QChar(u'0'))
-        .arg(z.bounded(60), 2, 10, QChar(u'0'))
-        .arg(z.bounded(60), 2, 10, QChar(u'0'))
-        .arg(z.bounded(1000), 3, 10, QChar(u'0'))
-        .arg(1 + z.bounded(7));
+    return plattform::DateiZeit{946684800 + qint64(z.bounded(25 * 365 * 86400)), qint32(z.bounded(1000000000)), true};
 }
 
-// n hits spread over directories of about 2000 entries, names of mixed words and numbers.
 void trefferAnlegen(SuchTreffer &t, int n)
 {
     QRandomGenerator z(4711);
@@ -55,9 +47,9 @@ void trefferAnlegen(SuchTreffer &t, int n)
         if (!format.isEmpty())
             name += u'.' + format;
         TNxSuchTyp d;
-        d.zeitH = zeitText(z);
-        d.zeitA = zeitText(z);
-        d.zeitZ = zeitText(z);
+        d.zeitSetzen(TNxSuchTyp::Herstellung, zeit(z));
+        d.zeitSetzen(TNxSuchTyp::Aenderung, zeit(z));
+        d.zeitSetzen(TNxSuchTyp::Zugriff, zeit(z));
         d.verz = z.bounded(20) == 0 ? 1 : 0;
         d.groesse = d.verz ? 4096 : qint64(z.bounded(50000000));
         d.attribute = d.verz ? 16 : 32;

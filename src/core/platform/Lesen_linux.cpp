@@ -47,8 +47,12 @@ void eintragFuellen(const struct statx &sx, Eintrag &e, bool versteckt)
 
 } // namespace
 
-Ergebnis verzeichnisLesen(const QString &verzeichnis, Details details,
-                          const std::function<bool(const Eintrag &)> &jeEintrag)
+namespace {
+
+// The listing of both forms: with mitText each name is decoded into e.name, else it is
+// handed on as its bytes only.
+template <bool mitText, class Je>
+Ergebnis listen(const QString &verzeichnis, Details details, const Je &jeEintrag)
 {
     int fehler = 0;
     const VerzeichnisStrom d = VerzeichnisStrom::oeffnen(AT_FDCWD, nativ(verzeichnis).constData(), false, fehler);
@@ -59,20 +63,46 @@ Ergebnis verzeichnisLesen(const QString &verzeichnis, Details details,
     const QSet<QString> versteckt = alle ? versteckteNamen(fd) : QSet<QString>();
     Eintrag e;
     fehler = eintraegeLesen(d, [&](const dirent &de) {
-        nameAusBytesSetzen(QByteArrayView(de.d_name), e.name); // the same string for every entry
+        const QByteArrayView name(de.d_name);
+        if constexpr (mitText)
+            nameAusBytesSetzen(name, e.name); // the same string for every entry
         if (alle) {
             struct statx sx;
             if (::statx(fd, de.d_name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, kStatxMaske, &sx) != 0)
                 return true; // gone since the directory was read
-            eintragFuellen(sx, e, !versteckt.isEmpty() && versteckt.contains(e.name));
+            bool gelistet = false;
+            if (!versteckt.isEmpty()) {
+                if constexpr (mitText)
+                    gelistet = versteckt.contains(e.name);
+                else
+                    gelistet = versteckt.contains(nameAusBytes(name));
+            }
+            eintragFuellen(sx, e, gelistet || name.startsWith('.'));
         } else if (!eintragArt(fd, de, e.art)) {
             return true;
         }
-        return jeEintrag(e);
+        if constexpr (mitText)
+            return jeEintrag(e);
+        else
+            return jeEintrag(e, name);
     });
     if (fehler != 0)
         return ErgebnisAusErrno(fehler, verzeichnis);
     return Ergebnis::Ok();
+}
+
+} // namespace
+
+Ergebnis verzeichnisLesen(const QString &verzeichnis, Details details,
+                          const std::function<bool(const Eintrag &)> &jeEintrag)
+{
+    return listen<true>(verzeichnis, details, jeEintrag);
+}
+
+Ergebnis verzeichnisLesenNativ(const QString &verzeichnis, Details details,
+                               const std::function<bool(const Eintrag &, QByteArrayView name)> &jeEintrag)
+{
+    return listen<false>(verzeichnis, details, jeEintrag);
 }
 
 Ergebnis verzeichnisAuswahlLesen(const QString &verzeichnis, const std::function<Vorauswahl(const Eintrag &)> &vorab,

@@ -93,6 +93,10 @@ enum class Details { Keine, Alle };
 // cannot be opened or read.
 Ergebnis verzeichnisLesen(const QString &verzeichnis, Details details,
                           const std::function<bool(const Eintrag &)> &jeEintrag);
+// The same with each name as the bytes the file system holds (valid during the call) and
+// e.name left empty: for a listing that keeps names as bytes, so none is decoded.
+Ergebnis verzeichnisLesenNativ(const QString &verzeichnis, Details details,
+                               const std::function<bool(const Eintrag &, QByteArrayView name)> &jeEintrag);
 
 // What a selective listing wants of one entry, decided from its name and kind alone.
 enum class Vorauswahl { Weglassen, Lesen, Anhalten };

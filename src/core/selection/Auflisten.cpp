@@ -13,8 +13,8 @@ namespace rinolux {
 Ergebnis nxAuswahlVerzeichnisAuflisten(const QString &verzeichnis, plattform::Details details, qint32 pfadNr,
                                        SuchTreffer &treffer, const std::function<bool(int)> &weiter)
 {
-    return plattform::verzeichnisLesen(verzeichnis, details, [&](const plattform::Eintrag &e) {
-        treffer.Neu(verzeichnis, e.name, nxAuswahlSuchDaten(e, pfadNr));
+    return plattform::verzeichnisLesenNativ(verzeichnis, details, [&](const plattform::Eintrag &e, QByteArrayView name) {
+        treffer.NeuNativ(verzeichnis, name, nxAuswahlSuchDaten(e, pfadNr));
         return !weiter || treffer.Anzahl() % AuflistenMeldeSchritt != 0 || weiter(treffer.Anzahl());
     });
 }

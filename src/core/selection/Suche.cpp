@@ -374,12 +374,12 @@ private:
             if (m_bytesBis && e.groesse > *m_bytesBis)
                 return false;
         }
-        const QByteArrayView zeiten[3] = {d.zeitH.utf8(), d.zeitA.utf8(), d.zeitZ.utf8()};
         for (size_t k = 0; k < 3; ++k) {
             if (!m_datum[k])
                 continue;
             // An entry without that time (no birth time on this file system) never passes.
-            const QByteArrayView z = zeiten[k];
+            char puffer[21];
+            const QByteArrayView z = d.zeitText(int(k), puffer);
             if (z.isEmpty() || z < QByteArrayView(m_datum[k]->von) || z > QByteArrayView(m_datum[k]->bis))
                 return false;
         }
@@ -543,7 +543,7 @@ private:
             for (int i = 1; i <= au.t.Anzahl(); ++i) {
                 TNxSuchTyp d = au.t.Daten(i);
                 d.pfadNr = qint32(std::min<qint64>(basis + d.pfadNr, std::numeric_limits<qint32>::max()));
-                m_t.Neu(au.t.Verzeichnis(i), au.t.Name(i), std::move(d));
+                m_t.NeuUtf8(au.t.Verzeichnis(i), au.t.NameUtf8(i), std::move(d));
             }
             au.t.Leeren();
             basis += au.nummern;
@@ -649,16 +649,21 @@ bool nachbearbeiten(SuchTreffer &t, Fortschritt &f)
     const int n = t.Anzahl();
     std::vector<int> folge(static_cast<size_t>(n));
     std::iota(folge.begin(), folge.end(), 1);
+    // The names as texts once, not once per comparison.
+    std::vector<QString> namen(static_cast<size_t>(n) + 1);
+    for (int i = 1; i <= n; ++i)
+        namen[size_t(i)] = t.Name(i);
     std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
         int c = t.Verzeichnis(a).compare(t.Verzeichnis(b), Qt::CaseInsensitive);
         if (c == 0)
             c = t.Verzeichnis(a).compare(t.Verzeichnis(b));
         if (c == 0)
-            c = t.Name(a).compare(t.Name(b), Qt::CaseInsensitive);
+            c = namen[size_t(a)].compare(namen[size_t(b)], Qt::CaseInsensitive);
         if (c == 0)
-            c = t.Name(a).compare(t.Name(b));
+            c = namen[size_t(a)].compare(namen[size_t(b)]);
         return c < 0;
     });
+    namen = {};
     f.FortSchritt(1, 1, 1, 1);
     if (f.Abbruch)
         return false;
@@ -667,13 +672,13 @@ bool nachbearbeiten(SuchTreffer &t, Fortschritt &f)
     int vorige = 0;
     for (const int k : folge) {
         const bool neuesVerzeichnis = vorige == 0 || t.Verzeichnis(k) != t.Verzeichnis(vorige);
-        if (!neuesVerzeichnis && t.Name(k) == t.Name(vorige))
+        if (!neuesVerzeichnis && t.NameUtf8(k) == t.NameUtf8(vorige))
             continue;
         if (neuesVerzeichnis && nummer < std::numeric_limits<qint32>::max())
             ++nummer;
         TNxSuchTyp d = t.Daten(k);
         d.pfadNr = nummer;
-        neu.Neu(t.Verzeichnis(k), t.Name(k), std::move(d));
+        neu.NeuUtf8(t.Verzeichnis(k), t.NameUtf8(k), std::move(d));
         vorige = k;
     }
     t = std::move(neu);

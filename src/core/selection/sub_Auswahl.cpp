@@ -20,57 +20,96 @@ namespace {
 constexpr int ZeilenBlock = 3000;
 } // namespace
 
-ZeitText &ZeitText::operator=(const QString &text)
+void TNxSuchTyp::zeitSetzen(int i, const plattform::DateiZeit &zeit)
 {
-    Q_ASSERT(text.isEmpty() || text.size() == 21);
-    m_n = quint8(std::min<qsizetype>(text.size(), qsizetype(m_z.size())));
-    for (int i = 0; i < m_n; ++i) {
-        const char16_t c = text.at(i).unicode();
-        m_z[size_t(i)] = c < 128 ? char(c) : '?';
-    }
-    return *this;
+    zeitSekunden[size_t(i)] = zeit.sekunden;
+    zeitNanosekunden[size_t(i)] = zeit.nanosekunden;
+    if (zeit.gueltig)
+        zeitBekannt |= quint8(1 << i);
+    else
+        zeitBekannt &= quint8(~(1 << i));
 }
 
-void ZeitText::setzen(const plattform::DateiZeit &zeit)
+QByteArrayView TNxSuchTyp::zeitText(int i, char (&puffer)[21]) const
 {
-    if (!zeit.gueltig) {
-        m_n = 0;
-        return;
-    }
-    char z[21];
-    nxDateiZeitZuZeichen(DateiZeit{zeit.sekunden, zeit.nanosekunden}, z);
-    std::copy(std::begin(z), std::end(z), m_z.begin());
-    m_n = 21;
+    if (!(zeitBekannt & (1 << i)))
+        return {};
+    nxDateiZeitZuZeichen(DateiZeit{zeitSekunden[size_t(i)], zeitNanosekunden[size_t(i)]}, puffer);
+    return QByteArrayView(puffer, 21);
 }
 
-void SuchTreffer::Neu(const QString &verzeichnis, QStringView name, TNxSuchTyp daten)
+char *SuchTreffer::namenPlatz(qsizetype bytes, Treffer &t)
 {
-    Treffer t;
-    t.daten = std::move(daten);
+    if (m_namen.empty() || m_namen.back().capacity() - m_namen.back().size() < bytes) {
+        QByteArray block;
+        block.reserve(std::max(kNamenBlock, bytes));
+        m_namen.push_back(std::move(block));
+    }
+    QByteArray &block = m_namen.back();
+    t.block = qint32(m_namen.size() - 1);
+    t.start = qint32(block.size());
+    // Within the reserved room: earlier names stay where they are.
+    block.resize(block.size() + bytes);
+    return block.data() + t.start;
+}
+
+void SuchTreffer::anhaengen(const QString &verzeichnis, Treffer &&t)
+{
     if (m_verz.empty() || !(verzeichnis.isSharedWith(m_verz.back()) || verzeichnis == m_verz.back()))
         m_verz.push_back(verzeichnis);
     t.verz = qint32(m_verz.size() - 1);
-    // An empty name points at the newest block too, so blocks stay in the order of the hits.
-    t.block = qint32(std::max<size_t>(m_namen.size(), 1) - 1);
-    if (!name.isEmpty()) {
-        if (m_namen.empty() || m_namen.back().capacity() - m_namen.back().size() < name.size()) {
-            QString block;
-            block.reserve(std::max(kNamenBlock, name.size()));
-            m_namen.push_back(std::move(block));
-        }
-        QString &block = m_namen.back();
-        t.block = qint32(m_namen.size() - 1);
-        t.start = qint32(block.size());
-        t.laenge = qint32(name.size());
-        block.append(name); // within the reserved room: earlier names stay where they are
-        m_namenBytes += utf8MitEinzelnenLaenge(name);
-    }
+    m_namenBytes += t.laenge;
     if (m_treffer.empty() || m_treffer.back().size() == size_t(1) << kBlockBits) {
         m_treffer.emplace_back();
         m_treffer.back().reserve(size_t(1) << kBlockBits);
     }
     m_treffer.back().push_back(std::move(t));
     ++m_anzahl;
+}
+
+void SuchTreffer::NeuUtf8(const QString &verzeichnis, QByteArrayView nameUtf8, TNxSuchTyp daten)
+{
+    Treffer t;
+    t.daten = std::move(daten);
+    // An empty name points at the newest block too, so blocks stay in the order of the hits.
+    t.block = qint32(std::max<size_t>(m_namen.size(), 1) - 1);
+    if (!nameUtf8.isEmpty()) {
+        std::copy(nameUtf8.begin(), nameUtf8.end(), namenPlatz(nameUtf8.size(), t));
+        t.laenge = qint32(nameUtf8.size());
+    }
+    anhaengen(verzeichnis, std::move(t));
+}
+
+void SuchTreffer::Neu(const QString &verzeichnis, QStringView name, TNxSuchTyp daten)
+{
+    if (name.isEmpty()) {
+        NeuUtf8(verzeichnis, {}, std::move(daten));
+        return;
+    }
+    Treffer t;
+    t.daten = std::move(daten);
+    // At most three bytes per UTF-16 unit; the room not taken is given back at once.
+    char *anfang = namenPlatz(name.size() * 3, t);
+    QByteArray &block = m_namen.back();
+    if (const char *ende = utf8OhneSurrogate(name, anfang)) {
+        t.laenge = qint32(ende - anfang);
+        block.resize(t.start + t.laenge);
+    } else {
+        const QByteArray utf8 = utf8MitEinzelnen(name); // a lone surrogate: a stand-in byte
+        block.resize(t.start + utf8.size());
+        std::copy(utf8.begin(), utf8.end(), block.data() + t.start);
+        t.laenge = qint32(utf8.size());
+    }
+    anhaengen(verzeichnis, std::move(t));
+}
+
+void SuchTreffer::NeuNativ(const QString &verzeichnis, QByteArrayView nameNativ, TNxSuchTyp daten)
+{
+    // Valid UTF-8 decodes without a stand-in and encodes back to the very same bytes.
+    if (nameNativ.isValidUtf8())
+        NeuUtf8(verzeichnis, nameNativ, std::move(daten));
+    else
+        Neu(verzeichnis, nameAusBytes(nameNativ), std::move(daten));
 }
 
 void SuchTreffer::Leeren()
@@ -90,7 +129,7 @@ void SuchTreffer::LetztenEntfernen()
     if (m_treffer.back().empty())
         m_treffer.pop_back();
     --m_anzahl;
-    // A directory, block or character block no remaining hit refers to is given back at once.
+    // A directory, block or name block no remaining hit refers to is given back at once.
     const qint32 verz = m_anzahl == 0 ? -1 : treffer(m_anzahl).verz;
     while (qint32(m_verz.size()) - 1 > verz)
         m_verz.pop_back();
@@ -120,9 +159,9 @@ QString nxAuswahlZeitText(const plattform::DateiZeit &zeit)
 TNxSuchTyp nxAuswahlSuchDaten(const plattform::Eintrag &eintrag, qint32 pfadNr)
 {
     TNxSuchTyp d;
-    d.zeitH.setzen(eintrag.herstellung);
-    d.zeitA.setzen(eintrag.aenderung);
-    d.zeitZ.setzen(eintrag.zugriff);
+    d.zeitSetzen(TNxSuchTyp::Herstellung, eintrag.herstellung);
+    d.zeitSetzen(TNxSuchTyp::Aenderung, eintrag.aenderung);
+    d.zeitSetzen(TNxSuchTyp::Zugriff, eintrag.zugriff);
     d.groesse = eintrag.groesse;
     d.attribute = qint32(eintrag.attribute);
     d.verz = eintrag.istVerzeichnis() ? 1 : 0;
@@ -167,7 +206,7 @@ int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuel
     // straight into a buffer, and the format is the tail of the encoded name.
     QString letztesVerzeichnis;
     QByteArray verzeichnisUtf8;
-    QByteArray nameUtf8;
+    char zeitPuffer[21];
     auto zahl = [](char (&puffer)[24], qint64 wert) {
         const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof(puffer), wert);
         Q_UNUSED(fehler);
@@ -187,7 +226,7 @@ int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuel
         // Row i receives hit n+1-i: the last hit found is always the one at the back.
         const int z = zeile;
         const int k = treffer.Anzahl();
-        const QString &name = treffer.Name(k);
+        const QByteArrayView nameUtf8 = treffer.NameUtf8(k);
         const TNxSuchTyp &d = treffer.Daten(k);
         const QString &verzeichnis = treffer.Verzeichnis(k);
         if (zeile == 1 || !(verzeichnis.isSharedWith(letztesVerzeichnis) || verzeichnis == letztesVerzeichnis)) {
@@ -196,14 +235,13 @@ int nxAuswahlFuellen(ListenDaten &liste, SuchTreffer &treffer, const AuswahlFuel
         }
         liste.ZelleSetzenUtf8(z, AZelle::Pfad, verzeichnisUtf8);
         liste.ZelleSetzenUtf8(z, AZelle::PfadNr, zahl(zahlPuffer, d.pfadNr));
-        utf8MitEinzelnenSetzen(name, nameUtf8);
         liste.ZelleSetzenUtf8(z, AZelle::Name, nameUtf8);
         liste.ZelleSetzenUtf8(z, AZelle::Format, nxNameFormatUtf8(nameUtf8));
         liste.ZelleSetzenUtf8(z, AZelle::Bytes, zahl(zahlPuffer, d.groesse));
         liste.ZelleSetzenUtf8(z, AZelle::Attribute, zahl(zahlPuffer, d.attribute));
-        liste.ZelleSetzenUtf8(z, AZelle::ZeitH, d.zeitH.utf8());
-        liste.ZelleSetzenUtf8(z, AZelle::ZeitA, d.zeitA.utf8());
-        liste.ZelleSetzenUtf8(z, AZelle::ZeitZ, d.zeitZ.utf8());
+        liste.ZelleSetzenUtf8(z, AZelle::ZeitH, d.zeitText(TNxSuchTyp::Herstellung, zeitPuffer));
+        liste.ZelleSetzenUtf8(z, AZelle::ZeitA, d.zeitText(TNxSuchTyp::Aenderung, zeitPuffer));
+        liste.ZelleSetzenUtf8(z, AZelle::ZeitZ, d.zeitText(TNxSuchTyp::Zugriff, zeitPuffer));
         liste.VerzSetzen(z, d.verz != 0);
         treffer.LetztenEntfernen();
     }

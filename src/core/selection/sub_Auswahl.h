@@ -2,6 +2,7 @@
 
 #include "core/platform/Plattform.h"
 #include "core/shell/ListenDaten.h"
+#include "core/util/PfadText.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,57 +31,56 @@ inline constexpr int Leer = 11;     // spacer
 inline constexpr int Anzahl = 11;
 } // namespace AZelle
 
-// A time text kept in place (21 ASCII characters, or empty where the file system keeps no
-// such time), so a hit costs no allocation per time stamp: a walk over half a million
-// entries holds its hits beside the rows it fills.
-class ZeitText final
-{
-public:
-    ZeitText() = default;
-    ZeitText(const QString &text) { *this = text; } // NOLINT: time texts are assigned freely
-    ZeitText &operator=(const QString &text);
-    // The time text of a file time, or empty when it is not valid, without a QString.
-    void setzen(const plattform::DateiZeit &zeit);
-    QByteArrayView utf8() const { return QByteArrayView(m_z.data(), m_n); }
-    QString text() const { return QString::fromLatin1(m_z.data(), m_n); }
-
-private:
-    std::array<char, 21> m_z{};
-    quint8 m_n = 0;
-};
-
-// What a search or listing records per hit beside its directory and name.
+// What a search or listing records per hit beside its directory and name. The three times
+// are kept as the file system gave them and become their 21-character texts only when a
+// row is filled: a walk over half a million entries holds its hits beside the rows it
+// fills, so a hit stays small.
 struct TNxSuchTyp
 {
-    ZeitText zeitH;
-    ZeitText zeitA;
-    ZeitText zeitZ;
+    // Index of the times below, in the order of the cells ZeitH, ZeitA, ZeitZ.
+    static constexpr int Herstellung = 0, Aenderung = 1, Zugriff = 2;
+
+    std::array<qint64, 3> zeitSekunden{};
     qint64 groesse = 0;
+    std::array<qint32, 3> zeitNanosekunden{};
     qint32 pfadNr = 0;
     qint32 attribute = 0;
     quint8 verz = 0;
+    quint8 zeitBekannt = 0; // bit i: time i is known (the file system keeps it)
+
+    void zeitSetzen(int i, const plattform::DateiZeit &zeit);
+    // The time text of time i, written into puffer; empty where the file system keeps no
+    // such time.
+    QByteArrayView zeitText(int i, char (&puffer)[21]) const;
 };
 
 // The hits of a walk. Nothing is allocated per hit and nothing is copied as the hits grow:
-// hits lie in blocks of a fixed size, names are appended to character blocks that never
-// move, and a run of hits in one directory shares one directory text. A million hits of a
-// listing then take a sixth of what one string object per name and directory took.
+// hits lie in blocks of a fixed size, names are appended (as the UTF-8 the lists keep,
+// see utf8MitEinzelnen) to byte blocks that never move, and a run of hits in one directory
+// shares one directory text. A million hits of a listing then take a sixth of what one
+// string object per name and directory took.
 class SuchTreffer final
 {
 public:
     void Neu(const QString &verzeichnis, QStringView name, TNxSuchTyp daten);
+    // The name as the lists keep it (utf8MitEinzelnen), stored as it stands.
+    void NeuUtf8(const QString &verzeichnis, QByteArrayView nameUtf8, TNxSuchTyp daten);
+    // The name's bytes as the file system holds them: valid UTF-8, as nearly every name is,
+    // is stored as it stands without being decoded.
+    void NeuNativ(const QString &verzeichnis, QByteArrayView nameNativ, TNxSuchTyp daten);
     int Anzahl() const { return m_anzahl; }
     void Leeren();
 
     const QString &Verzeichnis(int i) const { return m_verz[size_t(treffer(i).verz)]; }
-    // On the stored characters: valid while the hit exists.
-    QString Name(int i) const
+    // On the stored bytes: valid while the hit exists.
+    QByteArrayView NameUtf8(int i) const
     {
         const Treffer &t = treffer(i);
         if (t.laenge == 0)
-            return QString();
-        return QString::fromRawData(m_namen[size_t(t.block)].constData() + t.start, t.laenge);
+            return {};
+        return QByteArrayView(m_namen[size_t(t.block)].constData() + t.start, t.laenge);
     }
+    QString Name(int i) const { return ausUtf8MitEinzelnen(NameUtf8(i)); }
     const TNxSuchTyp &Daten(int i) const { return treffer(i).daten; }
     // Takes the last hit away; a fill consumes the hits from the back, so they shrink while
     // the rows grow.
@@ -98,17 +98,20 @@ private:
         qint32 start = 0;
         qint32 laenge = 0;
     };
-    static constexpr qsizetype kNamenBlock = 1 << 19; // characters
+    static constexpr qsizetype kNamenBlock = 1 << 20; // bytes
     static constexpr int kBlockBits = 13;             // hits per block: 8192
     const Treffer &treffer(int i) const
     {
         return m_treffer[size_t((i - 1) >> kBlockBits)][size_t((i - 1) & ((1 << kBlockBits) - 1))];
     }
+    // Room for at least `bytes` more in the newest name block; the hit's block and start.
+    char *namenPlatz(qsizetype bytes, Treffer &t);
+    void anhaengen(const QString &verzeichnis, Treffer &&t);
 
     int m_anzahl = 0;
     std::vector<std::vector<Treffer>> m_treffer; // blocks of 8192 hits, each reserved in full
-    std::vector<QString> m_verz;  // one per run of hits in one directory
-    std::vector<QString> m_namen; // character blocks, filled up to their reserved room
+    std::vector<QString> m_verz;    // one per run of hits in one directory
+    std::vector<QByteArray> m_namen; // byte blocks, filled up to their reserved room
     qint64 m_namenBytes = 0;
 };
 

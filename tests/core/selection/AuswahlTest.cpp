@@ -1,6 +1,7 @@
 #include "core/selection/sub_Auswahl.h"
 #include "core/selection/sub_Sortieren.h"
 #include "core/shell/Fortschritt.h"
+#include "core/util/PfadText.h"
 
 #include <QStringList>
 
@@ -10,10 +11,17 @@ using namespace rinolux;
 
 namespace {
 
+// A file time given as local time, as the time cells show it.
+plattform::DateiZeit ortszeit(int jahr, int monat, int tag, int stunde, int minute, int sekunde, int ms)
+{
+    return plattform::DateiZeit::aus(QDateTime(QDate(jahr, monat, tag), QTime(stunde, minute, sekunde, ms)));
+}
+
 TNxSuchTyp datei(qint64 groesse = 0, bool verz = false)
 {
     TNxSuchTyp d;
-    d.zeitH = d.zeitA = d.zeitZ = QStringLiteral("20240305_070809_005_2");
+    for (int i : {TNxSuchTyp::Herstellung, TNxSuchTyp::Aenderung, TNxSuchTyp::Zugriff})
+        d.zeitSetzen(i, ortszeit(2024, 3, 5, 7, 8, 9, 5)); // "20240305_070809_005_2"
     d.groesse = groesse;
     d.attribute = verz ? 16 : 32;
     d.verz = verz ? 1 : 0;
@@ -91,7 +99,7 @@ TEST(AuswahlFuellen, TrefferWerdenZeilenMitAllenZellen)
     TNxSuchTyp d = datei(1234);
     d.pfadNr = 7;
     d.attribute = 33;
-    d.zeitH = QStringLiteral("20200101_000000_000_3");
+    d.zeitSetzen(TNxSuchTyp::Herstellung, ortszeit(2020, 1, 1, 0, 0, 0, 0)); // "20200101_000000_000_3"
     t.Neu(QStringLiteral("/home/x/"), QStringLiteral("a.tar.gz"), d);
     t.Neu(QStringLiteral("/home/x/"), QStringLiteral("unter"), datei(4096, true));
     t.Neu(QStringLiteral("/home/x/"), QStringLiteral(".profile"), datei(1));
@@ -163,6 +171,33 @@ TEST(AuswahlFuellen, TrefferUeberVieleBloeckeKommenUnveraendertAn)
     }
 }
 
+
+// A listing hands names on as the bytes the file system holds: valid UTF-8 is kept as it
+// stands, anything else goes the way of the text with its stand-ins. Either way a row reads
+// exactly as if the name had been decoded first.
+TEST(AuswahlFuellen, NamenAusBytesWieAusText)
+{
+    const QByteArray namen[] = {
+        "plain.txt", "Stra\xc3\x9f" "e \xc3\xa4", "\xff\xfe", "a\xed\xa0\x80" "b", // an encoded surrogate
+        "\xc0\xaf", "\xef\xbb\xbf" "bom", "\xf0\x9f\x98\x80", "\xf4\x90\x80\x80", "x\xe2\x82", "",
+    };
+    SuchTreffer t;
+    for (const QByteArray &n : namen)
+        t.NeuNativ(QStringLiteral("/v/"), n, datei());
+    t.NeuUtf8(QStringLiteral("/v/"), utf8MitEinzelnen(nameAusBytes("\xff")), datei());
+    ASSERT_EQ(t.Anzahl(), int(std::size(namen)) + 1);
+    for (int i = 1; i <= int(std::size(namen)); ++i) {
+        const QString text = nameAusBytes(namen[i - 1]);
+        EXPECT_EQ(t.NameUtf8(i), utf8MitEinzelnen(text)) << i;
+        EXPECT_EQ(t.Name(i), text) << i;
+    }
+    EXPECT_EQ(t.Name(t.Anzahl()), nameAusBytes("\xff"));
+    ListenDaten l;
+    StillerFortschritt f;
+    ASSERT_EQ(nxAuswahlFuellen(l, t, AuswahlFuellung{}, f), int(std::size(namen)) + 1);
+    for (int i = 1; i <= int(std::size(namen)); ++i) // row n + 1 - i holds hit i
+        EXPECT_EQ(l.Zelle(int(std::size(namen)) + 2 - i, AZelle::Name), nameAusBytes(namen[i - 1])) << i;
+}
 TEST(AuswahlFuellen, AbbruchBeimFuellenLeertDieListe)
 {
     SuchTreffer t;
